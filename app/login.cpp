@@ -1,0 +1,189 @@
+#include "login.h"
+
+#include "games/catalogue.h"
+#include "games/dirfile.h"
+#include "platform/art.h"
+#include "platform/controls.h"
+#include "platform/paths.h"
+#include "platform/profile.h"
+#include "platform/services.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+
+namespace {
+const QString TypeHere = QStringLiteral("Type here");
+const char* Section = "il nightowls";
+
+QLineEdit* hiddenText(QWidget* parent, const QString& name, const QString& text)
+{
+    auto* t = new QLineEdit(text, parent);
+    t->setObjectName(name);
+    t->hide();
+    return t;
+}
+} // namespace
+
+Login::Login(Forms& forms)
+    : Form(forms, QStringLiteral("Login"), Kind::MdiChild, QStringLiteral("Login"), 11535, 7485)
+{
+    setBackgroundPicture(art::background(true));
+    auto picture = [this](const QString& name, const QPixmap& pix, QRect twipsRect,
+                          const QString& accessible = {}) {
+        auto* p = new Picture(this, name, accessible);
+        p->setPicture(pix);
+        placeTwips(p, twipsRect.x(), twipsRect.y(), twipsRect.width(), twipsRect.height());
+        return p;
+    };
+    const QRect toggleAt(4200, 5160, 480, 435), loginAt(6120, 5040, 1545, 720);
+    Image8 = picture(QStringLiteral("Image8"), art::banner(twips(9435), twips(585)), {240, 6720, 9435, 585});
+    Image1 = picture(QStringLiteral("Image1"), art::aliasPanel(twips(3570), twips(1365)), {4080, 3600, 3570, 1365});
+    Image3 = picture(QStringLiteral("Image3"), art::toggle(true, 32, 29), toggleAt);
+    Image4 = picture(QStringLiteral("Image4"), art::toggle(false, 32, 29), toggleAt);
+    // The toggle starts with its own copy of the unselected look, not Image4's picture itself.
+    Image2 = picture(QStringLiteral("Image2"), Image4->picture().copy(), toggleAt,
+                     QStringLiteral("Save alias"));
+    Image2->setCheckable(false);
+    Image6 = picture(QStringLiteral("Image6"), art::button(QStringLiteral("Login >"), 103, 48, true), loginAt);
+    Image7 = picture(QStringLiteral("Image7"), art::button(QStringLiteral("Login >"), 103, 48), loginAt);
+    Image5 = picture(QStringLiteral("Image5"), Image7->picture().copy(), loginAt, QStringLiteral("Login"));
+    Image10 = picture(QStringLiteral("Image10"), art::button(QStringLiteral("Settings"), 95, 33),
+                      {9840, 5400, 1425, 495}, QStringLiteral("Settings"));
+    Image11 = picture(QStringLiteral("Image11"), art::button(QStringLiteral("About"), 95, 33),
+                      {9840, 6000, 1425, 495}, QStringLiteral("About"));
+    Image9 = picture(QStringLiteral("Image9"), art::button(QStringLiteral("Exit"), 98, 47),
+                     {9840, 6720, 1470, 705}, QStringLiteral("Exit"));
+    for (Picture* hidden : {Image3, Image4, Image6, Image7})
+        hidden->hide();
+
+    Text1 = new QLineEdit(TypeHere, this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setAccessibleName(QStringLiteral("Alias"));
+    Text1->setFrame(false);
+    Text1->setStyleSheet(QStringLiteral("QLineEdit { background: #404040; color: #C0C0C0; border: none; }"));
+    placeTwips(Text1, 4320, 4200, 3135, 255);
+    Text1->installEventFilter(this);
+    Text1->setFocus();
+    setFocusProxy(Text1);
+
+    Text3 = hiddenText(this, QStringLiteral("Text3"), QStringLiteral("Text3"));
+    Text4 = hiddenText(this, QStringLiteral("Text4"), QStringLiteral("yes"));
+    Text5 = hiddenText(this, QStringLiteral("Text5"), QStringLiteral("yes"));
+
+    connect(Image5, &Picture::MouseDown, this, &Login::Image5_MouseDown);
+    connect(Image5, &Picture::MouseUp, this, &Login::Image5_MouseUp);
+    connect(Image5, &Picture::Click, this, &Login::Image5_Click);
+    connect(Image2, &Picture::Click, this, &Login::Image2_Click);
+    connect(Image9, &Picture::Click, this, &Login::Image9_Click);
+    connect(Image10, &Picture::Click, this, &Login::Image10_Click);
+    connect(Image11, &Picture::Click, this, &Login::Image11_Click);
+}
+
+std::filesystem::path Login::aliasFile() const { return services().file("\\ilowls.con"); }
+
+void Login::Form_Initialize()
+{
+    const auto file = aliasFile();
+    Text1->setText(QString::fromLocal8Bit(profile::read(Section, "Alias", "Type here", 30, file).c_str()));
+    Text5->setText(QString::fromLocal8Bit(profile::read(Section, "First", "yes", 30, file).c_str()));
+    Text1->selectAll(); // typing replaces the text shown
+    if (Text5->text() != QLatin1String("yes"))
+        return;
+    // First run: every game starts out not set, in its directory file and its batch file.
+    // Nothing here is checked: a program directory that cannot be written still opens.
+    const auto& dir = services().programDir;
+    profile::write(Section, "First", "no", file);
+    paths::makeDir(dir, "\\settings");
+    for (const Game& g : catalogue::games())
+        dirfile::create(dir, g);
+    for (const Game& g : catalogue::games())
+        profile::write("Saved", "Path", "0", catalogue::batchFile(dir, g));
+}
+
+bool Login::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Text1 && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            Text1_KeyPress(13);
+            return true;
+        }
+    }
+    return Form::eventFilter(watched, event);
+}
+
+void Login::askForAlias()
+{
+    services().msg(QStringLiteral("Please enter your alias."), msgbox::Buttons::Ok, msgbox::Icon::None,
+                   QStringLiteral("Enter alias              "));
+    Text1->setText(QString());
+}
+
+void Login::refuseDetection()
+{
+    services().msg(QStringLiteral("Network connection failed, please exit program and try again."),
+                   msgbox::Buttons::Ok, msgbox::Icon::Critical,
+                   QStringLiteral("Network Detection Failed"));
+}
+
+void Login::Text1_KeyPress(int keyAscii)
+{
+    if (keyAscii != 13)
+        return;
+    if (Text1->text() == TypeHere) {
+        askForAlias();
+        return;
+    }
+    // The detection runs once per run; a second one would leave the member in front of a
+    // detection window that never finishes, so Enter answers as the login button does.
+    if (Text4->text() == QLatin1String("no")) {
+        refuseDetection();
+        return;
+    }
+    forms().showModal(QStringLiteral("Form1"));
+}
+
+void Login::Image5_MouseDown() { Image5->setPicture(Image6->picture()); }
+
+void Login::Image5_MouseUp()
+{
+    if (Text1->text() == TypeHere) {
+        askForAlias();
+        return;
+    }
+    if (Text3->text() == QLatin1String("enabled"))
+        profile::write(Section, "Alias", Text1->text().toLocal8Bit().toStdString(), aliasFile());
+    if (Text4->text() != QLatin1String("no"))
+        forms().showModal(QStringLiteral("Form1"));
+    else
+        refuseDetection();
+    Image5->setPicture(Image7->picture());
+}
+
+void Login::Image5_Click()
+{
+    Image5->setPicture(Image6->picture());
+    Image5->setPicture(Image7->picture());
+}
+
+void Login::Image2_Click()
+{
+    if (Image2->picture().cacheKey() == Image3->picture().cacheKey()) {
+        Image2->setPicture(Image4->picture());
+        Text3->setText(QStringLiteral("disabled"));
+    } else {
+        Text3->setText(QStringLiteral("enabled"));
+        Image2->setPicture(Image3->picture());
+    }
+}
+
+void Login::Image9_Click() { forms().showModal(QStringLiteral("closeprog")); }
+void Login::Image10_Click() { forms().show(QStringLiteral("Settings")); }
+void Login::Image11_Click() { forms().show(QStringLiteral("About")); }
+
+void Login::Form_MouseDown(int button)
+{
+    if (button == RightButton)
+        services().popup(forms().get(QStringLiteral("popmnu2")).findChild<QMenu*>(QStringLiteral("test")));
+}

@@ -1,0 +1,29 @@
+#include "platform/art.h"
+#include "platform/forms.h"
+#include "platform/services.h"
+#include "program.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QIcon>
+
+
+int main(int argc, char** argv)
+{
+    // The program's look is drawn on its own grey; the system's theme would fight it.
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("tovo"));
+    QApplication::setWindowIcon(QIcon(art::logo(64)));
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                                QStringLiteral("DejaVu Sans")});
+
+    Services services = Services::real(QCoreApplication::applicationDirPath().toStdString());
+    Forms forms(services);
+    addWindows(forms);
+    // The login window is the program's start: creating it reads the alias file (and on the
+    // first run writes the settings folder); loading it brings up the main window around it.
+    forms.show(QStringLiteral("Login"));
+    return app.exec();
+}

@@ -1,0 +1,29 @@
+#include "program.h"
+
+#include "about.h"
+#include "closeprog.h"
+#include "content/pagewindow.h"
+#include "content/popmnu.h"
+#include "form1.h"
+#include "games/settings.h"
+#include "login.h"
+#include "mdiform1.h"
+#include "servers/viewservers.h"
+
+void addWindows(Forms& forms)
+{
+    forms.add(QStringLiteral("MDIForm1"), [](Forms& f) { return new MDIForm1(f); });
+    forms.add(QStringLiteral("Login"), [](Forms& f) { return new Login(f); });
+    forms.add(QStringLiteral("Form1"), [](Forms& f) { return new Form1(f); });
+    forms.add(QStringLiteral("closeprog"), [](Forms& f) { return new closeprog(f); });
+    forms.add(QStringLiteral("About"), [](Forms& f) { return new About(f); });
+    forms.add(QStringLiteral("Settings"), [](Forms& f) { return new Settings(f); });
+    for (const PageRow& row : pages::rows()) {
+        const QString name = QString::fromLatin1(row.name);
+        if (name == QLatin1String("viewservers"))
+            forms.add(name, [](Forms& f) { return new viewservers(f); });
+        else
+            forms.add(name, [&row](Forms& f) { return new PageWindow(f, row); });
+    }
+    menus::add(forms);
+}

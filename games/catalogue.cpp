@@ -1,0 +1,66 @@
+#include "catalogue.h"
+
+#include "platform/paths.h"
+
+#include <algorithm>
+
+namespace catalogue {
+
+const std::array<Game, 12>& games()
+{
+    // Row 5's set caption has no "Set"; row 12's has no blank before "+"; row 11's first caption
+    // ends in a blank that both clears drop; "Clear All Directories" gives row 12 its title.
+    static const std::array<Game, 12> table{{
+        {1, "mohaa", "Medal of Honor - Allied Assault", "Command2", "Set Medal of Honor A.A.",
+         "Set Medal of Honor A.A. +", "Check1", "Set Medal of Honor A.A.", "Set Medal of Honor A.A."},
+        {2, "mohsh", "Medal of Honor - SpearHead", "Command3", "Set Medal of Honor S.H.",
+         "Set Medal of Honor S.H. +", "Check2", "Set Medal of Honor S.H.", "Set Medal of Honor S.H."},
+        {3, "mohbt", "Medal of Honor - Breakthrough", "Command14", "Set Medal of Honor B.T.",
+         "Set Medal of Honor B.T. +", "Check11", "Set Medal of Honor B.T.", "Set Medal of Honor B.T."},
+        {4, "untor", "Unreal Tournament", "Command4", "Set Unreal Tournament",
+         "Set Unreal Tournament +", "Check3", "Set Unreal Tournament", "Set Unreal Tournament"},
+        {5, "qkone", "Quake", "Command7", "Set Quake I", "Quake I +", "Check4", "Set Quake I",
+         "Set Quake I"},
+        {6, "qktwo", "Quake II", "Command8", "Set Quake II", "Set Quake II +", "Check5",
+         "Set Quake II", "Set Quake II"},
+        {7, "qktre", "Quake III", "Command9", "Set Quake III", "Set Quake III +", "Check6",
+         "Set Quake III", "Set Quake III"},
+        {8, "night", "007 Night Fire", "Command6", "Set 007 Night Fire", "Set 007 Night Fire +",
+         "Check7", "Set 007 Night Fire", "Set 007 Night Fire"},
+        {9, "rwolf", "Return to Castle Wolfenstein", "Command10", "Set RTC Wolfenstein",
+         "Set RTC Wolfenstein +", "Check8", "Set RTC Wolfenstein", "Set RTC Wolfenstein"},
+        {10, "sofon", "Soldier of Fortune", "Command11", "Set Soldier of Fortune",
+         "Set Soldier of Fortune +", "Check9", "Set Soldier of Fortune", "Set Soldier of Fortune"},
+        {11, "softw", "Soldier of Fortune II", "Command13", "Set Soldier of Fortune II ",
+         "Set Soldier of Fortune II +", "Check10", "Set Soldier of Fortune II",
+         "Set Soldier of Fortune II"},
+        {12, "jedio", "JKII - Jedi Outcast", "Command12", "Set JKII - Jedi Outcast",
+         "Set JKII - Jedi Outcast+", "Check12", "Set JKII - Jedi Outcast", "JKII - Jedi Outcast"},
+    }};
+    return table;
+}
+
+namespace {
+template <class Field> const Game* findBy(std::string_view value, Field field)
+{
+    const auto& t = games();
+    auto it = std::find_if(t.begin(), t.end(), [&](const Game& g) { return value == g.*field; });
+    return it == t.end() ? nullptr : &*it;
+}
+} // namespace
+
+const Game* byCode(std::string_view code) { return findBy(code, &Game::code); }
+const Game* bySetButton(std::string_view name) { return findBy(name, &Game::setButton); }
+const Game* byClearBox(std::string_view name) { return findBy(name, &Game::clearBox); }
+
+std::filesystem::path directoryFile(const std::filesystem::path& programDir, const Game& g)
+{
+    return paths::resolve(programDir, std::string("\\Settings\\") + g.code + ".con");
+}
+
+std::filesystem::path batchFile(const std::filesystem::path& programDir, const Game& g)
+{
+    return paths::resolve(programDir, std::string("\\Settings\\") + g.code + ".bat");
+}
+
+} // namespace catalogue

@@ -1,0 +1,43 @@
+#include "dirfile.h"
+
+#include "platform/paths.h"
+#include "platform/profile.h"
+
+namespace dirfile {
+
+void create(const std::filesystem::path& programDir, const Game& g)
+{
+    profile::write("Saved", "Path", "0", catalogue::directoryFile(programDir, g));
+}
+
+void store(const std::filesystem::path& programDir, const Game& g, const std::string& drive,
+           const std::string& dir, const std::string& file)
+{
+    const auto f = catalogue::directoryFile(programDir, g);
+    paths::removeFile(f);
+    profile::write(g.section, "Drive", drive, f);
+    profile::write(g.section, "Dir", dir, f);
+    profile::write(g.section, "File", file, f);
+    profile::write("Saved", "Path", "1", f);
+}
+
+void reset(const std::filesystem::path& programDir, const Game& g)
+{
+    const auto f = catalogue::directoryFile(programDir, g);
+    paths::removeFile(f);
+    profile::write("Saved", "Path", "0", f);
+}
+
+std::string readPath(const std::filesystem::path& programDir, const Game& g)
+{
+    return profile::read("Saved", "Path", Missing, ReadSize, catalogue::directoryFile(programDir, g));
+}
+
+Record read(const std::filesystem::path& programDir, const Game& g)
+{
+    const auto f = catalogue::directoryFile(programDir, g);
+    auto key = [&](const char* k) { return profile::read(g.section, k, Missing, ReadSize, f); };
+    return {readPath(programDir, g), key("Drive"), key("Dir"), key("File")};
+}
+
+} // namespace dirfile

@@ -1,0 +1,178 @@
+#include "settings.h"
+
+#include "dirfile.h"
+#include "platform/art.h"
+#include "platform/controls.h"
+#include "platform/filelists.h"
+#include "platform/services.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+std::string local(const QString& s) { return s.toLocal8Bit().toStdString(); }
+
+// The order in which "Clear Selected Directories" visits the boxes: by their names, Check1 to
+// Check12, which puts row 3 (Check11) after row 11.
+std::vector<const Game*> byBoxName()
+{
+    std::vector<const Game*> order;
+    for (int i = 1; i <= 12; ++i)
+        order.push_back(catalogue::byClearBox("Check" + std::to_string(i)));
+    return order;
+}
+} // namespace
+
+Settings::Settings(Forms& forms)
+    : Form(forms, QStringLiteral("Settings"), Kind::MdiChild, QStringLiteral("Settings and Options"),
+           11340, 7425)
+{
+    setBackgroundPicture(art::background(false));
+    auto label = [this](const QString& name, const QString& text, int left) {
+        auto* l = new Label(this, name, text);
+        l->setWordWrap(true);
+        look::setTextColour(l, look::value);
+        placeTwips(l, left, 360, name == QLatin1String("Label1") ? 3135 : 2415, 735);
+        return l;
+    };
+    Label1 = label(QStringLiteral("Label1"),
+                   QStringLiteral("Find game executable below and highlight.  Then hit the corresponding "
+                                  "set button to make directory active."), 1680);
+    Label2 = label(QStringLiteral("Label2"),
+                   QStringLiteral("The Set buttons below with a \"+\" means that the directory has been set."), 6000);
+    Label3 = label(QStringLiteral("Label3"),
+                   QStringLiteral("Check a box below and then hit \"Clear Selected Directories\" button "
+                                  "to remove selected dir."), 8760);
+
+    const DriveTable& drives = services().drives;
+    Drive1 = new DriveList(this, drives);
+    placeTwips(Drive1, 1680, 1200, 2895, 315);
+    Dir1 = new DirList(this, drives);
+    placeTwips(Dir1, 1680, 1560, 2895, 2565);
+    File1 = new FileList(this, drives);
+    placeTwips(File1, 1680, 4080, 2895, 1980);
+    const QString listLook = QStringLiteral("background: #404040; color: #C0C0C0;");
+    for (QWidget* w : {static_cast<QWidget*>(Drive1), static_cast<QWidget*>(Dir1), static_cast<QWidget*>(File1)})
+        w->setStyleSheet(listLook);
+    Text1 = new QLineEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    placeTwips(Text1, 1680, 6000, 2895, 375);
+    Text1->hide();
+
+    for (const Game& g : catalogue::games()) {
+        const int top = 1200 + 360 * (g.row - 1);
+        auto* set = new QPushButton(QString::fromLatin1(g.unsetCaption), this);
+        set->setObjectName(QString::fromLatin1(g.setButton));
+        placeTwips(set, 6000, top, 2535, 375);
+        connect(set, &QPushButton::clicked, this, [this, &g] { Set_Click(g); });
+        auto* box = new QCheckBox(this);
+        box->setObjectName(QString::fromLatin1(g.clearBox));
+        box->setAccessibleName(QStringLiteral("Clear ") + QString::fromLatin1(g.section));
+        box->setStyleSheet(QStringLiteral("QCheckBox { background: #404040; }"));
+        placeTwips(box, 8760, top, 255, 255);
+    }
+    Command1 = new QPushButton(QStringLiteral("Clear Selected Directories"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    placeTwips(Command1, 6000, 5760, 2535, 375);
+    Command5 = new QPushButton(QStringLiteral("Clear All Directories"), this);
+    Command5->setObjectName(QStringLiteral("Command5"));
+    placeTwips(Command5, 6000, 6120, 2535, 375);
+    Image1 = new Picture(this, QStringLiteral("Image1"), QStringLiteral("Close"));
+    Image1->setPicture(art::button(QStringLiteral("Close"), 136, 45));
+    placeTwips(Image1, 4680, 6720, 2040, 675);
+
+    startIn(services().programDir);
+    // Connected only now: a new window has no pending directory, although its lists show files.
+    connect(Drive1, &DriveList::Change, this, &Settings::Drive1_Change);
+    connect(Dir1, &DirList::Change, this, &Settings::Dir1_Change);
+    connect(File1, &FileList::PathChange, this, &Settings::File1_PathChange);
+    connect(File1, &FileList::Click, this, &Settings::File1_Click);
+    connect(Command1, &QPushButton::clicked, this, &Settings::Command1_Click);
+    connect(Command5, &QPushButton::clicked, this, &Settings::Command5_Click);
+    connect(Image1, &Picture::Click, this, &Settings::Image1_Click);
+    connect(Label2, &Label::Click, this, &Settings::Label2_Click);
+}
+
+void Settings::startIn(const std::filesystem::path& folder)
+{
+    const DriveTable& drives = services().drives;
+    auto win = drives.toWindows(folder);
+    if (!win || !Dir1->setPath(QString::fromLocal8Bit(win->c_str()))) {
+        for (const Drive& d : drives.drives())
+            if (Dir1->setPath(QString(QLatin1Char(d.letter)) + QStringLiteral(":\\")))
+                break;
+    }
+    if (auto letter = DriveTable::letterOf(local(Dir1->Path())))
+        Drive1->setDrive(*letter);
+    File1->setPath(Dir1->Path());
+}
+
+QPushButton* Settings::setButton(const Game& g) const
+{
+    return findChild<QPushButton*>(QString::fromLatin1(g.setButton));
+}
+
+QCheckBox* Settings::clearBox(const Game& g) const
+{
+    return findChild<QCheckBox*>(QString::fromLatin1(g.clearBox));
+}
+
+void Settings::Drive1_Change()
+{
+    // A drive that cannot be read leaves the lists where they were; the drive list goes back to
+    // the drive they show, so that a Set never stores one drive with another's folder.
+    if (!Dir1->setPath(Drive1->Drive())) {
+        if (auto letter = DriveTable::letterOf(local(Dir1->Path())))
+            Drive1->setDrive(*letter);
+    }
+}
+
+void Settings::Dir1_Change() { File1->setPath(Dir1->Path()); }
+void Settings::File1_PathChange() { Text1->setText(File1->Path()); }
+void Settings::File1_Click() { Text1->setText(File1->Path()); }
+
+void Settings::Set_Click(const Game& g)
+{
+    if (Text1->text().isEmpty()) {
+        services().msg(QStringLiteral("You did not select a game yet."), msgbox::Buttons::Ok,
+                       msgbox::Icon::None, QStringLiteral("No game selected"));
+        return;
+    }
+    setButton(g)->setText(QString::fromLatin1(g.setCaption));
+    dirfile::store(services().programDir, g, local(Drive1->Drive()),
+                   "cd " + local(Text1->text()) + "\\", local(File1->FileName()));
+    Text1->setText(QString());
+}
+
+void Settings::uncheckAll()
+{
+    for (const Game* g : byBoxName())
+        clearBox(*g)->setChecked(false);
+}
+
+void Settings::Command1_Click()
+{
+    for (const Game* g : byBoxName()) {
+        if (!clearBox(*g)->isChecked())
+            continue;
+        setButton(*g)->setText(QString::fromLatin1(g->clearedCaption));
+        dirfile::reset(services().programDir, *g);
+    }
+    uncheckAll();
+}
+
+void Settings::Command5_Click()
+{
+    if (services().msg(QStringLiteral("Do you want to clear all directories?"), msgbox::Buttons::YesNo,
+                       msgbox::Icon::None, QStringLiteral("Clear Directories")) != msgbox::Answer::Yes)
+        return;
+    for (const Game& g : catalogue::games())
+        dirfile::reset(services().programDir, g);
+    for (const Game& g : catalogue::games())
+        setButton(g)->setText(QString::fromLatin1(g.allClearedCaption));
+    uncheckAll();
+}
+
+void Settings::Image1_Click() { forms().hide(QStringLiteral("Settings")); }
+void Settings::Label2_Click() { forms().hide(QStringLiteral("Settings")); }

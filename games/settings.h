@@ -1,0 +1,46 @@
+#pragma once
+
+#include "catalogue.h"
+#include "platform/forms.h"
+
+class DirList;
+class DriveList;
+class FileList;
+class Label;
+class Picture;
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+
+// "Settings and Options": the member browses to a game's executable and presses that game's
+// Set button; the clear buttons return games to not set.
+class Settings final : public Form {
+    Q_OBJECT
+public:
+    explicit Settings(Forms& forms);
+
+    void Drive1_Change();
+    void Dir1_Change();
+    void File1_PathChange();
+    void File1_Click();
+    void Set_Click(const Game& game); // the twelve Set buttons
+    void Command1_Click();            // Clear Selected Directories
+    void Command5_Click();            // Clear All Directories
+    void Image1_Click();
+    void Label2_Click();
+
+    QPushButton* setButton(const Game& g) const;
+    QCheckBox* clearBox(const Game& g) const;
+
+    DriveList* Drive1;
+    DirList* Dir1;
+    FileList* File1;
+    QLineEdit* Text1; // the pending directory
+    QPushButton *Command1, *Command5;
+    Label *Label1, *Label2, *Label3;
+    Picture* Image1;
+
+private:
+    void startIn(const std::filesystem::path& folder);
+    void uncheckAll();
+};

@@ -1,0 +1,175 @@
+#include "art.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace art {
+namespace {
+
+const QColor grey(0x40, 0x40, 0x40);
+const QColor light(0xC0, 0xC0, 0xC0);
+const QColor mid(0x80, 0x80, 0x80);
+const QColor amber(0xE8, 0xA8, 0x3A);
+
+QPixmap canvas(int w, int h, QColor fill = Qt::transparent)
+{
+    QPixmap p(w, h);
+    p.fill(fill);
+    return p;
+}
+
+QFont font(int points, bool bold = true)
+{
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPointSize(points);
+    f.setBold(bold);
+    return f;
+}
+
+void drawLantern(QPainter& p, QRectF r)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    QRectF glass = r.adjusted(r.width() * 0.2, r.height() * 0.25, -r.width() * 0.2, -r.height() * 0.12);
+    QRadialGradient glow(glass.center(), glass.width());
+    glow.setColorAt(0, amber);
+    glow.setColorAt(1, QColor(0x60, 0x40, 0x10));
+    p.setBrush(glow);
+    p.setPen(QPen(light, 2));
+    p.drawRoundedRect(glass, 4, 4);
+    p.drawLine(QPointF(glass.left(), glass.top()), QPointF(r.center().x(), r.top() + r.height() * 0.1));
+    p.drawLine(QPointF(glass.right(), glass.top()), QPointF(r.center().x(), r.top() + r.height() * 0.1));
+    p.drawEllipse(QPointF(r.center().x(), r.top() + r.height() * 0.06), r.width() * 0.08, r.width() * 0.08);
+    p.drawLine(QPointF(glass.left() - 3, glass.bottom()), QPointF(glass.right() + 3, glass.bottom()));
+    p.restore();
+}
+
+} // namespace
+
+QPixmap logo(int size)
+{
+    QPixmap p = canvas(size, size);
+    QPainter g(&p);
+    g.setRenderHint(QPainter::Antialiasing);
+    g.setBrush(grey);
+    g.setPen(QPen(mid, size / 24.0));
+    g.drawRoundedRect(QRectF(1, 1, size - 2, size - 2), size / 6.0, size / 6.0);
+    drawLantern(g, QRectF(size * 0.18, size * 0.1, size * 0.64, size * 0.8));
+    return p;
+}
+
+QPixmap background(bool withLogo)
+{
+    QPixmap p = canvas(770, 548, grey);
+    QPainter g(&p);
+    g.setRenderHint(QPainter::Antialiasing);
+    // The decorative strip down the left edge.
+    QLinearGradient strip(0, 0, 40, 0);
+    strip.setColorAt(0, QColor(0x2a, 0x2a, 0x2a));
+    strip.setColorAt(1, grey);
+    g.fillRect(0, 0, 40, 548, strip);
+    g.setPen(QPen(QColor(0x58, 0x58, 0x58), 1));
+    for (int y = 12; y < 548; y += 24)
+        g.drawEllipse(QPointF(18, y), 3, 3);
+    g.drawLine(38, 0, 38, 548);
+    if (!withLogo)
+        return p;
+    drawLantern(g, QRectF(345, 14, 80, 104));
+    g.setFont(font(34));
+    g.setPen(light);
+    g.drawText(QRect(0, 120, 770, 56), Qt::AlignCenter, QStringLiteral("T O V O"));
+    g.setFont(font(13, false));
+    g.setPen(mid);
+    g.drawText(QRect(0, 172, 770, 26), Qt::AlignCenter,
+               QStringLiteral("Iron Lantern  /  Night Owls  \u2022  Online Game Service"));
+    return p;
+}
+
+QPixmap button(const QString& text, int w, int h, bool pressed)
+{
+    QPixmap p = canvas(w, h);
+    QPainter g(&p);
+    g.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient fill(0, 0, 0, h);
+    fill.setColorAt(0, pressed ? QColor(0x30, 0x30, 0x30) : QColor(0x5c, 0x5c, 0x5c));
+    fill.setColorAt(1, pressed ? QColor(0x48, 0x48, 0x48) : QColor(0x38, 0x38, 0x38));
+    g.setBrush(fill);
+    g.setPen(QPen(pressed ? amber : mid, 2));
+    g.drawRoundedRect(QRectF(1, 1, w - 2, h - 2), h / 4.0, h / 4.0);
+    g.setPen(pressed ? amber : light);
+    g.setFont(font(qBound(8, h / 3, 16)));
+    g.drawText(QRect(0, pressed ? 1 : 0, w, h), Qt::AlignCenter, text);
+    return p;
+}
+
+QPixmap aliasPanel(int w, int h)
+{
+    QPixmap p = canvas(w, h);
+    QPainter g(&p);
+    g.setRenderHint(QPainter::Antialiasing);
+    g.setPen(QPen(mid, 1));
+    g.setBrush(QColor(0x38, 0x38, 0x38));
+    g.drawRoundedRect(QRectF(0.5, 0.5, w - 1, h - 1), 8, 8);
+    g.setPen(light);
+    g.setFont(font(10));
+    g.drawText(QRect(14, 6, w - 20, 24), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Enter your alias:"));
+    g.setPen(QPen(mid, 1));
+    g.setBrush(Qt::NoBrush);
+    g.drawRect(QRectF(14.5, 36.5, w - 29, 22)); // the field the alias box lies in
+    g.setPen(light);
+    g.drawText(QRect(14, h - 28, w - 20, 24), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Save alias:"));
+    return p;
+}
+
+QPixmap toggle(bool selected, int w, int h)
+{
+    QPixmap p = canvas(w, h);
+    QPainter g(&p);
+    g.setRenderHint(QPainter::Antialiasing);
+    const double r = std::min(w, h) / 2.0 - 4;
+    const QPointF c(w / 2.0, h / 2.0);
+    g.setPen(QPen(light, 2));
+    g.setBrush(Qt::NoBrush);
+    g.drawEllipse(c, r, r);
+    if (selected) {
+        g.setPen(Qt::NoPen);
+        g.setBrush(amber);
+        g.drawEllipse(c, r - 4, r - 4);
+    }
+    return p;
+}
+
+QPixmap banner(int w, int h)
+{
+    QPixmap p = canvas(w, h);
+    QPainter g(&p);
+    g.setRenderHint(QPainter::Antialiasing);
+    g.setPen(QPen(mid, 2));
+    g.drawRoundedRect(QRectF(1, 1, w - 2, h - 2), 10, 10);
+    return p;
+}
+
+QPixmap roundedFrame(int w, int h)
+{
+    QPixmap p = canvas(w, h);
+    QPainter g(&p);
+    g.setRenderHint(QPainter::Antialiasing);
+    g.setBrush(QColor(0x36, 0x36, 0x36));
+    g.setPen(QPen(mid, 2));
+    g.drawRoundedRect(QRectF(1, 1, w - 2, h - 2), h / 2.5, h / 2.5);
+    return p;
+}
+
+QPixmap words(const QString& text, int w, int h, int points)
+{
+    QPixmap p = canvas(w, h);
+    QPainter g(&p);
+    g.setRenderHint(QPainter::TextAntialiasing);
+    g.setPen(light);
+    g.setFont(font(points));
+    g.drawText(QRect(0, 0, w, h), Qt::AlignCenter | Qt::TextWordWrap, text);
+    return p;
+}
+
+} // namespace art

@@ -1,0 +1,203 @@
+#include "batchrunner.h"
+
+#include "paths.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+#include <QString>
+#include <QStringList>
+
+#include <cctype>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <system_error>
+
+namespace batch {
+namespace {
+
+std::string_view trim(std::string_view v)
+{
+    while (!v.empty() && (v.front() == ' ' || v.front() == '\t'))
+        v.remove_prefix(1);
+    while (!v.empty() && (v.back() == ' ' || v.back() == '\t'))
+        v.remove_suffix(1);
+    return v;
+}
+
+bool startsWithWord(std::string_view line, std::string_view word)
+{
+    if (line.size() < word.size())
+        return false;
+    for (std::size_t i = 0; i < word.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(line[i])) != word[i])
+            return false;
+    if (line.size() == word.size())
+        return true;
+    char next = line[word.size()];
+    return !std::isalnum(static_cast<unsigned char>(next));
+}
+
+std::vector<std::string> words(std::string_view line)
+{
+    std::vector<std::string> out;
+    std::size_t i = 0;
+    while (i < line.size()) {
+        while (i < line.size() && (line[i] == ' ' || line[i] == '\t'))
+            ++i;
+        std::size_t j = i;
+        while (j < line.size() && line[j] != ' ' && line[j] != '\t')
+            ++j;
+        if (j > i)
+            out.emplace_back(line.substr(i, j - i));
+        i = j;
+    }
+    return out;
+}
+
+class Interpreter {
+public:
+    Interpreter(const DriveTable& drives, char startDrive) : drives_(drives), drive_(startDrive) {}
+
+    void line(std::string_view raw, Plan& plan)
+    {
+        std::string_view l = trim(raw);
+        if (l.empty() || startsWithWord(l, "rem") || l.front() == ':')
+            return;
+        if (l.front() == '[') {
+            plan.complaints.push_back("'" + std::string(l) + "' is not a command; skipped");
+            return;
+        }
+        if (auto letter = DriveTable::letterOf(l); letter && (l.size() == 2 || (l[2] != '\\' && l[2] != '/'))) {
+            if (drives_.find(*letter))
+                drive_ = *letter;
+            else
+                plan.complaints.push_back("the drive " + std::string(1, *letter) + ": does not exist");
+            return;
+        }
+        if (startsWithWord(l, "cd") || startsWithWord(l, "chdir")) {
+            changeDir(trim(l.substr(startsWithWord(l, "cd") ? 2 : 5)), plan);
+            return;
+        }
+        program(l, plan);
+    }
+
+private:
+    std::string& current(char letter) { return dirs_.try_emplace(letter, "\\").first->second; }
+
+    std::optional<std::filesystem::path> host(char letter, const std::string& winDir) const
+    {
+        return drives_.toHost(std::string(1, letter) + ":" + winDir);
+    }
+
+    void changeDir(std::string_view arg, Plan& plan)
+    {
+        char letter = drive_;
+        if (auto l = DriveTable::letterOf(arg)) {
+            letter = *l;
+            arg.remove_prefix(2);
+        }
+        if (arg.empty())
+            return; // "cd X:" only names the drive's current folder
+        std::string target = (arg.front() == '\\' || arg.front() == '/')
+                                 ? std::string(arg)
+                                 : current(letter) + "\\" + std::string(arg);
+        auto dir = host(letter, target);
+        std::error_code ec;
+        if (!dir || !std::filesystem::is_directory(*dir, ec)) {
+            plan.complaints.push_back("cannot change to " + std::string(1, letter) + ":" + target +
+                                      ": no such folder");
+            return;
+        }
+        current(letter) = target;
+    }
+
+    void program(std::string_view l, Plan& plan)
+    {
+        if (plan.launch) {
+            plan.complaints.push_back("'" + std::string(l) + "' ignored: a game is already started");
+            return;
+        }
+        std::vector<std::string> w = words(l);
+        auto dir = host(drive_, current(drive_));
+        std::error_code ec;
+        if (!dir || !std::filesystem::is_directory(*dir, ec)) {
+            plan.complaints.push_back("the current folder does not exist");
+            return;
+        }
+        std::filesystem::path prog = paths::resolve(*dir, w.front());
+        if (!std::filesystem::is_regular_file(prog, ec)) {
+            plan.complaints.push_back("'" + w.front() + "' is not a program in " + dir->string());
+            return;
+        }
+        plan.launch = Launch{prog, std::vector<std::string>(w.begin() + 1, w.end()), *dir};
+    }
+
+    const DriveTable& drives_;
+    char drive_;
+    std::map<char, std::string> dirs_;
+};
+
+} // namespace
+
+Plan parse(std::string_view bytes, const DriveTable& drives, char startDrive)
+{
+    Plan plan;
+    Interpreter in(drives, startDrive);
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        std::size_t j = bytes.find_first_of("\r\n", i);
+        if (j == std::string_view::npos)
+            j = bytes.size();
+        in.line(bytes.substr(i, j - i), plan);
+        i = j + 1;
+    }
+    return plan;
+}
+
+std::optional<Command> commandFor(const Launch& launch, std::string* complaint)
+{
+    char head[2] = {0, 0};
+    std::ifstream(launch.program, std::ios::binary).read(head, 2);
+    if (head[0] == 'M' && head[1] == 'Z') {
+        QString wine = QStandardPaths::findExecutable(QStringLiteral("wine"));
+        if (wine.isEmpty()) {
+            if (complaint)
+                *complaint = launch.program.string() + " is a Windows program and wine is not installed";
+            return std::nullopt;
+        }
+        Command c{wine.toStdString(), {launch.program.string()}};
+        c.arguments.insert(c.arguments.end(), launch.arguments.begin(), launch.arguments.end());
+        return c;
+    }
+    return Command{launch.program.string(), launch.arguments};
+}
+
+bool run(const std::filesystem::path& file, const DriveTable& drives)
+{
+    std::ifstream in(file, std::ios::binary);
+    if (!in) {
+        std::fprintf(stderr, "tovo: cannot read %s\n", file.string().c_str());
+        return false;
+    }
+    std::string bytes((std::istreambuf_iterator<char>(in)), {});
+    auto here = drives.toWindows(file.parent_path());
+    char start = here ? (*here)[0] : (drives.drives().empty() ? 'z' : drives.drives().front().letter);
+    Plan plan = parse(bytes, drives, start);
+    std::string complaint;
+    std::optional<Command> cmd = plan.launch ? commandFor(*plan.launch, &complaint) : std::nullopt;
+    if (!complaint.empty())
+        plan.complaints.push_back(complaint);
+    for (const auto& c : plan.complaints)
+        std::fprintf(stderr, "tovo: %s: %s\n", file.filename().string().c_str(), c.c_str());
+    if (!cmd)
+        return false;
+    QStringList args;
+    for (const auto& a : cmd->arguments)
+        args << QString::fromLocal8Bit(a.data(), qsizetype(a.size()));
+    return QProcess::startDetached(QString::fromLocal8Bit(cmd->program.c_str()), args,
+                                   QString::fromLocal8Bit(plan.launch->workingDir.c_str()));
+}
+
+} // namespace batch

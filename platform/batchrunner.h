@@ -1,0 +1,43 @@
+#pragma once
+
+#include "drives.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Runs the game batch files that the launch writes, without any shell. It understands exactly
+// the lines the launch produces: a section line (not a command: a complaint, then on), remark
+// lines, "cd\", a drive switch "X:" (whatever follows the colon is ignored), "cd X:\dir\", and
+// one program line whose first blank-separated word is the program, relative to the current
+// directory, and whose further words are its arguments, passed on as they stand.
+namespace batch {
+
+struct Launch {
+    std::filesystem::path program;
+    std::vector<std::string> arguments;
+    std::filesystem::path workingDir;
+};
+
+struct Plan {
+    std::optional<Launch> launch;         // at most one program is ever started
+    std::vector<std::string> complaints;  // what a command interpreter would have said
+};
+
+// startDrive is the current drive when the file starts (the drive of the batch file itself).
+Plan parse(std::string_view bytes, const DriveTable& drives, char startDrive);
+
+// Windows programs start through wine when it is installed; anything else directly.
+// The process is detached: nobody waits for the game.
+struct Command {
+    std::string program;
+    std::vector<std::string> arguments;
+};
+std::optional<Command> commandFor(const Launch& launch, std::string* complaint);
+
+// Reads, plans and starts a batch file; complaints go to stderr. True when a process started.
+bool run(const std::filesystem::path& file, const DriveTable& drives);
+
+} // namespace batch

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+// The embedded browser pane of the page windows and the detection window.
+class BrowserPane : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+
+    // An address without a scheme opens as http.
+    virtual void Navigate(const QString& address) = 0;
+    virtual void Stop() = 0;
+    virtual void GoBack() = 0;
+    virtual void GoForward() = 0;
+    // The page's title, or its address when it has none.
+    virtual QString LocationName() const = 0;
+
+signals:
+    // A document finished loading, the pane's own error page included.
+    void DocumentComplete(const QString& address);
+    // A page could not be loaded: no answer, or an HTTP error status. The pane then shows its
+    // own error page and raises DocumentComplete for it once this event has been handled.
+    void NavigateError(const QString& address, int statusCode);
+};
+
+// Qt WebEngine behind the pane.
+BrowserPane* makeWebEnginePane(QWidget* parent);

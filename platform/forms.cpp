@@ -1,0 +1,164 @@
+#include "forms.h"
+
+#include "controls.h"
+#include "services.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMouseEvent>
+#include <QPainter>
+
+Form::Form(Forms& forms, const QString& name, Kind kind, const QString& caption, int widthTwips,
+           int heightTwips)
+    : forms_(forms), kind_(kind)
+{
+    setObjectName(name);
+    setWindowTitle(caption);
+    setAccessibleName(caption);
+    resize(twips(widthTwips), twips(heightTwips));
+    setAutoFillBackground(false);
+}
+
+Services& Form::services() const { return forms_.services(); }
+
+void Form::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), QColor(look::background));
+    p.drawPixmap(0, 0, background_);
+}
+
+void Form::mousePressEvent(QMouseEvent* e)
+{
+    e->accept();
+    Form_MouseDown(mouseButtonCode(e->button()));
+}
+
+void Form::hideEvent(QHideEvent* e)
+{
+    QWidget::hideEvent(e);
+    if (!e->spontaneous())
+        emit hidden();
+}
+
+void Form::closeEvent(QCloseEvent* e)
+{
+    // The program never closes a window: closing one through its frame only hides it, and the
+    // window keeps everything it holds.
+    e->ignore();
+    forms_.hide(objectName());
+}
+
+Forms::Forms(Services& services) : services_(services) {}
+
+Forms::~Forms()
+{
+    // Top-level windows first; the main window then takes its children with it.
+    for (auto it = topLevels_.rbegin(); it != topLevels_.rend(); ++it)
+        it->reset();
+}
+
+void Forms::add(const QString& name, Factory factory) { factories_.insert(name, std::move(factory)); }
+
+Form& Forms::get(const QString& name)
+{
+    if (Form* f = made_.value(name))
+        return *f;
+    auto factory = factories_.find(name);
+    Q_ASSERT_X(factory != factories_.end(), "Forms::get", qPrintable(name));
+    Form* form = (*factory)(*this);
+    made_.insert(name, form);
+    history_ << QStringLiteral("create ") + name;
+    if (form->kind() == Form::Kind::MdiChild) {
+        QMdiSubWindow* frame = mdiArea()->addSubWindow(form, Qt::SubWindow | Qt::WindowTitleHint |
+                                                               Qt::WindowSystemMenuHint |
+                                                               Qt::WindowMinimizeButtonHint |
+                                                               Qt::WindowCloseButtonHint);
+        frame->setObjectName(name + QStringLiteral("Frame"));
+        frame->setWindowTitle(form->windowTitle());
+        frame->setAttribute(Qt::WA_DeleteOnClose, false);
+        // The window's design size is its client area; the frame grows around it.
+        form->setMinimumSize(form->size());
+        frame->resize(frame->minimumSizeHint().expandedTo(form->size()));
+        frame->move(0, 0);
+        frame->hide();
+    } else {
+        topLevels_.emplace_back(form);
+    }
+    form->Form_Initialize();
+    form->Form_Load();
+    return *form;
+}
+
+QMdiArea* Forms::mdiArea()
+{
+    Form& main = get(QStringLiteral("MDIForm1"));
+    if (!main.isVisible())
+        show(QStringLiteral("MDIForm1"));
+    return main.findChild<QMdiArea*>();
+}
+
+QMdiSubWindow* Forms::frameOf(const QString& name) const
+{
+    Form* f = made_.value(name);
+    return f ? qobject_cast<QMdiSubWindow*>(f->parentWidget()) : nullptr;
+}
+
+void Forms::show(const QString& name)
+{
+    Form& f = get(name);
+    history_ << QStringLiteral("show ") + name;
+    switch (f.kind()) {
+    case Form::Kind::MdiParent:
+        f.window()->show();
+        break;
+    case Form::Kind::MdiChild: {
+        QMdiSubWindow* frame = frameOf(name);
+        frame->show();
+        frame->raise();
+        mdiArea()->setActiveSubWindow(frame);
+        break;
+    }
+    case Form::Kind::TopLevel:
+        f.show();
+        f.raise();
+        f.activateWindow();
+        break;
+    case Form::Kind::Holder:
+        break;
+    }
+}
+
+void Forms::showModal(const QString& name)
+{
+    Form& f = get(name);
+    f.setWindowModality(Qt::ApplicationModal);
+    QEventLoop wait;
+    QObject::connect(&f, &Form::hidden, &wait, &QEventLoop::quit);
+    show(name);
+    if (f.isVisible())
+        wait.exec();
+}
+
+void Forms::hide(const QString& name)
+{
+    Form& f = get(name);
+    history_ << QStringLiteral("hide ") + name;
+    if (f.kind() == Form::Kind::MdiChild)
+        frameOf(name)->hide();
+    else
+        f.hide();
+}
+
+bool Forms::isShown(const QString& name) const
+{
+    Form* f = made_.value(name);
+    if (!f)
+        return false;
+    if (f->kind() == Form::Kind::MdiChild)
+        return !frameOf(name)->isHidden();
+    return f->isVisible();
+}

@@ -1,0 +1,68 @@
+#include "paths.h"
+
+#include <algorithm>
+#include <cctype>
+#include <system_error>
+
+namespace paths {
+namespace {
+
+bool sameIgnoringCase(const std::string& a, const std::string& b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+} // namespace
+
+std::filesystem::path resolve(const std::filesystem::path& base, std::string_view winRelative)
+{
+    std::filesystem::path p = base;
+    std::size_t i = 0;
+    while (i <= winRelative.size()) {
+        std::size_t j = winRelative.find_first_of("\\/", i);
+        if (j == std::string_view::npos)
+            j = winRelative.size();
+        std::string part(winRelative.substr(i, j - i));
+        i = j + 1;
+        if (part.empty() || part == ".")
+            continue;
+        if (part == "..") {
+            p = p.parent_path();
+            continue;
+        }
+        std::filesystem::path next = p / part;
+        std::error_code ec;
+        if (!std::filesystem::exists(next, ec)) {
+            for (std::filesystem::directory_iterator it(p, ec), end; !ec && it != end;
+                 it.increment(ec)) {
+                if (sameIgnoringCase(it->path().filename().string(), part)) {
+                    next = it->path();
+                    break;
+                }
+            }
+        }
+        p = next;
+    }
+    return p;
+}
+
+bool makeDir(const std::filesystem::path& base, std::string_view winRelative)
+{
+    std::error_code ec;
+    std::filesystem::path dir = resolve(base, winRelative);
+    if (std::filesystem::is_directory(dir, ec))
+        return true;
+    return std::filesystem::create_directory(dir, ec);
+}
+
+void removeFile(const std::filesystem::path& file)
+{
+    std::error_code ec;
+    if (!std::filesystem::is_directory(file, ec))
+        std::filesystem::remove(file, ec);
+}
+
+} // namespace paths

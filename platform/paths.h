@@ -1,0 +1,20 @@
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+// The program's files are named by Windows relative paths ("\Settings\mohaa.con") below a base
+// folder. On Linux each component is matched without regard to case against what is on disk,
+// so "\settings" and "\Settings" reach one folder; a component that does not exist yet keeps
+// the letters it was given.
+namespace paths {
+
+std::filesystem::path resolve(const std::filesystem::path& base, std::string_view winRelative);
+
+// The folder below base, made when missing. False when it cannot be made.
+bool makeDir(const std::filesystem::path& base, std::string_view winRelative);
+
+// Deletes a file; a missing file is no failure.
+void removeFile(const std::filesystem::path& file);
+
+} // namespace paths

@@ -1,0 +1,217 @@
+#include "profile.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <system_error>
+#include <unistd.h>
+#include <vector>
+
+namespace profile {
+namespace {
+
+struct Line {
+    std::size_t begin; // first byte of the line
+    std::size_t end;   // one past the last byte before the line break
+    std::size_t next;  // first byte after the line break
+};
+
+std::vector<Line> splitLines(const std::string& s)
+{
+    std::vector<Line> lines;
+    std::size_t i = 0;
+    while (i < s.size()) {
+        std::size_t j = i;
+        while (j < s.size() && s[j] != '\r' && s[j] != '\n')
+            ++j;
+        std::size_t next = j;
+        if (next < s.size()) {
+            next += (s[next] == '\r' && next + 1 < s.size() && s[next + 1] == '\n') ? 2 : 1;
+        }
+        lines.push_back({i, j, next});
+        i = next;
+    }
+    return lines;
+}
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view trim(std::string_view v)
+{
+    while (!v.empty() && isBlank(v.front()))
+        v.remove_prefix(1);
+    while (!v.empty() && isBlank(v.back()))
+        v.remove_suffix(1);
+    return v;
+}
+
+bool sameName(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
+               return lower(x) == lower(y);
+           });
+}
+
+std::string_view text(const std::string& s, const Line& l)
+{
+    return std::string_view(s).substr(l.begin, l.end - l.begin);
+}
+
+// The name of a section line "[name]", or nothing for any other line.
+std::optional<std::string_view> sectionName(std::string_view line)
+{
+    line = trim(line);
+    if (line.empty() || line.front() != '[')
+        return std::nullopt;
+    line.remove_prefix(1);
+    return trim(line.substr(0, line.find(']')));
+}
+
+// For a key line "key=value": the position of '=' within the line.
+std::optional<std::size_t> keyEquals(std::string_view line)
+{
+    std::string_view t = trim(line);
+    if (t.empty() || t.front() == ';' || t.front() == '[')
+        return std::nullopt;
+    std::size_t eq = line.find('=');
+    if (eq == std::string_view::npos)
+        return std::nullopt;
+    return eq;
+}
+
+struct Found {
+    std::optional<std::size_t> section; // index of the section line
+    std::size_t sectionEnd = 0;         // index of the first line after the section
+    std::optional<std::size_t> key;     // index of the key line
+};
+
+Found find(const std::string& s, const std::vector<Line>& lines, std::string_view section,
+           std::string_view key)
+{
+    Found f;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        auto name = sectionName(text(s, lines[i]));
+        if (!name)
+            continue;
+        if (f.section) {
+            f.sectionEnd = i;
+            return f;
+        }
+        if (sameName(*name, trim(section)))
+            f.section = i;
+    }
+    if (!f.section)
+        return f;
+    f.sectionEnd = lines.size();
+    for (std::size_t i = *f.section + 1; i < f.sectionEnd; ++i) {
+        std::string_view l = text(s, lines[i]);
+        if (auto eq = keyEquals(l); eq && sameName(trim(l.substr(0, *eq)), trim(key))) {
+            f.key = i;
+            break;
+        }
+    }
+    return f;
+}
+
+std::optional<std::string> readWhole(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+} // namespace
+
+std::string read(std::string_view section, std::string_view key, std::string_view fallback,
+                 std::size_t size, const std::filesystem::path& file)
+{
+    std::string value(fallback);
+    if (auto content = readWhole(file)) {
+        const auto lines = splitLines(*content);
+        Found f = find(*content, lines, section, key);
+        if (f.key) {
+            std::string_view l = text(*content, lines[*f.key]);
+            std::string_view v = trim(l.substr(*keyEquals(l) + 1));
+            if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
+                v = v.substr(1, v.size() - 2);
+            value = std::string(v);
+        }
+    }
+    value = value.substr(0, value.find('\0'));
+    return value.substr(0, size == 0 ? 0 : std::min(value.size(), size - 1));
+}
+
+std::string edit(std::string s, std::string_view section, std::string_view key,
+                 std::string_view value)
+{
+    const auto lines = splitLines(s);
+    Found f = find(s, lines, section, key);
+    if (f.key) {
+        const Line& l = lines[*f.key];
+        std::size_t from = l.begin + *keyEquals(text(s, l)) + 1;
+        s.replace(from, l.end - from, value);
+        return s;
+    }
+    std::string entry = std::string(key) + "=" + std::string(value) + "\r\n";
+    std::size_t at = s.size();
+    if (f.section) {
+        // After the last non-blank line of the section, so that blank lines that separate it
+        // from the next section stay in front of that section.
+        std::size_t last = *f.section;
+        for (std::size_t i = last + 1; i < f.sectionEnd; ++i)
+            if (!trim(text(s, lines[i])).empty())
+                last = i;
+        at = lines[last].next;
+        if (lines[last].next == lines[last].end) // the file ends without a line break
+            entry.insert(0, "\r\n");
+    } else {
+        entry.insert(0, "[" + std::string(section) + "]\r\n");
+        if (!s.empty() && s.back() != '\n' && s.back() != '\r')
+            entry.insert(0, "\r\n");
+    }
+    s.insert(at, entry);
+    return s;
+}
+
+bool replaceFile(const std::filesystem::path& file, std::string_view bytes)
+{
+    std::filesystem::path tmp = file;
+    tmp += ".tmp" + std::to_string(::getpid());
+    {
+        std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
+        if (!out)
+            return false;
+        out.write(bytes.data(), std::streamsize(bytes.size()));
+        out.flush();
+        if (!out) {
+            out.close();
+            std::error_code ec;
+            std::filesystem::remove(tmp, ec);
+            return false;
+        }
+    }
+    std::error_code ec;
+    std::filesystem::rename(tmp, file, ec);
+    if (ec) {
+        std::filesystem::remove(tmp, ec);
+        return false;
+    }
+    return true;
+}
+
+bool write(std::string_view section, std::string_view key, std::string_view value,
+           const std::filesystem::path& file)
+{
+    std::error_code ec;
+    if (std::filesystem::is_directory(file, ec))
+        return false;
+    auto content = readWhole(file);
+    if (!content && std::filesystem::exists(file, ec))
+        return false; // there but unreadable: never replace what cannot be kept
+    return replaceFile(file, edit(content.value_or(std::string()), section, key, value));
+}
+
+} // namespace profile

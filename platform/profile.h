@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+// Profile (INI) files with the behaviour of the Windows profile-string calls, which the
+// program's files were designed around: a read gives at most size-1 bytes of a value, or the
+// default; a write edits only the bytes it must and leaves every other byte of the file alone.
+// Names of sections and keys compare without regard to ASCII case. Text is 8-bit.
+namespace profile {
+
+std::string read(std::string_view section, std::string_view key, std::string_view fallback,
+                 std::size_t size, const std::filesystem::path& file);
+
+// Returns false when the file could not be written; the file then keeps its former content.
+bool write(std::string_view section, std::string_view key, std::string_view value,
+           const std::filesystem::path& file);
+
+// The edit that write() makes, on file contents in memory.
+std::string edit(std::string content, std::string_view section, std::string_view key,
+                 std::string_view value);
+
+// Replaces a file whole through a temporary file and a rename, so that a crash never leaves
+// half a file behind.
+bool replaceFile(const std::filesystem::path& file, std::string_view bytes);
+
+} // namespace profile

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "drives.h"
+#include "msgbox.h"
+
+#include <QLocale>
+#include <QString>
+#include <QTime>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+class BrowserPane;
+class QMenu;
+class QWidget;
+
+// Everything the windows do to the world outside them goes through here, so that a test can
+// put its own in place: message boxes, the browser pane, the clock, process start, the program
+// directory and the drive table.
+struct Services {
+    std::filesystem::path programDir;       // the folder that holds the program file
+    QString host = QStringLiteral("127.0.0.1:8790"); // the community's web host
+    std::unique_ptr<msgbox::Boxes> boxes;
+    std::function<BrowserPane*(QWidget* parent)> makeBrowser;
+    std::function<QTime()> now;
+    QLocale locale;                          // the member's regional settings
+    DriveTable drives;
+    std::function<void(const std::filesystem::path& batchFile)> startBatch;
+    std::function<void(QMenu* menu)> popup;  // a pop-up menu at the mouse pointer
+    std::function<void()> endProgram;        // ends the process at once
+
+    // The real world: Qt WebEngine, the system clock, the Wine drives, our batch runner.
+    static Services real(const std::filesystem::path& programDir);
+
+    // The web host named by host.con in the program directory ([Web] Host=), else the default.
+    static QString hostFrom(const std::filesystem::path& programDir, const QString& fallback);
+
+    msgbox::Answer msg(const QString& prompt, msgbox::Buttons b, msgbox::Icon i,
+                       const QString& title) const
+    {
+        return boxes->show(prompt, b, i, title);
+    }
+    std::filesystem::path file(std::string_view winRelative) const;
+};

@@ -1,0 +1,19 @@
+#include "batchfile.h"
+
+#include "platform/paths.h"
+#include "platform/profile.h"
+
+namespace batchfile {
+
+void write(const std::filesystem::path& file, const std::string& section, const std::string& drive,
+           const std::string& dir, const std::string& program, const std::string& address)
+{
+    const std::string remark = "\r\n REM";
+    paths::removeFile(file);
+    profile::write(section, "cd\\" + remark, "", file);
+    profile::write(section, drive + remark, "", file);
+    profile::write(section, dir + remark, "", file);
+    profile::write(section, program + Arguments + address + remark, "", file);
+}
+
+} // namespace batchfile

@@ -1,0 +1,71 @@
+#include "viewservers.h"
+
+#include "games/catalogue.h"
+#include "games/dirfile.h"
+#include "platform/browserpane.h"
+#include "platform/controls.h"
+#include "platform/profile.h"
+#include "platform/services.h"
+#include "servers/batchfile.h"
+#include "servers/pagename.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+std::string bytes(const QString& s) { return s.toLocal8Bit().toStdString(); }
+QString text(const std::string& s) { return QString::fromLocal8Bit(s.data(), qsizetype(s.size())); }
+} // namespace
+
+viewservers::viewservers(Forms& forms) : PageWindow(forms, pages::row(QStringLiteral("viewservers")))
+{
+    Command6 = new QPushButton(QStringLiteral("Connect to Server"), this);
+    Command6->setObjectName(QStringLiteral("Command6"));
+    placeTwips(Command6, 840, 240, 1695, 375);
+    QLineEdit** boxes[] = {&Text1, &Text2, &Text3, &Text4, &Text5, &Text6, &Text7};
+    const char* initial[] = {"", "", "", "", "Text5", "Text6", "Text7"};
+    for (int i = 0; i < 7; ++i) {
+        *boxes[i] = new QLineEdit(QString::fromLatin1(initial[i]), this);
+        (*boxes[i])->setObjectName(QStringLiteral("Text%1").arg(i + 1));
+        (*boxes[i])->hide();
+    }
+    connect(Command6, &QPushButton::clicked, this, &viewservers::Command6_Click);
+    connect(brwWebBrowser, &BrowserPane::DocumentComplete, this,
+            &viewservers::brwWebBrowser_DocumentComplete);
+}
+
+void viewservers::brwWebBrowser_DocumentComplete()
+{
+    const PageName p = cutPageName(brwWebBrowser->LocationName());
+    Text2->setText(p.full);
+    Text3->setText(p.code);
+    Text1->setText(p.address);
+}
+
+void viewservers::Command6_Click()
+{
+    Services& s = services();
+    if (Text3->text() == QLatin1String("views")) {
+        s.msg(QStringLiteral("You must select a server to join."), msgbox::Buttons::Ok,
+              msgbox::Icon::None, QStringLiteral("Select Server."));
+        return;
+    }
+    const Game* g = catalogue::byCode(bytes(Text3->text()));
+    if (!g)
+        return;
+    Text4->setText(text(dirfile::readPath(s.programDir, *g)));
+    if (Text4->text() == QLatin1String("0")) {
+        s.msg(QStringLiteral("Please configure game directories, before connecting to game."),
+              msgbox::Buttons::Ok, msgbox::Icon::None, QStringLiteral("Directories not set."));
+        forms().show(QStringLiteral("Settings"));
+        return;
+    }
+    const dirfile::Record r = dirfile::read(s.programDir, *g);
+    Text5->setText(text(r.drive));
+    Text6->setText(text(r.dir));
+    Text7->setText(text(r.file));
+    const auto batch = catalogue::batchFile(s.programDir, *g);
+    batchfile::write(batch, g->section, bytes(Text5->text()), bytes(Text6->text()),
+                     bytes(Text7->text()), bytes(Text1->text()));
+    s.startBatch(batch);
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "content/pagewindow.h"
+
+class QLineEdit;
+class QPushButton;
+
+// The server list window: a page window that takes the chosen server from the name of the page
+// its pane last finished, and starts the game connected to it.
+class viewservers final : public PageWindow {
+    Q_OBJECT
+public:
+    explicit viewservers(Forms& forms);
+
+    void brwWebBrowser_DocumentComplete();
+    void Command6_Click();
+
+    QPushButton* Command6;
+    QLineEdit *Text1, *Text2, *Text3, *Text4, *Text5, *Text6, *Text7;
+};
