@@ -91,20 +91,20 @@ Found find(const std::string& s, const std::vector<Line>& lines, std::string_vie
            std::string_view key)
 {
     Found f;
+    f.sectionEnd = lines.size();
     for (std::size_t i = 0; i < lines.size(); ++i) {
         auto name = sectionName(text(s, lines[i]));
         if (!name)
             continue;
         if (f.section) {
             f.sectionEnd = i;
-            return f;
+            break;
         }
         if (sameName(*name, trim(section)))
             f.section = i;
     }
     if (!f.section)
         return f;
-    f.sectionEnd = lines.size();
     for (std::size_t i = *f.section + 1; i < f.sectionEnd; ++i) {
         std::string_view l = text(s, lines[i]);
         if (auto eq = keyEquals(l); eq && sameName(trim(l.substr(0, *eq)), trim(key))) {
@@ -117,6 +117,9 @@ Found find(const std::string& s, const std::vector<Line>& lines, std::string_vie
 
 std::optional<std::string> readWhole(const std::filesystem::path& file)
 {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(file, ec))
+        return std::nullopt;
     std::ifstream in(file, std::ios::binary);
     if (!in)
         return std::nullopt;

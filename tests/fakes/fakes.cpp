@@ -1,0 +1,108 @@
+#include "fakes.h"
+
+#include "app/program.h"
+
+#include <QLocale>
+#include <QMenu>
+#include <QPointer>
+#include <QTimer>
+
+#include <fstream>
+#include <iterator>
+
+FakePane::FakePane(QWidget* parent, FakeWeb& web) : BrowserPane(parent), web_(web) {}
+
+void FakePane::Navigate(const QString& address)
+{
+    history = history.mid(0, at + 1);
+    history << address;
+    at = int(history.size()) - 1;
+    load(address, true);
+}
+
+void FakePane::GoBack()
+{
+    if (at > 0)
+        load(history[--at], false);
+}
+
+void FakePane::GoForward()
+{
+    if (at + 1 < history.size())
+        load(history[++at], false);
+}
+
+void FakePane::load(const QString& address, bool record)
+{
+    if (record)
+        web_.requests << address;
+    const int gen = ++generation_;
+    QPointer<FakePane> self(this);
+    QTimer::singleShot(0, this, [this, self, gen, address] {
+        if (gen != generation_)
+            return; // stopped
+        if (!web_.names.contains(address)) {
+            name_ = address;
+            emit NavigateError(address, 0);
+            if (self)
+                QTimer::singleShot(0, this, [this, address] { emit DocumentComplete(address); });
+            return;
+        }
+        name_ = web_.names.value(address);
+        emit DocumentComplete(address);
+    });
+}
+
+msgbox::Answer ScriptedBoxes::show(const QString& prompt, msgbox::Buttons b, msgbox::Icon i,
+                                   const QString& title)
+{
+    seen.push_back({prompt, title, b, i});
+    if (whileOpen)
+        whileOpen(seen.back());
+    if (!answers.empty()) {
+        msgbox::Answer a = answers.front();
+        answers.erase(answers.begin());
+        return a;
+    }
+    return b == msgbox::Buttons::YesNo ? msgbox::Answer::Yes : msgbox::Answer::Ok;
+}
+
+Harness::Harness(const QString& programDir)
+{
+    services.programDir = (programDir.isEmpty() ? tmp.path() : programDir).toStdString();
+    services.host = QStringLiteral("owls.test");
+    auto b = std::make_unique<ScriptedBoxes>();
+    boxes = b.get();
+    services.boxes = std::move(b);
+    services.makeBrowser = [this](QWidget* parent) { return new FakePane(parent, web); };
+    services.now = [this] { return clock; };
+    services.locale = QLocale(QLocale::English, QLocale::UnitedStates);
+    services.drives = DriveTable({{'z', "/"}});
+    services.startBatch = [this](const std::filesystem::path& f) { started.push_back(f); };
+    services.popup = [this](QMenu* m) { popups.push_back(m->parentWidget()->objectName()); };
+    services.endProgram = [this] { ++ended; };
+    forms = std::make_unique<Forms>(services);
+    addWindows(*forms);
+}
+
+Harness::~Harness() { forms.reset(); }
+
+void Harness::allPages()
+{
+    for (const char* p : {"detect", "news", "events", "patches", "discuss"})
+        page(QStringLiteral("/ilnightowls/servers/%1.htm").arg(QLatin1String(p)), QLatin1String(p));
+    page(QStringLiteral("/ilnightowls/servers/viewservers.htm"), QStringLiteral("viewservers.htm"));
+}
+
+QByteArray readFile(const std::filesystem::path& p)
+{
+    std::ifstream in(p, std::ios::binary);
+    if (!in || !std::filesystem::is_regular_file(p))
+        return "<missing>";
+    return QByteArray::fromStdString(std::string(std::istreambuf_iterator<char>(in), {}));
+}
+
+void writeFile(const std::filesystem::path& p, const std::string& bytes)
+{
+    std::ofstream(p, std::ios::binary) << bytes;
+}

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "platform/browserpane.h"
+#include "platform/forms.h"
+#include "platform/msgbox.h"
+#include "platform/services.h"
+
+#include <QMap>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+// The community's site as the tests want it: address -> page name, or a failure.
+struct FakeWeb {
+    QMap<QString, QString> names; // an address missing here fails to load
+    QStringList requests;         // every Navigate, in order
+};
+
+// A browser pane that "loads" pages from a FakeWeb, raising its events through the event loop
+// in the order the real pane does (an error, then the error page's completion).
+class FakePane final : public BrowserPane {
+public:
+    FakePane(QWidget* parent, FakeWeb& web);
+    void Navigate(const QString& address) override;
+    void Stop() override { ++generation_; }
+    void GoBack() override;
+    void GoForward() override;
+    QString LocationName() const override { return name_; }
+    void load(const QString& address, bool record);
+
+    QStringList history;
+    int at = -1;
+
+private:
+    FakeWeb& web_;
+    QString name_;
+    int generation_ = 0;
+};
+
+// Answers every message box from a script and records what each one said.
+struct Box {
+    QString prompt, title;
+    msgbox::Buttons buttons;
+    msgbox::Icon icon;
+};
+class ScriptedBoxes final : public msgbox::Boxes {
+public:
+    msgbox::Answer show(const QString& prompt, msgbox::Buttons b, msgbox::Icon i, const QString& title) override;
+    std::vector<Box> seen;
+    std::vector<msgbox::Answer> answers;       // taken in order; Ok/Yes when none is left
+    std::function<void(const Box&)> whileOpen; // runs "while the box is open"
+};
+
+// A program directory of its own, fake boxes, a fake web and a fake clock, and the windows.
+struct Harness {
+    explicit Harness(const QString& programDir = {});
+    ~Harness();
+
+    QTemporaryDir tmp;
+    FakeWeb web;
+    ScriptedBoxes* boxes;
+    QTime clock = QTime(19, 5, 23);
+    std::vector<std::filesystem::path> started; // batch files started
+    std::vector<QString> popups;                // menus popped up, by holder
+    int ended = 0;                              // end-of-program requests
+    Services services;
+    std::unique_ptr<Forms> forms;
+
+    std::filesystem::path dir() const { return services.programDir; }
+    QString host() const { return services.host; }
+    void page(const QString& path, const QString& name) { web.names[host() + path] = name; }
+    void allPages(); // the community's pages with their real names
+    template <class T> T* child(const QString& form, const QString& name)
+    {
+        return forms->get(form).findChild<T*>(name);
+    }
+};
+
+QByteArray readFile(const std::filesystem::path& p); // "<missing>" when there is none
+void writeFile(const std::filesystem::path& p, const std::string& bytes);
