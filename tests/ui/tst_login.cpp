@@ -1,0 +1,200 @@
+#include "app/form1.h"
+#include "app/login.h"
+#include "platform/controls.h"
+#include "platform/timer.h"
+#include "tests/fakes/fakes.h"
+
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QTest>
+
+using msgbox::Buttons;
+using msgbox::Icon;
+
+class LoginTest final : public QObject {
+    Q_OBJECT
+
+    static Login& start(Harness& h)
+    {
+        h.forms->show(QStringLiteral("Login"));
+        return h.forms->as<Login>(QStringLiteral("Login"));
+    }
+    static QByteArray aliasFile(Harness& h) { return readFile(h.dir() / "ilowls.con"); }
+    static void typeAlias(Login& l, const QString& alias)
+    {
+        l.Text1->clear();
+        QTest::keyClicks(l.Text1, alias);
+    }
+
+private slots:
+    void firstRunWritesEveryGameOnceAndOnlyOnce()
+    {
+        QTemporaryDir dir;
+        {
+            Harness h(dir.path());
+            Login& l = start(h);
+            QCOMPARE(l.Text1->text(), QStringLiteral("Type here"));
+            QVERIFY(h.forms->isShown(QStringLiteral("MDIForm1")));
+            QCOMPARE(aliasFile(h), QByteArray("[il nightowls]\r\nFirst=no\r\n"));
+            QStringList names = QDir(dir.path() + "/settings").entryList(QDir::Files, QDir::Name);
+            QCOMPARE(names.size(), 24);
+            for (const QString& n : names)
+                QCOMPARE(readFile(h.dir() / "settings" / n.toStdString()), QByteArray("[Saved]\r\nPath=0\r\n"));
+            QCOMPARE(names.first(), QStringLiteral("jedio.bat"));
+        }
+        // A later start writes none of them.
+        writeFile(std::filesystem::path(dir.path().toStdString()) / "settings" / "qktre.con", "[Saved]\r\nPath=1\r\n");
+        Harness again(dir.path());
+        start(again);
+        QCOMPARE(readFile(again.dir() / "settings" / "qktre.con"), QByteArray("[Saved]\r\nPath=1\r\n"));
+
+        // Only "yes" exactly is a first run.
+        QTemporaryDir other;
+        writeFile(other.path().toStdString() + "/ilowls.con", "[il nightowls]\r\nFirst=Yes\r\n");
+        Harness notFirst(other.path());
+        start(notFirst);
+        QVERIFY(!QDir(other.path() + "/settings").exists());
+    }
+
+    void badAliasFilesAndFoldersStillOpen()
+    {
+        QTemporaryDir dir;
+        const std::string garbage("\xff\xfe\0garbage=[\r\n\x01", 15);
+        writeFile(dir.path().toStdString() + "/ilowls.con", garbage);
+        {
+            Harness h(dir.path());
+            QCOMPARE(start(h).Text1->text(), QStringLiteral("Type here"));
+            // The garbage is kept; the first run's marker goes after it.
+            QCOMPARE(aliasFile(h), QByteArray::fromStdString(garbage) + "\r\n[il nightowls]\r\nFirst=no\r\n");
+        }
+        writeFile(dir.path().toStdString() + "/ilowls.con", "[IL NIGHTOWLS]\nalias=" + std::string(100, 'A') + "\nfirst=no\n");
+        {
+            Harness h(dir.path());
+            QCOMPARE(start(h).Text1->text(), QString(29, QLatin1Char('A')));
+        }
+        // A program directory that cannot be written: the first run fails silently.
+        Harness h(QStringLiteral("/proc/tovo-cannot-write-here"));
+        QCOMPARE(start(h).Text1->text(), QStringLiteral("Type here"));
+        QVERIFY(h.forms->isShown(QStringLiteral("Login")));
+    }
+
+    void aliasIsAskedForAndSavedOnlyByTheButton()
+    {
+        Harness h;
+        h.allPages();
+        Login& l = start(h);
+        // Enter on "Type here": asked, then the box is emptied.
+        QTest::keyClick(l.Text1, Qt::Key_Return);
+        QCOMPARE(h.boxes->seen.size(), size_t(1));
+        QCOMPARE(h.boxes->seen[0].prompt, QStringLiteral("Please enter your alias."));
+        QCOMPARE(h.boxes->seen[0].title, QStringLiteral("Enter alias              "));
+        QCOMPARE(h.boxes->seen[0].icon, Icon::None);
+        QCOMPARE(h.boxes->seen[0].buttons, Buttons::Ok);
+        QCOMPARE(l.Text1->text(), QString());
+        QVERIFY(!h.forms->exists(QStringLiteral("Form1")));
+
+        // The toggle alternates by picture identity.
+        QTest::mouseClick(l.Image2, Qt::LeftButton);
+        QCOMPARE(l.Text3->text(), QStringLiteral("enabled"));
+        QCOMPARE(l.Image2->picture().cacheKey(), l.Image3->picture().cacheKey());
+        QTest::mouseClick(l.Image2, Qt::LeftButton);
+        QCOMPARE(l.Text3->text(), QStringLiteral("disabled"));
+        QCOMPARE(l.Image2->picture().cacheKey(), l.Image4->picture().cacheKey());
+        QTest::mouseClick(l.Image2, Qt::LeftButton);
+
+        // Enter starts the detection without saving, even with the toggle selected.
+        typeAlias(l, QStringLiteral("Barn Owl"));
+        QTest::keyClick(l.Text1, Qt::Key_Return);
+        QCOMPARE(aliasFile(h), QByteArray("[il nightowls]\r\nFirst=no\r\n"));
+        QCOMPARE(h.web.requests.first(), QStringLiteral("owls.test/ilnightowls/servers/detect.htm"));
+        QVERIFY(!h.forms->isShown(QStringLiteral("Form1")));
+        QVERIFY(h.forms->isShown(QStringLiteral("news")));
+        QCOMPARE(l.Text4->text(), QStringLiteral("no"));
+
+        // The button saves first, then refuses a second detection; its look ends normal.
+        typeAlias(l, QStringLiteral("Night Owl"));
+        QTest::mouseClick(l.Image5, Qt::LeftButton);
+        QCOMPARE(aliasFile(h), QByteArray("[il nightowls]\r\nFirst=no\r\nAlias=Night Owl\r\n"));
+        QCOMPARE(h.boxes->seen.back().prompt, QStringLiteral("Network connection failed, please exit program and try again."));
+        QCOMPARE(h.boxes->seen.back().title, QStringLiteral("Network Detection Failed"));
+        QCOMPARE(h.boxes->seen.back().icon, Icon::Critical);
+        QCOMPARE(l.Image5->picture().cacheKey(), l.Image7->picture().cacheKey());
+        // Deselecting does not remove what was saved.
+        QTest::mouseClick(l.Image2, Qt::LeftButton);
+        typeAlias(l, QStringLiteral("Other"));
+        QTest::mouseClick(l.Image5, Qt::LeftButton);
+        QVERIFY(aliasFile(h).contains("Alias=Night Owl\r\n"));
+        QCOMPARE(h.web.requests.count(QStringLiteral("owls.test/ilnightowls/servers/detect.htm")), 1);
+    }
+
+    void rightButtonLogsInButOnlyTheBackgroundOpensTheMenu()
+    {
+        Harness h;
+        Login& l = start(h);
+        QTest::mouseClick(l.Image5, Qt::RightButton); // performs the login: here, the prompt
+        QCOMPARE(h.boxes->seen.size(), size_t(1));
+        QCOMPARE(l.Image5->picture().cacheKey(), l.Image6->picture().cacheKey()); // left pressed
+        for (QWidget* w : {static_cast<QWidget*>(l.Image2), static_cast<QWidget*>(l.Image9),
+                           static_cast<QWidget*>(l.Image1), static_cast<QWidget*>(l.Text1)})
+            QTest::mouseClick(w, Qt::RightButton);
+        QVERIFY(h.popups.empty());
+        QTest::mouseClick(&l, Qt::LeftButton, {}, QPoint(30, 30));
+        QTest::mouseClick(&l, Qt::MiddleButton, {}, QPoint(30, 30));
+        QVERIFY(h.popups.empty());
+        QTest::mouseClick(&l, Qt::RightButton, {}, QPoint(30, 30));
+        QCOMPARE(h.popups, std::vector<QString>{QStringLiteral("popmnu2")});
+        // Pictures used as buttons carry their words for accessibility tools.
+        QStringList names;
+        for (Picture* p : {l.Image5, l.Image2, l.Image10, l.Image11, l.Image9})
+            names << p->accessibleName();
+        QCOMPARE(names, QStringList({"Login", "Save alias", "Settings", "About", "Exit"}));
+    }
+
+    void failedDetectionReturnsToTheLoginWindow()
+    {
+        Harness h; // no pages: every load fails
+        Login& l = start(h);
+        typeAlias(l, QStringLiteral("Owl"));
+        bool detectingBehindBox = false;
+        h.boxes->whileOpen = [&](const Box& b) {
+            if (b.title == QLatin1String("IL Owls - Network Unavailable"))
+                detectingBehindBox = h.forms->isShown(QStringLiteral("Form1"));
+        };
+        QTest::mouseClick(l.Image5, Qt::LeftButton);
+        QCOMPARE(h.boxes->seen.at(0).prompt,
+                 QStringLiteral("Unabled to connect to network, either our servers are busy our your not online."));
+        QCOMPARE(h.boxes->seen.at(0).icon, Icon::Critical);
+        QVERIFY(detectingBehindBox);
+        auto& f1 = h.forms->as<Form1>(QStringLiteral("Form1"));
+        QCOMPARE(f1.Text1->text(), QStringLiteral("no"));
+        QVERIFY(!f1.Timer1->ticking());
+        // The error page completes: news shows, finds the flag "no", and hands back to Login.
+        QTRY_VERIFY(h.forms->exists(QStringLiteral("news")));
+        QTRY_VERIFY(h.forms->isShown(QStringLiteral("Login")));
+        QVERIFY(!h.forms->isShown(QStringLiteral("news")));
+        QTest::mouseClick(l.Image5, Qt::LeftButton);
+        QCOMPARE(h.boxes->seen.back().title, QStringLiteral("Network Detection Failed"));
+    }
+
+    void progressBarSweepsFromOneToAHundredAndAgain()
+    {
+        Harness h;
+        h.allPages();
+        start(h);
+        Form1& f = h.forms->as<Form1>(QStringLiteral("Form1")); // loads: detection starts
+        QCOMPARE(f.Timer1->interval(), 100);
+        QVERIFY(f.Timer1->ticking());
+        std::vector<int> seen;
+        for (int i = 0; i < 102; ++i) {
+            f.Timer1_Timer();
+            seen.push_back(f.ProgressBar1->value());
+        }
+        QCOMPARE(seen[0], 1);
+        QCOMPARE(seen[99], 100);
+        QCOMPARE(seen[100], 1);
+        QCOMPARE(seen[101], 2);
+    }
+};
+
+QTEST_MAIN(LoginTest)
+#include "tst_login.moc"
