@@ -34,6 +34,10 @@ void Form::paintEvent(QPaintEvent*)
 void Form::mousePressEvent(QMouseEvent* e)
 {
     e->accept();
+    // A press that a control let pass (a button's right press, say) is not on the window's own
+    // surface.
+    if (childAt(e->position().toPoint()))
+        return;
     Form_MouseDown(mouseButtonCode(e->button()));
 }
 

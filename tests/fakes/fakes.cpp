@@ -34,8 +34,11 @@ void FakePane::GoForward()
 
 void FakePane::load(const QString& address, bool record)
 {
-    if (record)
+    if (record) {
         web_.requests << address;
+        if (web_.onRequest)
+            web_.onRequest(this);
+    }
     const int gen = ++generation_;
     QPointer<FakePane> self(this);
     QTimer::singleShot(0, this, [this, self, gen, address] {
@@ -80,7 +83,11 @@ Harness::Harness(const QString& programDir)
     services.drives = DriveTable({{'z', "/"}});
     services.startBatch = [this](const std::filesystem::path& f) { started.push_back(f); };
     services.popup = [this](QMenu* m) { popups.push_back(m->parentWidget()->objectName()); };
-    services.endProgram = [this] { ++ended; };
+    // The real end never returns; here the exit window goes away so that its modal wait ends.
+    services.endProgram = [this] {
+        ++ended;
+        forms->hide(QStringLiteral("closeprog"));
+    };
     forms = std::make_unique<Forms>(services);
     addWindows(*forms);
 }

@@ -13,10 +13,13 @@
 #include <memory>
 #include <vector>
 
+class FakePane;
+
 // The community's site as the tests want it: address -> page name, or a failure.
 struct FakeWeb {
     QMap<QString, QString> names; // an address missing here fails to load
     QStringList requests;         // every Navigate, in order
+    std::function<void(FakePane*)> onRequest; // sees the pane as it is asked to navigate
 };
 
 // A browser pane that "loads" pages from a FakeWeb, raising its events through the event loop
