@@ -29,6 +29,17 @@ Login::Login(Forms& forms)
     : Form(forms, QStringLiteral("Login"), Kind::MdiChild, QStringLiteral("Login"), 11535, 7485)
 {
     setBackgroundPicture(art::background(true));
+    // The alias box first, so that the keyboard goes from it through the pictures in the order
+    // they are made, which is their order on screen.
+    Text1 = new QLineEdit(TypeHere, this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setAccessibleName(QStringLiteral("Alias"));
+    Text1->setFrame(false);
+    Text1->setStyleSheet(QStringLiteral("QLineEdit { background: #404040; color: #C0C0C0; border: none; }"));
+    placeTwips(Text1, 4320, 4200, 3135, 255);
+    Text1->installEventFilter(this);
+    setFocusProxy(Text1);
+
     auto picture = [this](const QString& name, const QPixmap& pix, QRect twipsRect,
                           const QString& accessible = {}) {
         auto* p = new Picture(this, name, accessible);
@@ -44,7 +55,6 @@ Login::Login(Forms& forms)
     // The toggle starts with its own copy of the unselected look, not Image4's picture itself.
     Image2 = picture(QStringLiteral("Image2"), Image4->picture().copy(), toggleAt,
                      QStringLiteral("Save alias"));
-    Image2->setCheckable(false);
     Image6 = picture(QStringLiteral("Image6"), art::button(QStringLiteral("Login >"), 103, 48, true), loginAt);
     Image7 = picture(QStringLiteral("Image7"), art::button(QStringLiteral("Login >"), 103, 48), loginAt);
     Image5 = picture(QStringLiteral("Image5"), Image7->picture().copy(), loginAt, QStringLiteral("Login"));
@@ -56,16 +66,8 @@ Login::Login(Forms& forms)
                      {9840, 6720, 1470, 705}, QStringLiteral("Exit"));
     for (Picture* hidden : {Image3, Image4, Image6, Image7})
         hidden->hide();
-
-    Text1 = new QLineEdit(TypeHere, this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setAccessibleName(QStringLiteral("Alias"));
-    Text1->setFrame(false);
-    Text1->setStyleSheet(QStringLiteral("QLineEdit { background: #404040; color: #C0C0C0; border: none; }"));
-    placeTwips(Text1, 4320, 4200, 3135, 255);
-    Text1->installEventFilter(this);
+    Text1->raise(); // over the panel picture it lies in
     Text1->setFocus();
-    setFocusProxy(Text1);
 
     Text3 = hiddenText(this, QStringLiteral("Text3"), QStringLiteral("Text3"));
     Text4 = hiddenText(this, QStringLiteral("Text4"), QStringLiteral("yes"));

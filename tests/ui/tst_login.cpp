@@ -148,6 +148,16 @@ private slots:
         for (Picture* p : {l.Image5, l.Image2, l.Image10, l.Image11, l.Image9})
             names << p->accessibleName();
         QCOMPARE(names, QStringList({"Login", "Save alias", "Settings", "About", "Exit"}));
+        // The keyboard reaches every one of them from the alias box, in the order on screen.
+        l.window()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(l.window()));
+        l.Text1->setFocus();
+        QStringList order;
+        for (int i = 0; i < 5; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            order << (QApplication::focusWidget() ? QApplication::focusWidget()->accessibleName() : "?");
+        }
+        QCOMPARE(order, QStringList({"Save alias", "Login", "Settings", "About", "Exit"}));
     }
 
     void failedDetectionReturnsToTheLoginWindow()
