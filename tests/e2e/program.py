@@ -29,6 +29,12 @@ def window(title):
     return r.stdout.split()
 
 
+def focus(title):
+    """Without a window manager, the keyboard goes where X's input focus is put."""
+    for w in window(title)[:1]:
+        subprocess.run(["xdotool", "windowfocus", "--sync", w], capture_output=True)
+
+
 def keys(*names):
     for k in names:
         subprocess.run(["xdotool", "key", "--clearmodifiers", k], check=True)
@@ -64,14 +70,18 @@ with tempfile.TemporaryDirectory() as d:
     check(open(os.path.join(d, "ilowls.con"), "rb").read() == b"[il nightowls]\r\nFirst=no\r\n", "the alias file")
 
     # Exit, NO: still running. Exit, YES: gone at once with status 0.
+    focus(MAIN_TITLE)
     keys("Tab", "Tab", "Tab", "Tab", "Tab", "space")
     check(wait(lambda: window("Exit"), 10), "Exit asks in its own window")
+    focus("Exit")
     keys("Tab", "space")
     check(wait(lambda: not window("Exit"), 10), "NO closes the question")
     time.sleep(0.3)
     check(p.poll() is None, "after NO the program runs on")
-    keys("space")
+    focus(MAIN_TITLE)
+    keys("space")  # the Exit picture still has the keyboard
     check(wait(lambda: window("Exit"), 10), "Exit asks again")
+    focus("Exit")
     keys("Tab", "space")  # focus went from NO back round to YES
     t = time.time()
     try:
@@ -89,6 +99,7 @@ with tempfile.TemporaryDirectory() as d:
     check(open(os.path.join(d, "settings", "qktre.con"), "rb").read() == b"[Saved]\r\nPath=1\r\n",
           "a later start writes no game file")
     requests.clear()
+    focus(MAIN_TITLE)
     subprocess.run(["xdotool", "type", "--delay", "20", "Barn Owl"], check=True)
     keys("Return")
     check(wait(lambda: "GET /ilnightowls/servers/news.htm" in requests), "news.htm is requested")
