@@ -17,7 +17,7 @@ Form1::Form1(Forms& forms)
 {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFixedSize(size());
-    setBackgroundPicture(art::words(QStringLiteral("Connecting to Network"), 179, 118, 11));
+    setBackgroundPicture(art::words(QStringLiteral("Connecting to Network"), 179, 66, 10));
 
     // Everything but the bar lies beyond the window's edges, where it is never seen.
     Text1 = new QLineEdit(QStringLiteral("yes"), this);

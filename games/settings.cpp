@@ -32,6 +32,7 @@ Settings::Settings(Forms& forms)
     auto label = [this](const QString& name, const QString& text, int left) {
         auto* l = new Label(this, name, text);
         l->setWordWrap(true);
+        l->setFont(look::sansSerif(8.25));
         look::setTextColour(l, look::value);
         placeTwips(l, left, 360, name == QLatin1String("Label1") ? 3135 : 2415, 735);
         return l;
@@ -69,7 +70,10 @@ Settings::Settings(Forms& forms)
         auto* box = new QCheckBox(this);
         box->setObjectName(QString::fromLatin1(g.clearBox));
         box->setAccessibleName(QStringLiteral("Clear ") + QString::fromLatin1(g.section));
-        box->setStyleSheet(QStringLiteral("QCheckBox { background: #404040; }"));
+        box->setStyleSheet(QStringLiteral(
+            "QCheckBox { background: #404040; }"
+            "QCheckBox::indicator { width: 13px; height: 13px; border: 1px solid #C0C0C0; background: #404040; }"
+            "QCheckBox::indicator:checked { background: #E8A83A; }"));
         placeTwips(box, 8760, top, 255, 255);
     }
     Command1 = new QPushButton(QStringLiteral("Clear Selected Directories"), this);

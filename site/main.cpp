@@ -1,13 +1,14 @@
 // The demo community web host: serves the community's pages under /ilnightowls/servers/ on a
 // loopback address, so that the client can be tried and tested without the real site.
-//   tovo-site [--port N] [--log]      N = 0 picks a free port; the port is printed on stdout.
+//   tovo-site [--port N] [--log] [--delay MS]
+//   N = 0 picks a free port; the port is printed on stdout. --delay holds every answer back.
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QHostAddress>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QTextStream>
+#include <QTimer>
 #include <QUrl>
 
 #include <cstdio>
@@ -119,6 +120,9 @@ int main(int argc, char** argv)
     if (int i = args.indexOf(QStringLiteral("--port")); i >= 0 && i + 1 < args.size())
         port = quint16(args[i + 1].toUInt());
     const bool log = args.contains(QStringLiteral("--log"));
+    int delay = 0;
+    if (int i = args.indexOf(QStringLiteral("--delay")); i >= 0 && i + 1 < args.size())
+        delay = args[i + 1].toInt();
 
     QTcpServer server;
     if (!server.listen(QHostAddress::LocalHost, port)) {
@@ -128,16 +132,19 @@ int main(int argc, char** argv)
     }
     std::printf("%u\n", unsigned(server.serverPort()));
     std::fflush(stdout);
-    QObject::connect(&server, &QTcpServer::newConnection, &server, [&server, log] {
+    QObject::connect(&server, &QTcpServer::newConnection, &server, [&server, log, delay] {
         while (QTcpSocket* socket = server.nextPendingConnection()) {
             QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-            QObject::connect(socket, &QTcpSocket::readyRead, socket, [socket, log] {
+            QObject::connect(socket, &QTcpSocket::readyRead, socket, [socket, log, delay] {
                 QByteArray seen = socket->property("seen").toByteArray() + socket->readAll();
                 socket->setProperty("seen", seen);
-                if (!seen.contains("\r\n\r\n"))
+                if (!seen.contains("\r\n\r\n") || socket->property("answered").toBool())
                     return;
-                socket->write(answer(seen, log));
-                socket->disconnectFromHost();
+                socket->setProperty("answered", true);
+                QTimer::singleShot(delay, socket, [socket, seen, log] {
+                    socket->write(answer(seen, log));
+                    socket->disconnectFromHost();
+                });
             });
         }
     });

@@ -1,0 +1,131 @@
+// Takes the README's pictures: the client's windows as a member meets them, with the real
+// browser against the demo web host.   tovo-shots OUTDIR SITE-PROGRAM
+#include "app/login.h"
+#include "app/program.h"
+#include "games/settings.h"
+#include "platform/browserpane.h"
+#include "platform/controls.h"
+#include "platform/filelists.h"
+#include "platform/services.h"
+#include "servers/viewservers.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QFont>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+#include <cstdio>
+#include <fstream>
+
+namespace {
+
+bool waitFor(const std::function<bool()>& done, int ms = 30000)
+{
+    QDeadlineTimer until(ms);
+    while (!done() && !until.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return done();
+}
+
+void settle(int ms)
+{
+    waitFor([] { return false; }, ms);
+}
+
+void open(QListWidget* list, const QString& name)
+{
+    for (int i = 0; i < list->count(); ++i)
+        if (list->item(i)->text().trimmed() == name) {
+            list->setCurrentRow(i);
+            emit list->itemActivated(list->item(i));
+            return;
+        }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication app(argc, argv);
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: tovo-shots OUTDIR SITE-PROGRAM\n");
+        return 2;
+    }
+    const QString out = QString::fromLocal8Bit(argv[1]);
+    QProcess site;
+    site.start(QString::fromLocal8Bit(argv[2]), {"--port", "0", "--delay", "700"});
+    site.waitForReadyRead(10000);
+    const QString host = "127.0.0.1:" + QString::fromLatin1(site.readLine().trimmed());
+
+    // A member's machine: a Wine prefix whose drive g: holds Quake III.
+    QTemporaryDir home;
+    const std::filesystem::path root = home.path().toStdString();
+    std::filesystem::create_directories(root / "prefix/dosdevices");
+    std::filesystem::create_directories(root / "Games/Quake3");
+    std::filesystem::create_directory_symlink(root / "Games", root / "prefix/dosdevices/g:");
+    std::ofstream(root / "Games/Quake3/quake3.exe") << "MZ";
+    qputenv("WINEPREFIX", (home.path() + "/prefix").toLocal8Bit());
+    std::filesystem::create_directories(root / "tovo");
+
+    Services services = Services::real(root / "tovo");
+    services.host = host;
+    services.boxes = std::make_unique<msgbox::QtBoxes>();
+    services.startBatch = [](const std::filesystem::path&) {};
+    Forms forms(services);
+    addWindows(forms);
+    forms.show("Login");
+    QWidget* main = forms.get("MDIForm1").window();
+    auto shot = [&](QWidget* w, const char* name) {
+        settle(400);
+        w->grab().save(out + "/" + name + ".png");
+        std::printf("%s/%s.png\n", qPrintable(out), name);
+    };
+    auto& login = forms.as<Login>("Login");
+    login.Text1->setText("Night Owl");
+    shot(main, "login");
+
+    QTimer::singleShot(300, [&] { shot(&forms.get("Form1"), "detecting"); });
+    emit login.Image5->MouseUp(LeftButton);
+    auto& news = forms.get("news");
+    waitFor([&] { return forms.isShown("news"); });
+    settle(1500);
+    shot(main, "news");
+
+    forms.show("Settings");
+    auto& s = forms.as<Settings>("Settings");
+    s.Drive1->setCurrentIndex(s.Drive1->findText("g:", Qt::MatchStartsWith));
+    open(s.Dir1, "Quake3");
+    s.File1->setCurrentRow(0);
+    emit s.File1->Click();
+    s.setButton(*catalogue::byCode("qktre"))->click();
+    shot(main, "settings");
+    forms.hide("Settings");
+
+    forms.show("viewservers");
+    auto& v = forms.as<viewservers>("viewservers");
+    waitFor([&] { return v.Text3->text() == "views"; });
+    v.brwWebBrowser->findChild<QWebEngineView*>()->page()->runJavaScript(
+        "document.querySelector('a[href*=\"qktre\"]').click()");
+    waitFor([&] { return v.Text3->text() == "qktre"; });
+    settle(800);
+    shot(main, "viewservers");
+    Q_UNUSED(news);
+
+    forms.show("About");
+    shot(main, "about");
+    forms.show("closeprog");
+    shot(&forms.get("closeprog"), "exit");
+    site.kill();
+    site.waitForFinished();
+    std::fflush(stdout);
+    std::_Exit(0);
+}
