@@ -1,5 +1,6 @@
 #include "platform/art.h"
 #include "platform/forms.h"
+#include "platform/rendering.h"
 #include "platform/services.h"
 #include "program.h"
 
@@ -12,6 +13,7 @@ int main(int argc, char** argv)
 {
     // The program's look is drawn on its own grey; the system's theme would fight it.
     QApplication::setStyle(QStringLiteral("Fusion"));
+    chooseRendering();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tovo"));
     QApplication::setWindowIcon(QIcon(art::logo(64)));

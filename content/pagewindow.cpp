@@ -65,6 +65,7 @@ PageWindow::PageWindow(Forms& forms, const PageRow& row)
     placeTwips(Image1, 0, 6720, 11205, 675);
     Timer1 = new Timer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setWholeSeconds(true); // the status line's clock
     connect(Timer1, &Timer::tick, this, &PageWindow::Timer1_Timer);
     if (row.networkCheck) {
         Timer2 = new Timer(this);
@@ -164,7 +165,7 @@ void PageWindow::Form_Load()
 void PageWindow::Timer1_Timer()
 {
     const QString now = timeText(services().now(), services().locale);
-    if (clockLabel_->text() != now) // repaint only when the second changes
+    if (clockLabel_->text() != now) // repaint only when the text changes
         clockLabel_->setText(now);
 }
 

@@ -2,13 +2,28 @@
 
 #include <QRegularExpression>
 
+namespace {
+
+// The locale's long time format without its time-zone part; worked out once per locale, since
+// the clocks ask many times a second.
+QString timeFormat(const QLocale& locale)
+{
+    static QString forLocale, format;
+    if (locale.name() != forLocale || format.isEmpty()) {
+        static const QRegularExpression zone(QStringLiteral("\\s*\\bt+\\b\\s*"));
+        format = locale.timeFormat(QLocale::LongFormat);
+        format.replace(zone, QStringLiteral(" "));
+        format = format.trimmed();
+        forLocale = locale.name();
+    }
+    return format;
+}
+
+} // namespace
+
 QString timeText(const QTime& t, const QLocale& locale)
 {
-    QString format = locale.timeFormat(QLocale::LongFormat);
-    // Qt's long format names the time zone ("t"); a clock of the time of day has none.
-    static const QRegularExpression zone(QStringLiteral("\\s*\\bt+\\b\\s*"));
-    format.replace(zone, QStringLiteral(" "));
-    QString text = locale.toString(t, format.trimmed());
+    QString text = locale.toString(t, timeFormat(locale));
     text.replace(QChar(0x202F), QLatin1Char(' ')).replace(QChar(0x00A0), QLatin1Char(' '));
     return text.trimmed();
 }

@@ -1,11 +1,16 @@
 #include "timer.h"
 
+#include <QTime>
+
 #include <algorithm>
 
 Timer::Timer(QObject* parent) : QObject(parent)
 {
-    timer_.setTimerType(Qt::CoarseTimer);
-    connect(&timer_, &QTimer::timeout, this, &Timer::tick);
+    connect(&timer_, &QTimer::timeout, this, [this] {
+        emit tick();
+        if (wholeSeconds_ && timer_.isSingleShot() && enabled_)
+            nextSecond();
+    });
 }
 
 void Timer::setInterval(int ms)
@@ -20,10 +25,26 @@ void Timer::setEnabled(bool on)
     apply();
 }
 
+void Timer::setWholeSeconds(bool on)
+{
+    wholeSeconds_ = on;
+    apply();
+}
+
+void Timer::nextSecond()
+{
+    timer_.start(1000 - QTime::currentTime().msec() + 2);
+}
+
 void Timer::apply()
 {
-    if (enabled_ && interval_ > 0)
-        timer_.start(std::max(interval_, Shortest));
-    else
+    const bool paced = wholeSeconds_ && interval_ <= 1000;
+    timer_.setSingleShot(paced);
+    timer_.setTimerType(paced ? Qt::PreciseTimer : Qt::CoarseTimer);
+    if (!enabled_ || interval_ <= 0)
         timer_.stop();
+    else if (paced)
+        nextSecond();
+    else
+        timer_.start(std::max(interval_, Shortest));
 }

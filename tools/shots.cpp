@@ -6,6 +6,7 @@
 #include "platform/browserpane.h"
 #include "platform/controls.h"
 #include "platform/filelists.h"
+#include "platform/rendering.h"
 #include "platform/services.h"
 #include "servers/viewservers.h"
 
@@ -54,6 +55,7 @@ void open(QListWidget* list, const QString& name)
 int main(int argc, char** argv)
 {
     QApplication::setStyle(QStringLiteral("Fusion"));
+    chooseRendering();
     QApplication app(argc, argv);
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     if (argc < 3) {

@@ -1,0 +1,245 @@
+// Figures of the client's own work, measured in its own windows with the real browser, files and
+// processes. Prints one "name value unit" line per figure (medians).
+//   tovo-bench SITE-PROGRAM FAKEGAME
+#include "app/login.h"
+#include "app/program.h"
+#include "games/catalogue.h"
+#include "games/dirfile.h"
+#include "games/settings.h"
+#include "platform/batchrunner.h"
+#include "platform/browserpane.h"
+#include "platform/controls.h"
+#include "platform/filelists.h"
+#include "platform/rendering.h"
+#include "platform/services.h"
+#include "servers/viewservers.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QEventLoop>
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+class SilentBoxes final : public msgbox::Boxes {
+public:
+    msgbox::Answer show(const QString&, msgbox::Buttons, msgbox::Icon, const QString&) override
+    {
+        return msgbox::Answer::Ok;
+    }
+};
+
+// Runs the event loop (sleeping when there is nothing to do) until done or ms have passed.
+void idle(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+bool waitFor(const std::function<bool()>& done, int ms = 30000)
+{
+    QDeadlineTimer until(ms);
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (done() || until.hasExpired())
+            loop.quit();
+    });
+    poll.start(5);
+    if (!done())
+        loop.exec();
+    return done();
+}
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v[v.size() / 2];
+}
+
+void report(const char* name, double value, const char* unit)
+{
+    std::printf("%s %.3f %s\n", name, value, unit);
+    std::fflush(stdout);
+}
+
+struct Client {
+    QTemporaryDir dir;
+    Services services;
+    std::unique_ptr<Forms> forms;
+    explicit Client(const QString& host)
+    {
+        services = Services::real(dir.path().toStdString());
+        services.host = host;
+        services.boxes = std::make_unique<SilentBoxes>();
+        forms = std::make_unique<Forms>(services);
+        addWindows(*forms);
+        forms->show("Login");
+        forms->as<Login>("Login").Text1->setText("Bench Owl");
+    }
+};
+
+// CPU time (user + system, in clock ticks) and resident memory of a process and all below it.
+struct Usage {
+    double ticks = 0, rssKiB = 0, pssKiB = 0;
+};
+void addUsage(pid_t pid, Usage& u)
+{
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string s((std::istreambuf_iterator<char>(stat)), {});
+    if (auto close = s.rfind(')'); close != std::string::npos) {
+        std::istringstream rest(s.substr(close + 2));
+        std::string field;
+        for (int i = 3; i <= 15 && rest >> field; ++i)
+            if (i == 14 || i == 15)
+                u.ticks += std::stod(field);
+    }
+    std::ifstream roll("/proc/" + std::to_string(pid) + "/smaps_rollup");
+    for (std::string line; std::getline(roll, line);) {
+        if (line.rfind("Rss:", 0) == 0)
+            u.rssKiB += std::stod(line.substr(4));
+        if (line.rfind("Pss:", 0) == 0)
+            u.pssKiB += std::stod(line.substr(4));
+    }
+    std::ifstream kids("/proc/" + std::to_string(pid) + "/task/" + std::to_string(pid) + "/children");
+    for (pid_t child; kids >> child;)
+        addUsage(child, u);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    chooseRendering();
+    QApplication app(argc, argv);
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: tovo-bench SITE-PROGRAM FAKEGAME\n");
+        return 2;
+    }
+    QProcess site;
+    site.start(QString::fromLocal8Bit(argv[1]), {"--port", "0"});
+    site.waitForReadyRead(10000);
+    const QString host = "127.0.0.1:" + QString::fromLatin1(site.readLine().trimmed());
+
+    // Login press to news shown: a new run of the windows each time (detection is once a run).
+    std::vector<double> login;
+    for (int i = 0; i < 6; ++i) {
+        Client c(host);
+        QElapsedTimer t;
+        t.start();
+        emit c.forms->as<Login>("Login").Image5->MouseUp(1);
+        waitFor([&] { return c.forms->isShown("news"); });
+        if (i > 0) // the first also starts the browser's own processes
+            login.push_back(t.nsecsElapsed() / 1e6);
+    }
+    report("login_to_news", median(login), "ms");
+
+    // The settings window: a folder of 10,000 files, 100 of them games; a Set.
+    {
+        QTemporaryDir big;
+        for (int i = 0; i < 10000; ++i)
+            std::ofstream((big.path() + QString("/file%1.%2").arg(i).arg(i % 100 == 0 ? "EXE" : "dat")).toStdString());
+        Client c(host);
+        c.services.drives = DriveTable({{'z', "/"}});
+        c.forms->show("Settings");
+        auto& s = c.forms->as<Settings>("Settings");
+        const QString win = "z:" + QString(big.path()).replace('/', '\\');
+        std::vector<double> list, set;
+        for (int i = 0; i < 10; ++i) {
+            s.File1->setPath("z:\\");
+            QElapsedTimer t;
+            t.start();
+            s.File1->setPath(win);
+            list.push_back(t.nsecsElapsed() / 1e6);
+        }
+        report("file_list_10000", median(list), "ms");
+        report("file_list_matches", s.File1->count(), "files");
+        const Game& g = *catalogue::byCode("qktre");
+        for (int i = 0; i < 200; ++i) {
+            s.Text1->setText(win);
+            s.File1->setCurrentRow(0);
+            QElapsedTimer t;
+            t.start();
+            s.Set_Click(g);
+            set.push_back(t.nsecsElapsed() / 1e6);
+        }
+        report("set", median(set), "ms");
+    }
+
+    // "Connect to Server" to the game's process started, and to the game's first word.
+    {
+        QTemporaryDir games;
+        const std::filesystem::path game = games.path().toStdString();
+        std::filesystem::copy_file(argv[2], game / "quake3.exe");
+        Client c(host);
+        c.services.drives = DriveTable({{'g', game}});
+        c.services.startBatch = [&c](const std::filesystem::path& f) { batch::run(f, c.services.drives); };
+        dirfile::store(c.services.programDir, *catalogue::byCode("qktre"), "g: [game]", "cd g:\\", "quake3.exe");
+        c.forms->show("viewservers");
+        auto& v = c.forms->as<viewservers>("viewservers");
+        waitFor([&] { return v.Text3->text() == "views"; });
+        v.Text3->setText("qktre");
+        v.Text1->setText("127.0.0.1:27960");
+        std::vector<double> started, running;
+        qputenv("TOVO_FAKEGAME_LOG", QByteArray());
+        for (int i = 0; i < 15; ++i) {
+            std::filesystem::remove(game / "fakegame.log");
+            QElapsedTimer t;
+            t.start();
+            v.Command6_Click();
+            started.push_back(t.nsecsElapsed() / 1e6);
+            while (!std::filesystem::exists(game / "fakegame.log") && t.elapsed() < 10000)
+                std::this_thread::sleep_for(std::chrono::microseconds(200));
+            running.push_back(t.nsecsElapsed() / 1e6);
+        }
+        report("connect_to_started", median(started), "ms");
+        report("connect_to_game_running", median(running), "ms");
+    }
+
+    // Idle: all five page windows with their clocks, nothing else happening, for 10 seconds.
+    {
+        Client c(host);
+        // As the member leaves them: every page window made, the news window showing.
+        for (const char* w : {"news", "events", "update", "discuss", "viewservers"})
+            c.forms->show(w);
+        if (!qEnvironmentVariableIsSet("ALLSHOWN"))
+            for (const char* w : {"events", "update", "discuss", "viewservers"})
+                c.forms->hide(w);
+        idle(5000); // pages loaded and settled
+        // Three windows of ten seconds; the median, since the machine's other work shows up too.
+        std::vector<double> shares;
+        Usage after;
+        for (int w = 0; w < 3; ++w) {
+            Usage before;
+            addUsage(::getpid(), before);
+            QElapsedTimer t;
+            t.start();
+            idle(10000);
+            after = Usage();
+            addUsage(::getpid(), after);
+            shares.push_back(100.0 * (after.ticks - before.ticks) / double(sysconf(_SC_CLK_TCK)) /
+                             (t.nsecsElapsed() / 1e9));
+        }
+        report("idle_cpu", median(shares), "%core");
+        report("idle_cpu_lowest", *std::min_element(shares.begin(), shares.end()), "%core");
+        report("idle_rss", after.rssKiB / 1024, "MiB");
+        report("idle_pss", after.pssKiB / 1024, "MiB");
+    }
+    site.kill();
+    site.waitForFinished();
+    std::fflush(stdout);
+    std::_Exit(0);
+}
