@@ -142,7 +142,9 @@ int main(int argc, char** argv)
         t.start();
         emit c.forms->as<Login>("Login").Image5->MouseUp(1);
         waitFor([&] { return c.forms->isShown("news"); });
-        if (i > 0) // the first also starts the browser's own processes
+        if (i == 0) // the first also starts the browser engine's own processes
+            report("login_to_news_first", t.nsecsElapsed() / 1e6, "ms");
+        else
             login.push_back(t.nsecsElapsed() / 1e6);
     }
     report("login_to_news", median(login), "ms");
