@@ -3,6 +3,7 @@
 #include "app/login.h"
 #include "app/program.h"
 #include "games/settings.h"
+#include "platform/art.h"
 #include "platform/browserpane.h"
 #include "platform/controls.h"
 #include "platform/filelists.h"
@@ -84,6 +85,7 @@ int main(int argc, char** argv)
     services.startBatch = [](const std::filesystem::path&) {};
     Forms forms(services);
     addWindows(forms);
+    art::logo(128).save(out + "/icon.png");
     forms.show("Login");
     QWidget* main = forms.get("MDIForm1").window();
     auto shot = [&](QWidget* w, const char* name) {
