@@ -3,7 +3,9 @@
 #include "controls.h"
 #include "services.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QPointer>
 #include <QEventLoop>
 #include <QMainWindow>
 #include <QMdiArea>
@@ -140,11 +142,16 @@ void Forms::showModal(const QString& name)
 {
     Form& f = get(name);
     f.setWindowModality(Qt::ApplicationModal);
+    // The member goes back to exactly where they were, keyboard focus included, also where no
+    // window manager hands the activation back.
+    QPointer<QWidget> before = QApplication::activeWindow();
     QEventLoop wait;
     QObject::connect(&f, &Form::hidden, &wait, &QEventLoop::quit);
     show(name);
     if (f.isVisible())
         wait.exec();
+    if (before && before->isVisible() && before != &f)
+        before->activateWindow();
 }
 
 void Forms::hide(const QString& name)
