@@ -162,6 +162,15 @@ private slots:
         h.item("popmnu2", "mnuexit")->trigger();
         QCOMPARE(h.ended, 1);
 
+        // Closing the main window through its frame asks the same question.
+        QTimer::singleShot(0, [&] {
+            QVERIFY(h.forms->isShown("closeprog"));
+            QTest::mouseClick(h.forms->as<closeprog>("closeprog").Image5, Qt::LeftButton);
+        });
+        QVERIFY(!h.forms->get("MDIForm1").close());
+        QVERIFY(h.forms->isShown("MDIForm1"));
+        QCOMPARE(h.shown(), QStringList{"news"});
+
         // The login window's short menu.
         QStringList shortCaptions;
         for (QAction* a : h.forms->get("popmnu2").findChild<QMenu*>("test")->actions())
