@@ -118,11 +118,7 @@ keys("Up", "Return")                                 # Exit, at the bottom
 check(wait(lambda: window("Exit"), 10), "Exit asks again")
 focus("Exit")
 keys("Tab", "space")                                 # from NO round to YES
-try:
-    code = p.wait(timeout=5)
-except subprocess.TimeoutExpired:
-    code = None
-    p.kill()
+code, _ = ended(p)
 check(code == 0, "YES: the program ends with status 0 (%s)" % code)
 
 # Second start: the saved alias, every Set button unset, the game still in its file.

@@ -30,14 +30,9 @@ keys("space")  # the Exit picture still has the keyboard
 check(wait(lambda: window("Exit"), 10), "Exit asks again")
 focus("Exit")
 keys("Tab", "space")  # focus went from NO back round to YES
-t = time.time()
-try:
-    code = p.wait(timeout=5)
-except subprocess.TimeoutExpired:
-    code = None
-    p.kill()
+code, took = ended(p)
 check(code == 0, "YES ends the program with status 0 (status %s)" % code)
-check(code is not None and time.time() - t < 1.0, "within a second (%.2f s)" % (time.time() - t))
+check(code is not None and took < 1.0, "within a second (%.2f s)" % took)
 
 # Second start: nothing rewritten; the alias typed and Enter: detection, then news.
 with open(os.path.join(d, "settings", "qktre.con"), "wb") as f:

@@ -106,6 +106,16 @@ def start(program_dir, env=None):
     return p
 
 
+def ended(p, seconds=5):
+    """The program's exit status and how long it took to end, or None when it did not."""
+    t = time.time()
+    try:
+        return p.wait(timeout=seconds), time.time() - t
+    except subprocess.TimeoutExpired:
+        p.kill()
+        return None, time.time() - t
+
+
 def read(path):
     try:
         with open(path, "rb") as f:

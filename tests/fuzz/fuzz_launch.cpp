@@ -4,6 +4,8 @@
 #include "servers/batchfile.h"
 #include "servers/pagename.h"
 
+#include "input.h"
+
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -11,22 +13,6 @@
 #include <iterator>
 #include <string>
 #include <unistd.h>
-
-namespace {
-
-std::string take(const uint8_t*& data, size_t& size)
-{
-    size_t n = size ? data[0] % 40 : 0;
-    if (size)
-        ++data, --size;
-    n = std::min(n, size);
-    std::string s(reinterpret_cast<const char*>(data), n);
-    data += n;
-    size -= n;
-    return s;
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -37,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return r;
     }();
     static const DriveTable drives({{'c', root}});
-    const std::string drive = take(data, size), dir = take(data, size), file = take(data, size);
+    const std::string drive = take(data, size, 40), dir = take(data, size, 40), file = take(data, size, 40);
     const std::string name(reinterpret_cast<const char*>(data), size);
 
     const PageName p = cutPageName(QString::fromLatin1(name.data(), qsizetype(name.size())));

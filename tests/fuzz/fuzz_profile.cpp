@@ -2,6 +2,8 @@
 // never crash, a value written is read back, and a write keeps every line it does not edit.
 #include "platform/profile.h"
 
+#include "input.h"
+
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -11,17 +13,6 @@
 
 namespace {
 
-std::string take(const uint8_t*& data, size_t& size)
-{
-    size_t n = size ? data[0] % 24 : 0;
-    if (size)
-        ++data, --size;
-    n = std::min(n, size);
-    std::string s(reinterpret_cast<const char*>(data), n);
-    data += n;
-    size -= n;
-    return s;
-}
 
 // A name or value the profile format can hold: one line, no blanks at its ends, and for names
 // none of the characters that mark sections, keys and comments.
@@ -45,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     static const std::filesystem::path file =
         std::filesystem::temp_directory_path() / ("tovo-fuzz-profile-" + std::to_string(::getpid()) + ".ini");
-    const std::string section = take(data, size), key = take(data, size), value = take(data, size);
+    const std::string section = take(data, size, 24), key = take(data, size, 24), value = take(data, size, 24);
     const std::string content(reinterpret_cast<const char*>(data), size);
     std::ofstream(file, std::ios::binary | std::ios::trunc) << content;
 
