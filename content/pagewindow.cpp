@@ -79,12 +79,12 @@ PageWindow::PageWindow(Forms& forms, const PageRow& row)
 
 void PageWindow::makeStatusLine()
 {
-    struct Spec {
+    struct Def {
         QString name, text;
         int left, width, height;
         bool caption;
     };
-    const Spec specs[] = {
+    const Def defs[] = {
         {QStringLiteral("Label1"), QStringLiteral("Connected as:"), 360, 1695, 255, true},
         {QString::fromLatin1(row_.aliasLabel), {}, 2040, 2775, 375, false},
         {QStringLiteral("Label5"), QStringLiteral("Member sign:"), 4920, 1455, 375, true},
@@ -92,7 +92,7 @@ void PageWindow::makeStatusLine()
         {QStringLiteral("Label2"), QStringLiteral("Online time:"), 8400, 1335, 375, true},
         {QString::fromLatin1(row_.clockLabel), {}, 9720, 1215, 375, false},
     };
-    for (const Spec& s : specs) {
+    for (const Def& s : defs) {
         auto* l = new Label(this, s.name, s.text);
         l->setFont(look::sansSerif(9.75, s.caption));
         look::setTextColour(l, s.caption ? look::caption : look::value);
@@ -106,19 +106,19 @@ void PageWindow::makeStatusLine()
 
 void PageWindow::makePageButtons()
 {
-    struct Spec {
+    struct Def {
         const char* name;
         const char* caption;
         int left, width;
         const char* target; // the page window it moves to; none for "<" and ">"
     };
-    static const Spec specs[] = {
+    static const Def defs[] = {
         {"Command7", "<", 2880, 375, nullptr},          {"Command8", ">", 3240, 375, nullptr},
         {"Command2", "News", 3960, 1210, "news"},        {"Command9", "Discuss", 5160, 1210, "discuss"},
         {"Command3", "View Servers", 6360, 1210, "viewservers"},
         {"Command4", "Events", 7560, 1210, "events"},    {"Command5", "Patch/Update", 8760, 1210, "update"},
     };
-    for (const Spec& s : specs) {
+    for (const Def& s : defs) {
         auto* b = new QPushButton(QString::fromLatin1(s.caption), this);
         b->setObjectName(QString::fromLatin1(s.name));
         placeTwips(b, s.left, 240, s.width, 375);

@@ -51,14 +51,17 @@ game_log = os.path.join(games, "Quake3", "fakegame.log")
 
 # First start: 24 files; the alias typed, the save toggle clicked, Login pressed.
 p = start(d, env)
-check(len(os.listdir(os.path.join(d, "settings"))) == 24, "first start: 24 files")
+names = os.listdir(os.path.join(d, "settings"))
+check(len(names) == 24 and all(read(os.path.join(d, "settings", n)) == b"[Saved]\r\nPath=0\r\n" for n in names),
+      "first start: 24 files, each not set")
 origin = client_origin()
 check(None not in origin, "the login window's client area is found (%s)" % (origin,))
 focus(MAIN_TITLE)
 type_text("Barn Owl")
 click(*at(origin, 4200 + 240, 5160 + 217))          # the save-alias toggle
 click(*at(origin, 6120 + 772, 5040 + 360))          # Login
-check(wait(lambda: "GET /ilnightowls/servers/news.htm" in site.requests), "detection, then news.htm")
+check(wait(lambda: "GET /ilnightowls/servers/news.htm" in site.requests) and
+      site.requests[0] == "GET /ilnightowls/servers/detect.htm", "detection, then news.htm")
 check(read(os.path.join(d, "ilowls.con")) == b"[il nightowls]\r\nFirst=no\r\nAlias=Barn Owl\r\n",
       "the alias is saved")
 time.sleep(1.5)
@@ -118,8 +121,9 @@ keys("Up", "Return")                                 # Exit, at the bottom
 check(wait(lambda: window("Exit"), 10), "Exit asks again")
 focus("Exit")
 keys("Tab", "space")                                 # from NO round to YES
-code, _ = ended(p)
+code, took = ended(p)
 check(code == 0, "YES: the program ends with status 0 (%s)" % code)
+check(code is not None and took < 1.0, "YES: at once (%.2f s)" % took)
 
 # Second start: the saved alias, every Set button unset, the game still in its file.
 p = start(d, env)

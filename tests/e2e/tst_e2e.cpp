@@ -1,21 +1,17 @@
-// The client's windows with the real Qt WebEngine pane against the demo web host, the real
-// batch runner and a stand-in game: everything but the message boxes, which a script answers.
+// The client's windows with the real Qt WebEngine pane against the demo web host: everything
+// but the message boxes, which a script answers. (The whole journey to a started game is the
+// built program's own test, journey.py.)
 #include "app/login.h"
 #include "app/program.h"
 #include "platform/controls.h"
 #include "content/pagewindow.h"
-#include "games/dirfile.h"
 #include "platform/browserpane.h"
-#include "servers/viewservers.h"
 #include "tests/fakes/fakes.h"
 
 #include <QLineEdit>
 #include <QProcess>
-#include <QPushButton>
 #include <QTcpServer>
 #include <QTest>
-#include <QWebEnginePage>
-#include <QWebEngineView>
 
 namespace {
 
@@ -117,37 +113,6 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(r.forms->isShown("Login"), 30000);
         QTRY_VERIFY_WITH_TIMEOUT(r.forms->exists("news"), 30000);
         QTRY_VERIFY_WITH_TIMEOUT(r.forms->isShown("Login") && !r.forms->isShown("news"), 30000);
-    }
-
-    void connectStartsTheGameOnTheChosenServer()
-    {
-        Site site;
-        // A Wine prefix whose drive g: holds the game, as the member's would.
-        QTemporaryDir prefix;
-        const std::filesystem::path games = prefix.path().toStdString() + "/Games";
-        std::filesystem::create_directories(games / "Quake3");
-        std::filesystem::create_directories(prefix.path().toStdString() + "/dosdevices");
-        std::filesystem::create_directory_symlink(games, prefix.path().toStdString() + "/dosdevices/g:");
-        std::filesystem::copy_file(qEnvironmentVariable("TOVO_FAKEGAME").toStdString(), games / "Quake3" / "quake3.exe");
-        qputenv("WINEPREFIX", prefix.path().toLocal8Bit());
-        qputenv("TOVO_FAKEGAME_LOG", QByteArray());
-        Real r(site.host());
-        r.login().Text1->setText("Owl");
-        dirfile::store(r.dir(), *catalogue::byCode("qktre"), "g: [" + games.string() + "]", "cd g:\\QUAKE3\\", "quake3.exe");
-
-        r.forms->show("viewservers");
-        auto& v = r.forms->as<viewservers>("viewservers");
-        QTRY_COMPARE_WITH_TIMEOUT(v.Text3->text(), QStringLiteral("views"), 30000);
-        // Follow the Quake III server's link, as a member would.
-        auto* view = v.brwWebBrowser->findChild<QWebEngineView*>();
-        view->page()->runJavaScript("document.querySelector('a[href*=\"qktre\"]').click()");
-        QTRY_COMPARE_WITH_TIMEOUT(v.Text3->text(), QStringLiteral("qktre"), 30000);
-        QCOMPARE(v.Text1->text(), QStringLiteral("127.0.0.1:27960"));
-        QTest::mouseClick(v.Command6, Qt::LeftButton);
-        const auto log = games / "Quake3" / "fakegame.log";
-        QTRY_VERIFY_WITH_TIMEOUT(std::filesystem::exists(log), 20000);
-        QCOMPARE(readFile(log), QByteArray("+set\ncl_playintro\n0\n+connect\n127.0.0.1:27960\ncwd=") +
-                                    (games / "Quake3").c_str() + "\n");
     }
 };
 
