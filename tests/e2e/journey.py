@@ -133,6 +133,13 @@ click(*at(origin, 9840 + 712, 5400 + 247))            # the Settings picture
 time.sleep(1)
 check(set_buttons() == unset_look, "every Set button shows its unset caption")
 shot("5-second-start")
+# The saved alias is in the box: Enter logs in at once, with no "Please enter your alias.".
+site.requests.clear()
+click(*at(origin, 4680 + 1020, 6720 + 337))          # Close the settings window
+click(*at(origin, 4320 + 1500, 4200 + 127))          # the alias box
+keys("Return")
+check(wait(lambda: "GET /ilnightowls/servers/detect.htm" in site.requests, 15) and not window("Enter alias +"),
+      "the saved alias logs in")
 p.kill()
 p.wait()
 site.stop()
