@@ -7,6 +7,7 @@
 #include "platform/paths.h"
 #include "platform/profile.h"
 #include "platform/services.h"
+#include "platform/text.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -87,8 +88,8 @@ std::filesystem::path Login::aliasFile() const { return services().file("\\ilowl
 void Login::Form_Initialize()
 {
     const auto file = aliasFile();
-    Text1->setText(QString::fromLocal8Bit(profile::read(Section, "Alias", "Type here", 30, file).c_str()));
-    Text5->setText(QString::fromLocal8Bit(profile::read(Section, "First", "yes", 30, file).c_str()));
+    Text1->setText(fromBytes(profile::read(Section, "Alias", "Type here", 30, file)));
+    Text5->setText(fromBytes(profile::read(Section, "First", "yes", 30, file)));
     Text1->selectAll(); // typing replaces the text shown
     if (Text5->text() != QLatin1String("yes"))
         return;
@@ -155,7 +156,7 @@ void Login::Image5_MouseUp()
         return;
     }
     if (Text3->text() == QLatin1String("enabled"))
-        profile::write(Section, "Alias", Text1->text().toLocal8Bit().toStdString(), aliasFile());
+        profile::write(Section, "Alias", toBytes(Text1->text()), aliasFile());
     if (Text4->text() != QLatin1String("no"))
         forms().showModal(QStringLiteral("Form1"));
     else

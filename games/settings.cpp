@@ -5,14 +5,13 @@
 #include "platform/controls.h"
 #include "platform/filelists.h"
 #include "platform/services.h"
+#include "platform/text.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace {
-std::string local(const QString& s) { return s.toLocal8Bit().toStdString(); }
-
 // The order in which "Clear Selected Directories" visits the boxes: by their names, Check1 to
 // Check12, which puts row 3 (Check11) after row 11.
 std::vector<const Game*> byBoxName()
@@ -102,12 +101,12 @@ void Settings::startIn(const std::filesystem::path& folder)
 {
     const DriveTable& drives = services().drives;
     auto win = drives.toWindows(folder);
-    if (!win || !Dir1->setPath(QString::fromLocal8Bit(win->c_str()))) {
+    if (!win || !Dir1->setPath(fromBytes(*win))) {
         for (const Drive& d : drives.drives())
             if (Dir1->setPath(QString(QLatin1Char(d.letter)) + QStringLiteral(":\\")))
                 break;
     }
-    if (auto letter = DriveTable::letterOf(local(Dir1->Path())))
+    if (auto letter = DriveTable::letterOf(toBytes(Dir1->Path())))
         Drive1->setDrive(*letter);
     File1->setPath(Dir1->Path());
 }
@@ -127,7 +126,7 @@ void Settings::Drive1_Change()
     // A drive that cannot be read leaves the lists where they were; the drive list goes back to
     // the drive they show, so that a Set never stores one drive with another's folder.
     if (!Dir1->setPath(Drive1->Drive())) {
-        if (auto letter = DriveTable::letterOf(local(Dir1->Path())))
+        if (auto letter = DriveTable::letterOf(toBytes(Dir1->Path())))
             Drive1->setDrive(*letter);
     }
 }
@@ -144,8 +143,8 @@ void Settings::Set_Click(const Game& g)
         return;
     }
     setButton(g)->setText(QString::fromLatin1(g.setCaption));
-    dirfile::store(services().programDir, g, local(Drive1->Drive()),
-                   "cd " + local(Text1->text()) + "\\", local(File1->FileName()));
+    dirfile::store(services().programDir, g, toBytes(Drive1->Drive()),
+                   "cd " + toBytes(Text1->text()) + "\\", toBytes(File1->FileName()));
     Text1->setText(QString());
 }
 

@@ -1,5 +1,6 @@
 #include "filelists.h"
 
+#include "text.h"
 #include <QApplication>
 #include <QStyle>
 
@@ -8,9 +9,6 @@
 #include <vector>
 
 namespace {
-
-std::string local(const QString& s) { return s.toLocal8Bit().toStdString(); }
-QString fromLocal(const std::string& s) { return QString::fromLocal8Bit(s.data(), qsizetype(s.size())); }
 
 // The names inside a folder, files or folders, sorted without regard to case; nothing when the
 // folder cannot be read.
@@ -24,7 +22,7 @@ std::optional<QStringList> entries(const std::filesystem::path& dir, bool folder
     for (std::filesystem::directory_iterator end; it != end; it.increment(ec)) {
         if (ec)
             break;
-        const QString name = fromLocal(it->path().filename().string());
+        const QString name = fromBytes(it->path().filename().string());
         std::error_code e2;
         if (folders ? (it->is_directory(e2) && !name.startsWith(QLatin1Char('.')))
                     : (it->is_regular_file(e2) && name.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive)))
@@ -49,7 +47,7 @@ DriveList::DriveList(QWidget* parent, const DriveTable& drives) : QComboBox(pare
     setObjectName(QStringLiteral("Drive1"));
     setAccessibleName(QStringLiteral("Drive"));
     for (const ::Drive& d : drives_.drives())
-        addItem(fromLocal(DriveTable::text(d)));
+        addItem(fromBytes(DriveTable::text(d)));
     connect(this, &QComboBox::currentIndexChanged, this, &DriveList::Change);
 }
 
@@ -73,12 +71,12 @@ DirList::DirList(QWidget* parent, const DriveTable& drives) : QListWidget(parent
 bool DirList::setPath(const QString& requested)
 {
     QString path = requested;
-    auto letter = DriveTable::letterOf(local(path));
+    auto letter = DriveTable::letterOf(toBytes(path));
     if (!letter || !drives_.find(*letter))
         return false;
     if (path.size() == 2 || (path.size() > 2 && path[2] != QLatin1Char('\\') && path[2] != QLatin1Char('/')))
         path = current_.value(*letter, root(*letter)); // a drive: its current folder
-    auto host = drives_.toHost(local(path));
+    auto host = drives_.toHost(toBytes(path));
     auto folders = host ? entries(*host, true) : std::nullopt;
     if (!folders)
         return false;
@@ -87,8 +85,8 @@ bool DirList::setPath(const QString& requested)
     std::filesystem::path walk = drives_.find(*letter)->root;
     QString exact = root(*letter);
     for (const QString& part : parts) {
-        std::filesystem::path next = drives_.toHost(local(join(exact, part))).value_or(walk / local(part));
-        exact = join(exact, fromLocal(next.filename().string()));
+        std::filesystem::path next = drives_.toHost(toBytes(join(exact, part))).value_or(walk / toBytes(part));
+        exact = join(exact, fromBytes(next.filename().string()));
         walk = next;
     }
     const bool changed = exact != path_;
@@ -132,7 +130,7 @@ FileList::FileList(QWidget* parent, const DriveTable& drives) : QListWidget(pare
 
 bool FileList::fill(const QString& path)
 {
-    auto host = drives_.toHost(local(path));
+    auto host = drives_.toHost(toBytes(path));
     auto files = host ? entries(*host, false) : std::nullopt;
     if (!files)
         return false;

@@ -4,6 +4,7 @@
 #include "browserpane.h"
 #include "paths.h"
 #include "profile.h"
+#include "text.h"
 
 #include <QCursor>
 #include <QMenu>
@@ -18,7 +19,7 @@
 QString Services::hostFrom(const std::filesystem::path& programDir, const QString& fallback)
 {
     std::string h = profile::read("Web", "Host", "", 1024, paths::resolve(programDir, "\\host.con"));
-    return h.empty() ? fallback : QString::fromLocal8Bit(h.c_str());
+    return h.empty() ? fallback : fromBytes(h);
 }
 
 std::filesystem::path Services::file(std::string_view winRelative) const

@@ -6,16 +6,12 @@
 #include "platform/controls.h"
 #include "platform/profile.h"
 #include "platform/services.h"
+#include "platform/text.h"
 #include "servers/batchfile.h"
 #include "servers/pagename.h"
 
 #include <QLineEdit>
 #include <QPushButton>
-
-namespace {
-std::string bytes(const QString& s) { return s.toLocal8Bit().toStdString(); }
-QString text(const std::string& s) { return QString::fromLocal8Bit(s.data(), qsizetype(s.size())); }
-} // namespace
 
 viewservers::viewservers(Forms& forms) : PageWindow(forms, pages::row(QStringLiteral("viewservers")))
 {
@@ -50,10 +46,10 @@ void viewservers::Command6_Click()
               msgbox::Icon::None, QStringLiteral("Select Server."));
         return;
     }
-    const Game* g = catalogue::byCode(bytes(Text3->text()));
+    const Game* g = catalogue::byCode(toBytes(Text3->text()));
     if (!g)
         return;
-    Text4->setText(text(dirfile::readPath(s.programDir, *g)));
+    Text4->setText(fromBytes(dirfile::readPath(s.programDir, *g)));
     if (Text4->text() == QLatin1String("0")) {
         s.msg(QStringLiteral("Please configure game directories, before connecting to game."),
               msgbox::Buttons::Ok, msgbox::Icon::None, QStringLiteral("Directories not set."));
@@ -61,11 +57,11 @@ void viewservers::Command6_Click()
         return;
     }
     const dirfile::Record r = dirfile::read(s.programDir, *g);
-    Text5->setText(text(r.drive));
-    Text6->setText(text(r.dir));
-    Text7->setText(text(r.file));
+    Text5->setText(fromBytes(r.drive));
+    Text6->setText(fromBytes(r.dir));
+    Text7->setText(fromBytes(r.file));
     const auto batch = catalogue::batchFile(s.programDir, *g);
-    batchfile::write(batch, g->section, bytes(Text5->text()), bytes(Text6->text()),
-                     bytes(Text7->text()), bytes(Text1->text()));
+    batchfile::write(batch, g->section, toBytes(Text5->text()), toBytes(Text6->text()),
+                     toBytes(Text7->text()), toBytes(Text1->text()));
     s.startBatch(batch);
 }
