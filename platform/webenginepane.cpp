@@ -25,10 +25,8 @@ public:
 
     void Navigate(const QString& address) override
     {
-        QUrl url = QUrl::fromUserInput(address);
-        if (!address.contains(QLatin1String("://")))
-            url = QUrl(QStringLiteral("http://") + address);
-        view_->load(url);
+        view_->load(QUrl(address.contains(QLatin1String("://")) ? address
+                                                                : QStringLiteral("http://") + address));
     }
     void Stop() override { view_->stop(); }
     void GoBack() override { view_->back(); }
