@@ -9,28 +9,56 @@
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
+#include <functional>
+#include <utility>
+
 namespace {
+
+// Lets the pane see a page's own navigations (a link followed) before they begin.
+class Page final : public QWebEnginePage {
+public:
+    using QWebEnginePage::QWebEnginePage;
+    std::function<bool(const QUrl&, NavigationType, bool mainFrame)> accept;
+
+protected:
+    bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool mainFrame) override
+    {
+        return accept(url, type, mainFrame);
+    }
+};
 
 class WebEnginePane final : public BrowserPane {
 public:
-    explicit WebEnginePane(QWidget* parent) : BrowserPane(parent), view_(new QWebEngineView(this))
+    explicit WebEnginePane(QWidget* parent)
+        : BrowserPane(parent), view_(new QWebEngineView(this)), page_(new Page(view_))
     {
         auto* layout = new QVBoxLayout(this);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(view_);
-        view_->page()->setBackgroundColor(QColor(0x40, 0x40, 0x40));
-        connect(view_->page(), &QWebEnginePage::loadingChanged, this,
+        view_->setPage(page_);
+        page_->setBackgroundColor(QColor(0x40, 0x40, 0x40));
+        page_->accept = [this](const QUrl& url, QWebEnginePage::NavigationType type, bool mainFrame) {
+            if (!mainFrame || !loading_ || type == QWebEnginePage::NavigationTypeRedirect)
+                return true;
+            whenIdle([this, url] { view_->load(url); });
+            return false;
+        };
+        connect(page_, &QWebEnginePage::loadingChanged, this,
                 [this](const QWebEngineLoadingInfo& info) { loadingChanged(info); });
     }
 
     void Navigate(const QString& address) override
     {
-        view_->load(QUrl(address.contains(QLatin1String("://")) ? address
-                                                                : QStringLiteral("http://") + address));
+        const QUrl url(address.contains(QLatin1String("://")) ? address : QStringLiteral("http://") + address);
+        whenIdle([this, url] { view_->load(url); });
     }
-    void Stop() override { view_->stop(); }
-    void GoBack() override { view_->back(); }
-    void GoForward() override { view_->forward(); }
+    void Stop() override
+    {
+        pending_ = nullptr;
+        view_->stop();
+    }
+    void GoBack() override { whenIdle([this] { view_->back(); }); }
+    void GoForward() override { whenIdle([this] { view_->forward(); }); }
     QString LocationName() const override
     {
         QString title = view_->title();
@@ -40,7 +68,27 @@ public:
     }
 
 private:
+    // The engine reports one start and one end for loads that overlap: a page asked for while
+    // another is still loading (its pictures, say) can end unreported, its error included, and
+    // a failed server page would then go unnoticed. So a new page waits until the one that is
+    // loading has been stopped and its end reported.
+    void whenIdle(std::function<void()> go)
+    {
+        if (!loading_)
+            return go();
+        pending_ = std::move(go);
+        view_->stop();
+    }
+
     void loadingChanged(const QWebEngineLoadingInfo& info)
+    {
+        loading_ = info.status() == QWebEngineLoadingInfo::LoadStartedStatus;
+        report(info);
+        if (!loading_ && pending_)
+            std::exchange(pending_, nullptr)();
+    }
+
+    void report(const QWebEngineLoadingInfo& info)
     {
         const QString address = info.url().toString();
         switch (info.status()) {
@@ -70,6 +118,9 @@ private:
     }
 
     QWebEngineView* view_;
+    Page* page_;
+    bool loading_ = false;
+    std::function<void()> pending_; // the page asked for while another was loading
 };
 
 } // namespace
