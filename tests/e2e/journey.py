@@ -1,18 +1,12 @@
 #!/usr/bin/env python3
 """A member's whole journey through the built program, with the mouse and the keyboard: first
-start, login, the settings window, a server, Connect to Server, Exit; then a second start."""
-import os, shutil, subprocess, sys, tempfile, time
+start, login, the settings window, a server, Connect to Server, Exit; then a second start; and
+logins where the web host is gone or answers only "not found"."""
+import os, shutil, socket, subprocess, sys, tempfile, time
 sys.path.insert(0, os.path.dirname(__file__))
 from xdrive import *
 
 GREY = (0x40, 0x40, 0x40)
-SHOTS = os.environ.get("TOVO_JOURNEY_SHOTS")
-
-
-def shot(name):
-    if SHOTS:
-        subprocess.run(["import", "-window", "root", os.path.join(SHOTS, name + ".png")])
-
 
 def client_origin():
     """Where a child window's client area begins on screen: below its title bar, inside its
@@ -28,7 +22,7 @@ def at(origin, x_twips, y_twips):
 
 
 site = Site()
-d = program_dir(site)
+d = program_dir(site.port)
 p = None
 
 
@@ -65,13 +59,11 @@ check(wait(lambda: "GET /ilnightowls/servers/news.htm" in site.requests) and
 check(read(os.path.join(d, "ilowls.con")) == b"[il nightowls]\r\nFirst=no\r\nAlias=Barn Owl\r\n",
       "the alias is saved")
 time.sleep(1.5)
-shot("1-news")
 
 # Settings from the pop-up menu of the news window's surface.
 click(*at(origin, 300, 2000), button=3)
 keys("Up", "Up", "Up", "Return")                     # from the bottom: Exit, About, Settings
 time.sleep(1)
-shot("2-settings")
 set_buttons = lambda: crop(*at(origin, 6000, 1200), round(2535 / 15), round(360 * 12 / 15))
 unset_look = set_buttons()
 # Drive1 holds the keyboard and Dir1 is next.
@@ -82,7 +74,6 @@ con = read(os.path.join(d, "settings", "qktre.con")) or b""
 check(con.startswith(b"[Quake III]\r\nDrive=g: [") and
       con.endswith(b"]\r\nDir=cd g:\\Quake3\\\r\nFile=quake3.exe\r\n[Saved]\r\nPath=1\r\n"),
       "Set stores the game: %r" % con)
-shot("3-set")
 click(*at(origin, 4680 + 1020, 6720 + 337))          # Close
 
 # View Servers, a server's page by its link, Connect to Server.
@@ -94,7 +85,6 @@ click(*at(origin, 840 + 8000, 960 + 4500))           # the page itself takes the
 keys("Tab", "Return")                                # its first link: the Quake III server
 check(wait(lambda: any("qktre127.0.0.1:27960.htm" in r for r in site.requests)), "the server's page")
 time.sleep(1.5)
-shot("4-server")
 click(*at(origin, 840 + 847, 240 + 187))             # Connect to Server
 check(wait(lambda: read(game_log) is not None, 15), "the game starts")
 check(read(game_log) == ("+set\ncl_playintro\n0\n+connect\n127.0.0.1:27960\ncwd=%s\n" %
@@ -105,7 +95,6 @@ away = lambda: subprocess.run(["xdotool", "mousemove", "1200", "1000", "sleep", 
 window_top = lambda: crop(origin[0], 0, 700, origin[1] + 45)  # title bar and page buttons
 away()
 before = window_top()
-shot("6-before-exit")
 click(*at(origin, 300, 2000), button=3)
 keys("Up", "Return")                                 # Exit, at the bottom
 check(wait(lambda: window("Exit"), 10), "Exit asks")
@@ -114,7 +103,6 @@ keys("Tab", "space")                                 # NO
 check(wait(lambda: not window("Exit"), 10) and p.poll() is None, "NO: still running")
 time.sleep(0.5)
 away()
-shot("7-after-no")
 check(window_top() == before, "NO: the same window as before")
 click(*at(origin, 300, 2000), button=3)
 keys("Up", "Return")                                 # Exit, at the bottom
@@ -132,7 +120,6 @@ focus(MAIN_TITLE)
 click(*at(origin, 9840 + 712, 5400 + 247))            # the Settings picture
 time.sleep(1)
 check(set_buttons() == unset_look, "every Set button shows its unset caption")
-shot("5-second-start")
 # The saved alias is in the box: Enter logs in at once, with no "Please enter your alias.".
 site.requests.clear()
 click(*at(origin, 4680 + 1020, 6720 + 337))          # Close the settings window
@@ -142,5 +129,34 @@ check(wait(lambda: "GET /ilnightowls/servers/detect.htm" in site.requests, 15) a
       "the saved alias logs in")
 p.kill()
 p.wait()
+
+
+def unavailable(port, what):
+    """A login against a host that fails: told so, then back at the login window, whose Enter now
+    only says that the detection cannot run again."""
+    global p
+    p = start(program_dir(port))
+    focus(MAIN_TITLE)
+    type_text("Owl")
+    keys("Return")
+    check(wait(lambda: window("IL Owls - Network Unavailable")), what + ": the network is unavailable")
+    focus("IL Owls - Network Unavailable")
+    keys("Return")
+    time.sleep(1)
+    focus(MAIN_TITLE)
+    keys("Return")
+    check(wait(lambda: window("Network Detection Failed"), 10), what + ": back at the login window")
+    p.kill()
+    p.wait()
+
+
+probe = socket.socket()
+probe.bind(("127.0.0.1", 0))
+unavailable(probe.getsockname()[1], "no web host")  # bound, never listening: refused
+empty = subprocess.Popen([sys.executable, "-u", "-m", "http.server", "--bind", "127.0.0.1", "0"],
+                         cwd=tempfile.mkdtemp(), stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+notfound_port = empty.stdout.readline().split(" port ")[1].split()[0]
+unavailable(notfound_port, "HTTP 404 for every page")
+empty.kill()
 site.stop()
 finish()

@@ -89,11 +89,12 @@ class Site:
         self.p.kill()
 
 
-def program_dir(site, extra_env=None):
+def program_dir(port):
+    """A folder of its own for the program, pointed at the web host on 127.0.0.1:port."""
     d = tempfile.mkdtemp(prefix="tovo-program-")
     shutil.copy(CLIENT, d)
     with open(os.path.join(d, "host.con"), "wb") as f:
-        f.write(b"[Web]\r\nHost=127.0.0.1:%s\r\n" % site.port.encode())
+        f.write(b"[Web]\r\nHost=127.0.0.1:%s\r\n" % str(port).encode())
     return d
 
 

@@ -1,0 +1,288 @@
+// What the windows do with what the member does: browsing to a game, clearing, the page windows'
+// network check and clock, the server choice and its batch file, the exit and About windows.
+#include "app/about.h"
+#include "app/closeprog.h"
+#include "app/form1.h"
+#include "app/login.h"
+#include "content/pagewindow.h"
+#include "games/dirfile.h"
+#include "games/settings.h"
+#include "platform/controls.h"
+#include "platform/filelists.h"
+#include "platform/paths.h"
+#include "platform/timer.h"
+#include "servers/viewservers.h"
+#include "tests/fakes/fakes.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+struct Started : Harness {
+    Started()
+    {
+        allPages();
+        forms->show(QStringLiteral("Login"));
+    }
+    QByteArray file(const std::string& name) { return readFile(dir() / "settings" / name); }
+    static void pick(QListWidget* list, const QString& name, bool open)
+    {
+        for (int i = 0; i < list->count(); ++i)
+            if (list->item(i)->text().trimmed() == name) {
+                QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(i)).center());
+                if (open)
+                    emit list->itemActivated(list->item(i)); // a double click
+                return;
+            }
+        QFAIL(qPrintable("no item " + name));
+    }
+};
+const QByteArray notSet("[Saved]\r\nPath=0\r\n");
+} // namespace
+
+class WindowsTest final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void settingsBrowseAndSet()
+    {
+        Started h;
+        const auto root = h.dir();
+        std::filesystem::create_directories(root / "Games" / "Quake3");
+        for (const char* f : {"Games/Quake3/quake3.exe", "Games/Quake3/readme.txt", "Games/Quake3/Setup.EXE", "top.exe"})
+            writeFile(root / f, "x");
+        h.services.drives = DriveTable({{'c', root}, {'d', root / "no-medium"}});
+        auto& s = h.forms->as<Settings>(QStringLiteral("Settings"));
+        auto* q3 = s.findChild<QPushButton*>(QStringLiteral("Command9"));
+        auto* q2 = s.findChild<QPushButton*>(QStringLiteral("Command8"));
+        // A new window has no pending folder, although its file list shows files.
+        QTest::mouseClick(q3, Qt::LeftButton);
+        QCOMPARE(h.boxes->seen.size(), size_t(1));
+
+        Started::pick(s.Dir1, QStringLiteral("Games"), true);
+        Started::pick(s.Dir1, QStringLiteral("Quake3"), true);
+        QStringList files;
+        for (int i = 0; i < s.File1->count(); ++i)
+            files << s.File1->item(i)->text();
+        QCOMPARE(files, QStringList({"quake3.exe", "Setup.EXE"}));
+        Started::pick(s.File1, QStringLiteral("quake3.exe"), false);
+        QTest::mouseClick(q3, Qt::LeftButton);
+        const QByteArray drive = "c: [" + QByteArray::fromStdString(root.string()) + "]";
+        QCOMPARE(h.file("qktre.con"), "[Quake III]\r\nDrive=" + drive + "\r\nDir=cd c:\\Games\\Quake3\\\r\nFile=quake3.exe\r\n[Saved]\r\nPath=1\r\n");
+        // A second Set without a new click is refused and changes nothing.
+        QTest::mouseClick(q2, Qt::LeftButton);
+        QCOMPARE(h.boxes->seen.size(), size_t(2));
+        QCOMPARE(h.file("qktwo.con"), notSet);
+
+        // A drive that cannot be read: the lists stay, the drive list goes back, no message.
+        s.Drive1->setCurrentIndex(1);
+        QCOMPARE(s.Dir1->Path(), QStringLiteral("c:\\Games\\Quake3"));
+        QVERIFY(s.Drive1->Drive().startsWith(QLatin1String("c:")));
+        // A file in a drive's root: the stored folder ends in two backslashes.
+        Started::pick(s.Dir1, QStringLiteral("c:\\"), true);
+        Started::pick(s.File1, QStringLiteral("top.exe"), false);
+        QTest::mouseClick(q2, Qt::LeftButton);
+        QVERIFY(h.file("qktwo.con").contains("\r\nDir=cd c:\\\\\r\nFile=top.exe\r\n"));
+        QCOMPARE(q3->text(), QStringLiteral("Set Quake III +")); // untouched
+        QCOMPARE(h.boxes->seen.size(), size_t(2));
+
+        // Hidden by its Close picture or Label2, shown again as it was left.
+        Started::pick(s.File1, QStringLiteral("top.exe"), false);
+        QTest::mouseClick(s.Image1, Qt::LeftButton);
+        QVERIFY(!h.forms->isShown(QStringLiteral("Settings")));
+        h.forms->show(QStringLiteral("Settings"));
+        QCOMPARE(s.Text1->text(), QStringLiteral("c:\\"));
+        QTest::mouseClick(s.Label2, Qt::LeftButton);
+        QVERIFY(!h.forms->isShown(QStringLiteral("Settings")));
+    }
+
+    void clearsTouchOnlyWhatTheyShould()
+    {
+        Started h;
+        auto& s = h.forms->as<Settings>(QStringLiteral("Settings"));
+        for (const char* c : {"mohaa", "mohbt", "softw", "jedio"})
+            writeFile(h.dir() / "settings" / (std::string(c) + ".con"), "untouched");
+        writeFile(h.dir() / "settings" / "softw.bat", "last launch");
+        auto box = [&](const char* name) { return s.findChild<QCheckBox*>(QLatin1String(name)); };
+
+        QTest::mouseClick(s.Command1, Qt::LeftButton); // nothing ticked: nothing changes
+        QCOMPARE(h.file("mohaa.con"), QByteArray("untouched"));
+        box("Check10")->setChecked(true); // Soldier of Fortune II
+        box("Check11")->setChecked(true); // Medal of Honor B.T.
+        QTest::mouseClick(s.Command1, Qt::LeftButton);
+        QCOMPARE(h.file("softw.con"), notSet);
+        QCOMPARE(h.file("mohbt.con"), notSet);
+        QCOMPARE(h.file("mohaa.con"), QByteArray("untouched"));
+        QVERIFY(!box("Check10")->isChecked() && !box("Check11")->isChecked());
+
+        // "Clear All Directories" answered No: files and ticks as they were.
+        box("Check12")->setChecked(true);
+        h.boxes->answers = {msgbox::Answer::No};
+        QTest::mouseClick(s.Command5, Qt::LeftButton);
+        QCOMPARE(h.file("jedio.con"), QByteArray("untouched"));
+        QVERIFY(box("Check12")->isChecked());
+        QTest::mouseClick(s.Command5, Qt::LeftButton); // Yes
+        QCOMPARE(h.file("jedio.con"), notSet);
+        QVERIFY(!box("Check12")->isChecked());
+        QCOMPARE(h.file("softw.bat"), QByteArray("last launch"));
+    }
+
+    void newsSendsTheMemberBackOnlyWhenTheNetworkFlagIsNo_data()
+    {
+        QTest::addColumn<QString>("flag");
+        QTest::addColumn<bool>("backToLogin");
+        QTest::newRow("no") << "no" << true;
+        QTest::newRow("No") << "No" << false;
+        QTest::newRow("NO") << "NO" << false;
+        QTest::newRow("yes") << "yes" << false;
+    }
+
+    void newsSendsTheMemberBackOnlyWhenTheNetworkFlagIsNo()
+    {
+        QFETCH(QString, flag);
+        QFETCH(bool, backToLogin);
+        Started h;
+        h.forms->as<Form1>(QStringLiteral("Form1")).Text1->setText(flag);
+        h.forms->hide(QStringLiteral("Login"));
+        h.forms->show(QStringLiteral("news"));
+        auto& news = h.forms->as<PageWindow>(QStringLiteral("news"));
+        QTRY_VERIFY(!news.Timer2->enabled());
+        QCOMPARE(h.forms->isShown(QStringLiteral("news")), !backToLogin);
+        QCOMPARE(h.forms->isShown(QStringLiteral("Login")), backToLogin);
+        h.forms->show(QStringLiteral("news")); // once per run
+        QTest::qWait(50);
+        QVERIFY(h.forms->isShown(QStringLiteral("news")));
+        QCOMPARE(h.web.requests.count("owls.test/ilnightowls/servers/news.htm"), 1);
+    }
+
+    void clockRunsAcrossMidnightOnAHiddenWindow()
+    {
+        Started h;
+        h.forms->as<Login>(QStringLiteral("Login")).Text1->setText(QStringLiteral("Owl"));
+        h.clock = QTime(23, 59, 59);
+        h.forms->hide(QStringLiteral("discuss")); // created by a Hide: loads, clock runs
+        auto& w = h.forms->as<PageWindow>(QStringLiteral("discuss"));
+        QTRY_COMPARE(w.clockLabel()->text(), QStringLiteral("11:59:59 PM"));
+        h.clock = QTime(0, 0, 0);
+        QTRY_COMPARE(w.clockLabel()->text(), QStringLiteral("12:00:00 AM"));
+        h.services.locale = QLocale(QLocale::German, QLocale::Germany);
+        h.clock = QTime(19, 5, 23);
+        QTRY_COMPARE(w.clockLabel()->text(), QStringLiteral("19:05:23"));
+        // An alias changed later shows only in windows created later.
+        h.forms->as<Login>(QStringLiteral("Login")).Text1->setText(QStringLiteral("Later"));
+        h.forms->show(QStringLiteral("events"));
+        QCOMPARE(w.aliasLabel()->text(), QStringLiteral("Owl"));
+        QCOMPARE(h.forms->as<PageWindow>(QStringLiteral("events")).aliasLabel()->text(), QStringLiteral("Later"));
+    }
+
+    void aFailedPageIsReportedOnceEvenWhenHidden()
+    {
+        Harness h; // no pages at all
+        h.forms->show(QStringLiteral("Login"));
+        h.forms->hide(QStringLiteral("update"));
+        QTRY_COMPARE(h.boxes->seen.size(), size_t(1));
+        QCOMPARE(h.boxes->seen[0].title, QStringLiteral("IL Owls - Network Unavailable"));
+        QTest::qWait(50); // the error page completes: no second box
+        QCOMPARE(h.boxes->seen.size(), size_t(1));
+        QVERIFY(!h.forms->isShown(QStringLiteral("update")));
+    }
+
+    void thePageShownChoosesTheServer()
+    {
+        Started h;
+        auto& v = h.forms->as<viewservers>(QStringLiteral("viewservers"));
+        auto open = [&](const QString& name) {
+            h.page("/ilnightowls/servers/" + name, name);
+            v.brwWebBrowser->Navigate("owls.test/ilnightowls/servers/" + name);
+            QTRY_COMPARE(v.Text2->text(), name);
+        };
+        QCOMPARE(v.Command6->text(), QStringLiteral("Connect to Server"));
+        v.Text3->clear(); // before any page completes: nothing at all
+        QTest::mouseClick(v.Command6, Qt::LeftButton);
+        QVERIFY(h.boxes->seen.empty());
+        QTRY_COMPARE(v.Text3->text(), QStringLiteral("views"));
+        QCOMPARE(v.Text1->text(), QStringLiteral("ervers"));
+        open("qktre127.0.0.1:27960.htm");
+        QCOMPARE(v.Text3->text(), QStringLiteral("qktre"));
+        QCOMPARE(v.Text1->text(), QStringLiteral("127.0.0.1:27960"));
+        QTest::mouseClick(v.findChild<QPushButton*>("Command7"), Qt::LeftButton); // "<"
+        QTRY_COMPARE(v.Text3->text(), QStringLiteral("views"));
+        QTest::mouseClick(v.findChild<QPushButton*>("Command8"), Qt::LeftButton); // ">"
+        QTRY_COMPARE(v.Text3->text(), QStringLiteral("qktre"));
+        h.forms->hide("viewservers"); // the choice survives hiding
+        h.forms->show("viewservers");
+        QCOMPARE(v.Text1->text(), QStringLiteral("127.0.0.1:27960"));
+
+        // Set: the nine lines, started; a long folder cut to 29 characters; twice means twice.
+        dirfile::store(h.dir(), *catalogue::byCode("qktre"), "z: [/]", "cd z:\\home\\member\\games\\quake3\\", "quake3.exe");
+        QTest::mouseClick(v.Command6, Qt::LeftButton);
+        QTest::mouseClick(v.Command6, Qt::LeftButton);
+        QCOMPARE(h.file("qktre.bat"), QByteArray("[Quake III]\r\ncd\\\r\n REM=\r\nz: [/]\r\n REM=\r\ncd z:\\home\\member\\games\\quake\r\n"
+                                                 " REM=\r\nquake3.exe +set cl_playintro 0 +connect 127.0.0.1:27960\r\n REM=\r\n"));
+        QCOMPARE(h.started.size(), size_t(2));
+        // A missing directory file counts as set: "name" everywhere; an empty address keeps
+        // the closing blank.
+        paths::removeFile(h.dir() / "settings" / "rwolf.con");
+        open("rwolf.htm");
+        QTest::mouseClick(v.Command6, Qt::LeftButton);
+        QCOMPARE(h.file("rwolf.bat"), QByteArray("[Return to Castle Wolfenstein]\r\ncd\\\r\n REM=\r\nname\r\n REM=\r\nname\r\n"
+                                                 " REM=\r\nname +set cl_playintro 0 +connect \r\n REM=\r\n"));
+        // Unknown or differently cased codes: nothing written, nothing shown.
+        const size_t boxes = h.boxes->seen.size(), starts = h.started.size();
+        for (const char* name : {"QKTRE127.0.0.1:27960.htm", "abcde1.2.3.4:5.htm", "tiny.htm"}) {
+            open(name);
+            QTest::mouseClick(v.Command6, Qt::LeftButton);
+        }
+        QCOMPARE(h.boxes->seen.size(), boxes);
+        QCOMPARE(h.started.size(), starts);
+        QCOMPARE(h.file("mohaa.bat"), notSet);
+    }
+
+    void onlyARightPressOnTheSurfaceOpensTheMenu()
+    {
+        Started h;
+        h.forms->show(QStringLiteral("news"));
+        auto& news = h.forms->as<PageWindow>(QStringLiteral("news"));
+        QTest::mouseClick(&news, Qt::LeftButton, {}, QPoint(20, 100));
+        QTest::mouseClick(&news, Qt::MiddleButton, {}, QPoint(20, 100));
+        QTest::mouseClick(news.brwWebBrowser, Qt::RightButton);
+        QTest::mouseClick(news.findChild<QPushButton*>("Command3"), Qt::RightButton);
+        QTest::mouseClick(news.findChild<Label*>("Label6"), Qt::RightButton);
+        QVERIFY(h.popups.empty());
+        QTest::mouseClick(&news, Qt::RightButton, {}, QPoint(20, 100));
+        QCOMPARE(h.popups, std::vector<QString>{QStringLiteral("popmnu")});
+    }
+
+    void frameCloseAsksAndAboutClosesOnlyItself()
+    {
+        Started h;
+        h.forms->show(QStringLiteral("news"));
+        auto& exit = h.forms->as<closeprog>(QStringLiteral("closeprog"));
+        // Closing the main window through its frame asks the same question.
+        QTimer::singleShot(0, &exit, [&] {
+            QVERIFY(h.forms->isShown("closeprog"));
+            QTest::mouseClick(exit.Image5, Qt::LeftButton);
+        });
+        QVERIFY(!h.forms->get("MDIForm1").close());
+        QVERIFY(h.forms->isShown("MDIForm1") && h.forms->isShown("news"));
+
+        h.forms->show("About");
+        auto& a = h.forms->as<About>("About");
+        for (Label* l : {a.Label1, a.Label3, a.Label4, a.Label5})
+            QTest::mouseClick(l, Qt::LeftButton);
+        QVERIFY(h.forms->isShown("About"));
+        QVERIFY(a.Label5->text() == "TOVO credits and info." && a.Label3->text().startsWith("Design Assitant:"));
+        QTest::mouseClick(a.Label2, Qt::LeftButton);
+        QVERIFY(!h.forms->isShown("About"));
+        h.forms->show("About");
+        QTest::mouseClick(a.Image1, Qt::LeftButton);
+        QVERIFY(!h.forms->isShown("About"));
+    }
+};
+
+QTEST_MAIN(WindowsTest)
+#include "tst_windows.moc"

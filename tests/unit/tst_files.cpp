@@ -1,0 +1,210 @@
+// The program's files byte by byte: profile files, directory files, the batch file, page names,
+// and the batch runner that starts a game without a shell.
+#include "games/catalogue.h"
+#include "games/dirfile.h"
+#include "platform/batchrunner.h"
+#include "platform/paths.h"
+#include "platform/profile.h"
+#include "servers/pagename.h"
+#include "tests/fakes/fakes.h"
+
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+class FilesTest final : public QObject {
+    Q_OBJECT
+    QTemporaryDir tmp;
+    std::filesystem::path file(const char* name) { return std::filesystem::path(tmp.path().toStdString()) / name; }
+    static std::filesystem::path fakegame() { return qEnvironmentVariable("TOVO_FAKEGAME").toStdString(); }
+
+private slots:
+    void writesCreateAndEditOnlyWhatTheyMust()
+    {
+        const auto f = file("a.ini");
+        QVERIFY(profile::write("Saved", "Path", "0", f));
+        QCOMPARE(readFile(f), QByteArray("[Saved]\r\nPath=0\r\n"));
+        profile::write("Saved", "Other", "x", f); // a new key goes after the section's last line
+        QCOMPARE(readFile(f), QByteArray("[Saved]\r\nPath=0\r\nOther=x\r\n"));
+        profile::write("Quake", "Dir", "cd z:\\q\\", f); // a new section goes at the end
+        QCOMPARE(readFile(f), QByteArray("[Saved]\r\nPath=0\r\nOther=x\r\n[Quake]\r\nDir=cd z:\\q\\\r\n"));
+        profile::write("saved", "PATH", "1", f); // names without regard to case; value in place
+        QCOMPARE(readFile(f), QByteArray("[Saved]\r\nPath=1\r\nOther=x\r\n[Quake]\r\nDir=cd z:\\q\\\r\n"));
+
+        // Bytes a write does not edit stay as they were: blanks, comments, odd line ends.
+        const auto g = file("b.ini");
+        writeFile(g, "; keep me\n[One]\n REM=\n  key = old value \n\n[Two]\rx=1");
+        profile::write("ONE", "Key", "new", g);
+        profile::write("One", "added", "v", g);
+        profile::write("two", "y", "2", g);
+        QCOMPARE(readFile(g), QByteArray("; keep me\n[One]\n REM=\n  key =new\nadded=v\r\n\n[Two]\rx=1\r\ny=2\r\n"));
+    }
+
+    void readsCutDefaultAndAcceptEveryLineEnd()
+    {
+        const auto f = file("c.ini");
+        for (const char* eol : {"\r\n", "\n", "\r"}) {
+            writeFile(f, std::string("[Sec]") + eol + "Key=" + std::string(40, 'x') + eol + "[Next]" + eol +
+                             "Key= spaced " + eol);
+            QCOMPARE(profile::read("sec", "KEY", "d", 30, f), std::string(29, 'x'));
+            QCOMPARE(profile::read("Next", "Key", "d", 30, f), std::string("spaced"));
+            QCOMPARE(profile::read("Sec", "Missing", "name", 30, f), std::string("name"));
+            QCOMPARE(profile::read("Nope", "Key", "name", 30, f), std::string("name"));
+        }
+        QCOMPARE(profile::read("Sec", "Key", "name", 30, file("absent.ini")), std::string("name"));
+        QCOMPARE(profile::read("Sec", "Key", std::string(40, 'd'), 30, file("absent.ini")), std::string(29, 'd'));
+        // Garbage is no profile: the default comes back, nothing crashes.
+        writeFile(f, std::string("\0\xff[\x01=\r\r\n=[]\n", 12));
+        QCOMPARE(profile::read("Sec", "Key", "name", 30, f), std::string("name"));
+    }
+
+    void foldersMatchWithoutRegardToCase()
+    {
+        QTemporaryDir own;
+        const std::filesystem::path base = own.path().toStdString();
+        QVERIFY(paths::makeDir(base, "\\settings"));
+        QVERIFY(paths::makeDir(base, "\\Settings")); // the same folder, already there
+        QCOMPARE(paths::resolve(base, "\\Settings\\mohaa.con"), base / "settings" / "mohaa.con");
+        QCOMPARE(std::distance(std::filesystem::directory_iterator(base), {}), 1);
+    }
+
+    void aFailedWriteLosesNothing()
+    {
+        // A folder that is not there: the write fails, and nothing is made on the way.
+        QVERIFY(!profile::write("A", "k", "1", file("missing/x.ini")));
+        QVERIFY(!std::filesystem::exists(file("missing")));
+        // A folder where the file should be: left alone, and no temporary file stays behind.
+        QTemporaryDir own;
+        const std::filesystem::path f = std::filesystem::path(own.path().toStdString()) / "dir.ini";
+        std::filesystem::create_directory(f);
+        QVERIFY(!profile::write("A", "k", "1", f));
+        QVERIFY(std::filesystem::is_directory(f));
+        QCOMPARE(std::distance(std::filesystem::directory_iterator(f.parent_path()), {}), 1);
+        QCOMPARE(profile::read("A", "k", "name", 30, f), std::string("name"));
+    }
+
+    void directoryFileStates()
+    {
+        QTemporaryDir tmp;
+        const std::filesystem::path dir = tmp.path().toStdString();
+        paths::makeDir(dir, "\\settings");
+        const Game& g = *catalogue::byCode("mohaa");
+        const auto file = dir / "settings" / "mohaa.con";
+
+        dirfile::create(dir, g);
+        const std::string longDir = "cd z:\\home\\member\\games\\allied assault\\";
+        dirfile::store(dir, g, "z: [/]", longDir, "MOHAA.exe");
+        QCOMPARE(readFile(file), QByteArray("[Medal of Honor - Allied Assault]\r\nDrive=z: [/]\r\nDir=") +
+                                     QByteArray::fromStdString(longDir) +
+                                     "\r\nFile=MOHAA.exe\r\n[Saved]\r\nPath=1\r\n");
+        dirfile::Record r = dirfile::read(dir, g);
+        QCOMPARE(r.path, std::string("1"));
+        QCOMPARE(r.dir, longDir.substr(0, 29)); // stored whole, read back cut
+        QCOMPARE(r.drive, std::string("z: [/]"));
+
+        // The first run over a set file only turns Path to 0; the game's record stays.
+        dirfile::create(dir, g);
+        QVERIFY(readFile(file).endsWith("[Saved]\r\nPath=0\r\n"));
+        QVERIFY(readFile(file).contains("File=MOHAA.exe"));
+
+        writeFile(file, "[Saved]\r\nPath=1\r\n"); // set, but no game section
+        r = dirfile::read(dir, g);
+        QCOMPARE(r.drive + r.dir + r.file, std::string("namenamename"));
+    }
+    void pageNameCut_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("address");
+        QTest::newRow("list page") << "viewservers.htm" << "views" << "ervers";
+        QTest::newRow("server page") << "qktre127.0.0.1:27960.htm" << "qktre" << "127.0.0.1:27960";
+        QTest::newRow("host name") << "mohaaowls.example.net:12203.htm" << "mohaa" << "owls.example.net:12203";
+        QTest::newRow("nine characters") << "untor.htm" << "untor" << "";
+        QTest::newRow("eight characters") << "untr.htm" << "" << "";
+        QTest::newRow("empty") << "" << "" << "";
+        QTest::newRow("longest") << QString(QStringLiteral("night") + QString(32762, QLatin1Char('1')) + ".htm")
+                                 << "night" << QString(32762, QLatin1Char('1'));
+        QTest::newRow("too long") << QString(QStringLiteral("night") + QString(32763, QLatin1Char('1')) + ".htm")
+                                  << "" << "";
+    }
+
+    void pageNameCut()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, code);
+        QFETCH(QString, address);
+        const PageName p = cutPageName(name);
+        QCOMPARE(p.code, code);
+        QCOMPARE(p.address, address);
+        QCOMPARE(p.full, name);
+    }
+
+    void batchRunnerPlans()
+    {
+        QTemporaryDir tmp;
+        const std::filesystem::path root = tmp.path().toStdString();
+        std::filesystem::create_directories(root / "Games" / "Quake3");
+        writeFile(root / "Games" / "Quake3" / "Quake3.EXE", "x");
+        const DriveTable drives({{'c', root}, {'z', "/"}});
+
+        // The launch's own nine lines; the folder and program differ in case from the disk.
+        batch::Plan plan = batch::parse("[Quake III]\r\ncd\\\r\n REM=\r\nc: [" + root.string() +
+                                            "]\r\n REM=\r\ncd c:\\games\\quake3\\\r\n REM=\r\n"
+                                            "quake3.exe +set cl_playintro 0 +connect 1.2.3.4:27960\r\n REM=\r\n",
+                                        drives, 'z');
+        QVERIFY(plan.launch);
+        QCOMPARE(plan.launch->program, root / "Games" / "Quake3" / "Quake3.EXE");
+        QCOMPARE(plan.launch->workingDir, root / "Games" / "Quake3");
+        QCOMPARE(plan.launch->arguments,
+                 (std::vector<std::string>{"+set", "cl_playintro", "0", "+connect", "1.2.3.4:27960"}));
+        QCOMPARE(plan.complaints.size(), size_t(1)); // the section line is no command
+
+        // A missing program or folder: complaints, nothing to start.
+        plan = batch::parse("c:\r\ncd c:\\nowhere\\\r\nname +set cl_playintro 0 +connect \r\n", drives, 'z');
+        QVERIFY(!plan.launch);
+        QCOMPARE(plan.complaints.size(), size_t(2));
+        // A directory file that was never set: every value "name".
+        plan = batch::parse("[Quake]\r\ncd\\\r\n REM=\r\nname\r\n REM=\r\nname\r\n REM=\r\nname +set x\r\n", drives, 'c');
+        QVERIFY(!plan.launch);
+        // Only the first program line ever starts anything.
+        plan = batch::parse("c:\r\ncd \\games\\quake3\r\nquake3.exe a\r\nquake3.exe b\r\n", drives, 'z');
+        QCOMPARE(plan.launch->arguments, std::vector<std::string>{"a"});
+        QCOMPARE(plan.complaints.size(), size_t(1));
+    }
+
+    void runnerStartsTheGameWithNoShell()
+    {
+        QVERIFY2(!fakegame().empty(), "TOVO_FAKEGAME names the helper game");
+        QTemporaryDir tmp;
+        const std::filesystem::path root = tmp.path().toStdString();
+        std::filesystem::create_directories(root / "game dir");
+        std::filesystem::copy_file(fakegame(), root / "game dir" / "game.exe");
+        const auto log = root / "game dir" / "fakegame.log";
+        const DriveTable drives({{'d', root}});
+        // Everything a shell would act on reaches the game as plain words.
+        const std::string address = "1.2.3.4:1;touch${IFS}pwned&&echo>x|true$(touch${IFS}pwned2)`id`";
+        writeFile(root / "q.bat", "[Quake III]\r\ncd\\\r\n REM=\r\nd:\r\n REM=\r\ncd d:\\GAME DIR\\\r\n REM=\r\n"
+                                  "game.exe +set cl_playintro 0 +connect " + address + "\r\n REM=\r\n");
+        qputenv("TOVO_FAKEGAME_LOG", QByteArray());
+        // "cd d:\GAME DIR\" holds a blank: cd takes the rest of its line, as the command
+        // interpreter does.
+        QVERIFY(batch::run(root / "q.bat", drives));
+        QElapsedTimer t;
+        t.start();
+        while (!std::filesystem::exists(log) && t.elapsed() < 10000)
+            QThread::msleep(20);
+        QCOMPARE(readFile(log), QByteArray("+set\ncl_playintro\n0\n+connect\n") + address.c_str() +
+                                    "\ncwd=" + (root / "game dir").c_str() + "\n");
+        for (const char* stray : {"pwned", "pwned2", "x"}) {
+            QVERIFY(!std::filesystem::exists(root / stray));
+            QVERIFY(!std::filesystem::exists(root / "game dir" / stray));
+        }
+        // A program that is not there starts nothing.
+        writeFile(root / "m.bat", "d:\r\ncd d:\\game dir\\\r\nmissing.exe +connect x\r\n");
+        QVERIFY(!batch::run(root / "m.bat", drives));
+    }
+};
+
+QTEST_GUILESS_MAIN(FilesTest)
+#include "tst_files.moc"
