@@ -8,6 +8,7 @@
 About::About(Forms& forms)
     : Form(forms, QStringLiteral("About"), Kind::MdiChild, QStringLiteral("About"), 11325, 7395)
 {
+    setFrameClosable(true);
     setBackgroundPicture(art::background(true));
     auto label = [this](const QString& name, const QString& text, QRect at, double points) {
         auto* l = new Label(this, name, text);

@@ -188,7 +188,7 @@ int main(int argc, char** argv)
         std::filesystem::copy_file(argv[2], game / "quake3.exe");
         Client c(host);
         c.services.drives = DriveTable({{'g', game}});
-        c.services.startBatch = [&c](const std::filesystem::path& f) { batch::run(f, c.services.drives); };
+        c.services.startBatch = [&c](const std::filesystem::path& f) { return batch::run(f, c.services.drives); };
         dirfile::store(c.services.programDir, *catalogue::byCode("qktre"), "g: [game]", "cd g:\\", "quake3.exe");
         c.forms->show("viewservers");
         auto& v = c.forms->as<viewservers>("viewservers");

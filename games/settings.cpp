@@ -27,6 +27,7 @@ Settings::Settings(Forms& forms)
     : Form(forms, QStringLiteral("Settings"), Kind::MdiChild, QStringLiteral("Settings and Options"),
            11340, 7425)
 {
+    setFrameClosable(true);
     setBackgroundPicture(art::background(false));
     auto label = [this](const QString& name, const QString& text, int left) {
         auto* l = new Label(this, name, text);

@@ -73,7 +73,7 @@ public:
             if (drives_.find(*letter))
                 drive_ = *letter;
             else
-                plan.complaints.push_back("the drive " + std::string(1, *letter) + ": does not exist");
+                missingFolder(plan, "the drive " + std::string(1, *letter) + ": does not exist");
             return;
         }
         if (startsWithWord(l, "cd") || startsWithWord(l, "chdir")) {
@@ -84,6 +84,14 @@ public:
     }
 
 private:
+    // The game's drive or folder is gone: the program line that follows then cannot be found
+    // either, but the folder is what the member has to set again.
+    static void missingFolder(Plan& plan, std::string complaint)
+    {
+        plan.complaints.push_back(std::move(complaint));
+        plan.missing = Outcome::FolderMissing;
+    }
+
     std::string& current(char letter) { return dirs_.try_emplace(letter, "\\").first->second; }
 
     std::optional<std::filesystem::path> host(char letter, const std::string& winDir) const
@@ -106,8 +114,7 @@ private:
         auto dir = host(letter, target);
         std::error_code ec;
         if (!dir || !std::filesystem::is_directory(*dir, ec)) {
-            plan.complaints.push_back("cannot change to " + std::string(1, letter) + ":" + target +
-                                      ": no such folder");
+            missingFolder(plan, "cannot change to " + std::string(1, letter) + ":" + target + ": no such folder");
             return;
         }
         current(letter) = target;
@@ -123,7 +130,7 @@ private:
         auto dir = host(drive_, current(drive_));
         std::error_code ec;
         if (!dir || !std::filesystem::is_directory(*dir, ec)) {
-            plan.complaints.push_back("the current folder does not exist");
+            missingFolder(plan, "the current folder does not exist");
             return;
         }
         std::filesystem::path prog = paths::resolve(*dir, w.front());
@@ -174,12 +181,12 @@ std::optional<Command> commandFor(const Launch& launch, std::string* complaint)
     return Command{launch.program.string(), launch.arguments};
 }
 
-bool run(const std::filesystem::path& file, const DriveTable& drives)
+Outcome run(const std::filesystem::path& file, const DriveTable& drives)
 {
     std::ifstream in(file, std::ios::binary);
     if (!in) {
         std::fprintf(stderr, "tovo: cannot read %s\n", file.string().c_str());
-        return false;
+        return Outcome::NotStarted;
     }
     std::string bytes((std::istreambuf_iterator<char>(in)), {});
     auto here = drives.toWindows(file.parent_path());
@@ -192,12 +199,14 @@ bool run(const std::filesystem::path& file, const DriveTable& drives)
     for (const auto& c : plan.complaints)
         std::fprintf(stderr, "tovo: %s: %s\n", file.filename().string().c_str(), c.c_str());
     if (!cmd)
-        return false;
+        return plan.launch ? Outcome::NeedsWine : plan.missing;
     QStringList args;
     for (const auto& a : cmd->arguments)
         args << QString::fromLocal8Bit(a.data(), qsizetype(a.size()));
     return QProcess::startDetached(QString::fromLocal8Bit(cmd->program.c_str()), args,
-                                   QString::fromLocal8Bit(plan.launch->workingDir.c_str()));
+                                   QString::fromLocal8Bit(plan.launch->workingDir.c_str()))
+               ? Outcome::Started
+               : Outcome::NotStarted;
 }
 
 } // namespace batch

@@ -21,9 +21,13 @@ struct Launch {
     std::filesystem::path workingDir;
 };
 
+// How a start went, so that the member can be told what to do about a game that did not start.
+enum class Outcome { Started, FolderMissing, ProgramMissing, NeedsWine, NotStarted };
+
 struct Plan {
     std::optional<Launch> launch;         // at most one program is ever started
     std::vector<std::string> complaints;  // what a command interpreter would have said
+    Outcome missing = Outcome::ProgramMissing; // why there is no launch
 };
 
 // startDrive is the current drive when the file starts (the drive of the batch file itself).
@@ -37,7 +41,7 @@ struct Command {
 };
 std::optional<Command> commandFor(const Launch& launch, std::string* complaint);
 
-// Reads, plans and starts a batch file; complaints go to stderr. True when a process started.
-bool run(const std::filesystem::path& file, const DriveTable& drives);
+// Reads, plans and starts a batch file; complaints go to stderr.
+Outcome run(const std::filesystem::path& file, const DriveTable& drives);
 
 } // namespace batch

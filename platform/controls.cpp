@@ -86,6 +86,7 @@ Label::Label(QWidget* parent, const QString& name, const QString& text) : QLabel
     setObjectName(name);
     setAttribute(Qt::WA_TranslucentBackground);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setTextFormat(Qt::PlainText); // an alias such as "<b>Owl</b>" shows as typed
 }
 
 void Label::mousePressEvent(QMouseEvent* e) { e->accept(); }

@@ -1,7 +1,9 @@
 #include "filelists.h"
 
 #include "text.h"
+
 #include <QApplication>
+#include <QKeyEvent>
 #include <QStyle>
 
 #include <algorithm>
@@ -126,6 +128,15 @@ FileList::FileList(QWidget* parent, const DriveTable& drives) : QListWidget(pare
     setAccessibleName(QStringLiteral("Files"));
     setSortingEnabled(false);
     connect(this, &QListWidget::itemClicked, this, &FileList::Click);
+}
+
+void FileList::keyPressEvent(QKeyEvent* e)
+{
+    // Choosing a file with the keyboard is a click on it, as in the system's own file lists.
+    const int before = currentRow();
+    QListWidget::keyPressEvent(e);
+    if (currentRow() != before && currentItem() && currentItem()->isSelected())
+        emit Click();
 }
 
 bool FileList::fill(const QString& path)

@@ -59,6 +59,9 @@ signals:
     void PathChange();
     void Click();
 
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+
 private:
     bool fill(const QString& path);
 

@@ -55,7 +55,8 @@ void Form::closeEvent(QCloseEvent* e)
     // The program never closes a window: closing one through its frame only hides it, and the
     // window keeps everything it holds.
     e->ignore();
-    forms_.hide(objectName());
+    if (frameClosable_)
+        forms_.hide(objectName());
 }
 
 Forms::Forms(Services& services) : services_(services) {}
@@ -79,10 +80,10 @@ Form& Forms::get(const QString& name)
     made_.insert(name, form);
     history_ << QStringLiteral("create ") + name;
     if (form->kind() == Form::Kind::MdiChild) {
-        QMdiSubWindow* frame = mdiArea()->addSubWindow(form, Qt::SubWindow | Qt::WindowTitleHint |
-                                                               Qt::WindowSystemMenuHint |
-                                                               Qt::WindowMinimizeButtonHint |
-                                                               Qt::WindowCloseButtonHint);
+        Qt::WindowFlags flags = Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint;
+        if (form->frameClosable())
+            flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+        QMdiSubWindow* frame = mdiArea()->addSubWindow(form, flags);
         frame->setObjectName(name + QStringLiteral("Frame"));
         frame->setWindowTitle(form->windowTitle());
         frame->setAttribute(Qt::WA_DeleteOnClose, false);

@@ -30,6 +30,10 @@ public:
          int heightTwips);
 
     Kind kind() const { return kind_; }
+    // Whether the member may close the window through its frame (it is then only hidden). A
+    // window closed that way must leave something to go on with, so only windows that can be
+    // opened again from everywhere (settings, About) offer it.
+    bool frameClosable() const { return frameClosable_; }
     Forms& forms() const { return forms_; }
     Services& services() const;
 
@@ -42,6 +46,7 @@ signals:
 
 protected:
     void setBackgroundPicture(const QPixmap& p) { background_ = p; }
+    void setFrameClosable(bool on) { frameClosable_ = on; }
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* e) override;
     void hideEvent(QHideEvent* e) override;
@@ -51,6 +56,7 @@ private:
     Forms& forms_;
     Kind kind_;
     QPixmap background_;
+    bool frameClosable_ = false;
 };
 
 // The one registry of the program's windows: creates each on its first reference and shows and

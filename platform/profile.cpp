@@ -126,6 +126,26 @@ std::optional<std::string> readWhole(const std::filesystem::path& file)
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
+// The first n characters of s. A well-formed UTF-8 sequence is one character, any other byte is
+// one too, so a cut never splits a letter of a UTF-8 alias or folder, and 8-bit text in any
+// other encoding is cut exactly as before.
+std::string firstCharacters(const std::string& s, std::size_t n)
+{
+    std::size_t at = 0;
+    for (; n > 0 && at < s.size(); --n) {
+        const auto lead = static_cast<unsigned char>(s[at]);
+        const std::size_t len = lead >= 0xC2 && lead <= 0xDF ? 2
+                                : lead >= 0xE0 && lead <= 0xEF ? 3
+                                : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                               : 1;
+        std::size_t k = 1;
+        while (k < len && at + k < s.size() && (static_cast<unsigned char>(s[at + k]) & 0xC0) == 0x80)
+            ++k;
+        at += k == len ? len : 1;
+    }
+    return s.substr(0, at);
+}
+
 } // namespace
 
 std::string read(std::string_view section, std::string_view key, std::string_view fallback,
@@ -144,7 +164,7 @@ std::string read(std::string_view section, std::string_view key, std::string_vie
         }
     }
     value = value.substr(0, value.find('\0'));
-    return value.substr(0, size == 0 ? 0 : std::min(value.size(), size - 1));
+    return firstCharacters(value, size == 0 ? 0 : size - 1);
 }
 
 std::string edit(std::string s, std::string_view section, std::string_view key,

@@ -6,8 +6,8 @@
 #include <string_view>
 
 // Profile (INI) files with the behaviour of the Windows profile-string calls, which the
-// program's files were designed around: a read gives at most size-1 bytes of a value, or the
-// default; a write edits only the bytes it must and leaves every other byte of the file alone.
+// program's files were designed around: a read gives at most size-1 characters of a value (a
+// UTF-8 letter is one), or the default; a write edits only the bytes it must and leaves every other byte of the file alone.
 // Names of sections and keys compare without regard to ASCII case. Text is 8-bit.
 namespace profile {
 

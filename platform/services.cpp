@@ -37,7 +37,7 @@ Services Services::real(const std::filesystem::path& programDir)
     s.now = [] { return QTime::currentTime(); };
     s.locale = QLocale::system();
     s.drives = DriveTable::fromEnvironment();
-    s.startBatch = [drives = s.drives](const std::filesystem::path& f) { batch::run(f, drives); };
+    s.startBatch = [drives = s.drives](const std::filesystem::path& f) { return batch::run(f, drives); };
     s.popup = [](QMenu* m) { m->exec(QCursor::pos()); };
     s.endProgram = [] {
         std::fflush(nullptr);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "batchrunner.h"
 #include "drives.h"
 #include "msgbox.h"
 
@@ -26,7 +27,7 @@ struct Services {
     std::function<QTime()> now;
     QLocale locale;                          // the member's regional settings
     DriveTable drives;
-    std::function<void(const std::filesystem::path& batchFile)> startBatch;
+    std::function<batch::Outcome(const std::filesystem::path& batchFile)> startBatch;
     std::function<void(QMenu* menu)> popup;  // a pop-up menu at the mouse pointer
     std::function<void()> endProgram;        // ends the process at once
 

@@ -44,7 +44,7 @@ void Timer::apply()
     if (!enabled_ || interval_ <= 0)
         timer_.stop();
     else if (paced)
-        nextSecond();
+        timer_.start(Shortest); // the first tick at once, then on whole seconds
     else
         timer_.start(std::max(interval_, Shortest));
 }

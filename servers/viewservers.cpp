@@ -63,5 +63,43 @@ void viewservers::Command6_Click()
     const auto batch = catalogue::batchFile(s.programDir, *g);
     batchfile::write(batch, g->section, toBytes(Text5->text()), toBytes(Text6->text()),
                      toBytes(Text7->text()), toBytes(Text1->text()));
-    s.startBatch(batch);
+    tellWhyNotStarted(s.startBatch(batch));
+}
+
+void viewservers::tellWhyNotStarted(batch::Outcome outcome)
+{
+    // The directory file names the game's place; what is there may have changed since.
+    QString folder = Text6->text();
+    if (folder.startsWith(QLatin1String("cd ")))
+        folder.remove(0, 3);
+    const QString program = Text7->text();
+    QString text, title;
+    bool setAgain = true;
+    switch (outcome) {
+    case batch::Outcome::Started:
+        return;
+    case batch::Outcome::FolderMissing:
+        text = QStringLiteral("The game's folder %1 could not be found. Please set the game again in Settings.").arg(folder);
+        title = QStringLiteral("Game not found.");
+        break;
+    case batch::Outcome::ProgramMissing:
+        text = QStringLiteral("The game's program %1 could not be found in %2. Please set the game again in Settings.")
+                   .arg(program, folder);
+        title = QStringLiteral("Game not found.");
+        break;
+    case batch::Outcome::NeedsWine:
+        text = QStringLiteral("%1 is a Windows program and needs Wine to run. Please install Wine, then connect again.")
+                   .arg(program);
+        title = QStringLiteral("Wine not installed.");
+        setAgain = false;
+        break;
+    case batch::Outcome::NotStarted:
+        text = QStringLiteral("The game %1 could not be started. Please check that it can be run, or set the game again in Settings.")
+                   .arg(program);
+        title = QStringLiteral("Game not started.");
+        break;
+    }
+    services().msg(text, msgbox::Buttons::Ok, msgbox::Icon::Critical, title);
+    if (setAgain)
+        forms().show(QStringLiteral("Settings"));
 }

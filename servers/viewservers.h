@@ -1,6 +1,7 @@
 #pragma once
 
 #include "content/pagewindow.h"
+#include "platform/batchrunner.h"
 
 class QLineEdit;
 class QPushButton;
@@ -14,6 +15,7 @@ public:
 
     void brwWebBrowser_DocumentComplete();
     void Command6_Click();
+    void tellWhyNotStarted(batch::Outcome outcome);
 
     QPushButton* Command6;
     QLineEdit *Text1, *Text2, *Text3, *Text4, *Text5, *Text6, *Text7;

@@ -82,7 +82,7 @@ int main(int argc, char** argv)
     Services services = Services::real(root / "tovo");
     services.host = host;
     services.boxes = std::make_unique<msgbox::QtBoxes>();
-    services.startBatch = [](const std::filesystem::path&) {};
+    services.startBatch = [](const std::filesystem::path&) { return batch::Outcome::Started; };
     Forms forms(services);
     addWindows(forms);
     art::logo(128).save(out + "/icon.png");

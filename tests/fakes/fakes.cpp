@@ -81,7 +81,10 @@ Harness::Harness(const QString& programDir)
     services.now = [this] { return clock; };
     services.locale = QLocale(QLocale::English, QLocale::UnitedStates);
     services.drives = DriveTable({{'z', "/"}});
-    services.startBatch = [this](const std::filesystem::path& f) { started.push_back(f); };
+    services.startBatch = [this](const std::filesystem::path& f) {
+        started.push_back(f);
+        return outcome;
+    };
     services.popup = [this](QMenu* m) { popups.push_back(m->parentWidget()->objectName()); };
     // The real end never returns; here the exit window goes away so that its modal wait ends.
     services.endProgram = [this] {

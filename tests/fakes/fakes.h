@@ -67,6 +67,7 @@ struct Harness {
     ScriptedBoxes* boxes;
     QTime clock = QTime(19, 5, 23);
     std::vector<std::filesystem::path> started; // batch files started
+    batch::Outcome outcome = batch::Outcome::Started; // what starting them gives
     std::vector<QString> popups;                // menus popped up, by holder
     int ended = 0;                              // end-of-program requests
     Services services;

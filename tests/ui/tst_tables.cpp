@@ -4,6 +4,7 @@
 #include "app/form1.h"
 #include "app/login.h"
 #include "content/pagewindow.h"
+#include "games/dirfile.h"
 #include "games/settings.h"
 #include "platform/controls.h"
 #include "platform/filelists.h"
@@ -121,6 +122,12 @@ private slots:
                                    << Buttons::Ok << Icon::None << QStringList{"Login"};
         QTest::newRow("game not set") << "Connect, not set" << "Please configure game directories, before connecting to game."
                                       << "Directories not set." << Buttons::Ok << Icon::None << QStringList{"Login", "Settings"};
+        QTest::newRow("folder gone") << "Connect, folder gone" << "The game's folder z:\\q3\\ could not be found. Please set the game again in Settings."
+                                     << "Game not found." << Buttons::Ok << Icon::Critical << QStringList{"Login", "Settings"};
+        QTest::newRow("program gone") << "Connect, program gone" << "The game's program q3.exe could not be found in z:\\q3\\. Please set the game again in Settings."
+                                      << "Game not found." << Buttons::Ok << Icon::Critical << QStringList{"Login", "Settings"};
+        QTest::newRow("no wine") << "Connect, no Wine" << "q3.exe is a Windows program and needs Wine to run. Please install Wine, then connect again."
+                                 << "Wine not installed." << Buttons::Ok << Icon::Critical << QStringList{"Login"};
     }
 
     void boxes()
@@ -150,7 +157,14 @@ private slots:
             h.forms->hide(QStringLiteral("viewservers"));
             auto& v = h.forms->as<viewservers>(QStringLiteral("viewservers"));
             QTRY_COMPARE(v.Text3->text(), QStringLiteral("views"));
-            if (action == "Connect, not set") {
+            const std::pair<const char*, batch::Outcome> outcomes[] = {{"Connect, folder gone", batch::Outcome::FolderMissing},
+                {"Connect, program gone", batch::Outcome::ProgramMissing}, {"Connect, no Wine", batch::Outcome::NeedsWine}};
+            for (auto [what, outcome] : outcomes)
+                if (action == what) {
+                    h.outcome = outcome;
+                    dirfile::store(h.dir(), *catalogue::byCode("qktre"), "z: [/]", "cd z:\\q3\\", "q3.exe");
+                }
+            if (action != "Connect on the list") {
                 h.page("/ilnightowls/servers/s.htm", "qktre1.2.3.4:27960.htm");
                 v.brwWebBrowser->Navigate(QStringLiteral("owls.test/ilnightowls/servers/s.htm"));
                 QTRY_COMPARE(v.Text3->text(), QStringLiteral("qktre"));
@@ -217,7 +231,9 @@ private slots:
         QCOMPARE(h.forms->frameOf(name)->windowTitle(), caption);
         auto text = [&](const QString& label) { return w.findChild<Label*>(label)->text(); };
         QCOMPARE(text(aliasLabel), alias);
-        QCOMPARE(text(clockLabel), QString()); // before the first tick
+        QCOMPARE(text(clockLabel), QString()); // before the first tick, which comes at once
+        QVERIFY(w.findChild<Timer*>(QStringLiteral("Timer1"))->nextTickIn() <= 10);
+        QCOMPARE(w.findChild<Label*>(aliasLabel)->textFormat(), Qt::PlainText);
         QTRY_COMPARE(text(clockLabel), QStringLiteral("7:05:23 PM"));
         QCOMPARE(QStringList({text("Label1"), text("Label5"), text("Label6"), text("Label2")}),
                  QStringList({"Connected as:", "Member sign:", "None", "Online time:"}));

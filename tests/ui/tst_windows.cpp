@@ -16,6 +16,7 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
@@ -69,7 +70,7 @@ private slots:
         for (int i = 0; i < s.File1->count(); ++i)
             files << s.File1->item(i)->text();
         QCOMPARE(files, QStringList({"quake3.exe", "Setup.EXE"}));
-        Started::pick(s.File1, QStringLiteral("quake3.exe"), false);
+        QTest::keyClick(s.File1, Qt::Key_Down); // chosen with the keyboard: quake3.exe
         QTest::mouseClick(q3, Qt::LeftButton);
         const QByteArray drive = "c: [" + QByteArray::fromStdString(root.string()) + "]";
         QCOMPARE(h.file("qktre.con"), "[Quake III]\r\nDrive=" + drive + "\r\nDir=cd c:\\Games\\Quake3\\\r\nFile=quake3.exe\r\n[Saved]\r\nPath=1\r\n");
@@ -98,6 +99,18 @@ private slots:
         QCOMPARE(s.Text1->text(), QStringLiteral("c:\\"));
         QTest::mouseClick(s.Label2, Qt::LeftButton);
         QVERIFY(!h.forms->isShown(QStringLiteral("Settings")));
+    }
+
+    void onlyWindowsThatCanBeOpenedAgainCloseThroughTheirFrame()
+    {
+        Started h;
+        for (const char* w : {"Login", "news", "events", "update", "discuss", "viewservers", "Settings", "About"}) {
+            h.forms->show(QLatin1String(w));
+            const bool closable = QLatin1String(w) == "Settings" || QLatin1String(w) == "About";
+            QCOMPARE(bool(h.forms->frameOf(QLatin1String(w))->windowFlags() & Qt::WindowCloseButtonHint), closable);
+            h.forms->frameOf(QLatin1String(w))->close();
+            QCOMPARE(h.forms->isShown(QLatin1String(w)), !closable);
+        }
     }
 
     void clearsTouchOnlyWhatTheyShould()

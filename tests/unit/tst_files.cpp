@@ -52,6 +52,10 @@ private slots:
             QCOMPARE(profile::read("Sec", "Missing", "name", 30, f), std::string("name"));
             QCOMPARE(profile::read("Nope", "Key", "name", 30, f), std::string("name"));
         }
+        // The cut counts characters: never half of a UTF-8 letter; any other byte is one.
+        writeFile(f, "[Sec]\r\nU=" + std::string(28, 'u') + "\xc3\xa9\xc3\xa9\r\nL=" + std::string(28, 'l') + "\xe9\xe9\r\n");
+        QCOMPARE(profile::read("Sec", "U", "", 30, f), std::string(28, 'u') + "\xc3\xa9");
+        QCOMPARE(profile::read("Sec", "L", "", 30, f), std::string(28, 'l') + "\xe9");
         QCOMPARE(profile::read("Sec", "Key", "name", 30, file("absent.ini")), std::string("name"));
         QCOMPARE(profile::read("Sec", "Key", std::string(40, 'd'), 30, file("absent.ini")), std::string(29, 'd'));
         // Garbage is no profile: the default comes back, nothing crashes.
@@ -189,7 +193,7 @@ private slots:
         qputenv("TOVO_FAKEGAME_LOG", QByteArray());
         // "cd d:\GAME DIR\" holds a blank: cd takes the rest of its line, as the command
         // interpreter does.
-        QVERIFY(batch::run(root / "q.bat", drives));
+        QCOMPARE(batch::run(root / "q.bat", drives), batch::Outcome::Started);
         QElapsedTimer t;
         t.start();
         while (!std::filesystem::exists(log) && t.elapsed() < 10000)
@@ -200,9 +204,18 @@ private slots:
             QVERIFY(!std::filesystem::exists(root / stray));
             QVERIFY(!std::filesystem::exists(root / "game dir" / stray));
         }
-        // A program that is not there starts nothing.
+        // A program or a folder that is not there starts nothing, and says which; so does a
+        // Windows program where Wine is missing.
         writeFile(root / "m.bat", "d:\r\ncd d:\\game dir\\\r\nmissing.exe +connect x\r\n");
-        QVERIFY(!batch::run(root / "m.bat", drives));
+        QCOMPARE(batch::run(root / "m.bat", drives), batch::Outcome::ProgramMissing);
+        writeFile(root / "f.bat", "d:\r\ncd d:\\gone\\\r\ngame.exe +connect x\r\n");
+        QCOMPARE(batch::run(root / "f.bat", drives), batch::Outcome::FolderMissing);
+        writeFile(root / "game dir" / "win.exe", "MZ\x90");
+        writeFile(root / "w.bat", "d:\r\ncd d:\\game dir\\\r\nwin.exe +connect x\r\n");
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", "/nonexistent");
+        QCOMPARE(batch::run(root / "w.bat", drives), batch::Outcome::NeedsWine);
+        qputenv("PATH", path);
     }
 };
 
