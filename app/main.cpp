@@ -17,9 +17,6 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tovo"));
     QApplication::setWindowIcon(QIcon(art::logo(64)));
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                                QStringLiteral("DejaVu Sans")});
 
     Services services = Services::real(QCoreApplication::applicationDirPath().toStdString());
     Forms forms(services);

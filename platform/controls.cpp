@@ -102,6 +102,14 @@ namespace look {
 
 QFont sansSerif(double points, bool bold)
 {
+    // The design's font. Liberation Sans has the metrics of the Windows sans serif, so every
+    // caption takes the room it was given.
+    static const bool substituted = [] {
+        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                                   {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
+        return true;
+    }();
+    Q_UNUSED(substituted);
     QFont f(QStringLiteral("MS Sans Serif"));
     f.setPointSizeF(points);
     f.setBold(bold);

@@ -20,6 +20,7 @@ Form::Form(Forms& forms, const QString& name, Kind kind, const QString& caption,
     setObjectName(name);
     setWindowTitle(caption);
     setAccessibleName(caption);
+    setFont(look::sansSerif(8.25)); // the controls' font; the status line has its own
     resize(twips(widthTwips), twips(heightTwips));
     setAutoFillBackground(false);
 }

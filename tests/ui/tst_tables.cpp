@@ -325,6 +325,30 @@ private slots:
         QCOMPARE(h.since(mark), steps);
         QCOMPARE(h.ended, 0);
     }
+
+    // Every caption and label of every window fits its control at the design size.
+    void captionsFit()
+    {
+        Started h;
+        QStringList clipped;
+        for (const char* name : {"Login", "Form1", "closeprog", "About", "Settings", "news", "events", "update", "discuss", "viewservers"}) {
+            QWidget& w = h.forms->get(QLatin1String(name));
+            for (QWidget* c : w.findChildren<QWidget*>()) {
+                auto* b = qobject_cast<QPushButton*>(c);
+                auto* l = qobject_cast<QLabel*>(c);
+                if ((!b && !l) || c->isHidden() || (b ? b->text() : l->text()).isEmpty())
+                    continue;
+                const QFontMetrics fm(c->font());
+                const QString text = b ? b->text() : l->text();
+                const bool fits = b ? fm.horizontalAdvance(text) + 8 <= b->width() && fm.height() + 4 <= b->height()
+                                : l->wordWrap() ? l->heightForWidth(l->width()) <= l->height()
+                                                : fm.horizontalAdvance(text) <= l->width() && fm.height() <= l->height();
+                if (!fits)
+                    clipped << QStringLiteral("%1.%2 \"%3\"").arg(QLatin1String(name), c->objectName(), text);
+            }
+        }
+        QCOMPARE(clipped.join("; "), QString());
+    }
 };
 
 QTEST_MAIN(TablesTest)
