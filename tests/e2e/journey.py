@@ -121,6 +121,7 @@ check(set_buttons() == unset_look, "every Set button shows its unset caption")
 # The saved alias is in the box: Enter logs in at once, with no "Please enter your alias.".
 site.requests.clear()
 click(*at(origin, 4680 + 1020, 6720 + 337))          # Close the settings window
+check(wait(lambda: set_buttons() != unset_look, 10), "the settings window closes")
 click(*at(origin, 4320 + 1500, 4200 + 127))          # the alias box
 keys("Return")
 check(wait(lambda: "GET /ilnightowls/servers/detect.htm" in site.requests, 15) and not window("Enter alias +"),
