@@ -167,6 +167,21 @@ std::string read(std::string_view section, std::string_view key, std::string_vie
     return firstCharacters(value, size == 0 ? 0 : size - 1);
 }
 
+std::vector<std::string> sections(const std::filesystem::path& file)
+{
+    std::vector<std::string> names;
+    const auto content = readWhole(file);
+    if (!content)
+        return names;
+    for (const Line& l : splitLines(*content)) {
+        auto name = sectionName(text(*content, l));
+        if (name && !name->empty() &&
+            std::none_of(names.begin(), names.end(), [&](const std::string& n) { return sameName(n, *name); }))
+            names.emplace_back(*name);
+    }
+    return names;
+}
+
 std::string edit(std::string s, std::string_view section, std::string_view key,
                  std::string_view value)
 {

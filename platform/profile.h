@@ -4,15 +4,21 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Profile (INI) files with the behaviour of the Windows profile-string calls, which the
 // program's files were designed around: a read gives at most size-1 characters of a value (a
-// UTF-8 letter is one), or the default; a write edits only the bytes it must and leaves every other byte of the file alone.
-// Names of sections and keys compare without regard to ASCII case. Text is 8-bit.
+// UTF-8 letter is one), or the default; a write edits only the bytes it must and leaves every
+// other byte of the file alone. Names of sections and keys compare without regard to ASCII case.
+// Text is 8-bit.
 namespace profile {
 
 std::string read(std::string_view section, std::string_view key, std::string_view fallback,
                  std::size_t size, const std::filesystem::path& file);
+
+// The names of the file's sections in file order, each once (the first of names that differ
+// only in case); none when the file cannot be read.
+std::vector<std::string> sections(const std::filesystem::path& file);
 
 // Returns false when the file could not be written; the file then keeps its former content.
 bool write(std::string_view section, std::string_view key, std::string_view value,
