@@ -43,6 +43,7 @@ CommunityHost::CommunityHost(const Options& o)
     : options_(o), root_(o.root), canonicalRoot_(QFileInfo(o.root).canonicalFilePath()),
       list_((o.root + QStringLiteral("/servers.con")).toStdString())
 {
+    Q_INIT_RESOURCE(pages); // the page templates and the program's own style sheet
     auto log = [this](const QHttpServerRequest& r) {
         if (options_.log) {
             std::printf("GET %s\n", r.url().path(QUrl::FullyDecoded).toUtf8().constData());

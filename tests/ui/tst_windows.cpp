@@ -70,14 +70,17 @@ private slots:
         for (int i = 0; i < s.File1->count(); ++i)
             files << s.File1->item(i)->text();
         QCOMPARE(files, QStringList({"quake3.exe", "Setup.EXE"}));
-        QTest::keyClick(s.File1, Qt::Key_Down); // chosen with the keyboard: quake3.exe
+        Started::pick(s.File1, QStringLiteral("quake3.exe"), false);
         QTest::mouseClick(q3, Qt::LeftButton);
         const QByteArray drive = "c: [" + QByteArray::fromStdString(root.string()) + "]";
         QCOMPARE(h.file("qktre.con"), "[Quake III]\r\nDrive=" + drive + "\r\nDir=cd c:\\Games\\Quake3\\\r\nFile=quake3.exe\r\n[Saved]\r\nPath=1\r\n");
-        // A second Set without a new click is refused and changes nothing.
+        // A second Set without a new choice is refused; a choice with the keyboard is a click.
         QTest::mouseClick(q2, Qt::LeftButton);
         QCOMPARE(h.boxes->seen.size(), size_t(2));
         QCOMPARE(h.file("qktwo.con"), notSet);
+        QTest::keyClick(s.File1, Qt::Key_Down); // Setup.EXE
+        QTest::mouseClick(q2, Qt::LeftButton);
+        QVERIFY(h.file("qktwo.con").contains("\r\nFile=Setup.EXE\r\n"));
 
         // A drive that cannot be read: the lists stay, the drive list goes back, no message.
         s.Drive1->setCurrentIndex(1);

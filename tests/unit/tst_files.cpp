@@ -53,9 +53,11 @@ private slots:
             QCOMPARE(profile::read("Nope", "Key", "name", 30, f), std::string("name"));
         }
         // The cut counts characters: never half of a UTF-8 letter; any other byte is one.
-        writeFile(f, "[Sec]\r\nU=" + std::string(28, 'u') + "\xc3\xa9\xc3\xa9\r\nL=" + std::string(28, 'l') + "\xe9\xe9\r\n");
+        writeFile(f, "[Sec]\r\nU=" + std::string(28, 'u') + "\xc3\xa9\xc3\xa9\r\nL=" + std::string(28, 'l') + "\xe9\xe9\r\n"
+                         "B=" + std::string(27, 'b') + "\xe2\x82zz\r\n");
         QCOMPARE(profile::read("Sec", "U", "", 30, f), std::string(28, 'u') + "\xc3\xa9");
         QCOMPARE(profile::read("Sec", "L", "", 30, f), std::string(28, 'l') + "\xe9");
+        QCOMPARE(profile::read("Sec", "B", "", 30, f), std::string(27, 'b') + "\xe2\x82"); // a broken letter: bytes
         QCOMPARE(profile::read("Sec", "Key", "name", 30, file("absent.ini")), std::string("name"));
         QCOMPARE(profile::read("Sec", "Key", std::string(40, 'd'), 30, file("absent.ini")), std::string(29, 'd'));
         // Garbage is no profile: the default comes back, nothing crashes.

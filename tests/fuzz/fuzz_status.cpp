@@ -1,0 +1,26 @@
+// Random status replies, as a hostile game server may send them: the parsers never crash, and
+// what they keep is short and free of colour codes and control characters.
+#include "site/status.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    if (size == 0)
+        return 0;
+    const auto protocol = status::Protocol(data[0] % 5);
+    const QByteArray reply(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
+    if (auto info = status::parse(protocol, reply)) {
+        for (const QString& text : {info->host, info->map}) {
+            if (text.size() > status::MaxText)
+                std::abort();
+            for (QChar c : text)
+                if (c.category() == QChar::Other_Control)
+                    std::abort();
+        }
+        if (info->players < 0 || info->maxPlayers < 0)
+            std::abort();
+    }
+    return 0;
+}
