@@ -58,7 +58,6 @@ int main(int argc, char** argv)
     QApplication::setStyle(QStringLiteral("Fusion"));
     chooseRendering();
     QApplication app(argc, argv);
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     if (argc < 3) {
         std::fprintf(stderr, "usage: tovo-shots OUTDIR SITE-PROGRAM\n");
         return 2;
@@ -117,11 +116,13 @@ int main(int argc, char** argv)
     forms.show("viewservers");
     auto& v = forms.as<viewservers>("viewservers");
     waitFor([&] { return v.Text3->text() == "views"; });
+    settle(800);
+    shot(main, "viewservers");
     v.brwWebBrowser->findChild<QWebEngineView*>()->page()->runJavaScript(
         "document.querySelector('a[href*=\"qktre\"]').click()");
     waitFor([&] { return v.Text3->text() == "qktre"; });
     settle(800);
-    shot(main, "viewservers");
+    shot(main, "server");
     Q_UNUSED(news);
 
     forms.show("About");

@@ -166,13 +166,6 @@ private slots:
                  (std::vector<std::string>{"+set", "cl_playintro", "0", "+connect", "1.2.3.4:27960"}));
         QCOMPARE(plan.complaints.size(), size_t(1)); // the section line is no command
 
-        // A missing program or folder: complaints, nothing to start.
-        plan = batch::parse("c:\r\ncd c:\\nowhere\\\r\nname +set cl_playintro 0 +connect \r\n", drives, 'z');
-        QVERIFY(!plan.launch);
-        QCOMPARE(plan.complaints.size(), size_t(2));
-        // A directory file that was never set: every value "name".
-        plan = batch::parse("[Quake]\r\ncd\\\r\n REM=\r\nname\r\n REM=\r\nname\r\n REM=\r\nname +set x\r\n", drives, 'c');
-        QVERIFY(!plan.launch);
         // Only the first program line ever starts anything.
         plan = batch::parse("c:\r\ncd \\games\\quake3\r\nquake3.exe a\r\nquake3.exe b\r\n", drives, 'z');
         QCOMPARE(plan.launch->arguments, std::vector<std::string>{"a"});
