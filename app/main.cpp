@@ -1,3 +1,4 @@
+#include "platform/accessibility.h"
 #include "platform/art.h"
 #include "platform/forms.h"
 #include "platform/rendering.h"
@@ -15,6 +16,7 @@ int main(int argc, char** argv)
     QApplication::setStyle(QStringLiteral("Fusion"));
     chooseRendering();
     QApplication app(argc, argv);
+    quietHiddenControls();
     QApplication::setApplicationName(QStringLiteral("tovo"));
     QApplication::setWindowIcon(QIcon(art::logo(64)));
 

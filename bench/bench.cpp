@@ -6,6 +6,7 @@
 #include "games/catalogue.h"
 #include "games/dirfile.h"
 #include "games/settings.h"
+#include "platform/accessibility.h"
 #include "platform/batchrunner.h"
 #include "platform/browserpane.h"
 #include "platform/controls.h"
@@ -125,6 +126,9 @@ int main(int argc, char** argv)
 {
     chooseRendering();
     QApplication app(argc, argv);
+    if (!qEnvironmentVariableIsSet("TOVO_BENCH_LOUD_HIDDEN"))
+        quietHiddenControls(); // as the client does
+
     if (argc < 3) {
         std::fprintf(stderr, "usage: tovo-bench SITE-PROGRAM FAKEGAME\n");
         return 2;

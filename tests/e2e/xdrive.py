@@ -100,9 +100,11 @@ def program_dir(port):
 
 def start(program_dir, env=None):
     e = dict(os.environ, QTWEBENGINE_DISABLE_SANDBOX="1", **(env or {}))
+    log = os.path.join(program_dir, "stderr.log")
     p = subprocess.Popen([os.path.join(program_dir, "tovo")], cwd="/", env=e,
-                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    check(wait(lambda: window(MAIN_TITLE)), "the main window opens")
+                         stdout=subprocess.DEVNULL, stderr=open(log, "w"))
+    if not check(wait(lambda: window(MAIN_TITLE)), "the main window opens"):
+        print("exit status %s; its last words: %s" % (p.poll(), open(log).read()[-1500:]))
     time.sleep(0.8)
     return p
 
