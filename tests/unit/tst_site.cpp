@@ -14,6 +14,7 @@ Q_DECLARE_METATYPE(Protocol)
 
 namespace {
 const QByteArray oob("\xff\xff\xff\xff", 4);
+template <size_t N> QByteArray bytes(const char (&s)[N]) { return QByteArray(s, N - 1); } // NULs included
 QByteArray netQuake(const QByteArray& body) // a control packet: flag, length, then the body
 {
     const int n = int(body.size()) + 4;
@@ -55,7 +56,7 @@ private slots:
         QTest::newRow("Unreal") << Protocol::Unreal
             << QByteArray("\\hostname\\Owl UT\\hostport\\7777\\mapname\\DM-Deck16][\\numplayers\\3\\maxplayers\\16\\final\\\\queryid\\1.1")
             << "Owl UT|DM-Deck16][|3|16";
-        QTest::newRow("Quake") << Protocol::NetQuake << netQuake(QByteArray("\x83" "127.0.0.1:26000\0Owl Quake\0e1m1\0\x02\x08\x03", 37))
+        QTest::newRow("Quake") << Protocol::NetQuake << netQuake(bytes("\x83" "127.0.0.1:26000\0Owl Quake\0e1m1\0\x02\x08\x03"))
                                << "Owl Quake|e1m1|2|8";
         QTest::newRow("hostile text") << Protocol::Quake3
             << oob + "statusResponse\n\\sv_hostname\\<b>\x01\x7f" + QByteArray(500, 'x') + "\\mapname\\^^2\\sv_maxclients\\-5\n"
@@ -64,7 +65,7 @@ private slots:
         QTest::newRow("another game's answer") << Protocol::Quake3 << oob + "print\n\\hostname\\x\n" << "";
         QTest::newRow("oversized") << Protocol::Quake3 << oob + "statusResponse\n\\mapname\\" + QByteArray(20000, 'm') << "";
         QTest::newRow("Unreal, no host name") << Protocol::Unreal << QByteArray("\\mapname\\x\\final\\") << "";
-        QTest::newRow("Quake, wrong length") << Protocol::NetQuake << QByteArray("\x80\x00\x00\x40\x83x\0y\0z\0\x01\x02", 15) << "";
+        QTest::newRow("Quake, wrong length") << Protocol::NetQuake << bytes("\x80\x00\x00\x40\x83x\0y\0z\0\x01\x02") << "";
         QTest::newRow("Quake, cut short") << Protocol::NetQuake << netQuake("\x83" "addr") << "";
         QTest::newRow("Night Fire") << Protocol::None << QByteArray("anything") << "";
     }
@@ -142,8 +143,8 @@ private slots:
         const StandIn standIns[] = {
             {"qktwo", oob + "status", oob + "print\n\\hostname\\Q2 Owls\\mapname\\base1\\maxclients\\8\n1 2 \"p\"\n", 0},
             {"untor", "\\status\\", "\\hostname\\UT Owls\\mapname\\DM-Morpheus\\numplayers\\0\\maxplayers\\12\\final\\", 1},
-            {"qkone", QByteArray("\x80\x00\x00\x0c\x02QUAKE\x00\x03", 12),
-             netQuake(QByteArray("\x83" "x\0Q1 Owls\0dm4\0\x01\x10\x03", 20)), 0}};
+            {"qkone", bytes("\x80\x00\x00\x0c\x02QUAKE\x00\x03"),
+             netQuake(bytes("\x83" "x\0Q1 Owls\0dm4\0\x01\x10\x03")), 0}};
         std::vector<std::unique_ptr<QUdpSocket>> sockets;
         std::vector<Server> servers;
         for (const StandIn& si : standIns) {
