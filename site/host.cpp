@@ -133,7 +133,6 @@ QByteArray CommunityHost::statusCells(const Server& s)
 QByteArray CommunityHost::listPage()
 {
     const std::vector<Server>& all = list_.servers();
-    status_.refresh(all);
     QByteArray rows;
     for (const Server& s : all) {
         const Game* g = catalogue::byCode(s.code.toStdString());
