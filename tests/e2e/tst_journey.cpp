@@ -1,0 +1,140 @@
+// A member's road through the real browser engine and the demo web host: login and detection,
+// the server list, a server's page by its link, back and forward, Connect to Server starting the
+// game through the Wine drives; and logins where the host is gone or answers only "not found".
+#include "app/login.h"
+#include "platform/controls.h"
+#include "games/catalogue.h"
+#include "games/dirfile.h"
+#include "platform/rendering.h"
+#include "servers/viewservers.h"
+#include "tests/fakes/fakes.h"
+
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+#include <QWebEngineView>
+
+namespace {
+// The demo web host (or a folder of the test's) on a free port, with the requests it answered.
+struct Site {
+    explicit Site(QStringList args = {})
+    {
+        p.start(qEnvironmentVariable("TOVO_SITE"), args << "--port" << "0" << "--log");
+        while (!p.canReadLine() && p.waitForReadyRead(10000)) {
+        }
+        host = "127.0.0.1:" + p.readLine().trimmed();
+        QObject::connect(&p, &QProcess::readyReadStandardOutput, &p, [this] {
+            while (p.canReadLine())
+                requests << p.readLine().trimmed();
+        });
+    }
+    ~Site()
+    {
+        p.kill();
+        p.waitForFinished();
+    }
+    QProcess p;
+    QString host;
+    QStringList requests;
+};
+
+// The client's windows with the real browser engine, the Wine drives and the real batch runner.
+struct Real : Harness {
+    explicit Real(const QString& site)
+    {
+        services.host = site;
+        services.makeBrowser = makeWebEnginePane;
+        services.drives = DriveTable::fromEnvironment();
+        services.startBatch = [this](const std::filesystem::path& f) { return batch::run(f, services.drives); };
+        forms->show(QStringLiteral("Login"));
+        QTest::keyClicks(forms->as<Login>(QStringLiteral("Login")).Text1, QStringLiteral("Barn Owl"));
+    }
+};
+} // namespace
+
+class JourneyTest final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void loginServerListAndConnect()
+    {
+        QTemporaryDir prefix; // a Wine prefix whose drive g: holds the game
+        const std::filesystem::path games = prefix.path().toStdString() + "/Games";
+        std::filesystem::create_directories(games / "Quake3");
+        std::filesystem::create_directories(games.parent_path() / "dosdevices");
+        std::filesystem::create_directory_symlink(games, games.parent_path() / "dosdevices" / "g:");
+        std::filesystem::copy_file(qEnvironmentVariable("TOVO_FAKEGAME").toStdString(), games / "Quake3" / "quake3.exe");
+        qputenv("WINEPREFIX", prefix.path().toUtf8());
+        Site site;
+        Real r(site.host);
+        Login& l = r.forms->as<Login>(QStringLiteral("Login"));
+        QTest::mouseClick(l.Image2, Qt::LeftButton); // save the alias
+        QTest::mouseClick(l.Image5, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(r.forms->isShown(QStringLiteral("news")) &&
+                                     site.requests.contains(QStringLiteral("GET /ilnightowls/servers/news.htm")), 30000);
+        QCOMPARE(site.requests.value(0), QStringLiteral("GET /ilnightowls/servers/detect.htm"));
+        QVERIFY(!r.forms->isShown(QStringLiteral("Form1")) && r.boxes->seen.empty()); // Login stays behind
+        QCOMPARE(readFile(r.dir() / "ilowls.con"), QByteArray("[il nightowls]\r\nFirst=no\r\nAlias=Barn Owl\r\n"));
+
+        // The list, then the Quake III server's page by its link on the list.
+        QTest::mouseClick(r.child<QPushButton>(QStringLiteral("news"), QStringLiteral("Command3")), Qt::LeftButton);
+        auto& v = r.forms->as<viewservers>(QStringLiteral("viewservers"));
+        QTRY_COMPARE_WITH_TIMEOUT(v.Text3->text(), QStringLiteral("views"), 30000);
+        auto* view = v.findChild<QWebEngineView*>();
+        QPoint link;
+        view->page()->runJavaScript(QStringLiteral("(r => [r.x + r.width / 2, r.y + r.height / 2])"
+                                                   "(document.querySelector('a[href*=qktre]').getBoundingClientRect())"),
+                                    [&](const QVariant& xy) { link = QPoint(xy.toList().value(0).toInt(), xy.toList().value(1).toInt()); });
+        QTRY_VERIFY(!link.isNull());
+        QTest::mouseClick(view->focusProxy(), Qt::LeftButton, {}, link); // the member's own click
+        QTRY_COMPARE_WITH_TIMEOUT(v.Text3->text(), QStringLiteral("qktre"), 30000);
+        QCOMPARE(v.Text1->text(), QStringLiteral("127.0.0.1:27960"));
+        QCOMPARE(v.Text2->text(), QStringLiteral("qktre127.0.0.1:27960.htm"));
+        QTest::mouseClick(v.findChild<QPushButton*>(QStringLiteral("Command7")), Qt::LeftButton); // "<"
+        QTRY_COMPARE_WITH_TIMEOUT(v.Text3->text(), QStringLiteral("views"), 30000);
+        QTest::mouseClick(v.findChild<QPushButton*>(QStringLiteral("Command8")), Qt::LeftButton); // ">"
+        QTRY_COMPARE_WITH_TIMEOUT(v.Text3->text(), QStringLiteral("qktre"), 30000);
+
+        // Connect to Server: the game starts in its folder on g:, joined to the server.
+        dirfile::store(r.dir(), *catalogue::byCode("qktre"), "g: [" + games.string() + "]", "cd g:\\Quake3\\", "quake3.exe");
+        QTest::mouseClick(v.Command6, Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(readFile(games / "Quake3" / "fakegame.log"),
+                                  "+set\ncl_playintro\n0\n+connect\n127.0.0.1:27960\ncwd=" +
+                                      QByteArray::fromStdString((games / "Quake3").string()) + "\n", 15000);
+        QVERIFY(r.boxes->seen.empty());
+    }
+
+    void unavailableHostSendsTheMemberBack_data()
+    {
+        QTest::addColumn<bool>("listening");
+        QTest::newRow("no web host") << false;
+        QTest::newRow("HTTP 404 for every page") << true;
+    }
+
+    void unavailableHostSendsTheMemberBack()
+    {
+        QFETCH(bool, listening);
+        QTemporaryDir empty;
+        std::unique_ptr<Site> site(listening ? new Site({"--root", empty.path()}) : nullptr);
+        Real r(site ? site->host : QStringLiteral("127.0.0.1:9")); // nothing listens on discard
+        Login& l = r.forms->as<Login>(QStringLiteral("Login"));
+        QTest::keyClick(l.Text1, Qt::Key_Return);
+        QTRY_COMPARE_WITH_TIMEOUT(r.boxes->seen.size(), size_t(1), 30000);
+        QCOMPARE(r.boxes->seen[0].title, QStringLiteral("IL Owls - Network Unavailable"));
+        QTRY_VERIFY_WITH_TIMEOUT(r.forms->isShown(QStringLiteral("Login")) && !r.forms->isShown(QStringLiteral("Form1")), 30000);
+        QTest::keyClick(l.Text1, Qt::Key_Return); // the detection runs once per start
+        QCOMPARE(r.boxes->seen.back().title, QStringLiteral("Network Detection Failed"));
+        if (site)
+            QCOMPARE(site->requests.value(0), QStringLiteral("GET /ilnightowls/servers/detect.htm"));
+    }
+};
+
+int main(int argc, char** argv)
+{
+    chooseRendering(); // as the program does, before the application exists
+    QApplication app(argc, argv);
+    JourneyTest t;
+    return QTest::qExec(&t, argc, argv);
+}
+#include "tst_journey.moc"
