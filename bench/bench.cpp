@@ -204,7 +204,7 @@ int main(int argc, char** argv)
         v.Text3->setText("qktre");
         v.Text1->setText("127.0.0.1:27960");
         std::vector<double> started, running;
-        qputenv("TOVO_FAKEGAME_LOG", QByteArray());
+
         for (int i = 0; i < 15; ++i) {
             std::filesystem::remove(game / "fakegame.log");
             QElapsedTimer t;

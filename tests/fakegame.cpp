@@ -1,20 +1,14 @@
 // A stand-in for a game executable: writes one line per argument, then "cwd=" and its working
-// directory, to the file named by TOVO_FAKEGAME_LOG, else to fakegame.log beside it.
+// directory, to fakegame.log beside it.
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <unistd.h>
 #include <climits>
 
 int main(int argc, char** argv)
 {
-    std::string log;
-    if (const char* l = std::getenv("TOVO_FAKEGAME_LOG"); l && *l)
-        log = l;
-    else {
-        std::string self = argv[0];
-        log = self.substr(0, self.find_last_of('/') + 1) + "fakegame.log";
-    }
+    const std::string self = argv[0];
+    const std::string log = self.substr(0, self.find_last_of('/') + 1) + "fakegame.log";
     char cwd[PATH_MAX] = {};
     if (!getcwd(cwd, sizeof cwd))
         return 2;

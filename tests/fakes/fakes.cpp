@@ -14,31 +14,9 @@ FakePane::FakePane(QWidget* parent, FakeWeb& web) : BrowserPane(parent), web_(we
 
 void FakePane::Navigate(const QString& address)
 {
-    history = history.mid(0, at + 1);
-    history << address;
-    at = int(history.size()) - 1;
-    load(address, true);
-}
-
-void FakePane::GoBack()
-{
-    if (at > 0)
-        load(history[--at], false);
-}
-
-void FakePane::GoForward()
-{
-    if (at + 1 < history.size())
-        load(history[++at], false);
-}
-
-void FakePane::load(const QString& address, bool record)
-{
-    if (record) {
-        web_.requests << address;
-        if (web_.onRequest)
-            web_.onRequest(this);
-    }
+    web_.requests << address;
+    if (web_.onRequest)
+        web_.onRequest(this);
     const int gen = ++generation_;
     QPointer<FakePane> self(this);
     QTimer::singleShot(0, this, [this, self, gen, address] {

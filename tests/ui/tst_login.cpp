@@ -28,44 +28,40 @@ class LoginTest final : public QObject {
     }
 
 private slots:
-    void firstRunOnlyWhenFirstIsExactlyYes()
+    // What a start makes of the alias file: the first run only when First is exactly "yes".
+    void startReadsTheAliasFile_data()
     {
-        QTemporaryDir dir;
-        {
-            Harness h(dir.path());
-            QCOMPARE(start(h).Text1->text(), QStringLiteral("Type here"));
-            QCOMPARE(aliasFile(h), QByteArray("[il nightowls]\r\nFirst=no\r\n"));
-        }
-        // A later start writes none of the game files.
-        writeFile(std::filesystem::path(dir.path().toStdString()) / "settings" / "qktre.con", "[Saved]\r\nPath=1\r\n");
-        Harness again(dir.path());
-        start(again);
-        QCOMPARE(readFile(again.dir() / "settings" / "qktre.con"), QByteArray("[Saved]\r\nPath=1\r\n"));
-        QTemporaryDir other;
-        writeFile(other.path().toStdString() + "/ilowls.con", "[il nightowls]\r\nFirst=Yes\r\n");
-        Harness notFirst(other.path());
-        start(notFirst);
-        QVERIFY(!QDir(other.path() + "/settings").exists());
+        QTest::addColumn<QByteArray>("before"); // "<missing>": no alias file
+        QTest::addColumn<QString>("alias");
+        QTest::addColumn<QByteArray>("after");
+        QTest::addColumn<bool>("firstRun"); // the settings folder and its files are written
+        const QByteArray garbage("\xff\xfe\0garbage=[\r\n\x01", 15), marker("[il nightowls]\r\nFirst=no\r\n");
+        const QByteArray later = "[IL NIGHTOWLS]\nalias=" + QByteArray(100, 'A') + "\nfirst=no\n";
+        QTest::newRow("first start") << QByteArray("<missing>") << "Type here" << marker << true;
+        QTest::newRow("First=Yes is not yes") << QByteArray("[il nightowls]\r\nFirst=Yes\r\n") << "Type here"
+                                              << QByteArray("[il nightowls]\r\nFirst=Yes\r\n") << false;
+        QTest::newRow("garbage kept, marker after it") << garbage << "Type here" << garbage + "\r\n" + marker << true;
+        QTest::newRow("a later start, any case, cut") << later << QString(29, QLatin1Char('A')) << later << false;
     }
 
-    void badAliasFilesAndFoldersStillOpen()
+    void startReadsTheAliasFile()
     {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, alias);
+        QFETCH(QByteArray, after);
+        QFETCH(bool, firstRun);
         QTemporaryDir dir;
-        const std::string garbage("\xff\xfe\0garbage=[\r\n\x01", 15);
-        writeFile(dir.path().toStdString() + "/ilowls.con", garbage);
-        {
-            Harness h(dir.path());
-            QCOMPARE(start(h).Text1->text(), QStringLiteral("Type here"));
-            // The garbage is kept; the first run's marker goes after it.
-            QCOMPARE(aliasFile(h), QByteArray::fromStdString(garbage) + "\r\n[il nightowls]\r\nFirst=no\r\n");
-        }
-        writeFile(dir.path().toStdString() + "/ilowls.con", "[IL NIGHTOWLS]\nalias=" + std::string(100, 'A') + "\nfirst=no\n");
-        {
-            Harness h(dir.path());
-            QCOMPARE(start(h).Text1->text(), QString(29, QLatin1Char('A')));
-        }
-        // A program directory that cannot be written: the first run fails silently.
-        Harness h(QStringLiteral("/proc/tovo-cannot-write-here"));
+        if (before != "<missing>")
+            writeFile(dir.path().toStdString() + "/ilowls.con", before.toStdString());
+        Harness h(dir.path());
+        QCOMPARE(start(h).Text1->text(), alias);
+        QCOMPARE(aliasFile(h), after);
+        QCOMPARE(QDir(dir.path() + "/settings").count(), firstRun ? 26u : 0u); // 24 files, "." and ".."
+    }
+
+    void unwritableFolderStillOpens()
+    {
+        Harness h(QStringLiteral("/proc/tovo-cannot-write-here")); // the first run fails silently
         QCOMPARE(start(h).Text1->text(), QStringLiteral("Type here"));
         QVERIFY(h.forms->isShown(QStringLiteral("Login")));
     }
@@ -137,22 +133,13 @@ private slots:
         QCOMPARE(h.forms->history().mid(mark), steps);
     }
 
-    void rightButtonLogsInButOnlyTheBackgroundOpensTheMenu()
+    void rightButtonLogsInAndPicturesAreReachable()
     {
         Harness h;
         Login& l = start(h);
         QTest::mouseClick(l.Image5, Qt::RightButton); // performs the login: here, the prompt
         QCOMPARE(h.boxes->seen.size(), size_t(1));
         QCOMPARE(l.Image5->picture().cacheKey(), l.Image6->picture().cacheKey()); // left pressed
-        for (QWidget* w : {static_cast<QWidget*>(l.Image2), static_cast<QWidget*>(l.Image9),
-                           static_cast<QWidget*>(l.Image1), static_cast<QWidget*>(l.Text1)})
-            QTest::mouseClick(w, Qt::RightButton);
-        QVERIFY(h.popups.empty());
-        QTest::mouseClick(&l, Qt::LeftButton, {}, QPoint(30, 30));
-        QTest::mouseClick(&l, Qt::MiddleButton, {}, QPoint(30, 30));
-        QVERIFY(h.popups.empty());
-        QTest::mouseClick(&l, Qt::RightButton, {}, QPoint(30, 30));
-        QCOMPARE(h.popups, std::vector<QString>{QStringLiteral("popmnu2")});
         // Pictures used as buttons carry their words for accessibility tools.
         QStringList names;
         for (Picture* p : {l.Image5, l.Image2, l.Image10, l.Image11, l.Image9})
@@ -193,15 +180,12 @@ private slots:
         Form1& f = h.forms->as<Form1>(QStringLiteral("Form1")); // loads: detection starts
         QCOMPARE(f.Timer1->interval(), 100);
         QVERIFY(f.Timer1->ticking());
-        std::vector<int> seen;
+        QList<int> seen;
         for (int i = 0; i < 102; ++i) {
             f.Timer1_Timer();
-            seen.push_back(f.ProgressBar1->value());
+            seen << f.ProgressBar1->value();
         }
-        QCOMPARE(seen[0], 1);
-        QCOMPARE(seen[99], 100);
-        QCOMPARE(seen[100], 1);
-        QCOMPARE(seen[101], 2);
+        QCOMPARE(seen.mid(0, 2) + seen.mid(98), QList<int>({1, 2, 99, 100, 1, 2}));
     }
 };
 

@@ -90,14 +90,29 @@ private slots:
         QCOMPARE(readFile(con), "[" + section.toLatin1() + "]\r\nDrive=" + drive +
                                     "\r\nDir=cd c:\\\\\r\nFile=game.exe\r\n[Saved]\r\nPath=1\r\n");
 
+        // Clear Selected clears only what is ticked (here nothing, then this game alone).
+        const auto other = h.dir() / "settings" / (code == "mohaa" ? "jedio.con" : "mohaa.con");
+        writeFile(other, "untouched");
+        QTest::mouseClick(s.Command1, Qt::LeftButton);
+        QCOMPARE(b->text(), set);
         tick->setChecked(true);
         QTest::mouseClick(s.Command1, Qt::LeftButton);
         QCOMPARE(b->text(), clearedOne);
         QCOMPARE(readFile(con), QByteArray("[Saved]\r\nPath=0\r\n"));
+        QCOMPARE(readFile(other), QByteArray("untouched"));
+        QVERIFY(!tick->isChecked());
+        // Clear All answered No keeps files and ticks; Yes clears every game and every tick.
         setIt();
+        tick->setChecked(true);
+        h.boxes->answers = {msgbox::Answer::No};
+        QTest::mouseClick(s.Command5, Qt::LeftButton);
+        QCOMPARE(b->text(), set);
+        QVERIFY(tick->isChecked());
         QTest::mouseClick(s.Command5, Qt::LeftButton);
         QCOMPARE(b->text(), clearedAll);
         QCOMPARE(readFile(con), QByteArray("[Saved]\r\nPath=0\r\n"));
+        QCOMPARE(readFile(other), QByteArray("[Saved]\r\nPath=0\r\n"));
+        QVERIFY(!tick->isChecked());
     }
 
     void boxes_data()
