@@ -1,6 +1,7 @@
 #include "rendering.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 
 #include <filesystem>
 #include <system_error>
@@ -20,8 +21,12 @@ bool hasGpu()
 
 void chooseRendering()
 {
-    if (hasGpu())
+    if (hasGpu()) {
+        // The browser engine, loaded later, draws with contexts shared with ours (as it would
+        // ask for itself if it were loaded with the program).
+        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
         return;
+    }
     if (!qEnvironmentVariableIsSet("QT_QUICK_BACKEND"))
         qputenv("QT_QUICK_BACKEND", "software");
     // Without OpenGL from the display the browser engine makes no context of its own at start,

@@ -1,5 +1,5 @@
-#include "browserpane.h"
-
+// The browser engine behind every pane, built as a module of its own (see browserpane.cpp):
+// a plain widget whose slots and signals the pane reaches by name.
 #include <QPointer>
 #include <QTimer>
 #include <QUrl>
@@ -27,10 +27,13 @@ protected:
     }
 };
 
-class WebEnginePane final : public BrowserPane {
+} // namespace
+
+class WebEnginePane final : public QWidget {
+    Q_OBJECT
 public:
     explicit WebEnginePane(QWidget* parent)
-        : BrowserPane(parent), view_(new QWebEngineView(this)), page_(new Page(view_))
+        : QWidget(parent), view_(new QWebEngineView(this)), page_(new Page(view_))
     {
         auto* layout = new QVBoxLayout(this);
         layout->setContentsMargins(0, 0, 0, 0);
@@ -47,25 +50,29 @@ public:
                 [this](const QWebEngineLoadingInfo& info) { loadingChanged(info); });
     }
 
-    void Navigate(const QString& address) override
+    Q_INVOKABLE void Navigate(const QString& address)
     {
         const QUrl url(address.contains(QLatin1String("://")) ? address : QStringLiteral("http://") + address);
         whenIdle([this, url] { view_->load(url); });
     }
-    void Stop() override
+    Q_INVOKABLE void Stop()
     {
         pending_ = nullptr;
         view_->stop();
     }
-    void GoBack() override { whenIdle([this] { view_->back(); }); }
-    void GoForward() override { whenIdle([this] { view_->forward(); }); }
-    QString LocationName() const override
+    Q_INVOKABLE void GoBack() { whenIdle([this] { view_->back(); }); }
+    Q_INVOKABLE void GoForward() { whenIdle([this] { view_->forward(); }); }
+    Q_INVOKABLE QString LocationName() const
     {
         QString title = view_->title();
         QString address = view_->url().toString();
         // WebEngine shows the address as the title of a page that has none.
         return title.isEmpty() ? address : title;
     }
+
+signals:
+    void DocumentComplete(const QString& address);
+    void NavigateError(const QString& address, int statusCode);
 
 private:
     // The engine reports one start and one end for loads that overlap: a page asked for while
@@ -123,6 +130,6 @@ private:
     std::function<void()> pending_; // the page asked for while another was loading
 };
 
-} // namespace
+extern "C" Q_DECL_EXPORT QWidget* tovoWebEnginePane(QWidget* parent) { return new WebEnginePane(parent); }
 
-BrowserPane* makeWebEnginePane(QWidget* parent) { return new WebEnginePane(parent); }
+#include "webenginepane.moc"
