@@ -29,12 +29,7 @@ struct Site {
                 requests << p.readLine().trimmed();
         });
     }
-    ~Site()
-    {
-        p.kill();
-        p.waitForFinished();
-    }
-    QProcess p;
+    QProcess p; // killed with the object
     QString host;
     QStringList requests;
 };

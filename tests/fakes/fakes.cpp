@@ -73,8 +73,6 @@ Harness::Harness(const QString& programDir)
     addWindows(*forms);
 }
 
-Harness::~Harness() { forms.reset(); }
-
 void Harness::allPages()
 {
     for (const char* p : {"detect", "news", "events", "patches", "discuss"})

@@ -15,6 +15,9 @@
 
 class FakePane;
 
+QByteArray readFile(const std::filesystem::path& p); // "<missing>" when there is none
+void writeFile(const std::filesystem::path& p, const std::string& bytes);
+
 // The community's site as the tests want it: address -> page name, or a failure.
 struct FakeWeb {
     QMap<QString, QString> names; // an address missing here fails to load
@@ -56,7 +59,6 @@ public:
 // A program directory of its own, fake boxes, a fake web and a fake clock, and the windows.
 struct Harness {
     explicit Harness(const QString& programDir = {});
-    ~Harness();
 
     QTemporaryDir tmp;
     FakeWeb web;
@@ -67,11 +69,10 @@ struct Harness {
     std::vector<QString> popups;                // menus popped up, by holder
     int ended = 0;                              // end-of-program requests
     Services services;
-    std::unique_ptr<Forms> forms;
+    std::unique_ptr<Forms> forms; // the first to go, before what the windows use
 
     std::filesystem::path dir() const { return services.programDir; }
-    QString host() const { return services.host; }
-    void page(const QString& path, const QString& name) { web.names[host() + path] = name; }
+    void page(const QString& path, const QString& name) { web.names[services.host + path] = name; }
     void allPages(); // the community's pages with their real names
     template <class T> T* child(const QString& form, const QString& name)
     {
@@ -79,5 +80,15 @@ struct Harness {
     }
 };
 
-QByteArray readFile(const std::filesystem::path& p); // "<missing>" when there is none
-void writeFile(const std::filesystem::path& p, const std::string& bytes);
+// The program after its start: the community's pages there, the login window showing.
+struct Started : Harness {
+    Started()
+    {
+        allPages();
+        forms->show(QStringLiteral("Login"));
+    }
+    QByteArray file(const std::string& name) { return readFile(dir() / "settings" / name); }
+    QStringList since(qsizetype mark) const { return forms->history().mid(mark); } // shows, hides
+};
+
+

@@ -167,11 +167,9 @@ private slots:
         cache.refresh(servers);
         auto seen = [&] {
             QStringList s;
-            for (const Server& sv : servers) {
-                const Status st = cache.of(sv);
-                s << QString::number(int(st.state)) + " " + st.info.host + " " + st.info.map + " " +
-                         QString::number(st.info.players) + "/" + QString::number(st.info.maxPlayers);
-            }
+            for (const Server& sv : servers)
+                s << QStringLiteral("%1 %2 %3 %4/%5").arg(int(cache.of(sv).state)).arg(cache.of(sv).info.host, cache.of(sv).info.map)
+                         .arg(cache.of(sv).info.players).arg(cache.of(sv).info.maxPlayers);
             return s;
         };
         QTRY_COMPARE_WITH_TIMEOUT(seen(), QStringList({"2 Q2 Owls base1 1/8", "2 UT Owls DM-Morpheus 0/12", "2 Q1 Owls dm4 1/16",
