@@ -17,20 +17,33 @@ bool hasGpu()
     return false;
 }
 
+QtMessageHandler previousHandler = nullptr;
+
+// Asked for no OpenGL, Qt still says that it could not make the shared context: expected here,
+// and nothing a member needs to read.
+void quietAboutNoOpenGl(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (message.startsWith(QLatin1String("QXcbIntegration: Cannot create platform OpenGL context")))
+        return;
+    if (previousHandler)
+        previousHandler(type, context, message);
+}
+
 } // namespace
 
 void chooseRendering()
 {
-    if (hasGpu()) {
-        // The browser engine, loaded later, draws with contexts shared with ours (as it would
-        // ask for itself if it were loaded with the program).
-        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // The browser engine, loaded later, expects what it asks for when it is loaded with the
+    // program: one OpenGL context shared by all windows, made with the application.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    if (hasGpu())
         return;
-    }
     if (!qEnvironmentVariableIsSet("QT_QUICK_BACKEND"))
         qputenv("QT_QUICK_BACKEND", "software");
     // Without OpenGL from the display the browser engine makes no context of its own at start,
     // which would cost more than a third of the start-up in emulation, and draws in software.
     if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
         qputenv("QT_XCB_GL_INTEGRATION", "none");
+    if (qgetenv("QT_XCB_GL_INTEGRATION") == "none")
+        previousHandler = qInstallMessageHandler(quietAboutNoOpenGl);
 }
