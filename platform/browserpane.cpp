@@ -1,5 +1,7 @@
 #include "browserpane.h"
 
+#include "engine.h"
+
 #include <QCoreApplication>
 #include <QLibrary>
 #include <QPointer>
@@ -14,8 +16,6 @@
 
 namespace {
 
-using MakeEngine = QWidget* (*)(QWidget* parent);
-
 // The browser engine is a library of a hundred megabytes: linked into the program it would load,
 // with the graphics set-up it asks for, before the login window could appear. It lives in a
 // module beside the program instead, loaded when the first pane is made (at login).
@@ -25,7 +25,7 @@ MakeEngine engine()
         QString why;
         for (const QString& dir : {QCoreApplication::applicationDirPath(), QStringLiteral(TOVO_MODULE_DIR)}) {
             QLibrary module(dir + QStringLiteral("/tovo-webengine.so"));
-            if (auto f = reinterpret_cast<MakeEngine>(module.resolve("tovoWebEnginePane")))
+            if (auto f = reinterpret_cast<MakeEngine>(module.resolve("tovoMakeEngine")))
                 return f;
             why = module.errorString();
         }
@@ -41,42 +41,45 @@ class LoadedPane final : public BrowserPane {
 public:
     explicit LoadedPane(QWidget* parent) : BrowserPane(parent)
     {
-        if (MakeEngine make = engine()) {
-            engine_ = make(this);
-            auto* layout = new QVBoxLayout(this);
-            layout->setContentsMargins(0, 0, 0, 0);
-            layout->addWidget(engine_);
-            connect(engine_, SIGNAL(DocumentComplete(QString)), this, SIGNAL(DocumentComplete(QString)));
-            connect(engine_, SIGNAL(NavigateError(QString, int)), this, SIGNAL(NavigateError(QString, int)));
-        }
+        MakeEngine make = engine();
+        if (!make)
+            return;
+        engine_ = make(this, {[this](const QString& a) { emit DocumentComplete(a); },
+                              [this](const QString& a, int status) { emit NavigateError(a, status); }});
+        auto* layout = new QVBoxLayout(this);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(engine_);
     }
     void Navigate(const QString& address) override
     {
         if (engine_)
-            return call("Navigate", Q_ARG(QString, address));
+            return engine_->navigate(address);
         QPointer<LoadedPane> self(this);
         emit NavigateError(address, 0);
         if (self)
             QTimer::singleShot(0, this, [this, address] { emit DocumentComplete(address); });
     }
-    void Stop() override { call("Stop"); }
-    void GoBack() override { call("GoBack"); }
-    void GoForward() override { call("GoForward"); }
-    QString LocationName() const override
+    void Stop() override
     {
-        QString name;
         if (engine_)
-            QMetaObject::invokeMethod(engine_, "LocationName", Q_RETURN_ARG(QString, name));
-        return name;
+            engine_->stop();
     }
+    void GoBack() override
+    {
+        if (engine_)
+            engine_->back();
+    }
+    void GoForward() override
+    {
+        if (engine_)
+            engine_->forward();
+    }
+    QString LocationName() const override { return engine_ ? engine_->locationName() : QString(); }
+    // The engine goes first, while its reports can still reach a whole pane.
+    ~LoadedPane() override { delete engine_; }
 
 private:
-    template <class... Args> void call(const char* method, Args... args)
-    {
-        if (engine_)
-            QMetaObject::invokeMethod(engine_, method, args...);
-    }
-    QWidget* engine_ = nullptr;
+    Engine* engine_ = nullptr; // a child widget
 };
 
 } // namespace

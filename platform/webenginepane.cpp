@@ -1,5 +1,6 @@
-// The browser engine behind every pane, built as a module of its own (see browserpane.cpp):
-// a plain widget whose slots and signals the pane reaches by name.
+// The browser engine behind every pane, built as a module of its own (see browserpane.cpp).
+#include "engine.h"
+
 #include <QPointer>
 #include <QTimer>
 #include <QUrl>
@@ -27,13 +28,10 @@ protected:
     }
 };
 
-} // namespace
-
-class WebEnginePane final : public QWidget {
-    Q_OBJECT
+class WebEnginePane final : public Engine {
 public:
-    explicit WebEnginePane(QWidget* parent)
-        : QWidget(parent), view_(new QWebEngineView(this)), page_(new Page(view_))
+    WebEnginePane(QWidget* parent, Events events)
+        : Engine(parent), events_(std::move(events)), view_(new QWebEngineView(this)), page_(new Page(view_))
     {
         auto* layout = new QVBoxLayout(this);
         layout->setContentsMargins(0, 0, 0, 0);
@@ -50,29 +48,25 @@ public:
                 [this](const QWebEngineLoadingInfo& info) { loadingChanged(info); });
     }
 
-    Q_INVOKABLE void Navigate(const QString& address)
+    void navigate(const QString& address) override
     {
         const QUrl url(address.contains(QLatin1String("://")) ? address : QStringLiteral("http://") + address);
         whenIdle([this, url] { view_->load(url); });
     }
-    Q_INVOKABLE void Stop()
+    void stop() override
     {
         pending_ = nullptr;
         view_->stop();
     }
-    Q_INVOKABLE void GoBack() { whenIdle([this] { view_->back(); }); }
-    Q_INVOKABLE void GoForward() { whenIdle([this] { view_->forward(); }); }
-    Q_INVOKABLE QString LocationName() const
+    void back() override { whenIdle([this] { view_->back(); }); }
+    void forward() override { whenIdle([this] { view_->forward(); }); }
+    QString locationName() const override
     {
         QString title = view_->title();
         QString address = view_->url().toString();
         // WebEngine shows the address as the title of a page that has none.
         return title.isEmpty() ? address : title;
     }
-
-signals:
-    void DocumentComplete(const QString& address);
-    void NavigateError(const QString& address, int statusCode);
 
 private:
     // The engine reports one start and one end for loads that overlap: a page asked for while
@@ -104,7 +98,7 @@ private:
                 info.errorCode() >= 400)
                 failed(address, info.errorCode());
             else
-                emit DocumentComplete(address);
+                events_.complete(address);
             break;
         case QWebEngineLoadingInfo::LoadFailedStatus:
             failed(address, info.errorCode());
@@ -119,17 +113,21 @@ private:
     void failed(const QString& address, int status)
     {
         QPointer<WebEnginePane> self(this);
-        emit NavigateError(address, status);
+        events_.failed(address, status);
         if (self)
-            QTimer::singleShot(0, this, [this, address] { emit DocumentComplete(address); });
+            QTimer::singleShot(0, this, [this, address] { events_.complete(address); });
     }
 
+    Events events_;
     QWebEngineView* view_;
     Page* page_;
     bool loading_ = false;
     std::function<void()> pending_; // the page asked for while another was loading
 };
 
-extern "C" Q_DECL_EXPORT QWidget* tovoWebEnginePane(QWidget* parent) { return new WebEnginePane(parent); }
+} // namespace
 
-#include "webenginepane.moc"
+extern "C" Q_DECL_EXPORT Engine* tovoMakeEngine(QWidget* parent, Engine::Events events)
+{
+    return new WebEnginePane(parent, std::move(events));
+}
