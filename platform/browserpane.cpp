@@ -54,10 +54,13 @@ public:
     {
         if (engine_)
             return engine_->navigate(address);
-        QPointer<LoadedPane> self(this);
-        emit NavigateError(address, 0);
-        if (self)
-            QTimer::singleShot(0, this, [this, address] { emit DocumentComplete(address); });
+        // Later, as the engine reports: the window that asked is still being made and shown.
+        QTimer::singleShot(0, this, [this, address] {
+            QPointer<LoadedPane> self(this);
+            emit NavigateError(address, 0);
+            if (self)
+                QTimer::singleShot(0, this, [this, address] { emit DocumentComplete(address); });
+        });
     }
     void Stop() override
     {
