@@ -45,7 +45,7 @@ public:
         if (!make)
             return;
         engine_ = make(this, {[this](const QString& a) { emit DocumentComplete(a); },
-                              [this](const QString& a, int status) { emit NavigateError(a, status); }});
+                              [this](const QString& a, int status) { fail(a, status); }});
         auto* layout = new QVBoxLayout(this);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(engine_);
@@ -55,12 +55,7 @@ public:
         if (engine_)
             return engine_->navigate(address);
         // Later, as the engine reports: the window that asked is still being made and shown.
-        QTimer::singleShot(0, this, [this, address] {
-            QPointer<LoadedPane> self(this);
-            emit NavigateError(address, 0);
-            if (self)
-                QTimer::singleShot(0, this, [this, address] { emit DocumentComplete(address); });
-        });
+        QTimer::singleShot(0, this, [this, address] { fail(address, 0); });
     }
     void Stop() override
     {
@@ -82,6 +77,16 @@ public:
     ~LoadedPane() override { delete engine_; }
 
 private:
+    // The error event runs to its end (a message box may keep it open) before the error page
+    // counts as a completed document.
+    void fail(const QString& address, int status)
+    {
+        QPointer<LoadedPane> self(this);
+        emit NavigateError(address, status);
+        if (self)
+            QTimer::singleShot(0, this, [this, address] { emit DocumentComplete(address); });
+    }
+
     Engine* engine_ = nullptr; // a child widget
 };
 

@@ -12,7 +12,7 @@ class Engine : public QWidget {
 public:
     struct Events {
         std::function<void(const QString& address)> complete;           // a document completed
-        std::function<void(const QString& address, int status)> failed; // then its error page completes
+        std::function<void(const QString& address, int status)> failed; // the pane completes its error page
     };
     using QWidget::QWidget;
     virtual void navigate(const QString& address) = 0;

@@ -21,9 +21,9 @@ public:
     int nextTickIn() const { return timer_.remainingTime(); } // ms, -1 when not ticking
 
     // For a timer whose ticks only matter when the second of the time of day changes (a clock):
-    // at any interval up to a second it ticks once at once, then just after each second begins. That shows the
-    // same as ticking every 10 ms, for a hundredth of the wake-ups, each of which costs the
-    // whole program a turn of its event loop, browser engine included.
+    // at any interval up to a second it ticks once at once, then just after each second begins.
+    // That shows the same as ticking every 10 ms, for a hundredth of the wake-ups, each of which
+    // costs the whole program a turn of its event loop, browser engine included.
     void setWholeSeconds(bool on);
 
 signals:

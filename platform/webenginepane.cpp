@@ -1,8 +1,6 @@
 // The browser engine behind every pane, built as a module of its own (see browserpane.cpp).
 #include "engine.h"
 
-#include <QPointer>
-#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWebEngineHistory>
@@ -96,26 +94,16 @@ private:
         case QWebEngineLoadingInfo::LoadSucceededStatus:
             if (info.errorDomain() == QWebEngineLoadingInfo::HttpStatusCodeDomain &&
                 info.errorCode() >= 400)
-                failed(address, info.errorCode());
+                events_.failed(address, info.errorCode());
             else
                 events_.complete(address);
             break;
         case QWebEngineLoadingInfo::LoadFailedStatus:
-            failed(address, info.errorCode());
+            events_.failed(address, info.errorCode());
             break;
         default:
             break;
         }
-    }
-
-    // The error event runs to its end (a message box may keep it open) before the error page
-    // counts as a completed document.
-    void failed(const QString& address, int status)
-    {
-        QPointer<WebEnginePane> self(this);
-        events_.failed(address, status);
-        if (self)
-            QTimer::singleShot(0, this, [this, address] { events_.complete(address); });
     }
 
     Events events_;

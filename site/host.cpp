@@ -64,7 +64,7 @@ CommunityHost::CommunityHost(const Options& o)
     });
     http_.setMissingHandler([log](const QHttpServerRequest& r, QHttpServerResponder&& responder) {
         log(r);
-        responder.write("Not found\n", "text/plain", QHttpServerResponder::StatusCode::NotFound);
+        refused(QHttpServerResponse::StatusCode::NotFound).write(std::move(responder));
     });
     status_.refresh(list_.servers()); // the first look at the list finds answers waiting
 }

@@ -2,14 +2,13 @@
 
 #include <QHostInfo>
 #include <QNetworkDatagram>
+#include <QTimer>
 
 StatusCache::StatusCache(int timeoutMs, int maxAgeMs, QObject* parent)
     : QObject(parent), timeoutMs_(timeoutMs), maxAgeMs_(maxAgeMs)
 {
     socket_.bind(QHostAddress::AnyIPv4, 0);
     connect(&socket_, &QUdpSocket::readyRead, this, &StatusCache::readReplies);
-    sweep_.setInterval(std::max(10, timeoutMs / 10));
-    connect(&sweep_, &QTimer::timeout, this, &StatusCache::expire);
 }
 
 Status StatusCache::of(const Server& s)
@@ -36,7 +35,7 @@ void StatusCache::ask(const Server& s, Entry& e)
     if (e.status.state == Status::State::Unknown)
         e.status.state = Status::State::Asking;
     e.askedAt.start();
-    sweep_.start();
+    QTimer::singleShot(timeoutMs_, Qt::PreciseTimer, this, [this, k = key(s)] { expire(k); });
     if (QHostAddress a(s.host); !a.isNull()) {
         e.address = a;
         return send(e);
@@ -72,21 +71,14 @@ void StatusCache::readReplies()
     }
 }
 
-void StatusCache::expire()
+void StatusCache::expire(const QString& k)
 {
-    bool open = false;
-    for (Entry& e : entries_) {
-        if (!e.askedAt.isValid())
-            continue;
-        if (e.askedAt.elapsed() < timeoutMs_) {
-            open = true;
-            continue;
-        }
-        e.status = {Status::State::Silent, {}, -1};
-        e.askedAt.invalidate();
-        e.settledAt.start();
-        emit changed();
-    }
-    if (!open)
-        sweep_.stop();
+    auto it = entries_.find(k);
+    // Answered meanwhile, or asked anew (that question has its own timeout).
+    if (it == entries_.end() || !it->askedAt.isValid() || it->askedAt.elapsed() < timeoutMs_)
+        return;
+    it->status = {Status::State::Silent, {}, -1};
+    it->askedAt.invalidate();
+    it->settledAt.start();
+    emit changed();
 }

@@ -7,7 +7,6 @@
 #include <QHash>
 #include <QHostAddress>
 #include <QObject>
-#include <QTimer>
 #include <QUdpSocket>
 
 #include <vector>
@@ -48,10 +47,9 @@ private:
     void ask(const Server& s, Entry& e);
     void send(Entry& e);
     void readReplies();
-    void expire();
+    void expire(const QString& key); // its question's time is up
 
     int timeoutMs_, maxAgeMs_;
     QUdpSocket socket_;
-    QTimer sweep_;
     QHash<QString, Entry> entries_;
 };
