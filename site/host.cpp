@@ -1,6 +1,6 @@
 #include "host.h"
 
-#include "games/catalogue.h"
+#include "serverpages.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -18,8 +18,6 @@ QByteArray resource(const QString& name)
     QFile f(QStringLiteral(":/pages/") + name);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
-
-QByteArray html(const QString& s) { return s.toHtmlEscaped().toUtf8(); }
 
 QHttpServerResponse answer(const QByteArray& type, const QByteArray& body, const char* cache,
                            QHttpServerResponse::StatusCode code = QHttpServerResponse::StatusCode::Ok)
@@ -112,44 +110,9 @@ QHttpServerResponse CommunityHost::file(const QString& name)
     return answer(contentType(name), body, cache);
 }
 
-QByteArray CommunityHost::statusCells(const Server& s)
-{
-    const Status st = status_.of(s);
-    switch (st.state) {
-    case Status::State::Answering:
-        return "<td class=\"up\">answering</td><td>" + html(st.info.host) + "</td><td>" + html(st.info.map) +
-               "</td><td>" + QByteArray::number(st.info.players) + " / " + QByteArray::number(st.info.maxPlayers) +
-               "</td><td>" + QByteArray::number(st.roundTripMs) + " ms</td>";
-    case Status::State::Silent:
-        return "<td class=\"down\">no answer</td><td></td><td></td><td></td><td></td>";
-    case Status::State::Asking:
-        return "<td>asking</td><td></td><td></td><td></td><td></td>";
-    case Status::State::Unknown:
-        break;
-    }
-    return "<td>status unknown</td><td></td><td></td><td></td><td></td>";
-}
-
 QByteArray CommunityHost::listPage()
 {
-    const std::vector<Server>& all = list_.servers();
-    QByteArray rows;
-    for (const Server& s : all) {
-        const Game* g = catalogue::byCode(s.code.toStdString());
-        rows += "<tr><td><a href=\"" + (prefix + s.pageName()).toUtf8() + "\">" + html(s.name) + "</a></td><td>" +
-                html(QString::fromLatin1(g->section)) + "</td><td class=\"addr\">" + html(s.address) + "</td>" +
-                statusCells(s) + "</tr>\n";
-    }
-    return resource(QStringLiteral("viewservers.htm")).replace("{{SERVERS}}", rows);
+    return serverpages::list(list_.servers(), [this](const Server& s) { return status_.of(s); });
 }
 
-QByteArray CommunityHost::serverPage(const Server& s)
-{
-    const Game* g = catalogue::byCode(s.code.toStdString());
-    return resource(QStringLiteral("server.htm"))
-        .replace("{{NAME}}", html(s.pageName()))
-        .replace("{{GAME}}", html(QString::fromLatin1(g->section)))
-        .replace("{{ADDRESS}}", html(s.address))
-        .replace("{{STATUS}}", statusCells(s))
-        .replace("{{SERVER}}", html(s.name));
-}
+QByteArray CommunityHost::serverPage(const Server& s) { return serverpages::server(s, status_.of(s)); }

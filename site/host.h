@@ -28,7 +28,6 @@ private:
     QHttpServerResponse file(const QString& name);
     QByteArray listPage();
     QByteArray serverPage(const Server& s);
-    QByteArray statusCells(const Server& s);
 
     Options options_;
     QDir root_;

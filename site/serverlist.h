@@ -13,6 +13,7 @@ struct Server {
     QString address; // as the game's +connect takes it: host[:port]
     QString host;
     quint16 port = 0; // the game port: the address's, else the game's usual one
+    quint16 queryPort = 0; // where its status question goes (0: the game's own rule)
 
     // The page the client cuts the game and the address from: code, address, ".htm".
     QString pageName() const { return code + address + QStringLiteral(".htm"); }

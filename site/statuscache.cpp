@@ -7,8 +7,13 @@
 StatusCache::StatusCache(int timeoutMs, int maxAgeMs, QObject* parent)
     : QObject(parent), timeoutMs_(timeoutMs), maxAgeMs_(maxAgeMs)
 {
-    socket_.bind(QHostAddress::AnyIPv4, 0);
+    // One socket for both families; a machine without IPv6 gets an IPv4 one.
+    if (!socket_.bind(QHostAddress::Any, 0))
+        socket_.bind(QHostAddress::AnyIPv4, 0);
     connect(&socket_, &QUdpSocket::readyRead, this, &StatusCache::readReplies);
+    lookup_ = [](const QString& name, QObject* context, std::function<void(QList<QHostAddress>)> done) {
+        QHostInfo::lookupHost(name, context, [done](const QHostInfo& info) { done(info.addresses()); });
+    };
 }
 
 Status StatusCache::of(const Server& s)
@@ -26,59 +31,92 @@ void StatusCache::refresh(const std::vector<Server>& all)
 
 void StatusCache::ask(const Server& s, Entry& e)
 {
-    e.protocol = status::protocolFor(s.code.toStdString());
-    if (e.protocol == status::Protocol::None || e.askedAt.isValid())
+    e.protocol = status::gameOf(s.code.toStdString()).value_or(status::Game{}).protocol;
+    if (e.protocol == status::Protocol::None || e.answer)
         return; // status unknown for good, or a question already out
     if (e.settledAt.isValid() && e.settledAt.elapsed() < maxAgeMs_)
         return;
-    e.port = quint16(s.port + status::queryPortOffset(e.protocol));
+    e.port = s.queryPort ? s.queryPort : status::queryPort(s.code.toStdString(), s.port).value_or(0);
     if (e.status.state == Status::State::Unknown)
         e.status.state = Status::State::Asking;
-    e.askedAt.start();
-    QTimer::singleShot(timeoutMs_, Qt::PreciseTimer, this, [this, k = key(s)] { expire(k); });
+    e.answer.emplace(e.protocol);
+    const int question = ++e.question;
+    // Quake III engine servers drop questions that come too often from one address, so a
+    // silence is only believed after a second question, still within the timeout.
+    auto later = [this, k = key(s), question](bool last) {
+        auto it = entries_.find(k);
+        if (it == entries_.end() || it->question != question || !it->answer)
+            return;
+        if (!last && !it->answer->info())
+            return send(*it);
+        if (last)
+            settle(*it, it->answer->info() ? it->status : Status{Status::State::Silent, {}, -1});
+    };
+    QTimer::singleShot(timeoutMs_ / 2, Qt::PreciseTimer, this, [later] { later(false); });
+    QTimer::singleShot(timeoutMs_, Qt::PreciseTimer, this, [later] { later(true); });
     if (QHostAddress a(s.host); !a.isNull()) {
-        e.address = a;
+        e.addresses = {a};
         return send(e);
     }
     // A host name: the question goes out once the name is known; the timeout runs meanwhile.
-    QHostInfo::lookupHost(s.host, this, [this, k = key(s)](const QHostInfo& info) {
+    lookup_(s.host, this, [this, k = key(s), question](const QList<QHostAddress>& found) {
         auto it = entries_.find(k);
-        if (it == entries_.end() || !it->askedAt.isValid() || info.addresses().isEmpty())
+        if (it == entries_.end() || it->question != question || !it->answer)
             return;
-        it->address = info.addresses().first();
+        it->addresses.clear();
+        for (auto family : {QAbstractSocket::IPv6Protocol, QAbstractSocket::IPv4Protocol}) {
+            auto a = std::find_if(found.begin(), found.end(), [family](const QHostAddress& h) { return h.protocol() == family; });
+            if (a != found.end())
+                it->addresses << *a;
+        }
         send(*it);
     });
 }
 
-void StatusCache::send(Entry& e) { socket_.writeDatagram(status::request(e.protocol), e.address, e.port); }
+void StatusCache::send(Entry& e)
+{
+    e.sentAt.start();
+    for (const QHostAddress& a : e.addresses)
+        socket_.writeDatagram(status::request(e.protocol), a, e.port);
+}
 
 void StatusCache::readReplies()
 {
     while (socket_.hasPendingDatagrams()) {
         const QNetworkDatagram d = socket_.receiveDatagram(status::MaxReply + 1);
-        const QHostAddress from(d.senderAddress().toIPv4Address());
         for (Entry& e : entries_) {
-            if (!e.askedAt.isValid() || e.port != d.senderPort() || QHostAddress(e.address.toIPv4Address()) != from)
-                continue;
-            auto info = status::parse(e.protocol, d.data());
-            if (!info)
-                continue; // not its answer: the question stays open until its timeout
-            e.status = {Status::State::Answering, *info, int(e.askedAt.elapsed())};
-            e.askedAt.invalidate();
-            e.settledAt.start();
-            emit changed();
+            const bool fromIt = std::any_of(e.addresses.begin(), e.addresses.end(), [&](const QHostAddress& a) {
+                return a.isEqual(d.senderAddress(), QHostAddress::TolerantConversion);
+            });
+            if (e.answer && fromIt && e.port == d.senderPort())
+                answered(e, d.senderAddress(), quint16(d.senderPort()), d.data());
         }
     }
 }
 
-void StatusCache::expire(const QString& k)
+void StatusCache::answered(Entry& e, const QHostAddress& from, quint16 port, const QByteArray& data)
 {
-    auto it = entries_.find(k);
-    // Answered meanwhile, or asked anew (that question has its own timeout).
-    if (it == entries_.end() || !it->askedAt.isValid() || it->askedAt.elapsed() < timeoutMs_)
-        return;
-    it->status = {Status::State::Silent, {}, -1};
-    it->askedAt.invalidate();
-    it->settledAt.start();
+    const bool hadInfo = e.answer->info().has_value();
+    std::vector<QByteArray> next;
+    const status::Answer::Step step = e.answer->take(data, &next);
+    if (step == status::Answer::Step::Ignored)
+        return; // not its answer: the question stays open until its timeout
+    for (const QByteArray& packet : next)
+        socket_.writeDatagram(packet, from, port);
+    if (e.answer->info()) {
+        const int rtt = hadInfo ? e.status.roundTripMs : int(e.sentAt.elapsed());
+        e.status = {Status::State::Answering, *e.answer->info(), rtt};
+    }
+    if (step == status::Answer::Step::Done)
+        settle(e, e.status);
+    else if (e.answer->info())
+        emit changed();
+}
+
+void StatusCache::settle(Entry& e, const Status& st)
+{
+    e.status = st;
+    e.answer.reset();
+    e.settledAt.start();
     emit changed();
 }

@@ -9,6 +9,8 @@
 #include <QObject>
 #include <QUdpSocket>
 
+#include <functional>
+#include <optional>
 #include <vector>
 
 // What the list and the server pages show of each server.
@@ -20,12 +22,17 @@ struct Status {
 };
 
 // Asks the servers for their status with their games' own queries, all at once on one UDP
-// socket, each given `timeoutMs` to answer, and keeps each answer for `maxAgeMs`. A page never
+// socket (IPv6 and IPv4), each given `timeoutMs` to answer, and keeps each answer for
+// `maxAgeMs`: one question per server per lifetime, however many members look. A page never
 // waits for a server: it shows what is known and, where that is older than maxAgeMs, asks anew.
 class StatusCache final : public QObject {
     Q_OBJECT
 public:
     explicit StatusCache(int timeoutMs = 1000, int maxAgeMs = 10000, QObject* parent = nullptr);
+
+    // How a server's host name becomes addresses: the system's resolver unless replaced.
+    using Lookup = std::function<void(const QString& name, QObject* context, std::function<void(QList<QHostAddress>)> done)>;
+    void setLookup(Lookup l) { lookup_ = std::move(l); }
 
     Status of(const Server& s);                   // and asks again when stale
     void refresh(const std::vector<Server>& all); // asks every server whose answer is stale
@@ -38,18 +45,22 @@ private:
     struct Entry {
         Status status;
         status::Protocol protocol = status::Protocol::None;
-        QHostAddress address;
+        QList<QHostAddress> addresses; // a name's first IPv6 and first IPv4 address
         quint16 port = 0;
-        QElapsedTimer askedAt;    // while asking
-        QElapsedTimer settledAt;  // since the last answer or silence
+        std::optional<status::Answer> answer; // while a question is out
+        QElapsedTimer sentAt;
+        QElapsedTimer settledAt; // since the last answer or silence
+        int question = 0;        // which question a timer belongs to
     };
     static QString key(const Server& s) { return s.code + QLatin1Char('@') + s.address; }
     void ask(const Server& s, Entry& e);
     void send(Entry& e);
     void readReplies();
-    void expire(const QString& key); // its question's time is up
+    void answered(Entry& e, const QHostAddress& from, quint16 port, const QByteArray& data);
+    void settle(Entry& e, const Status& st);
 
     int timeoutMs_, maxAgeMs_;
     QUdpSocket socket_;
     QHash<QString, Entry> entries_;
+    Lookup lookup_;
 };

@@ -9,10 +9,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     if (size == 0)
         return 0;
-    const auto protocol = status::Protocol(data[0] % 5);
+    const auto protocol = status::Protocol(data[0] % 6);
     const QByteArray reply(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
     if (auto info = status::parse(protocol, reply)) {
-        for (const QString& text : {info->host, info->map}) {
+        if (info->list.size() > size_t(status::MaxPlayers))
+            std::abort();
+        QStringList texts{info->host, info->map};
+        for (const status::Player& p : info->list)
+            texts << p.name;
+        for (const QString& text : texts) {
             if (text.size() > status::MaxText)
                 std::abort();
             for (QChar c : text)

@@ -1,6 +1,7 @@
 // The community's web host: the games' status replies, servers.con, what it serves over HTTP,
 // and live status from stand-in servers that answer in their games' documented forms.
 #include "site/host.h"
+#include "site/serverpages.h"
 #include "tests/fakes/fakes.h"
 
 #include <QNetworkDatagram>
@@ -37,6 +38,16 @@ QByteArray get(quint16 port, const QByteArray& path)
     }, 5000);
     return got;
 }
+
+QString describe(const std::optional<status::Info>& info)
+{
+    if (!info)
+        return {};
+    QStringList players;
+    for (const status::Player& p : info->list)
+        players << p.name + " " + (p.score ? QString::number(*p.score) : "-") + " " + (p.ping >= 0 ? QString::number(p.ping) : "-");
+    return QStringList({info->host, info->map, QString::number(info->players), QString::number(info->maxPlayers), players.join(';')}).join('|');
+}
 } // namespace
 
 class SiteTest final : public QObject {
@@ -47,27 +58,34 @@ private slots:
     {
         QTest::addColumn<Protocol>("protocol");
         QTest::addColumn<QByteArray>("reply");
-        QTest::addColumn<QString>("seen"); // host|map|players|max, or "" for no answer
+        QTest::addColumn<QString>("seen"); // host|map|players|max|name score ping;..., or "" for no answer
         QTest::newRow("Quake III") << Protocol::Quake3
-            << oob + "statusResponse\n\\sv_hostname\\^1Night ^7Owls\\mapname\\q3dm17\\sv_maxclients\\16\n0 12 \"Barn\"\n5 40 \"Tawny\"\n"
-            << "Night Owls|q3dm17|2|16";
-        QTest::newRow("Quake II") << Protocol::Quake2 << oob + "print\n\\hostname\\Owl Q2\\mapname\\q2dm1\\maxclients\\8\n3 50 \"a\"\n"
-                                  << "Owl Q2|q2dm1|1|8";
-        QTest::newRow("Unreal") << Protocol::Unreal
-            << QByteArray("\\hostname\\Owl UT\\hostport\\7777\\mapname\\DM-Deck16][\\numplayers\\3\\maxplayers\\16\\final\\\\queryid\\1.1")
-            << "Owl UT|DM-Deck16][|3|16";
+            << oob + "statusResponse\n\\sv_hostname\\^1Night ^7Owls\\mapname\\q3dm17\\sv_maxclients\\16\n0 12 \"Barn\"\n5 40 \"^3Tawny\"\n"
+            << "Night Owls|q3dm17|2|16|Tawny 5 40;Barn 0 12";
+        QTest::newRow("Medal of Honor") << Protocol::Moh
+            << oob + "\x01statusResponse\n\\sv_hostname\\Lantern\\mapname\\obj/obj_team2\\sv_maxclients\\20\n48 \"Sarge\"\n"
+            << "Lantern|obj/obj_team2|1|20|Sarge - 48";
+        QTest::newRow("Medal of Honor, plain form") << Protocol::Moh << oob + "statusResponse\n\\sv_hostname\\x\n" << "";
+        QTest::newRow("Quake II, text first") << Protocol::Quake2
+            << oob + "print\nSoF 1.07 ready\n\\hostname\\Owl Q2\\mapname\\q2dm1\\maxclients\\8\n3 50 \"a\"\n"
+            << "Owl Q2|q2dm1|1|8|a 3 50";
+        QTest::newRow("Unreal, one packet") << Protocol::GameSpy
+            << QByteArray("\\hostname\\Owl UT\\hostport\\7777\\mapname\\DM-Deck16][\\numplayers\\1\\maxplayers\\16"
+                          "\\player_0\\<i>Lo\\frags_0\\-2\\ping_0\\ 70\\final\\\\queryid\\1.1")
+            << "Owl UT|DM-Deck16][|1|16|<i>Lo -2 70";
         QTest::newRow("Quake") << Protocol::NetQuake << netQuake(bytes("\x83" "127.0.0.1:26000\0Owl Quake\0e1m1\0\x02\x08\x03"))
-                               << "Owl Quake|e1m1|2|8";
+                               << "Owl Quake|e1m1|2|8|";
         QTest::newRow("hostile text") << Protocol::Quake3
             << oob + "statusResponse\n\\sv_hostname\\<b>\x01\x7f" + QByteArray(500, 'x') + "\\mapname\\^^2\\sv_maxclients\\-5\n"
-            << "<b>" + QString(61, QLatin1Char('x')) + "|^|0|0"; // "^2" is a colour
+            << "<b>" + QString(61, QLatin1Char('x')) + "|^|0|0|"; // "^2" is a colour
         QTest::newRow("no info string") << Protocol::Quake3 << oob + "statusResponse\n" << "";
         QTest::newRow("another game's answer") << Protocol::Quake3 << oob + "print\n\\hostname\\x\n" << "";
         QTest::newRow("oversized") << Protocol::Quake3 << oob + "statusResponse\n\\mapname\\" + QByteArray(20000, 'm') << "";
-        QTest::newRow("Unreal, no host name") << Protocol::Unreal << QByteArray("\\mapname\\x\\final\\") << "";
+        QTest::newRow("Unreal, no host name") << Protocol::GameSpy << QByteArray("\\mapname\\x\\final\\") << "";
+        QTest::newRow("Unreal, not the last part") << Protocol::GameSpy << QByteArray("\\hostname\\x\\queryid\\3.1") << "";
         QTest::newRow("Quake, wrong length") << Protocol::NetQuake << bytes("\x80\x00\x00\x40\x83x\0y\0z\0\x01\x02") << "";
         QTest::newRow("Quake, cut short") << Protocol::NetQuake << netQuake("\x83" "addr") << "";
-        QTest::newRow("Night Fire") << Protocol::None << QByteArray("anything") << "";
+        QTest::newRow("Night Fire, not GameSpy") << Protocol::GameSpy << QByteArray("anything") << "";
     }
 
     void statusReplies()
@@ -75,9 +93,50 @@ private slots:
         QFETCH(Protocol, protocol);
         QFETCH(QByteArray, reply);
         QFETCH(QString, seen);
-        const auto info = status::parse(protocol, reply);
-        QCOMPARE(info ? QStringList({info->host, info->map, QString::number(info->players), QString::number(info->maxPlayers)}).join('|')
-                      : QString(), seen);
+        QCOMPARE(describe(status::parse(protocol, reply)), seen);
+    }
+
+    // Answers that come in several datagrams: GameSpy's numbered parts, NetQuake's player replies.
+    void answersInParts_data()
+    {
+        QTest::addColumn<Protocol>("protocol");
+        QTest::addColumn<QList<QByteArray>>("datagrams");
+        QTest::addColumn<QString>("steps"); // I ignored, M more, D done, one per datagram
+        QTest::addColumn<QString>("seen");
+        const QByteArray one = "\\hostname\\Owl UT\\mapname\\DM-Turbine\\numplayers\\3\\maxplayers\\12\\queryid\\";
+        const QByteArray two = "\\player_0\\Tawny\\frags_0\\4\\ping_0\\30\\player_1\\Barn\\frags_1\\9\\ping_1\\60\\queryid\\";
+        const QByteArray three = "\\player_2\\Snowy\\frags_2\\0\\ping_2\\90\\final\\\\queryid\\";
+        const QString all = "Owl UT|DM-Turbine|3|12|Barn 9 60;Tawny 4 30;Snowy 0 90";
+        QTest::newRow("final on a middle packet") << Protocol::GameSpy << QList<QByteArray>{one + "7.1", three + "7.3", two + "7.2"} << "MMD" << all;
+        QTest::newRow("a part twice, another id") << Protocol::GameSpy
+            << QList<QByteArray>{three + "7.3", two + "8.2", three + "7.3", one + "7.1", two + "7.2"} << "MMMMD" << all;
+        QTest::newRow("final part before the last number") << Protocol::GameSpy
+            << QList<QByteArray>{one + "7.1", QByteArray(three).replace("\\final\\", "\\") + "7.3", two + "7.2"} << "MMM" << "";
+        QTest::newRow("Quake players") << Protocol::NetQuake
+            << QList<QByteArray>{netQuake(bytes("\x83" "x\0Q1 Owls\0dm4\0\x02\x10\x03")),
+                                 netQuake(bytes("\x84\x01^1Zap\0\x00\x00\x00\x00\x07\x00\x00\x00\x10\x00\x00\x00" "1.2.3.4\0")),
+                                 netQuake(bytes("\x84\x01Zap\0\x00\x00\x00\x00\x09\x00\x00\x00\x10\x00\x00\x00" "1.2.3.4\0")),
+                                 netQuake(bytes("\x84\x05Nobody\0\x00\x00\x00\x00\x01\x00\x00\x00\x10\x00\x00\x00" "\0")),
+                                 netQuake(bytes("\x84\x00Ranger\0\x00\x00\x00\x00\xfe\xff\xff\xff\x10\x00\x00\x00" "\0"))}
+            << "MMIID" << "Q1 Owls|dm4|2|16|Zap 7 -;Ranger -2 -";
+    }
+
+    void answersInParts()
+    {
+        QFETCH(Protocol, protocol);
+        QFETCH(QList<QByteArray>, datagrams);
+        QFETCH(QString, steps);
+        QFETCH(QString, seen);
+        status::Answer a(protocol);
+        QString got;
+        std::vector<QByteArray> next;
+        for (const QByteArray& d : datagrams)
+            got += "IMD"[int(a.take(d, &next))];
+        QCOMPARE(got, steps);
+        QCOMPARE(steps.endsWith('D') ? describe(a.info()) : QString(), seen);
+        if (protocol == Protocol::NetQuake) // one player request per player: 80 00 00 06 03 <n>
+            QCOMPARE(QList<QByteArray>(next.begin(), next.end()),
+                     (QList<QByteArray>{bytes("\x80\x00\x00\x06\x03\x00"), bytes("\x80\x00\x00\x06\x03\x01")}));
     }
 
     void serversConKeepsOnlyUsableRows()
@@ -107,7 +166,7 @@ private slots:
         std::filesystem::create_directories(root + "/img");
         writeFile(root + "/news.htm", "<title>News</title>");
         writeFile(root + "/img/logo.png", "png");
-        writeFile(root + "/servers.con", "[Arena]\r\nGame=qktre\r\nAddress=127.0.0.1:9\r\n[<b>&\"Odd\"</b>]\r\nGame=night\r\nAddress=10.0.0.2\r\n");
+        writeFile(root + "/servers.con", "[Arena]\r\nGame=qktre\r\nAddress=127.0.0.1:9\r\n[<b>&\"Odd\"</b>]\r\nGame=night\r\nAddress=127.0.0.2\r\n");
         std::filesystem::create_symlink(outside.path().toStdString() + "/secret.txt", root + "/link.htm");
         CommunityHost host({dir.path()});
         const quint16 port = host.listen(QHostAddress::LocalHost, 0);
@@ -128,7 +187,8 @@ private slots:
         const QByteArray list = get(port, p + "viewservers.htm");
         QVERIFY(list.contains("<title>viewservers.htm</title>"));
         QVERIFY(list.contains("<a href=\"/ilnightowls/servers/qktre127.0.0.1:9.htm\">Arena</a>"));
-        QVERIFY(list.contains("&lt;b&gt;&amp;&quot;Odd&quot;&lt;/b&gt;</a></td><td>007 Night Fire</td><td class=\"addr\">10.0.0.2</td><td>status unknown</td>"));
+        QVERIFY(list.contains("title=\"asking\">&#9679;</td><td class=\"name\"><a href=\"/ilnightowls/servers/night127.0.0.2.htm\">"
+                              "&lt;b&gt;&amp;&quot;Odd&quot;&lt;/b&gt;</a></td><td>Night Fire</td><td class=\"addr\">127.0.0.2</td>"));
         QVERIFY(get(port, p + "qktre127.0.0.1:9.htm").contains("<title>qktre127.0.0.1:9.htm</title>"));
     }
 
@@ -137,43 +197,109 @@ private slots:
         // Each stand-in answers its game's query in the documented form; one port is dead.
         struct StandIn {
             const char* code;
-            QByteArray query, reply;
-            int portOffset;
+            QHash<QByteArray, QList<QByteArray>> replies; // to each question
+            int portOffset = 0;                           // of the query port from the game port
+            bool onlySecond = false; // drops the first question, as a rate-limited server does
+            QHostAddress bind = QHostAddress::LocalHost;
         };
+        const QByteArray gs = "\\status\\", q3 = oob + "getstatus";
         const StandIn standIns[] = {
-            {"qktwo", oob + "status", oob + "print\n\\hostname\\Q2 Owls\\mapname\\base1\\maxclients\\8\n1 2 \"p\"\n", 0},
-            {"untor", "\\status\\", "\\hostname\\UT Owls\\mapname\\DM-Morpheus\\numplayers\\0\\maxplayers\\12\\final\\", 1},
-            {"qkone", bytes("\x80\x00\x00\x0c\x02QUAKE\x00\x03"),
-             netQuake(bytes("\x83" "x\0Q1 Owls\0dm4\0\x01\x10\x03")), 0}};
+            {"qktwo", {{oob + "status", {oob + "print\n\\hostname\\Q2 Owls\\mapname\\base1\\maxclients\\8\n1 2 \"p\"\n"}}}},
+            {"untor", {{gs, {"\\player_0\\Lo\\frags_0\\3\\ping_0\\20\\final\\\\queryid\\5.2",
+                             "\\hostname\\UT Owls\\mapname\\DM-Morpheus\\numplayers\\1\\maxplayers\\12\\queryid\\5.1"}}}, 1},
+            {"night", {{gs, {"\\hostname\\Bond\\mapname\\ctf_box\\numplayers\\0\\maxplayers\\8\\final\\\\queryid\\1.1"}}}},
+            {"qkone", {{bytes("\x80\x00\x00\x0c\x02QUAKE\x00\x03"), {netQuake(bytes("\x83" "x\0Q1 Owls\0dm4\0\x01\x10\x03"))}},
+                       {bytes("\x80\x00\x00\x06\x03\x00"),
+                        {netQuake(bytes("\x84\x00Zap\0\x00\x00\x00\x00\x07\x00\x00\x00\x10\x00\x00\x00" "\0"))}}}},
+            {"mohaa", {{oob + "\x02getstatus",
+                        {oob + "\x01statusResponse\n\\sv_hostname\\MOH Owls\\mapname\\dm/mohdm1\\sv_maxclients\\20\n55 \"Sarge\"\n"}}}},
+            {"qktre", {{q3, {oob + "statusResponse\n\\sv_hostname\\Slow\\mapname\\q3dm1\\sv_maxclients\\4\n"}}}, 0, true},
+            {"jedio", {{q3, {oob + "statusResponse\n\\sv_hostname\\Dual\\mapname\\ffa_bespin\\sv_maxclients\\4\n"}}}, 0, false,
+             QHostAddress::LocalHostIPv6}};
         std::vector<std::unique_ptr<QUdpSocket>> sockets;
         std::vector<Server> servers;
         for (const StandIn& si : standIns) {
-            auto s = std::make_unique<QUdpSocket>();
-            QVERIFY(s->bind(QHostAddress::LocalHost, 0));
-            const quint16 game = quint16(s->localPort() - si.portOffset);
-            connect(s.get(), &QUdpSocket::readyRead, s.get(), [sock = s.get(), si] {
+            QUdpSocket* sock = sockets.emplace_back(std::make_unique<QUdpSocket>()).get();
+            QVERIFY(sock->bind(si.bind, 0));
+            connect(sock, &QUdpSocket::readyRead, sock, [sock, si, asked = std::make_shared<int>(0)] {
                 while (sock->hasPendingDatagrams()) {
-                    QNetworkDatagram d = sock->receiveDatagram();
-                    if (d.data() == si.query)
-                        sock->writeDatagram(si.reply, d.senderAddress(), d.senderPort());
+                    const QNetworkDatagram d = sock->receiveDatagram();
+                    if (!si.onlySecond || ++*asked > 1)
+                        for (const QByteArray& r : si.replies.value(d.data()))
+                            sock->writeDatagram(r, d.senderAddress(), d.senderPort());
                 }
             });
-            servers.push_back({si.code, si.code, "127.0.0.1:" + QString::number(game), "127.0.0.1", game});
-            sockets.push_back(std::move(s));
+            const quint16 game = quint16(sock->localPort() - si.portOffset);
+            const QString host = si.bind == QHostAddress::LocalHostIPv6 ? "owls.example" : "127.0.0.1";
+            const quint16 query = QByteArray(si.code) == "night" ? sock->localPort() : 0; // its QueryPort
+            servers.push_back({si.code, si.code, host + ":" + QString::number(game), host, game, query});
         }
         servers.push_back({"dead", "qktre", "127.0.0.1:9", "127.0.0.1", 9});
-        servers.push_back({"bond", "night", "127.0.0.1:26015", "127.0.0.1", 26015});
-        StatusCache cache;
+        StatusCache cache(1000, 60000);
+        cache.setLookup([](const QString& name, QObject*, std::function<void(QList<QHostAddress>)> done) {
+            done(name == "owls.example" ? QList<QHostAddress>{QHostAddress::LocalHostIPv6, QHostAddress::LocalHost} : QList<QHostAddress>{});
+        });
         cache.refresh(servers);
         auto seen = [&] {
             QStringList s;
-            for (const Server& sv : servers)
-                s << QStringLiteral("%1 %2 %3 %4/%5").arg(int(cache.of(sv).state)).arg(cache.of(sv).info.host, cache.of(sv).info.map)
-                         .arg(cache.of(sv).info.players).arg(cache.of(sv).info.maxPlayers);
+            for (const Server& sv : servers) {
+                const Status st = cache.of(sv);
+                s << QString::number(int(st.state)) + " " +
+                         (st.state == Status::State::Answering ? describe(st.info) : QString());
+            }
             return s;
         };
-        QTRY_COMPARE_WITH_TIMEOUT(seen(), QStringList({"2 Q2 Owls base1 1/8", "2 UT Owls DM-Morpheus 0/12", "2 Q1 Owls dm4 1/16",
-                                                       "3   0/0", "0   0/0"}), 3000);
+        QTRY_COMPARE_WITH_TIMEOUT(seen(), QStringList({"2 Q2 Owls|base1|1|8|p 1 2", "2 UT Owls|DM-Morpheus|1|12|Lo 3 20",
+                                                       "2 Bond|ctf_box|0|8|", "2 Q1 Owls|dm4|1|16|Zap 7 -",
+                                                       "2 MOH Owls|dm/mohdm1|1|20|Sarge - 55", "2 Slow|q3dm1|0|4|",
+                                                       "2 Dual|ffa_bespin|0|4|", "3 "}), 3000);
+    }
+
+    void queryPorts_data()
+    {
+        QTest::addColumn<QByteArray>("row");
+        QTest::addColumn<int>("queryPort"); // -1: an unusable row
+        QTest::newRow("Unreal, game port + 1") << QByteArray("Game=untor\r\nAddress=10.0.0.1:7777") << 7778;
+        QTest::newRow("Unreal past 65535") << QByteArray("Game=untor\r\nAddress=10.0.0.1:65535") << -1;
+        QTest::newRow("Unreal, its own") << QByteArray("Game=untor\r\nAddress=10.0.0.1:65535\r\nQueryPort=7787") << 7787;
+        QTest::newRow("Night Fire") << QByteArray("Game=night\r\nAddress=owls.example.net") << 6550;
+        QTest::newRow("Medal of Honor") << QByteArray("Game=mohbt\r\nAddress=10.0.0.1") << 12203;
+        QTest::newRow("no number") << QByteArray("Game=qktre\r\nAddress=10.0.0.1\r\nQueryPort=x") << -1;
+        QTest::newRow("too high") << QByteArray("Game=qktre\r\nAddress=10.0.0.1\r\nQueryPort=65536") << -1;
+    }
+
+    void queryPorts()
+    {
+        QFETCH(QByteArray, row);
+        QFETCH(int, queryPort);
+        QTemporaryDir dir;
+        const std::filesystem::path con = dir.path().toStdString() + "/servers.con";
+        writeFile(con, ("[Owls]\r\n" + row + "\r\n").toStdString());
+        const std::vector<Server> got = ServerList::read(con);
+        QCOMPARE(got.empty() ? -1 : int(got.front().queryPort), queryPort);
+    }
+
+    // What a member sees of a server: one line on the list, details and players on its page.
+    void pagesShowStatusAndPlayers()
+    {
+        const Server s{"<Owls>", "qktre", "127.0.0.1:27960", "127.0.0.1", 27960};
+        Status st{Status::State::Answering, {"<script>x</script>", "q3dm17", 70, 70, {}}, 12};
+        for (int n = 0; n < 70; ++n)
+            st.info.list.push_back({n ? "p" + QString::number(n) : "<img src=x>", 1000 - n, n});
+        const QByteArray list = serverpages::list({s}, [&](const Server&) { return st; });
+        QVERIFY(list.contains("<tr><td class=\"mark up\" title=\"answering\">&#9679;</td><td class=\"name\">"
+                              "<a href=\"/ilnightowls/servers/qktre127.0.0.1:27960.htm\">&lt;Owls&gt;</a></td><td>Quake III</td>"
+                              "<td class=\"addr\">127.0.0.1:27960</td><td class=\"map\">q3dm17</td><td>70/70</td><td>12 ms</td></tr>"));
+        QVERIFY(!list.contains("script")); // the host name is for the server's own page
+        const QByteArray page = serverpages::server(s, st);
+        QVERIFY(page.contains("<title>qktre127.0.0.1:27960.htm</title>"));
+        QVERIFY(page.contains("<tr><th>Host name</th><td>&lt;script&gt;x&lt;/script&gt;</td></tr>"));
+        QVERIFY(page.contains("<tr><td>&lt;img src=x&gt;</td><td>1000</td><td>0 ms</td></tr>\n<tr><td>p1</td><td>999</td>"));
+        QCOMPARE(page.count("</td><td>"), 2 * 64 + 0);
+        const QByteArray silent = serverpages::server(s, {Status::State::Silent, {}, -1});
+        QVERIFY(silent.contains("<tr><th>Status</th><td class=\"down\">no answer</td></tr>"));
+        QVERIFY(!silent.contains("Nobody is playing."));
+        QVERIFY(serverpages::server(s, {Status::State::Answering, {"h", "m", 0, 8, {}}, 3}).contains("Nobody is playing."));
     }
 };
 

@@ -1,0 +1,103 @@
+#include "serverpages.h"
+
+#include "games/catalogue.h"
+
+#include <QFile>
+#include <QHash>
+
+#include <span>
+
+namespace serverpages {
+namespace {
+
+const QByteArray prefix = "/ilnightowls/servers/";
+
+QByteArray resource(const QString& name)
+{
+    QFile f(QStringLiteral(":/pages/") + name);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QByteArray html(const QString& s) { return s.toHtmlEscaped().toUtf8(); }
+QByteArray num(int n) { return QByteArray::number(n); }
+
+// The word for a state, and the class that colours its mark.
+std::pair<QByteArray, QByteArray> stateOf(const Status& st)
+{
+    switch (st.state) {
+    case Status::State::Answering:
+        return {"answering", "up"};
+    case Status::State::Silent:
+        return {"no answer", "down"};
+    case Status::State::Asking:
+        return {"asking", "asking"};
+    case Status::State::Unknown:
+        break;
+    }
+    return {"status unknown", "unknown"};
+}
+
+bool answering(const Status& st) { return st.state == Status::State::Answering; }
+
+// The template's {{KEY}}s filled in one pass, so that no text a server sent is ever read as one.
+QByteArray fill(const QString& page, const QHash<QByteArray, QByteArray>& values)
+{
+    const QByteArray t = resource(page);
+    QByteArray out;
+    qsizetype at = 0;
+    for (qsizetype open; (open = t.indexOf("{{", at)) >= 0;) {
+        const qsizetype close = t.indexOf("}}", open);
+        if (close < 0)
+            break;
+        out += t.sliced(at, open - at) + values.value(t.sliced(open + 2, close - open - 2));
+        at = close + 2;
+    }
+    return out + t.mid(at);
+}
+
+} // namespace
+
+QByteArray list(const std::vector<Server>& servers, const std::function<Status(const Server&)>& statusOf)
+{
+    QByteArray rows;
+    for (const Server& s : servers) {
+        const Status st = statusOf(s);
+        const auto [word, cls] = stateOf(st);
+        const bool up = answering(st);
+        rows += "<tr><td class=\"mark " + cls + "\" title=\"" + word + "\">&#9679;</td><td class=\"name\"><a href=\"" +
+                prefix + html(s.pageName()) + "\">" + html(s.name) + "</a></td><td>" +
+                status::gameOf(s.code.toStdString()).value_or(status::Game{}).shortName + "</td><td class=\"addr\">" +
+                html(s.address) + "</td><td class=\"map\">" + (up ? html(st.info.map) : QByteArray()) + "</td><td>" +
+                (up ? num(st.info.players) + "/" + num(st.info.maxPlayers) : QByteArray()) + "</td><td>" +
+                (up ? num(st.roundTripMs) + " ms" : QByteArray()) + "</td></tr>\n";
+    }
+    return fill(QStringLiteral("viewservers.htm"), {{"SERVERS", rows}});
+}
+
+QByteArray server(const Server& s, const Status& st)
+{
+    const Game* g = catalogue::byCode(s.code.toStdString());
+    const bool up = answering(st);
+    const QByteArray details = "<tr><th>Status</th><td class=\"" + stateOf(st).second + "\">" + stateOf(st).first +
+                               "</td></tr>\n<tr><th>Host name</th><td>" + (up ? html(st.info.host) : QByteArray()) +
+                               "</td></tr>\n<tr><th>Map</th><td>" + (up ? html(st.info.map) : QByteArray()) +
+                               "</td></tr>\n<tr><th>Players</th><td>" +
+                               (up ? num(st.info.players) + "/" + num(st.info.maxPlayers) : QByteArray()) +
+                               "</td></tr>\n<tr><th>Round trip</th><td>" + (up ? num(st.roundTripMs) + " ms" : QByteArray()) +
+                               "</td></tr>";
+    QByteArray players;
+    const auto shown = up ? std::min<size_t>(st.info.list.size(), status::MaxPlayers) : 0;
+    for (const status::Player& p : std::span(st.info.list).first(shown))
+        players += "<tr><td>" + html(p.name) + "</td><td>" + (p.score ? num(*p.score) : QByteArray()) + "</td><td>" +
+                   (p.ping >= 0 ? num(p.ping) + " ms" : QByteArray()) + "</td></tr>\n";
+    if (up && players.isEmpty())
+        players = "<tr><td colspan=\"3\" class=\"none\">Nobody is playing.</td></tr>\n";
+    return fill(QStringLiteral("server.htm"), {{"NAME", html(s.pageName())},
+                                               {"GAME", html(QString::fromLatin1(g ? g->section : ""))},
+                                               {"ADDRESS", html(s.address)},
+                                               {"DETAILS", details},
+                                               {"PLAYERS", players},
+                                               {"SERVER", html(s.name)}});
+}
+
+} // namespace serverpages

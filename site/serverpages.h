@@ -1,0 +1,18 @@
+#pragma once
+
+#include "serverlist.h"
+#include "statuscache.h"
+
+#include <QByteArray>
+
+#include <functional>
+#include <vector>
+
+// The generated pages: the server list, one row a server as in any server browser, and each
+// server's own page with its details and who is playing. Every text a server sent is escaped.
+namespace serverpages {
+
+QByteArray list(const std::vector<Server>& servers, const std::function<Status(const Server&)>& statusOf);
+QByteArray server(const Server& s, const Status& st);
+
+} // namespace serverpages
