@@ -2,6 +2,8 @@
 // what they keep is short and free of colour codes and control characters.
 #include "site/status.h"
 
+#include <QStringList>
+
 #include <cstdint>
 #include <cstdlib>
 

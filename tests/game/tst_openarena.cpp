@@ -1,5 +1,5 @@
 // The Quake III status query against a real dedicated server: Debian's OpenArena server
-// (ioquake3 engine) on loopback.
+// (ioquake3 engine) on loopback, with a bot playing.
 #include "site/statuscache.h"
 
 #include <QProcess>
@@ -19,16 +19,21 @@ private slots:
         QProcess server;
         server.start(QStringLiteral("/usr/games/openarena-server"),
                      {"+set", "net_ip", "127.0.0.1", "+set", "net_port", QString::number(port), "+set", "dedicated", "1",
-                      "+set", "sv_hostname", "^1Night ^7Owls", "+set", "sv_maxclients", "12", "+map", "oa_dm1"});
+                      "+set", "sv_hostname", "^1Night ^7Owls", "+set", "sv_maxclients", "12", "+set", "bot_enable", "1",
+                      "+map", "oa_dm1", "+addbot", "sarge"});
         QVERIFY2(server.waitForStarted(), "openarena-server is installed");
         const Server s{"Night Owls Arena", "qktre", "127.0.0.1:" + QString::number(port), "127.0.0.1", port};
         StatusCache cache(1000, 200); // asks again soon after each silence while the map loads
-        QTRY_VERIFY_WITH_TIMEOUT(cache.of(s).state == Status::State::Answering, 60000);
+        // A bot is a real player in the server's answer; it joins once the map is up.
+        QTRY_VERIFY_WITH_TIMEOUT(cache.of(s).state == Status::State::Answering && !cache.of(s).info.list.empty(), 60000);
         const Status st = cache.of(s);
         QCOMPARE(st.info.host, QStringLiteral("Night Owls"));
         QCOMPARE(st.info.map, QStringLiteral("oa_dm1"));
-        QCOMPARE(st.info.players, 0);
+        QCOMPARE(st.info.players, 1);
         QCOMPARE(st.info.maxPlayers, 12);
+        QCOMPARE(st.info.list.size(), size_t(1));
+        QCOMPARE(st.info.list[0].name, QStringLiteral("Sarge"));
+        QVERIFY(st.info.list[0].score.has_value() && st.info.list[0].ping >= 0);
         QVERIFY(st.roundTripMs >= 0 && st.roundTripMs < 1000);
         server.kill();
         server.waitForFinished();
