@@ -207,14 +207,15 @@ private slots:
             {"qktwo", {{oob + "status", {oob + "print\n\\hostname\\Q2 Owls\\mapname\\base1\\maxclients\\8\n1 2 \"p\"\n"}}}},
             {"untor", {{gs, {"\\player_0\\Lo\\frags_0\\3\\ping_0\\20\\final\\\\queryid\\5.2",
                              "\\hostname\\UT Owls\\mapname\\DM-Morpheus\\numplayers\\1\\maxplayers\\12\\queryid\\5.1"}}}, 1},
-            {"night", {{gs, {"\\hostname\\Bond\\mapname\\ctf_box\\numplayers\\0\\maxplayers\\8\\final\\\\queryid\\1.1"}}}},
+            {"night", {{gs, {"\\hostname\\Bond\\mapname\\ctf_box\\numplayers\\1\\maxplayers\\8\\player_0\\Jaws\\frags_0\\5\\ping_0\\40"
+                             "\\final\\\\queryid\\1.1"}}}},
             {"qkone", {{bytes("\x80\x00\x00\x0c\x02QUAKE\x00\x03"), {netQuake(bytes("\x83" "x\0Q1 Owls\0dm4\0\x01\x10\x03"))}},
                        {bytes("\x80\x00\x00\x06\x03\x00"),
                         {netQuake(bytes("\x84\x00Zap\0\x00\x00\x00\x00\x07\x00\x00\x00\x10\x00\x00\x00" "\0"))}}}},
             {"mohaa", {{oob + "\x02getstatus",
                         {oob + "\x01statusResponse\n\\sv_hostname\\MOH Owls\\mapname\\dm/mohdm1\\sv_maxclients\\20\n55 \"Sarge\"\n"}}}},
-            {"qktre", {{q3, {oob + "statusResponse\n\\sv_hostname\\Slow\\mapname\\q3dm1\\sv_maxclients\\4\n"}}}, 0, true},
-            {"jedio", {{q3, {oob + "statusResponse\n\\sv_hostname\\Dual\\mapname\\ffa_bespin\\sv_maxclients\\4\n"}}}, 0, false,
+            {"qktre", {{q3, {oob + "statusResponse\n\\sv_hostname\\Slow\\mapname\\q3dm1\\sv_maxclients\\4\n2 9 \"Doom\"\n"}}}, 0, true},
+            {"jedio", {{q3, {oob + "statusResponse\n\\sv_hostname\\Dual\\mapname\\ffa_bespin\\sv_maxclients\\4\n1 3 \"Kyle\"\n"}}}, 0, false,
              QHostAddress::LocalHostIPv6}};
         std::vector<std::unique_ptr<QUdpSocket>> sockets;
         std::vector<Server> servers;
@@ -250,9 +251,9 @@ private slots:
             return s;
         };
         QTRY_COMPARE_WITH_TIMEOUT(seen(), QStringList({"2 Q2 Owls|base1|1|8|p 1 2", "2 UT Owls|DM-Morpheus|1|12|Lo 3 20",
-                                                       "2 Bond|ctf_box|0|8|", "2 Q1 Owls|dm4|1|16|Zap 7 -",
-                                                       "2 MOH Owls|dm/mohdm1|1|20|Sarge - 55", "2 Slow|q3dm1|0|4|",
-                                                       "2 Dual|ffa_bespin|0|4|", "3 "}), 3000);
+                                                       "2 Bond|ctf_box|1|8|Jaws 5 40", "2 Q1 Owls|dm4|1|16|Zap 7 -",
+                                                       "2 MOH Owls|dm/mohdm1|1|20|Sarge - 55", "2 Slow|q3dm1|1|4|Doom 2 9",
+                                                       "2 Dual|ffa_bespin|1|4|Kyle 1 3", "3 "}), 3000);
     }
 
     void queryPorts_data()
