@@ -19,11 +19,6 @@ class FilesTest final : public QObject {
     QTemporaryDir tmp;
     std::filesystem::path file(const char* name) { return std::filesystem::path(tmp.path().toStdString()) / name; }
     static std::filesystem::path fakegame() { return qEnvironmentVariable("TOVO_FAKEGAME").toStdString(); }
-    std::filesystem::path writeAt(const char* name, const std::string& bytes)
-    {
-        writeFile(file(name), bytes);
-        return file(name);
-    }
     // The first bytes of a program: an ELF loader of a class (1: 32-bit, 2: 64-bit) and machine
     // (3: i386, 62: x86-64); a Windows program with its PE header at 0x80.
     static std::string elf(char cls, char machine)
@@ -248,9 +243,8 @@ private slots:
             if (kind.startsWith("link:"))
                 std::filesystem::create_symlink(kind.mid(5).toStdString(), p);
             else if (kind == "script") // as Debian's /usr/bin/wine
-                writeFile(p, "#!/bin/sh -e\n\nwine32=" + (root / "lib/wine/wine").string() + "\nwine64=" +
-                                 (root / "lib/wine/wine64").string() + "\n\nif test -x $wine32; then\n    wine=$wine32\n"
-                                 "elif test -x $wine64; then\n    wine=$wine64\nfi\nexec $wine \"$@\"\n");
+                writeFile(p, "#!/bin/sh -e\nwine32=" + (root / "lib/wine/wine").string() + "\nwine64=" +
+                                 (root / "lib/wine/wine64").string() + "\ntest -x $wine32 && exec $wine32 \"$@\"\n");
             else
                 writeFile(p, kind == "elf32" ? elf(1, 3) : kind == "elf64" ? elf(2, 62) : kind == "dll" ? pe(0x8664) : "#!/bin/sh\nexec /bin/true\n");
         }
@@ -259,15 +253,15 @@ private slots:
 
     void windowsProgramsMachine()
     {
-        QCOMPARE(wine::machineOf(writeAt("i386.exe", pe(0x014c))), wine::I386);
-        QCOMPARE(wine::machineOf(writeAt("x64.exe", pe(0x8664))), wine::X86_64);
-        QCOMPARE(wine::machineOf(writeAt("dos.exe", pe(0x014c).substr(0, 0x80))), 0); // MZ, no PE header
-        QCOMPARE(wine::machineOf(writeAt("ne.exe", "MZ" + pe(0x014c).substr(2, 0x7e) + std::string("NE\0\0\x4c\x01", 6))), 0);
-        std::string far = pe(0x014c);
-        far[0x3d] = '\x7f'; // the PE header past the file's end
-        QCOMPARE(wine::machineOf(writeAt("far.exe", far)), 0);
-        QCOMPARE(wine::machineOf(writeAt("elf", elf(1, 3))), 0);
-        QCOMPARE(wine::machineOf(file("absent.exe")), 0);
+        std::string ne = pe(0x014c), far = pe(0x014c);
+        ne[0x80] = 'N';   // a 16-bit program
+        far[0x3d] = 0x7f; // its header past the file's end
+        const std::pair<std::string, int> cases[] = {{pe(0x014c), 0x014c}, {pe(0x8664), 0x8664},
+            {pe(0x014c).substr(0, 0x80), 0}, {ne, 0}, {far, 0}, {elf(1, 3), 0}, {"", 0}};
+        for (const auto& [bytes, machine] : cases) {
+            writeFile(file("p.exe"), bytes);
+            QCOMPARE(int(wine::machineOf(file("p.exe"))), machine);
+        }
     }
 };
 
