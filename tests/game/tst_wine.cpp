@@ -16,6 +16,17 @@
 
 namespace fs = std::filesystem;
 
+namespace {
+// Runs a Wine command to its end, a minute at most: a Wine that hangs fails the test, and the
+// process goes with it.
+int run(const QString& program, const QStringList& args)
+{
+    QProcess p;
+    p.start(program, args);
+    return p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+}
+} // namespace
+
 class WineTest final : public QObject {
     Q_OBJECT
     QTemporaryDir prefix;
@@ -27,15 +38,15 @@ private slots:
         qputenv("WINEPREFIX", prefix.path().toUtf8());
         qputenv("WINEDEBUG", "-all");
         qputenv("WINEDLLOVERRIDES", "mscoree,mshtml="); // no offers to install Mono or Gecko
-        QVERIFY2(QProcess::execute("wineboot", {"-i"}) == 0, "wine is installed");
+        QVERIFY2(run("wineboot", {"-i"}) == 0, "wine is installed");
         folder = fs::path(prefix.path().toStdString()) / "drive_c" / "Program Files (x86)" / "EA Games" / "MOHAA";
         fs::create_directories(folder);
     }
 
     void cleanupTestCase()
     {
-        QProcess::execute("wineserver", {"-k"});
-        QProcess::execute("wineserver", {"-w"});
+        run("wineserver", {"-k"});
+        run("wineserver", {"-w"});
         // A game started where none should be (a 32-bit one on a 64-bit-only Wine hangs, outside
         // the Wine server) goes too: nothing of the test outlives it.
         for (const QString& pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs))
@@ -59,7 +70,7 @@ private slots:
         fs::copy_file(built, game, fs::copy_options::overwrite_existing);
         fs::remove(log);
         // What this machine's Wine does with the program on its own is what the press must do.
-        QProcess::execute("wine", {QString::fromStdString(game.string())});
+        run("wine", {QString::fromStdString(game.string())});
         const bool runs = fs::exists(log);
         QVERIFY(runs || standIn == "TOVO_WINGAME32");
         fs::remove(log);
@@ -97,7 +108,7 @@ private slots:
         QCOMPARE(h.boxes->seen[0].icon, msgbox::Icon::Critical);
         QVERIFY(h.boxes->seen[0].prompt.contains("apt install wine32:i386"));
         QVERIFY(!h.forms->isShown(QStringLiteral("Settings")));
-        QProcess::execute("wineserver", {"-w"});
+        run("wineserver", {"-w"});
         QVERIFY(!fs::exists(log));
     }
 };
