@@ -9,8 +9,10 @@
 // "File" under the game's section) and whether that record is valid ("Saved" / "Path").
 namespace dirfile {
 
-// Every read uses a buffer of 30 characters: at most 29 come back. Missing means "name".
-inline constexpr std::size_t ReadSize = 30;
+// Every read uses a path-sized buffer, so a game's folder comes back whole however deep its
+// installer put it ("C:\Program Files (x86)\..."). The Windows original read 29 characters,
+// which cut such folders and left the game unable to start. Missing means "name".
+inline constexpr std::size_t ReadSize = 260;
 inline constexpr const char* Missing = "name";
 
 struct Record {

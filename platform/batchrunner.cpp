@@ -1,6 +1,7 @@
 #include "batchrunner.h"
 
 #include "paths.h"
+#include "wine.h"
 
 #include <QProcess>
 #include <QStandardPaths>
@@ -163,22 +164,22 @@ Plan parse(std::string_view bytes, const DriveTable& drives, char startDrive)
     return plan;
 }
 
-std::optional<Command> commandFor(const Launch& launch, std::string* complaint)
+Command commandFor(const Launch& launch)
 {
     char head[2] = {0, 0};
     std::ifstream(launch.program, std::ios::binary).read(head, 2);
-    if (head[0] == 'M' && head[1] == 'Z') {
-        QString wine = QStandardPaths::findExecutable(QStringLiteral("wine"));
-        if (wine.isEmpty()) {
-            if (complaint)
-                *complaint = launch.program.string() + " is a Windows program and wine is not installed";
-            return std::nullopt;
-        }
-        Command c{wine.toStdString(), {launch.program.string()}};
-        c.arguments.insert(c.arguments.end(), launch.arguments.begin(), launch.arguments.end());
-        return c;
-    }
-    return Command{launch.program.string(), launch.arguments};
+    if (head[0] != 'M' || head[1] != 'Z')
+        return Command{launch.program.string(), launch.arguments};
+    const QString found = QStandardPaths::findExecutable(QStringLiteral("wine"));
+    const std::filesystem::path wine = found.toStdString();
+    if (found.isEmpty())
+        return {{}, {}, Outcome::NeedsWine, launch.program.string() + " is a Windows program and wine is not installed"};
+    if (wine::machineOf(launch.program) == wine::I386 && !wine::runs32Bit(wine))
+        return {{}, {}, Outcome::Needs32BitWine,
+                launch.program.string() + " is a 32-bit Windows program and this wine runs only 64-bit programs"};
+    Command c{wine.string(), {launch.program.string()}};
+    c.arguments.insert(c.arguments.end(), launch.arguments.begin(), launch.arguments.end());
+    return c;
 }
 
 Outcome run(const std::filesystem::path& file, const DriveTable& drives)
@@ -192,18 +193,17 @@ Outcome run(const std::filesystem::path& file, const DriveTable& drives)
     auto here = drives.toWindows(file.parent_path());
     char start = here ? (*here)[0] : (drives.drives().empty() ? 'z' : drives.drives().front().letter);
     Plan plan = parse(bytes, drives, start);
-    std::string complaint;
-    std::optional<Command> cmd = plan.launch ? commandFor(*plan.launch, &complaint) : std::nullopt;
-    if (!complaint.empty())
-        plan.complaints.push_back(complaint);
+    const Command cmd = plan.launch ? commandFor(*plan.launch) : Command{{}, {}, plan.missing, {}};
+    if (!cmd.complaint.empty())
+        plan.complaints.push_back(cmd.complaint);
     for (const auto& c : plan.complaints)
         std::fprintf(stderr, "tovo: %s: %s\n", file.filename().string().c_str(), c.c_str());
-    if (!cmd)
-        return plan.launch ? Outcome::NeedsWine : plan.missing;
+    if (cmd.refused != Outcome::Started)
+        return cmd.refused;
     QStringList args;
-    for (const auto& a : cmd->arguments)
+    for (const auto& a : cmd.arguments)
         args << QString::fromLocal8Bit(a.data(), qsizetype(a.size()));
-    return QProcess::startDetached(QString::fromLocal8Bit(cmd->program.c_str()), args,
+    return QProcess::startDetached(QString::fromLocal8Bit(cmd.program.c_str()), args,
                                    QString::fromLocal8Bit(plan.launch->workingDir.c_str()))
                ? Outcome::Started
                : Outcome::NotStarted;

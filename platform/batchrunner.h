@@ -22,7 +22,8 @@ struct Launch {
 };
 
 // How a start went, so that the member can be told what to do about a game that did not start.
-enum class Outcome { Started, FolderMissing, ProgramMissing, NeedsWine, NotStarted };
+// Needs32BitWine: a 32-bit Windows program where Wine runs only 64-bit ones.
+enum class Outcome { Started, FolderMissing, ProgramMissing, NeedsWine, Needs32BitWine, NotStarted };
 
 struct Plan {
     std::optional<Launch> launch;         // at most one program is ever started
@@ -33,13 +34,16 @@ struct Plan {
 // startDrive is the current drive when the file starts (the drive of the batch file itself).
 Plan parse(std::string_view bytes, const DriveTable& drives, char startDrive);
 
-// Windows programs start through wine when it is installed; anything else directly.
-// The process is detached: nobody waits for the game.
+// Windows programs start through wine when it is installed (and, for a 32-bit program, when
+// that Wine runs 32-bit programs); anything else directly. The process is detached: nobody
+// waits for the game. Without a command, `refused` says why and `complaint` says it in words.
 struct Command {
     std::string program;
     std::vector<std::string> arguments;
+    Outcome refused = Outcome::Started;
+    std::string complaint;
 };
-std::optional<Command> commandFor(const Launch& launch, std::string* complaint);
+Command commandFor(const Launch& launch);
 
 // Reads, plans and starts a batch file; complaints go to stderr.
 Outcome run(const std::filesystem::path& file, const DriveTable& drives);

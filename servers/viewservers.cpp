@@ -93,6 +93,14 @@ void viewservers::tellWhyNotStarted(batch::Outcome outcome)
         title = QStringLiteral("Wine not installed.");
         setAgain = false;
         break;
+    case batch::Outcome::Needs32BitWine: // the folder is right: Settings would not help
+        text = QStringLiteral("%1 is a 32-bit Windows program, and the Wine on this computer runs only 64-bit programs. "
+                              "Please install Wine's 32-bit part (on Debian, as root: dpkg --add-architecture i386, "
+                              "then apt update, then apt install wine32:i386), then connect again.")
+                   .arg(program);
+        title = QStringLiteral("32-bit Wine not installed.");
+        setAgain = false;
+        break;
     case batch::Outcome::NotStarted:
         text = QStringLiteral("The game %1 could not be started. Please check that it can be run, or set the game again in Settings.")
                    .arg(program);

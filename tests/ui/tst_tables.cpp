@@ -134,6 +134,11 @@ private slots:
                                       << "Game not found." << Buttons::Ok << Icon::Critical << QStringList{"Login", "Settings"};
         QTest::newRow("no wine") << "Connect, no Wine" << "q3.exe is a Windows program and needs Wine to run. Please install Wine, then connect again."
                                  << "Wine not installed." << Buttons::Ok << Icon::Critical << QStringList{"Login"};
+        QTest::newRow("no 32-bit Wine") << "Connect, no 32-bit Wine"
+                                        << "q3.exe is a 32-bit Windows program, and the Wine on this computer runs only 64-bit programs. "
+                                           "Please install Wine's 32-bit part (on Debian, as root: dpkg --add-architecture i386, then apt "
+                                           "update, then apt install wine32:i386), then connect again."
+                                        << "32-bit Wine not installed." << Buttons::Ok << Icon::Critical << QStringList{"Login"};
     }
 
     void boxes()
@@ -164,7 +169,8 @@ private slots:
             auto& v = h.forms->as<viewservers>(QStringLiteral("viewservers"));
             QTRY_COMPARE(v.Text3->text(), QStringLiteral("views"));
             const std::pair<const char*, batch::Outcome> outcomes[] = {{"Connect, folder gone", batch::Outcome::FolderMissing},
-                {"Connect, program gone", batch::Outcome::ProgramMissing}, {"Connect, no Wine", batch::Outcome::NeedsWine}};
+                {"Connect, program gone", batch::Outcome::ProgramMissing}, {"Connect, no Wine", batch::Outcome::NeedsWine},
+                {"Connect, no 32-bit Wine", batch::Outcome::Needs32BitWine}};
             for (auto [what, outcome] : outcomes)
                 if (action == what) {
                     h.outcome = outcome;

@@ -184,11 +184,11 @@ private slots:
         h.forms->hide("viewservers"); // the choice survives hiding
         h.forms->show("viewservers");
 
-        // Set: the nine lines, started; a long folder cut to 29 characters; twice means twice.
+        // Set: the nine lines, started; a long folder whole; twice means twice.
         dirfile::store(h.dir(), *catalogue::byCode("qktre"), "z: [/]", "cd z:\\home\\member\\games\\quake3\\", "quake3.exe");
         QTest::mouseClick(v.Command6, Qt::LeftButton);
         QTest::mouseClick(v.Command6, Qt::LeftButton);
-        QCOMPARE(h.file("qktre.bat"), QByteArray("[Quake III]\r\ncd\\\r\n REM=\r\nz: [/]\r\n REM=\r\ncd z:\\home\\member\\games\\quake\r\n"
+        QCOMPARE(h.file("qktre.bat"), QByteArray("[Quake III]\r\ncd\\\r\n REM=\r\nz: [/]\r\n REM=\r\ncd z:\\home\\member\\games\\quake3\\\r\n"
                                                  " REM=\r\nquake3.exe +set cl_playintro 0 +connect 127.0.0.1:27960\r\n REM=\r\n"));
         QCOMPARE(h.started.size(), size_t(2));
         // A missing directory file counts as set: "name" everywhere; an empty address keeps

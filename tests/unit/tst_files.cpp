@@ -5,6 +5,7 @@
 #include "platform/batchrunner.h"
 #include "platform/paths.h"
 #include "platform/profile.h"
+#include "platform/wine.h"
 #include "servers/pagename.h"
 #include "tests/fakes/fakes.h"
 
@@ -18,6 +19,18 @@ class FilesTest final : public QObject {
     QTemporaryDir tmp;
     std::filesystem::path file(const char* name) { return std::filesystem::path(tmp.path().toStdString()) / name; }
     static std::filesystem::path fakegame() { return qEnvironmentVariable("TOVO_FAKEGAME").toStdString(); }
+    // The first bytes of a program: an ELF loader of a class (1: 32-bit, 2: 64-bit) and machine
+    // (3: i386, 62: x86-64); a Windows program with its PE header at 0x80.
+    static std::string elf(char cls, char machine)
+    {
+        return std::string("\x7f" "ELF", 4) + cls + '\x01' + std::string(12, '\0') + machine + std::string(45, '\0');
+    }
+    static std::string pe(unsigned machine)
+    {
+        std::string b = "MZ" + std::string(0x7e, '\0');
+        b[0x3c] = '\x80';
+        return b + std::string("PE\0\0", 4) + char(machine & 0xff) + char(machine >> 8) + std::string(16, '\0');
+    }
 
 private slots:
     void writesCreateAndEditOnlyWhatTheyMust()
@@ -99,13 +112,17 @@ private slots:
         const auto file = dir / "settings" / "mohaa.con";
 
         dirfile::create(dir, g);
-        const std::string longDir = "cd z:\\home\\member\\games\\allied assault\\";
-        dirfile::store(dir, g, "z: [/]", longDir, "MOHAA.exe");
-        QVERIFY(readFile(file).contains(QByteArray::fromStdString(longDir)));
+        // A folder deeper than 259 characters comes back cut to a path's length.
+        const std::string deep = "cd c:\\" + std::string(300, 'd') + "\\";
+        dirfile::store(dir, g, "c: [/home/member/.wine/drive_c]", deep, "MOHAA.exe");
+        QCOMPARE(dirfile::read(dir, g).dir, deep.substr(0, 259));
+        // Where the installer puts the game: read back whole.
+        dirfile::store(dir, g, "c: [/home/member/.wine/drive_c]", "cd c:\\Program Files (x86)\\EA Games\\MOHAA\\", "MOHAA.exe");
+        QVERIFY(readFile(file).contains("Dir=cd c:\\Program Files (x86)\\EA Games\\MOHAA\\\r\n"));
         dirfile::Record r = dirfile::read(dir, g);
         QCOMPARE(r.path, std::string("1"));
-        QCOMPARE(r.dir, longDir.substr(0, 29)); // stored whole, read back cut
-        QCOMPARE(r.drive, std::string("z: [/]"));
+        QCOMPARE(r.dir, std::string("cd c:\\Program Files (x86)\\EA Games\\MOHAA\\"));
+        QCOMPARE(r.drive, std::string("c: [/home/member/.wine/drive_c]"));
 
         // The first run over a set file only turns Path to 0; the game's record stays.
         dirfile::create(dir, g);
@@ -184,7 +201,67 @@ private slots:
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", "/nonexistent");
         QCOMPARE(batch::run(root / "w.bat", drives), batch::Outcome::NeedsWine);
+        // A 32-bit Windows program where the Wine on PATH runs only 64-bit ones.
+        std::filesystem::create_directory(root / "bin");
+        writeFile(root / "bin" / "wine", elf(2, 62));
+        std::filesystem::permissions(root / "bin" / "wine", std::filesystem::perms::owner_all);
+        writeFile(root / "game dir" / "win.exe", pe(0x014c));
+        qputenv("PATH", (root / "bin").c_str());
+        QCOMPARE(batch::run(root / "w.bat", drives), batch::Outcome::Needs32BitWine);
         qputenv("PATH", path);
+    }
+
+    // Wine layouts as they are installed: whether 32-bit programs run is read from Wine's own
+    // loaders and its 32-bit Windows side.
+    void wineRuns32BitPrograms_data()
+    {
+        QTest::addColumn<QStringList>("files"); // path=elf32|elf64|dll|script|other|link:target
+        QTest::addColumn<bool>("runs32");
+        const QString debian = "bin/wine=script", wine64 = "lib/wine/wine64=elf64";
+        const QString lone = "lib/x86_64-linux-gnu/wine/i386-windows/zlib1.dll=dll"; // as Debian's 64-bit half has
+        QTest::newRow("Debian, without wine32") << QStringList{debian, wine64, lone} << false;
+        QTest::newRow("Debian, with wine32:i386") << QStringList{debian, wine64, lone, "lib/wine/wine=elf32"} << true;
+        QTest::newRow("Debian, wine32 only") << QStringList{debian, "lib/wine/wine=elf32"} << true;
+        QTest::newRow("WoW64 build") << QStringList{"bin/wine=elf64", "lib/wine/x86_64-windows/ntdll.dll=dll", "lib/wine/i386-windows/ntdll.dll=dll"} << true;
+        QTest::newRow("64-bit build") << QStringList{"bin/wine=elf64", "lib/wine/x86_64-windows/ntdll.dll=dll"} << false;
+        QTest::newRow("link to wine64, wine beside") << QStringList{"bin/wine=link:../lib/wine/wine64", wine64, "lib/wine/wine=elf32"} << true;
+        QTest::newRow("link to wine64 alone") << QStringList{"bin/wine=link:../lib/wine/wine64", wine64} << false;
+        QTest::newRow("a script naming nothing") << QStringList{"bin/wine=other"} << false;
+        QTest::newRow("no wine") << QStringList{} << false;
+    }
+
+    void wineRuns32BitPrograms()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(bool, runs32);
+        QTemporaryDir t;
+        const std::filesystem::path root = t.path().toStdString();
+        for (const QString& f : files) {
+            const std::filesystem::path p = root / f.section('=', 0, 0).toStdString();
+            const QString kind = f.section('=', 1);
+            std::filesystem::create_directories(p.parent_path());
+            if (kind.startsWith("link:"))
+                std::filesystem::create_symlink(kind.mid(5).toStdString(), p);
+            else if (kind == "script") // as Debian's /usr/bin/wine
+                writeFile(p, "#!/bin/sh -e\nwine32=" + (root / "lib/wine/wine").string() + "\nwine64=" +
+                                 (root / "lib/wine/wine64").string() + "\ntest -x $wine32 && exec $wine32 \"$@\"\n");
+            else
+                writeFile(p, kind == "elf32" ? elf(1, 3) : kind == "elf64" ? elf(2, 62) : kind == "dll" ? pe(0x8664) : "#!/bin/sh\nexec /bin/true\n");
+        }
+        QCOMPARE(wine::runs32Bit(root / "bin" / "wine"), runs32);
+    }
+
+    void windowsProgramsMachine()
+    {
+        std::string ne = pe(0x014c), far = pe(0x014c);
+        ne[0x80] = 'N';   // a 16-bit program
+        far[0x3d] = 0x7f; // its header past the file's end
+        const std::pair<std::string, int> cases[] = {{pe(0x014c), 0x014c}, {pe(0x8664), 0x8664},
+            {pe(0x014c).substr(0, 0x80), 0}, {ne, 0}, {far, 0}, {elf(1, 3), 0}, {"", 0}};
+        for (const auto& [bytes, machine] : cases) {
+            writeFile(file("p.exe"), bytes);
+            QCOMPARE(int(wine::machineOf(file("p.exe"))), machine);
+        }
     }
 };
 
