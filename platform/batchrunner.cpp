@@ -169,7 +169,7 @@ Command commandFor(const Launch& launch)
     char head[2] = {0, 0};
     std::ifstream(launch.program, std::ios::binary).read(head, 2);
     if (head[0] != 'M' || head[1] != 'Z')
-        return Command{launch.program.string(), launch.arguments};
+        return Command{launch.program.string(), launch.arguments, Outcome::Started, {}};
     const QString found = QStandardPaths::findExecutable(QStringLiteral("wine"));
     const std::filesystem::path wine = found.toStdString();
     if (found.isEmpty())
@@ -177,7 +177,7 @@ Command commandFor(const Launch& launch)
     if (wine::machineOf(launch.program) == wine::I386 && !wine::runs32Bit(wine))
         return {{}, {}, Outcome::Needs32BitWine,
                 launch.program.string() + " is a 32-bit Windows program and this wine runs only 64-bit programs"};
-    Command c{wine.string(), {launch.program.string()}};
+    Command c{wine.string(), {launch.program.string()}, Outcome::Started, {}};
     c.arguments.insert(c.arguments.end(), launch.arguments.begin(), launch.arguments.end());
     return c;
 }
