@@ -27,13 +27,12 @@ QString Services::hostFrom(const std::filesystem::path& programDir, const QStrin
 // host the member can reach: the default then.
 QString Services::hostAddress(const QString& setting, const QString& fallback)
 {
-    QString h = setting.trimmed();
-    while (h.endsWith(QLatin1Char('/')))
-        h.chop(1);
+    const QString h = setting.trimmed();
     const qsizetype scheme = h.indexOf(QLatin1String("://"));
-    if (scheme < 0)
-        return h.isEmpty() ? fallback : h;
-    const QString name = h.left(scheme).toLower(), rest = h.mid(scheme + 3);
+    QString rest = scheme < 0 ? h : h.mid(scheme + 3);
+    while (rest.endsWith(QLatin1Char('/')))
+        rest.chop(1);
+    const QString name = scheme < 0 ? QStringLiteral("http") : h.left(scheme).toLower();
     if (name == QLatin1String("http") && !rest.isEmpty())
         return rest;
     if (name == QLatin1String("https") && !rest.isEmpty())

@@ -5,6 +5,7 @@
 #include <QAbstractHttpServer>
 #include <QFile>
 #include <QFileInfo>
+#include <QMetaEnum>
 #include <QHttpServerRequest>
 #include <QTcpSocket>
 #include <QThread>
@@ -195,7 +196,7 @@ void CommunityHost::answer(const QHttpServerRequest& r, QTcpSocket* socket)
     const bool head = r.method() == QHttpServerRequest::Method::Head;
     const QString path = r.url().path(QUrl::FullyDecoded);
     if (options_.log) {
-        const QByteArray method = get ? "GET" : head ? "HEAD" : "OTHER";
+        const QByteArray method = QByteArray(QMetaEnum::fromType<QHttpServerRequest::Method>().valueToKey(int(r.method()))).toUpper();
         std::printf("%s %s\n", method.constData(), escaped(path).constData());
         std::fflush(stdout);
     }
