@@ -4,6 +4,7 @@
 #include "tests/fakes/fakes.h"
 
 #include <QNetworkDatagram>
+#include <QProcess>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
@@ -38,6 +39,17 @@ QByteArray get(quint16 port, const QByteArray& path)
     return got;
 }
 } // namespace
+
+// Bytes as sent, and what came back until the host closed the connection.
+QByteArray exchange(quint16 port, const QByteArray& request)
+{
+    QTcpSocket s;
+    s.connectToHost(QHostAddress::LocalHost, port);
+    s.write(request);
+    QByteArray got;
+    (void)QTest::qWaitFor([&] { return (got += s.readAll(), s.state() == QAbstractSocket::UnconnectedState); }, 10000);
+    return got + s.readAll();
+}
 
 class SiteTest final : public QObject {
     Q_OBJECT
@@ -87,16 +99,27 @@ private slots:
         writeFile(con, "[Night Owls Arena]\r\nGame=qktre\r\nAddress=127.0.0.1:27960\r\n"
                        "[Typo]\r\nGame=QKTRE\r\nAddress=1.2.3.4\r\n[No address]\r\nGame=untor\r\n"
                        "[Shell]\r\nGame=qktwo\r\nAddress=1.2.3.4;touch x\r\n[Port]\r\nGame=qktwo\r\nAddress=h:70000\r\n"
-                       "[Blank]\r\nGame=qktwo\r\nAddress=a b\r\n\x01\xff garbage\r\n[Saber Hall]\r\ngame=jedio\r\naddress=owls.example.net\r\n");
+                       "[Blank]\r\nGame=qktwo\r\nAddress=a b\r\n\x01\xff garbage\r\n[Saber Hall]\r\ngame=jedio\r\naddress=owls.example.net\r\n"
+                       "[All]\nGame=qktre\nAddress=255.255.255.255\n[Subnet]\rGame=qktre\rAddress=10.0.0.255:27960\r"
+                       "[Group]\nGame=qktre\nAddress=224.0.0.1\n[Any]\nGame=qktre\nAddress=0.0.0.0\n[Short]\nGame=qktre\nAddress=4294967295\n"
+                       "[NIGHT OWLS ARENA]\nGame=qktre\nAddress=10.9.9.9\n[Quoted]\nADDRESS=\"10.0.0.3\"\nAddress=10.0.0.4\nGame=qktwo");
         ServerList list(con);
         QStringList got;
         for (const Server& s : list.servers())
             got << s.name + " " + s.pageName() + " " + QString::number(s.port);
-        QCOMPARE(got, QStringList({"Night Owls Arena qktre127.0.0.1:27960.htm 27960", "Saber Hall jedioowls.example.net.htm 28070"}));
+        QCOMPARE(got, QStringList({"Night Owls Arena qktre127.0.0.1:27960.htm 27960", "Saber Hall jedioowls.example.net.htm 28070",
+                                   "Quoted qktwo10.0.0.3.htm 27910"}));
         QTest::qWait(1100); // a new modification time
         writeFile(con, "[Only]\r\nGame=untor\r\nAddress=10.0.0.1:7777\r\n");
         QCOMPARE(list.servers().size(), size_t(1));
         QCOMPARE(list.byPage("untor10.0.0.1:7777.htm")->name, QStringLiteral("Only"));
+        // Edits of the same size, at once and with the time stamp put back: each one is seen.
+        const auto stamp = std::filesystem::last_write_time(con);
+        for (int i = 0; i < 30; ++i) {
+            writeFile(con, "[Only]\r\nGame=untor\r\nAddress=10.0.0." + std::to_string(i % 2 + 2) + ":7777\r\n");
+            std::filesystem::last_write_time(con, stamp);
+            QVERIFY(list.byPage(QStringLiteral("untor10.0.0.%1:7777.htm").arg(i % 2 + 2)));
+        }
     }
 
     void servesOnlyWhatLiesInTheFolder()
@@ -109,6 +132,12 @@ private slots:
         writeFile(root + "/img/logo.png", "png");
         writeFile(root + "/servers.con", "[Arena]\r\nGame=qktre\r\nAddress=127.0.0.1:9\r\n[<b>&\"Odd\"</b>]\r\nGame=night\r\nAddress=10.0.0.2\r\n");
         std::filesystem::create_symlink(outside.path().toStdString() + "/secret.txt", root + "/link.htm");
+        std::filesystem::create_directories(root + "/.git");
+        for (const char* name : {"/.env", "/.git/config", "/servers.con~", "/.servers.con.swp", "/news.htm.bak", "/news.ORIG"})
+            writeFile(root + name, "secret");
+        std::filesystem::create_symlink(root + "/servers.con", root + "/list.htm");
+        std::filesystem::create_hard_link(root + "/servers.con", root + "/list.txt");
+        writeFile(root + "/big.png", std::string(3 << 20, 'b') + "end");
         CommunityHost host({dir.path()});
         const quint16 port = host.listen(QHostAddress::LocalHost, 0);
         const QByteArray p = "/ilnightowls/servers/";
@@ -119,12 +148,35 @@ private slots:
             {p + "%2e%2e/%2E%2E" + outside.path().toUtf8() + "/secret.txt", "HTTP/1.1 403"},
             {p + "img/..%2f..%2fnews.htm", "HTTP/1.1 403"}, {p + "link.htm", "HTTP/1.1 403"},
             {p + "servers.con", "HTTP/1.1 403"}, {p + "%00", "HTTP/1.1 40"},
-            {p + "viewservers.htm", "Cache-Control: public, max-age=10"}};
+            {p + "viewservers.htm", "Cache-Control: public, max-age=10"}, {p + ".env", "HTTP/1.1 403"},
+            {p + ".git/config", "HTTP/1.1 403"}, {p + "servers.con~", "HTTP/1.1 403"}, {p + ".servers.con.swp", "HTTP/1.1 403"},
+            {p + "news.htm.bak", "HTTP/1.1 403"}, {p + "news.ORIG", "HTTP/1.1 403"}, {p + "%2egit/config", "HTTP/1.1 403"},
+            {p + "list.htm", "HTTP/1.1 403"}, {p + "list.txt", "HTTP/1.1 403"}, {p + "SERVERS.CON", "HTTP/1.1 403"}};
         for (const auto& [path, expected] : cases) {
             const QByteArray reply = get(port, path);
             QVERIFY2(reply.contains(expected), path + " -> " + reply.left(200));
-            QVERIFY2(!reply.contains("secret"), path.constData());
+            QVERIFY2(!reply.contains("secret") && !reply.contains("Address="), path.constData());
         }
+        // HEAD has no body, other methods are refused, "Connection: close" closes; answers asked
+        // for together come whole and in order, a file as large as a picture included.
+        const QByteArray news = p + "news.htm HTTP/1.1\r\nHost: owls\r\n";
+        QVERIFY(exchange(port, "HEAD " + news + "Connection: close\r\n\r\n").endsWith("Content-Length: 19\r\nCache-Control: public, max-age=300\r\nConnection: close\r\n\r\n"));
+        QVERIFY(exchange(port, "POST " + news + "Content-Length: 1\r\nConnection: close\r\n\r\nx")
+                    .startsWith("HTTP/1.1 405 Method Not Allowed\r\n"));
+        const QByteArray three = exchange(port, "GET " + p + "big.png HTTP/1.1\r\nHost: owls\r\n\r\nGET " + news + "\r\nGET " + news +
+                                                "Connection: close\r\n\r\n");
+        QCOMPARE(three.count("HTTP/1.1 200"), 3);
+        QVERIFY(three.contains(QByteArray(3 << 20, 'b') + "endHTTP/1.1 200"));
+        QVERIFY(three.endsWith("<title>News</title>"));
+        // The log: one line per request, nothing in a path speaks to the terminal.
+        QProcess site;
+        site.start(qEnvironmentVariable("TOVO_SITE"), {"--root", dir.path(), "--port", "0", "--log"});
+        QVERIFY(site.waitForReadyRead(10000));
+        exchange(quint16(site.readLine().trimmed().toUInt()), "GET " + p + "a%0aGET%20/%1b[2J%25 HTTP/1.1\r\nConnection: close\r\n\r\n");
+        QByteArray log;
+        QTRY_COMPARE((log += site.readAll(), log), "GET " + p + "a%0AGET /%1B[2J%25\n");
+        site.kill();
+        site.waitForFinished();
         const QByteArray list = get(port, p + "viewservers.htm");
         QVERIFY(list.contains("<title>viewservers.htm</title>"));
         QVERIFY(list.contains("<a href=\"/ilnightowls/servers/qktre127.0.0.1:9.htm\">Arena</a>"));
