@@ -114,6 +114,7 @@ public:
     Connection(QTcpSocket* socket, CommunityHost* host) : QObject(socket), socket_(socket), host_(host)
     {
         connect(socket, &QTcpSocket::bytesWritten, this, &Connection::pump);
+        socket->setSocketOption(QAbstractSocket::LowDelayOption, 1); // a file's head and first piece go at once
     }
 
     void ask(Asked a)
@@ -134,12 +135,12 @@ private:
             const Asked a = waiting_.takeFirst();
             Reply r = a.refusal ? refused(a.refusal) : host_->page(a.name);
             const qint64 length = r.file ? r.file->size() : r.body.size();
-            socket_->write(head(r.status, r, length, a.close));
             close_ = a.close;
             if (a.head)
                 r.file.reset();
-            else if (!r.file)
-                socket_->write(r.body);
+            // One write for a page: the socket sends at once, and a head sent alone would hold
+            // its body back until the reader acknowledged it.
+            socket_->write(head(r.status, r, length, a.close) + (a.head || r.file ? QByteArray() : r.body));
             if (r.file) {
                 file_ = std::move(r.file);
                 left_ = length;
