@@ -130,7 +130,15 @@ private slots:
         std::filesystem::create_directories(root + "/img");
         writeFile(root + "/news.htm", "<title>News</title>");
         writeFile(root + "/img/logo.png", "png");
-        writeFile(root + "/servers.con", "[Arena]\r\nGame=qktre\r\nAddress=127.0.0.1:9\r\n[<b>&\"Odd\"</b>]\r\nGame=night\r\nAddress=10.0.0.2\r\n");
+        // A game server whose name is a script: it reaches the pages as text.
+        QUdpSocket hostile;
+        QVERIFY(hostile.bind(QHostAddress::LocalHost, 0));
+        connect(&hostile, &QUdpSocket::readyRead, &hostile, [&] {
+            const QNetworkDatagram d = hostile.receiveDatagram();
+            hostile.writeDatagram(oob + "statusResponse\n\\sv_hostname\\<script>x</script>\\mapname\\<i>\n", d.senderAddress(), d.senderPort());
+        });
+        writeFile(root + "/servers.con", "[Arena]\r\nGame=qktre\r\nAddress=127.0.0.1:9\r\n[<b>&\"Odd\"</b>]\r\nGame=night\r\nAddress=10.0.0.2\r\n"
+                                         "[Hostile]\r\nGame=qktre\r\nAddress=127.0.0.1:" + std::to_string(hostile.localPort()) + "\r\n");
         std::filesystem::create_symlink(outside.path().toStdString() + "/secret.txt", root + "/link.htm");
         std::filesystem::create_directories(root + "/.git");
         for (const char* name : {"/.env", "/.git/config", "/servers.con~", "/.servers.con.swp", "/news.htm.bak", "/news.ORIG"})
@@ -182,6 +190,11 @@ private slots:
         QVERIFY(list.contains("<a href=\"/ilnightowls/servers/qktre127.0.0.1:9.htm\">Arena</a>"));
         QVERIFY(list.contains("&lt;b&gt;&amp;&quot;Odd&quot;&lt;/b&gt;</a></td><td>007 Night Fire</td><td class=\"addr\">10.0.0.2</td><td>status unknown</td>"));
         QVERIFY(get(port, p + "qktre127.0.0.1:9.htm").contains("<title>qktre127.0.0.1:9.htm</title>"));
+        const QByteArray hostilePage = p + "qktre127.0.0.1:" + QByteArray::number(hostile.localPort()) + ".htm";
+        for (const QByteArray& page : {p + "viewservers.htm", hostilePage}) {
+            QTRY_VERIFY(get(port, page).contains("&lt;script&gt;x&lt;/script&gt;"));
+            QVERIFY(!get(port, page).contains("<script>") && !get(port, page).contains("<i>"));
+        }
     }
 
     void liveStatusFromStandIns()
