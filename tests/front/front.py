@@ -90,7 +90,7 @@ def community(d):
     os.makedirs(d + "/.git")
     files = {"news.htm": "<title>News</title>", "detect.htm": "<title>detect</title>", ".env": "TOKEN=s3cret",
              ".git/config": "token = s3cret", "servers.con": "; rcon s3cret\n[Arena]\nGame=qktre\nAddress=127.0.0.1:9\n",
-             "servers.con~": "; rcon s3cret", ".servers.con.swp": "rcon s3cret", "news.htm.bak": "s3cret",
+             "servers.con~": "; rcon s3cret", ".servers.con.swp": "rcon s3cret", "news.htm.swp": "s3cret", "news.htm.bak": "s3cret",
              "news.htm.orig": "s3cret"}
     for name, text in files.items():
         with open(os.path.join(d, name), "w") as f:
@@ -127,7 +127,7 @@ def checks(host, front, ca):
 
     for path, status in (("news.htm", 200), ("viewservers.htm", 200), ("qktre127.0.0.1:9.htm", 200), ("style.css", 200),
                          (".env", 403), (".git/config", 403), ("servers.con", 403), ("SERVERS.CON", 403),
-                         ("servers.con~", 403), (".servers.con.swp", 403), ("news.htm.bak", 403), ("news.htm.orig", 403),
+                         ("servers.con~", 403), (".servers.con.swp", 403), ("news.htm.swp", 403), ("news.htm.bak", 403), ("news.htm.orig", 403),
                          ("%2eenv", 403), ("list.htm", 403), ("passwd.htm", 403), ("missing.htm", 404),
                          ("../../etc/passwd", 404), ("%2e%2e/%2e%2e/etc/passwd", 404), ("..%2f..%2fetc/passwd", 404),
                          ("%c0%ae%c0%ae/etc/passwd", 404), ("..\\..\\etc\\passwd", 403)):

@@ -47,8 +47,8 @@ QByteArray exchange(quint16 port, const QByteArray& request)
     s.connectToHost(QHostAddress::LocalHost, port);
     s.write(request);
     QByteArray got;
-    (void)QTest::qWaitFor([&] { return (got += s.readAll(), s.state() == QAbstractSocket::UnconnectedState); }, 10000);
-    return got + s.readAll();
+    const bool closed = QTest::qWaitFor([&] { return (got += s.readAll(), s.state() == QAbstractSocket::UnconnectedState); }, 10000);
+    return (closed ? "" : "still open: ") + got + s.readAll();
 }
 
 class SiteTest final : public QObject {
@@ -102,7 +102,7 @@ private slots:
                        "[Blank]\r\nGame=qktwo\r\nAddress=a b\r\n\x01\xff garbage\r\n[Saber Hall]\r\ngame=jedio\r\naddress=owls.example.net\r\n"
                        "[All]\nGame=qktre\nAddress=255.255.255.255\n[Subnet]\rGame=qktre\rAddress=10.0.0.255:27960\r"
                        "[Group]\nGame=qktre\nAddress=224.0.0.1\n[Any]\nGame=qktre\nAddress=0.0.0.0\n[Short]\nGame=qktre\nAddress=4294967295\n"
-                       "[NIGHT OWLS ARENA]\nGame=qktre\nAddress=10.9.9.9\n[Quoted]\nADDRESS=\"10.0.0.3\"\nAddress=10.0.0.4\nGame=qktwo");
+                       "[NIGHT OWLS ARENA]\nGame=qktre\nAddress=10.9.9.9\n[NO ADDRESS]\nAddress=10.0.0.9\n[Quoted]\nADDRESS=\"10.0.0.3\"\nAddress=10.0.0.4\nGame=qktwo");
         ServerList list(con);
         QStringList got;
         for (const Server& s : list.servers())
@@ -141,11 +141,12 @@ private slots:
                                          "[Hostile]\r\nGame=qktre\r\nAddress=127.0.0.1:" + std::to_string(hostile.localPort()) + "\r\n");
         std::filesystem::create_symlink(outside.path().toStdString() + "/secret.txt", root + "/link.htm");
         std::filesystem::create_directories(root + "/.git");
-        for (const char* name : {"/.env", "/.git/config", "/servers.con~", "/.servers.con.swp", "/news.htm.bak", "/news.ORIG"})
+        for (const char* name : {"/.env", "/.git/config", "/servers.con~", "/.servers.con.swp", "/news.htm.swp", "/news.htm.bak", "/news.ORIG"})
             writeFile(root + name, "secret");
         std::filesystem::create_symlink(root + "/servers.con", root + "/list.htm");
         std::filesystem::create_hard_link(root + "/servers.con", root + "/list.txt");
         writeFile(root + "/big.png", std::string(3 << 20, 'b') + "end");
+        writeFile(root + "/empty.txt", "");
         CommunityHost host({dir.path()});
         const quint16 port = host.listen(QHostAddress::LocalHost, 0);
         const QByteArray p = "/ilnightowls/servers/";
@@ -158,7 +159,7 @@ private slots:
             {p + "servers.con", "HTTP/1.1 403"}, {p + "%00", "HTTP/1.1 40"},
             {p + "viewservers.htm", "Cache-Control: public, max-age=10"}, {p + ".env", "HTTP/1.1 403"},
             {p + ".git/config", "HTTP/1.1 403"}, {p + "servers.con~", "HTTP/1.1 403"}, {p + ".servers.con.swp", "HTTP/1.1 403"},
-            {p + "news.htm.bak", "HTTP/1.1 403"}, {p + "news.ORIG", "HTTP/1.1 403"}, {p + "%2egit/config", "HTTP/1.1 403"},
+            {p + "news.htm.bak", "HTTP/1.1 403"}, {p + "news.htm.swp", "HTTP/1.1 403"}, {p + "empty.txt", "Content-Length: 0"}, {p + "news.ORIG", "HTTP/1.1 403"}, {p + "%2egit/config", "HTTP/1.1 403"},
             {p + "list.htm", "HTTP/1.1 403"}, {p + "list.txt", "HTTP/1.1 403"}, {p + "SERVERS.CON", "HTTP/1.1 403"}};
         for (const auto& [path, expected] : cases) {
             const QByteArray reply = get(port, path);
@@ -169,6 +170,7 @@ private slots:
         // for together come whole and in order, a file as large as a picture included.
         const QByteArray news = p + "news.htm HTTP/1.1\r\nHost: owls\r\n";
         QVERIFY(exchange(port, "HEAD " + news + "Connection: close\r\n\r\n").endsWith("Content-Length: 19\r\nCache-Control: public, max-age=300\r\nConnection: close\r\n\r\n"));
+        QVERIFY(exchange(port, "HEAD " + p + "viewservers.htm HTTP/1.1\r\nConnection: close\r\n\r\n").endsWith("max-age=10\r\nConnection: close\r\n\r\n"));
         QVERIFY(exchange(port, "POST " + news + "Content-Length: 1\r\nConnection: close\r\n\r\nx")
                     .startsWith("HTTP/1.1 405 Method Not Allowed\r\n"));
         const QByteArray three = exchange(port, "GET " + p + "big.png HTTP/1.1\r\nHost: owls\r\n\r\nGET " + news + "\r\nGET " + news +
@@ -190,6 +192,7 @@ private slots:
         QVERIFY(list.contains("<a href=\"/ilnightowls/servers/qktre127.0.0.1:9.htm\">Arena</a>"));
         QVERIFY(list.contains("&lt;b&gt;&amp;&quot;Odd&quot;&lt;/b&gt;</a></td><td>007 Night Fire</td><td class=\"addr\">10.0.0.2</td><td>status unknown</td>"));
         QVERIFY(get(port, p + "qktre127.0.0.1:9.htm").contains("<title>qktre127.0.0.1:9.htm</title>"));
+        QVERIFY(get(port, p + "night10.0.0.2.htm").contains("&lt;b&gt;&amp;&quot;Odd&quot;&lt;/b&gt;"));
         const QByteArray hostilePage = p + "qktre127.0.0.1:" + QByteArray::number(hostile.localPort()) + ".htm";
         for (const QByteArray& page : {p + "viewservers.htm", hostilePage}) {
             QTRY_VERIFY(get(port, page).contains("&lt;script&gt;x&lt;/script&gt;"));
