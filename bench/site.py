@@ -137,7 +137,7 @@ host.p.kill()
 # servers.con of 10,000 rows: from start to the port open, and an edit seen by the next request.
 with open(os.path.join(work, "community", "servers.con"), "w") as f:
     for i in range(10000):
-        f.write("[Server %d]\r\nGame=qktre\r\nAddress=10.%d.%d.%d:27960\r\n" % (i, i >> 16, (i >> 8) & 255, i & 255 or 1))
+        f.write("[Server %d]\r\nGame=qktre\r\nAddress=10.%d.%d.%d:27960\r\n" % (i, i >> 16, (i >> 8) & 255, i % 250 + 1))
 t = time.monotonic()
 host = front.Host(os.path.join(work, "community"), SITE)
 start = time.monotonic() - t

@@ -207,7 +207,8 @@ void CommunityHost::answer(const QHttpServerRequest& r, QTcpSocket* socket)
     a.head = head;
     for (const auto& [name, value] : r.headers())
         if (name.compare("Connection", Qt::CaseInsensitive) == 0)
-            a.close = a.close || value.toLower().split(',').contains("close");
+            for (const QByteArray& option : value.split(','))
+                a.close = a.close || option.trimmed().compare("close", Qt::CaseInsensitive) == 0;
     if (!get && !head)
         a.refusal = 405;
     else if (path == QLatin1String("/"))
