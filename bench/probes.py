@@ -2,7 +2,7 @@
 """The web host probed as a stranger would, on loopback, alone and behind its nginx front: the
 host's memory (RSS) under each probe and a member's page time meanwhile. Bounded: every probe
 ends by its own count or time. Usage: probes.py TOVO-SITE"""
-import os, resource, socket, ssl, subprocess, sys, tempfile, time
+import os, resource, shutil, socket, ssl, subprocess, sys, tempfile, time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "front"))
 import front
@@ -49,47 +49,74 @@ def send_for(port, ca, head, total, chunk=1 << 20, seconds=10):
     return s, sent, answer.split(b"\r\n")[0].decode(errors="replace")
 
 
-def probes(label, port, host, ca=None):
-    rss = lambda: "%.0f MB" % host.rss_mb()
-    print("\n### %s\n\n| probe | result | host memory | member's page meanwhile |\n|---|---|---|---|" % label)
-    idle = []
+def idle(port, ca, host):
+    held = []
     for _ in range(1100):
         try:
-            idle.append(socket.create_connection(("127.0.0.1", port), 5, ("127.0.0.2", 0)))
+            held.append(socket.create_connection(("127.0.0.1", port), 5, ("127.0.0.2", 0)))
         except OSError:
             break
-    print("| 1,100 idle connections | %d open | %s | %s |" % (len(idle), rss(), member_ms(port, ca)))
-    for s in idle:
-        s.close()
-    before = rss()
-    s, sent, answer = send_for(port, ca, b"GET /", 64 << 20)
-    print("| 64 MB URL | %s after %d MB | %s -> %s | %s |" % (answer or "no answer", sent >> 20, before, rss(), member_ms(port, ca)))
-    s.close()
-    s, sent, answer = send_for(port, ca, b"GET / HTTP/1.1\r\nX: ", 200 << 20)
-    print("| a header that never ends (200 MB offered) | %s after %d MB | %s -> %s | %s |" % (answer or "no answer", sent >> 20, before, rss(), member_ms(port, ca)))
-    s.close()
-    s, sent, answer = send_for(port, ca, b"POST " + P + b"news.htm HTTP/1.1\r\nHost: o\r\nContent-Length: %d\r\n\r\n" % (100 << 20), 100 << 20)
-    print("| 100 MB POST | %s after %d MB | %s -> %s | %s |" % (answer or "no answer", sent >> 20, before, rss(), member_ms(port, ca)))
-    s.close()
+    page = member_ms(port, ca)
+    return "%d open" % len(held), page, [held]
+
+
+def sent(head, total):
+    def probe(port, ca, host):
+        s, n, answer = send_for(port, ca, head, total)
+        return "%s after %d MB" % (answer or "no answer", n >> 20), member_ms(port, ca), [s]
+    return probe
+
+
+def pipelined(port, ca, host):
     s = connect(port, ca)
     s.sendall(b"GET " + P + b"pic.png HTTP/1.1\r\nHost: o\r\n\r\n" * 300)
     time.sleep(2)
-    print("| 300 pipelined GETs of a 1 MB picture, never read | | %s -> %s | %s |" % (before, rss(), member_ms(port, ca)))
-    s.close()
-    slow = []
-    for _ in range(5):
-        c = connect(port, ca, True)
+    return "", member_ms(port, ca), [s]
+
+
+def slow_readers(port, ca, host):
+    slow = [connect(port, ca, True) for _ in range(5)]
+    for c in slow:
         c.sendall(b"GET " + P + b"patch.bin HTTP/1.1\r\nHost: o\r\n\r\n")
-        slow.append(c)
-    peak = 0
     for _ in range(20):
         for c in slow:
             c.recv(4096)
-        peak = max(peak, host.rss_mb())
         time.sleep(0.1)
-    print("| a 100 MB patch, 5 slow downloaders | | %s -> peak %.0f MB | %s |" % (before, peak, member_ms(port, ca)))
-    for c in slow:
-        c.close()
+    return "", member_ms(port, ca), slow
+
+
+PROBES = (("1,100 idle connections (host started under a soft open-file limit of 1,024)", idle),
+          ("64 MB URL", sent(b"GET /", 64 << 20)),
+          ("a header that never ends (200 MB offered)", sent(b"GET / HTTP/1.1\r\nX: ", 200 << 20)),
+          ("100 MB POST", sent(b"POST " + P + b"news.htm HTTP/1.1\r\nHost: o\r\nContent-Length: %d\r\n\r\n" % (100 << 20), 100 << 20)),
+          ("300 pipelined GETs of a 1 MB picture, never read", pipelined),
+          ("a 100 MB patch, 5 slow downloaders", slow_readers))
+
+
+def probes(label, behind):
+    """Each probe against a fresh host (and front): its memory before and at the end, and a
+    member's page while the probe's connections are still open."""
+    print("\n### %s\n\n| probe | result | host memory | member's page meanwhile |\n|---|---|---|---|" % label)
+    for name, probe in PROBES:
+        hard = resource.getrlimit(resource.RLIMIT_NOFILE)[1]
+        resource.setrlimit(resource.RLIMIT_NOFILE, (1024, hard))  # what the host inherits
+        host = front.Host(root, SITE)
+        resource.setrlimit(resource.RLIMIT_NOFILE, (hard, hard))
+        port, ca, fr = host.port, None, None
+        if behind:
+            shutil.rmtree(os.path.join(work, "front"), ignore_errors=True)
+            os.makedirs(os.path.join(work, "front"))
+            fr = front.Front(os.path.join(work, "front"), root, host.port, os.path.join(work, "ca"), CONF)
+            port, ca = fr.https, os.path.join(work, "ca", "ca.pem")
+        before = host.rss_mb()
+        result, page, held = probe(port, ca, host)
+        print("| %s | %s | %.0f -> %.0f MB | %s |" % (name, result, before, host.rss_mb(), page), flush=True)
+        for s in (x for h in held for x in (h if isinstance(h, list) else [h])):
+            s.close()
+        if fr:
+            fr.stop()
+        host.p.kill()
+        host.p.wait()
 
 
 work = tempfile.mkdtemp(prefix="tovo-probes-")
@@ -102,13 +129,7 @@ with open(os.path.join(root, "pic.png"), "wb") as f:
     f.write(os.urandom(1 << 20))
 with open(os.path.join(root, "patch.bin"), "wb") as f:
     f.truncate(100 << 20)
-host = front.Host(root, SITE)
-probes("the host alone", host.port, host)
-host.p.kill()
-host = front.Host(root, SITE)
 front.make_ca(os.path.join(work, "ca"), "probe CA")
-fr = front.Front(os.path.join(work, "front"), root, host.port, os.path.join(work, "ca"), CONF)
-probes("behind the nginx front, HTTPS", fr.https, host, os.path.join(work, "ca", "ca.pem"))
-fr.stop()
-host.p.kill()
+probes("the host alone", False)
+probes("behind the nginx front, HTTPS", True)
 subprocess.run(["rm", "-rf", work])
