@@ -83,7 +83,9 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     front.start("python3", {QStringLiteral(TOVO_SOURCE "/tests/front/front.py"), qEnvironmentVariable("TOVO_SITE"),
                             QStringLiteral(TOVO_SOURCE "/packaging/nginx/tovo-site.conf"), "--serve"});
-    if (!front.waitForReadyRead(60000))
+    while (!front.canReadLine() && front.waitForReadyRead(60000)) {
+    }
+    if (!front.canReadLine())
         qFatal("the front did not start: %s", front.readAllStandardError().constData());
     const QStringList got = QString::fromUtf8(front.readLine()).trimmed().split(' ');
     trusted = "https://127.0.0.1:" + got.value(0);
