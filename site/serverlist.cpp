@@ -97,8 +97,12 @@ const std::vector<Server>& ServerList::servers()
     if (read_ && now == seen_ && !young_)
         return servers_;
     std::string contents = now.exists ? contentsOf(file_) : std::string();
-    if (!read_ || !(now == seen_) || contents != contents_)
+    if (!read_ || !(now == seen_) || contents != contents_) {
         servers_ = parse(contents, file_);
+        pages_.clear();
+        for (std::size_t i = servers_.size(); i-- > 0;)
+            pages_.insert(servers_[i].pageName(), i); // of two rows with one page, the first
+    }
     read_ = true;
     seen_ = now;
     young_ = now.exists && std::time(nullptr) - std::max(now.modified.tv_sec, now.changed.tv_sec) <= stampGrain;
@@ -108,8 +112,7 @@ const std::vector<Server>& ServerList::servers()
 
 const Server* ServerList::byPage(const QString& pageName)
 {
-    for (const Server& s : servers())
-        if (s.pageName() == pageName)
-            return &s;
-    return nullptr;
+    const std::vector<Server>& all = servers();
+    const auto at = pages_.constFind(pageName);
+    return at == pages_.constEnd() ? nullptr : &all[*at];
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 
 #include <ctime>
@@ -54,4 +55,5 @@ private:
     bool young_ = false;   // read so soon after its last change that a change may hide in the same tick
     std::string contents_; // as last read, to compare with while young_
     std::vector<Server> servers_;
+    QHash<QString, std::size_t> pages_; // page name -> index in servers_
 };
