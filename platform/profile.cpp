@@ -167,6 +167,48 @@ std::string read(std::string_view section, std::string_view key, std::string_vie
     return firstCharacters(value, size == 0 ? 0 : size - 1);
 }
 
+namespace {
+std::string lowered(std::string_view name)
+{
+    std::string s(trim(name));
+    for (char& c : s)
+        c = (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+    return s;
+}
+} // namespace
+
+Contents::Contents(std::string_view bytes)
+{
+    const std::string s(bytes);
+    std::unordered_map<std::string, std::string>* keys = nullptr; // of the section being read
+    for (const Line& l : splitLines(s)) {
+        const std::string_view line = text(s, l);
+        if (auto name = sectionName(line)) {
+            // A later section of the same name is never looked at, its keys included.
+            auto [at, isNew] = values_.try_emplace(lowered(*name));
+            keys = isNew ? &at->second : nullptr;
+            if (isNew && !name->empty())
+                names_.emplace_back(*name);
+        } else if (auto eq = keyEquals(line); eq && keys) {
+            std::string_view v = trim(line.substr(*eq + 1));
+            if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
+                v = v.substr(1, v.size() - 2);
+            keys->try_emplace(lowered(line.substr(0, *eq)), v);
+        }
+    }
+}
+
+std::string Contents::read(std::string_view section, std::string_view key, std::string_view fallback,
+                           std::size_t size) const
+{
+    std::string value(fallback);
+    if (auto s = values_.find(lowered(section)); s != values_.end())
+        if (auto k = s->second.find(lowered(key)); k != s->second.end())
+            value = k->second;
+    value = value.substr(0, value.find('\0'));
+    return firstCharacters(value, size == 0 ? 0 : size - 1);
+}
+
 std::vector<std::string> sections(const std::filesystem::path& file)
 {
     std::vector<std::string> names;

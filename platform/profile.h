@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 // Profile (INI) files with the behaviour of the Windows profile-string calls, which the
@@ -19,6 +20,21 @@ std::string read(std::string_view section, std::string_view key, std::string_vie
 // The names of the file's sections in file order, each once (the first of names that differ
 // only in case); none when the file cannot be read.
 std::vector<std::string> sections(const std::filesystem::path& file);
+
+// A whole profile parsed once, for files of many sections read key by key: read() and sections()
+// answer as the functions above do for the same contents, in time linear in its size.
+class Contents {
+public:
+    explicit Contents(std::string_view bytes);
+    const std::vector<std::string>& sections() const { return names_; }
+    std::string read(std::string_view section, std::string_view key, std::string_view fallback,
+                     std::size_t size) const;
+
+private:
+    std::vector<std::string> names_;
+    // Lower-case section name -> lower-case key -> value; the first of each wins.
+    std::unordered_map<std::string, std::unordered_map<std::string, std::string>> values_;
+};
 
 // Returns false when the file could not be written; the file then keeps its former content.
 bool write(std::string_view section, std::string_view key, std::string_view value,

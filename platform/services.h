@@ -36,6 +36,8 @@ struct Services {
 
     // The web host named by host.con in the program directory ([Web] Host=), else the default.
     static QString hostFrom(const std::filesystem::path& programDir, const QString& fallback);
+    // What the page addresses begin with, for a Host= setting: "host[:port]" or "https://host[:port]".
+    static QString hostAddress(const QString& setting, const QString& fallback);
 
     msgbox::Answer msg(const QString& prompt, msgbox::Buttons b, msgbox::Icon i,
                        const QString& title) const

@@ -3,6 +3,7 @@
 
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWebEngineCertificateError>
 #include <QWebEngineHistory>
 #include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
@@ -42,6 +43,11 @@ public:
             whenIdle([this, url] { view_->load(url); });
             return false;
         };
+        // A certificate the engine does not trust ends the load, as it would for any site: the
+        // member is never asked, and nothing here waits on it. The load then fails as a host
+        // that does not answer.
+        connect(page_, &QWebEnginePage::certificateError, this,
+                [](QWebEngineCertificateError error) { error.rejectCertificate(); });
         connect(page_, &QWebEnginePage::loadingChanged, this,
                 [this](const QWebEngineLoadingInfo& info) { loadingChanged(info); });
     }

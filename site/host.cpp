@@ -2,11 +2,17 @@
 
 #include "serverpages.h"
 
+#include <QAbstractHttpServer>
 #include <QFile>
 #include <QFileInfo>
+#include <QMetaEnum>
 #include <QHttpServerRequest>
+#include <QTcpSocket>
 #include <QThread>
 
+#include <sys/stat.h>
+
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -19,52 +25,200 @@ QByteArray resource(const QString& name)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-QHttpServerResponse answer(const QByteArray& type, const QByteArray& body, const char* cache,
-                           QHttpServerResponse::StatusCode code = QHttpServerResponse::StatusCode::Ok)
+// The answer's first line and headers; the body follows as it is.
+QByteArray head(int status, const CommunityHost::Reply& r, qint64 length, bool close)
 {
-    QHttpServerResponse r(type, body, code);
-    r.addHeader("Cache-Control", cache);
-    return r;
+    static const QHash<int, QByteArray> reasons{
+        {200, "OK"}, {403, "Forbidden"}, {404, "Not Found"}, {405, "Method Not Allowed"}};
+    QByteArray h = "HTTP/1.1 " + QByteArray::number(status) + ' ' + reasons.value(status) + "\r\nContent-Type: " + r.type +
+                   "\r\nContent-Length: " + QByteArray::number(length) + "\r\nCache-Control: " + r.cache + "\r\n";
+    if (status == 405)
+        h += "Allow: GET, HEAD\r\n";
+    if (close)
+        h += "Connection: close\r\n";
+    return h + "\r\n";
 }
 
-QHttpServerResponse refused(QHttpServerResponse::StatusCode code)
+CommunityHost::Reply refused(int status)
 {
-    const QByteArray what = code == QHttpServerResponse::StatusCode::Forbidden ? "Forbidden" : "Not found";
-    return answer("text/html; charset=utf-8",
-                  "<!DOCTYPE html><html><head><title>" + what + "</title></head><body>" + what + "</body></html>\n",
-                  "no-store", code);
+    const QByteArray what = status == 403 ? "Forbidden" : status == 405 ? "Method not allowed" : "Not found";
+    return {status, "text/html; charset=utf-8", "no-store",
+            "<!DOCTYPE html><html><head><title>" + what + "</title></head><body>" + what + "</body></html>\n", {}};
+}
+
+// Names a community never means to publish: dot-files and dot-folders (.git, .env, an editor's
+// .name.swp) and the backups editors leave beside a file.
+bool privateName(const QStringList& parts)
+{
+    static const QStringList backups{QStringLiteral("~"), QStringLiteral(".swp"), QStringLiteral(".bak"),
+                                     QStringLiteral(".orig")};
+    return std::any_of(parts.begin(), parts.end(), [](const QString& part) {
+        return part.startsWith(QLatin1Char('.')) || part.compare(QLatin1String("servers.con"), Qt::CaseInsensitive) == 0 ||
+               std::any_of(backups.begin(), backups.end(), [&](const QString& b) { return part.endsWith(b, Qt::CaseInsensitive); });
+    });
+}
+
+// Control characters and '%' as %XX, so a path can neither start a line of its own in the log
+// nor speak to the terminal.
+QByteArray escaped(const QString& path)
+{
+    QString out;
+    for (const QChar c : path) {
+        const bool control = c.unicode() < 0x20 || (c.unicode() >= 0x7f && c.unicode() < 0xa0) || c == QLatin1Char('%');
+        out += control ? QString::fromLatin1(QString(c).toUtf8().toPercentEncoding()) : QString(c);
+    }
+    return out.toUtf8();
+}
+
+bool sameFile(int fd, const QString& path)
+{
+    struct stat a {}, b {};
+    return ::fstat(fd, &a) == 0 && ::stat(QFile::encodeName(path).constData(), &b) == 0 && a.st_dev == b.st_dev &&
+           a.st_ino == b.st_ino;
 }
 
 } // namespace
 
+// Qt's own server, with the socket at hand: answers are written here, so that a file can go out
+// a piece at a time, HEAD gets no body, and "Connection: close" closes.
+class CommunityHost::Http final : public QAbstractHttpServer {
+public:
+    explicit Http(CommunityHost* host) : host_(host) {}
+
+protected:
+    bool handleRequest(const QHttpServerRequest& r, QTcpSocket* socket) override
+    {
+        host_->answer(r, socket);
+        return true;
+    }
+    void missingHandler(const QHttpServerRequest&, QTcpSocket*) override {}
+
+private:
+    CommunityHost* host_;
+};
+
+// One member's connection. Answers leave in the order they were asked for; a file goes as the
+// other side takes it, so a reader that is slow or never reads holds a few hundred KB of the
+// host's memory, not the file.
+class CommunityHost::Connection final : public QObject {
+public:
+    struct Asked {
+        QString name;    // the page
+        int refusal = 0; // or the refusal it gets
+        bool head = false;
+        bool close = false;
+    };
+
+    Connection(QTcpSocket* socket, CommunityHost* host) : QObject(socket), socket_(socket), host_(host)
+    {
+        connect(socket, &QTcpSocket::bytesWritten, this, &Connection::pump);
+        socket->setSocketOption(QAbstractSocket::LowDelayOption, 1); // a file's head and first piece go at once
+    }
+
+    void ask(Asked a)
+    {
+        if (waiting_.size() >= maxWaiting) // asking far ahead of reading
+            return socket_->abort();
+        waiting_.push_back(std::move(a));
+        if (!file_)
+            next();
+    }
+
+private:
+    static constexpr qsizetype maxWaiting = 64, piece = 64 * 1024, buffered = 256 * 1024;
+
+    void next()
+    {
+        while (!file_ && !waiting_.empty() && socket_->state() == QAbstractSocket::ConnectedState) {
+            const Asked a = waiting_.takeFirst();
+            Reply r = a.refusal ? refused(a.refusal) : host_->page(a.name);
+            const qint64 length = r.file ? r.file->size() : r.body.size();
+            close_ = a.close;
+            if (a.head)
+                r.file.reset();
+            // One write for a page: the socket sends at once, and a head sent alone would hold
+            // its body back until the reader acknowledged it.
+            socket_->write(head(r.status, r, length, a.close) + (a.head || r.file ? QByteArray() : r.body));
+            if (r.file) {
+                file_ = std::move(r.file);
+                left_ = length;
+                return pump();
+            }
+            if (a.close)
+                return socket_->disconnectFromHost();
+        }
+    }
+
+    void pump()
+    {
+        while (file_ && socket_->bytesToWrite() < buffered) {
+            const QByteArray bytes = file_->read(std::min<qint64>(piece, left_));
+            if (bytes.isEmpty() && left_ > 0) // the file shrank: the length promised cannot be kept
+                return socket_->abort();
+            socket_->write(bytes);
+            left_ -= bytes.size();
+            if (left_ == 0) {
+                file_.reset();
+                if (close_)
+                    return socket_->disconnectFromHost();
+                next();
+            }
+        }
+    }
+
+    QTcpSocket* socket_;
+    CommunityHost* host_;
+    QList<Asked> waiting_;
+    std::unique_ptr<QFile> file_; // being sent
+    qint64 left_ = 0;
+    bool close_ = false;
+};
+
 CommunityHost::CommunityHost(const Options& o)
     : options_(o), root_(o.root), canonicalRoot_(QFileInfo(o.root).canonicalFilePath()),
-      list_((o.root + QStringLiteral("/servers.con")).toStdString())
+      list_((o.root + QStringLiteral("/servers.con")).toStdString()), http_(std::make_unique<Http>(this))
 {
     Q_INIT_RESOURCE(pages); // the page templates and the program's own style sheet
-    auto log = [this](const QHttpServerRequest& r) {
-        if (options_.log) {
-            std::printf("GET %s\n", r.url().path(QUrl::FullyDecoded).toUtf8().constData());
-            std::fflush(stdout);
-        }
-        if (options_.delayMs > 0)
-            QThread::msleep(ulong(options_.delayMs));
-    };
-    // The rest of the path is taken from the request itself: as a URL of its own, a server page
-    // such as "qktre127.0.0.1:27960.htm" would read as a scheme and a path.
-    http_.route(prefix + QStringLiteral("<arg>"), [this, log](const QUrl&, const QHttpServerRequest& r) {
-        log(r);
-        return page(r.url().path(QUrl::FullyDecoded).mid(prefix.size()));
-    });
-    http_.route(QStringLiteral("/"), [this, log](const QHttpServerRequest& r) {
-        log(r);
-        return page(QStringLiteral("index.htm"));
-    });
-    http_.setMissingHandler([log](const QHttpServerRequest& r, QHttpServerResponder&& responder) {
-        log(r);
-        refused(QHttpServerResponse::StatusCode::NotFound).write(std::move(responder));
-    });
     status_.refresh(list_.servers()); // the first look at the list finds answers waiting
+}
+
+CommunityHost::~CommunityHost() = default;
+
+quint16 CommunityHost::listen(const QHostAddress& address, quint16 port) { return http_->listen(address, port); }
+
+// Only GET and HEAD; "/" is the index, everything else lies under the prefix. The rest of the
+// path is taken whole: as a URL of its own, a server page such as "qktre127.0.0.1:27960.htm"
+// would read as a scheme and a path.
+void CommunityHost::answer(const QHttpServerRequest& r, QTcpSocket* socket)
+{
+    const bool get = r.method() == QHttpServerRequest::Method::Get;
+    const bool head = r.method() == QHttpServerRequest::Method::Head;
+    const QString path = r.url().path(QUrl::FullyDecoded);
+    if (options_.log) {
+        const QByteArray method = QByteArray(QMetaEnum::fromType<QHttpServerRequest::Method>().valueToKey(int(r.method()))).toUpper();
+        std::printf("%s %s\n", method.constData(), escaped(path).constData());
+        std::fflush(stdout);
+    }
+    if (options_.delayMs > 0)
+        QThread::msleep(ulong(options_.delayMs));
+    Connection::Asked a;
+    a.head = head;
+    for (const auto& [name, value] : r.headers())
+        if (name.compare("Connection", Qt::CaseInsensitive) == 0)
+            for (const QByteArray& option : value.split(','))
+                a.close = a.close || option.trimmed().compare("close", Qt::CaseInsensitive) == 0;
+    if (!get && !head)
+        a.refusal = 405;
+    else if (path == QLatin1String("/"))
+        a.name = QStringLiteral("index.htm");
+    else if (path.startsWith(prefix))
+        a.name = path.mid(prefix.size());
+    else
+        a.refusal = 404;
+    Connection* c = nullptr;
+    for (QObject* child : socket->children())
+        c = c ? c : dynamic_cast<Connection*>(child);
+    (c ? c : new Connection(socket, this))->ask(std::move(a));
 }
 
 QByteArray CommunityHost::contentType(const QString& name)
@@ -77,37 +231,38 @@ QByteArray CommunityHost::contentType(const QString& name)
     return types.value(ext, "application/octet-stream");
 }
 
-QHttpServerResponse CommunityHost::page(const QString& name)
+CommunityHost::Reply CommunityHost::page(const QString& name)
 {
     const char* generated = "public, max-age=10"; // as long as a status answer is kept
     if (name == QLatin1String("viewservers.htm"))
-        return answer(contentType(name), listPage(), generated);
+        return {200, contentType(name), generated, listPage(), {}};
     if (const Server* s = list_.byPage(name))
-        return answer(contentType(name), serverPage(*s), generated);
+        return {200, contentType(name), generated, serverPage(*s), {}};
     return file(name);
 }
 
 // Only what lies inside the community's folder is served: no "..", no absolute paths, no link
-// that leads out of it.
-QHttpServerResponse CommunityHost::file(const QString& name)
+// that leads out of it, no private name, and not servers.con under any name that leads to it.
+CommunityHost::Reply CommunityHost::file(const QString& name)
 {
     const QStringList parts = name.split(QLatin1Char('/'));
     if (name.isEmpty() || name.startsWith(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) ||
-        name.contains(QChar(0)) || parts.contains(QStringLiteral("..")) || parts.contains(QStringLiteral(".")) ||
-        name == QLatin1String("servers.con"))
-        return refused(QHttpServerResponse::StatusCode::Forbidden);
+        name.contains(QChar(0)) || privateName(parts))
+        return refused(403);
     const QFileInfo info(root_.filePath(name));
     const QString real = info.canonicalFilePath();
     if (!real.isEmpty() && !real.startsWith(canonicalRoot_ + QLatin1Char('/')))
-        return refused(QHttpServerResponse::StatusCode::Forbidden);
-    QFile f(real);
-    QByteArray body = info.isFile() && f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    if (body.isEmpty() && !info.isFile() && name == QLatin1String("style.css"))
-        body = resource(name); // the program's own look, for a community that brings none
-    if (body.isEmpty() && !info.isFile())
-        return refused(QHttpServerResponse::StatusCode::NotFound);
+        return refused(403);
     const char* cache = name == QLatin1String("detect.htm") ? "no-cache" : "public, max-age=300";
-    return answer(contentType(name), body, cache);
+    auto f = std::make_unique<QFile>(real);
+    if (info.isFile() && f->open(QIODevice::ReadOnly)) {
+        if (sameFile(f->handle(), root_.filePath(QStringLiteral("servers.con"))))
+            return refused(403);
+        return {200, contentType(name), cache, {}, std::move(f)};
+    }
+    if (!info.exists() && name == QLatin1String("style.css"))
+        return {200, contentType(name), cache, resource(name), {}}; // the program's own look, for a community that brings none
+    return refused(404);
 }
 
 QByteArray CommunityHost::listPage()

@@ -4,8 +4,11 @@
 #include "statuscache.h"
 
 #include <QDir>
-#include <QHttpServer>
-#include <QHttpServerResponse>
+
+#include <memory>
+
+class QHttpServerRequest;
+class QTcpSocket;
 
 // The community's web host: its own pages from one folder under /ilnightowls/servers/, and the
 // server list and one page per server built from the folder's servers.con, with live status.
@@ -13,19 +16,33 @@ class CommunityHost final {
 public:
     struct Options {
         QString root;   // the community's folder
-        bool log = false; // each request's path on stdout
+        bool log = false; // each request's method and path on stdout
         int delayMs = 0;  // every answer held back (for pictures of the detection window)
     };
     explicit CommunityHost(const Options& o);
+    ~CommunityHost();
 
     // The port it listens on, 0 when it cannot.
-    quint16 listen(const QHostAddress& address, quint16 port) { return http_.listen(address, port); }
+    quint16 listen(const QHostAddress& address, quint16 port);
 
-    QHttpServerResponse page(const QString& name);
     static QByteArray contentType(const QString& name);
 
+    // One answer: a status, its headers, and a body held in memory or a file sent a piece at a
+    // time.
+    struct Reply {
+        int status = 200;
+        QByteArray type;
+        const char* cache = "no-store";
+        QByteArray body;
+        std::unique_ptr<QFile> file;
+    };
+    Reply page(const QString& name);
+
 private:
-    QHttpServerResponse file(const QString& name);
+    class Http;
+    class Connection;
+    void answer(const QHttpServerRequest& r, QTcpSocket* socket);
+    Reply file(const QString& name);
     QByteArray listPage();
     QByteArray serverPage(const Server& s);
 
@@ -34,5 +51,5 @@ private:
     QString canonicalRoot_;
     ServerList list_;
     StatusCache status_;
-    QHttpServer http_;
+    std::unique_ptr<Http> http_;
 };

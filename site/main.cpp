@@ -2,7 +2,8 @@
 // server with live status, on Qt HTTP Server.
 //   tovo-site [--root DIR] [--address A] [--port N] [--log] [--delay MS]
 // Without --root it serves the built-in demo community. N = 0 picks a free port; the port is
-// printed on stdout. --log prints each request's path; --delay holds every answer back.
+// printed on stdout. --log prints each request's method and path, control characters as %XX;
+// --delay holds every answer back.
 
 #include "host.h"
 
@@ -10,6 +11,8 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QTemporaryDir>
+
+#include <sys/resource.h>
 
 #include <cstdio>
 
@@ -35,10 +38,23 @@ bool unpackDemo(const QString& dir)
     return true;
 }
 
+// Each member's connection is an open file: the soft limit (often 1,024) would turn members
+// away long before the machine runs short, so the host takes all the system allows it.
+void raiseOpenFileLimit()
+{
+    rlimit l{};
+    if (getrlimit(RLIMIT_NOFILE, &l) == 0 && l.rlim_cur < l.rlim_max) {
+        l.rlim_cur = l.rlim_max;
+        if (setrlimit(RLIMIT_NOFILE, &l) != 0)
+            std::fprintf(stderr, "tovo-site: cannot raise the open-file limit\n");
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    raiseOpenFileLimit();
     QCoreApplication app(argc, argv);
     Q_INIT_RESOURCE(pages); // the built-in pages live in the host's library
     const QStringList args = app.arguments();

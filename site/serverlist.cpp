@@ -4,10 +4,28 @@
 #include "platform/profile.h"
 #include "status.h"
 
-#include <QFileInfo>
 #include <QRegularExpression>
 
+#include <arpa/inet.h>
+#include <sys/stat.h>
+
 #include <cstdio>
+#include <fstream>
+#include <iterator>
+
+namespace {
+
+// A file system's time stamps can be as coarse as 2 s (FAT), so an edit within that time of the
+// one before can leave size and time stamp as they were.
+constexpr time_t stampGrain = 2;
+
+std::string contentsOf(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+} // namespace
 
 bool ServerList::validAddress(const QString& address)
 {
@@ -16,22 +34,38 @@ bool ServerList::validAddress(const QString& address)
     return m.hasMatch() && (m.captured(1).isEmpty() || (m.captured(1).toInt() > 0 && m.captured(1).toInt() < 65536));
 }
 
-std::vector<Server> ServerList::read(const std::filesystem::path& file)
+// Read as the resolver reads it, so the short numeric forms ("0", "4294967295", "0xe0.1") are
+// caught too.
+bool ServerList::singleHost(const QString& host)
 {
+    in_addr a{};
+    if (!inet_aton(host.toLatin1().constData(), &a))
+        return true; // a name: whatever it stands for is the community's choice
+    const quint32 ip = ntohl(a.s_addr);
+    return ip != 0 && (ip >> 28) != 0xe && (ip & 0xff) != 0xff;
+}
+
+std::vector<Server> ServerList::read(const std::filesystem::path& file) { return parse(contentsOf(file), file); }
+
+std::vector<Server> ServerList::parse(const std::string& contents, const std::filesystem::path& file)
+{
+    const profile::Contents con(contents);
     std::vector<Server> out;
-    for (const std::string& section : profile::sections(file)) {
+    for (const std::string& section : con.sections()) {
         const QString name = QString::fromUtf8(section);
-        const std::string code = profile::read(section, "Game", "", 256, file);
-        const QString address = QString::fromUtf8(profile::read(section, "Address", "", 256, file));
+        const std::string code = con.read(section, "Game", "", 256);
+        const QString address = QString::fromUtf8(con.read(section, "Address", "", 256));
+        const QString host = address.section(QLatin1Char(':'), 0, 0);
         const QString port = address.section(QLatin1Char(':'), 1, 1);
         const quint16 gamePort = port.isEmpty() ? status::gameOf(code).value_or(status::Game{}).port : quint16(port.toUInt());
-        const std::string queryText = profile::read(section, "QueryPort", "", 16, file);
+        const std::string queryText = con.read(section, "QueryPort", "", 16);
         const uint configured = QByteArray::fromStdString(queryText).toUInt();
         const std::optional<quint16> query =
             configured <= 65535 ? status::queryPort(code, gamePort, quint16(configured)) : std::nullopt;
         const char* problem = !catalogue::byCode(code) ? "its Game is no game code the client knows"
                               : address.isEmpty()       ? "it has no Address"
                               : !validAddress(address)  ? "its Address is not host[:port]"
+                              : !singleHost(host)       ? "its Address is a broadcast, multicast or unspecified address"
                               : (!queryText.empty() && (configured == 0 || configured > 65535)) || !query
                                   ? "it has no usable query port"
                                   : nullptr;
@@ -39,27 +73,52 @@ std::vector<Server> ServerList::read(const std::filesystem::path& file)
             std::fprintf(stderr, "tovo-site: %s: [%s] left out: %s\n", file.string().c_str(), section.c_str(), problem);
             continue;
         }
-        Server s{name, QString::fromLatin1(code), address, address.section(QLatin1Char(':'), 0, 0), gamePort, *query};
+        Server s{name, QString::fromLatin1(code), address, host, gamePort, *query};
         out.push_back(std::move(s));
     }
     return out;
 }
 
+bool ServerList::Seen::operator==(const Seen& o) const
+{
+    auto same = [](timespec a, timespec b) { return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec; };
+    return exists == o.exists && device == o.device && inode == o.inode && size == o.size &&
+           same(modified, o.modified) && same(changed, o.changed);
+}
+
+ServerList::Seen ServerList::look(const std::filesystem::path& file)
+{
+    struct stat st {};
+    if (::stat(file.c_str(), &st) != 0)
+        return {};
+    return {true, st.st_dev, st.st_ino, st.st_size, st.st_mtim, st.st_ctim};
+}
+
+// One stat per look. Only while the file is younger than its time stamps' grain is it read and
+// compared byte by byte, since only then can an edit leave size and stamps unchanged; then a
+// changed file is parsed again once.
 const std::vector<Server>& ServerList::servers()
 {
-    const QFileInfo info(QString::fromStdString(file_.string()));
-    if (info.lastModified() != modified_ || info.size() != size_) {
-        modified_ = info.lastModified();
-        size_ = info.size();
-        servers_ = read(file_);
+    const Seen now = look(file_);
+    if (read_ && now == seen_ && !young_)
+        return servers_;
+    std::string contents = now.exists ? contentsOf(file_) : std::string();
+    if (!read_ || !(now == seen_) || contents != contents_) {
+        servers_ = parse(contents, file_);
+        pages_.clear();
+        for (std::size_t i = servers_.size(); i-- > 0;)
+            pages_.insert(servers_[i].pageName(), i); // of two rows with one page, the first
     }
+    read_ = true;
+    seen_ = now;
+    young_ = now.exists && std::time(nullptr) - std::max(now.modified.tv_sec, now.changed.tv_sec) <= stampGrain;
+    contents_ = young_ ? std::move(contents) : std::string(); // kept only while it may be needed
     return servers_;
 }
 
 const Server* ServerList::byPage(const QString& pageName)
 {
-    for (const Server& s : servers())
-        if (s.pageName() == pageName)
-            return &s;
-    return nullptr;
+    const std::vector<Server>& all = servers();
+    const auto at = pages_.constFind(pageName);
+    return at == pages_.constEnd() ? nullptr : &all[*at];
 }

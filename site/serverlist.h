@@ -1,9 +1,11 @@
 #pragma once
 
-#include <QDateTime>
+#include <QHash>
 #include <QString>
 
+#include <ctime>
 #include <filesystem>
+#include <string>
 #include <vector>
 
 // One game server of the community, as servers.con lists it.
@@ -31,11 +33,28 @@ public:
 
     // An address the client can pass on as one word: host name or IPv4, optional port.
     static bool validAddress(const QString& address);
+    // An address that names one machine: no broadcast, multicast or "any" address.
+    static bool singleHost(const QString& host);
     static std::vector<Server> read(const std::filesystem::path& file);
+    static std::vector<Server> parse(const std::string& contents, const std::filesystem::path& file);
 
 private:
+    // What the file looked like when it was last read.
+    struct Seen {
+        bool exists = false;
+        dev_t device = 0;
+        ino_t inode = 0;
+        off_t size = 0;
+        timespec modified{}, changed{};
+        bool operator==(const Seen& o) const;
+    };
+    static Seen look(const std::filesystem::path& file);
+
     std::filesystem::path file_;
-    QDateTime modified_;
-    qint64 size_ = -1;
+    Seen seen_;
+    bool read_ = false;
+    bool young_ = false;   // read so soon after its last change that a change may hide in the same tick
+    std::string contents_; // as last read, to compare with while young_
     std::vector<Server> servers_;
+    QHash<QString, std::size_t> pages_; // page name -> index in servers_
 };

@@ -5,6 +5,7 @@
 #include "tests/fakes/fakes.h"
 
 #include <QNetworkDatagram>
+#include <QProcess>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
@@ -49,6 +50,17 @@ QString describe(const std::optional<status::Info>& info)
     return QStringList({info->host, info->map, QString::number(info->players), QString::number(info->maxPlayers), players.join(';')}).join('|');
 }
 } // namespace
+
+// Bytes as sent, and what came back until the host closed the connection.
+QByteArray exchange(quint16 port, const QByteArray& request)
+{
+    QTcpSocket s;
+    s.connectToHost(QHostAddress::LocalHost, port);
+    s.write(request);
+    QByteArray got;
+    const bool closed = QTest::qWaitFor([&] { return (got += s.readAll(), s.state() == QAbstractSocket::UnconnectedState); }, 10000);
+    return (closed ? "" : "still open: ") + got + s.readAll();
+}
 
 class SiteTest final : public QObject {
     Q_OBJECT
@@ -146,16 +158,27 @@ private slots:
         writeFile(con, "[Night Owls Arena]\r\nGame=qktre\r\nAddress=127.0.0.1:27960\r\n"
                        "[Typo]\r\nGame=QKTRE\r\nAddress=1.2.3.4\r\n[No address]\r\nGame=untor\r\n"
                        "[Shell]\r\nGame=qktwo\r\nAddress=1.2.3.4;touch x\r\n[Port]\r\nGame=qktwo\r\nAddress=h:70000\r\n"
-                       "[Blank]\r\nGame=qktwo\r\nAddress=a b\r\n\x01\xff garbage\r\n[Saber Hall]\r\ngame=jedio\r\naddress=owls.example.net\r\n");
+                       "[Blank]\r\nGame=qktwo\r\nAddress=a b\r\n\x01\xff garbage\r\n[Saber Hall]\r\ngame=jedio\r\naddress=owls.example.net\r\n"
+                       "[All]\nGame=qktre\nAddress=255.255.255.255\n[Subnet]\rGame=qktre\rAddress=10.0.0.255:27960\r"
+                       "[Group]\nGame=qktre\nAddress=224.0.0.1\n[Any]\nGame=qktre\nAddress=0.0.0.0\n[Short]\nGame=qktre\nAddress=4294967295\n"
+                       "[NIGHT OWLS ARENA]\nGame=qktre\nAddress=10.9.9.9\n[NO ADDRESS]\nAddress=10.0.0.9\n[Quoted]\nADDRESS=\"10.0.0.3\"\nAddress=10.0.0.4\nGame=qktwo");
         ServerList list(con);
         QStringList got;
         for (const Server& s : list.servers())
             got << s.name + " " + s.pageName() + " " + QString::number(s.port);
-        QCOMPARE(got, QStringList({"Night Owls Arena qktre127.0.0.1:27960.htm 27960", "Saber Hall jedioowls.example.net.htm 28070"}));
+        QCOMPARE(got, QStringList({"Night Owls Arena qktre127.0.0.1:27960.htm 27960", "Saber Hall jedioowls.example.net.htm 28070",
+                                   "Quoted qktwo10.0.0.3.htm 27910"}));
         QTest::qWait(1100); // a new modification time
         writeFile(con, "[Only]\r\nGame=untor\r\nAddress=10.0.0.1:7777\r\n");
         QCOMPARE(list.servers().size(), size_t(1));
         QCOMPARE(list.byPage("untor10.0.0.1:7777.htm")->name, QStringLiteral("Only"));
+        // Edits of the same size, at once and with the time stamp put back: each one is seen.
+        const auto stamp = std::filesystem::last_write_time(con);
+        for (int i = 0; i < 30; ++i) {
+            writeFile(con, "[Only]\r\nGame=untor\r\nAddress=10.0.0." + std::to_string(i % 2 + 2) + ":7777\r\n");
+            std::filesystem::last_write_time(con, stamp);
+            QVERIFY(list.byPage(QStringLiteral("untor10.0.0.%1:7777.htm").arg(i % 2 + 2)));
+        }
     }
 
     void servesOnlyWhatLiesInTheFolder()
@@ -166,8 +189,23 @@ private slots:
         std::filesystem::create_directories(root + "/img");
         writeFile(root + "/news.htm", "<title>News</title>");
         writeFile(root + "/img/logo.png", "png");
-        writeFile(root + "/servers.con", "[Arena]\r\nGame=qktre\r\nAddress=127.0.0.1:9\r\n[<b>&\"Odd\"</b>]\r\nGame=night\r\nAddress=127.0.0.2\r\n");
+        // A game server whose name is a script: it reaches the pages as text.
+        QUdpSocket hostile;
+        QVERIFY(hostile.bind(QHostAddress::LocalHost, 0));
+        connect(&hostile, &QUdpSocket::readyRead, &hostile, [&] {
+            const QNetworkDatagram d = hostile.receiveDatagram();
+            hostile.writeDatagram(oob + "statusResponse\n\\sv_hostname\\<script>x</script>\\mapname\\<i>\n", d.senderAddress(), d.senderPort());
+        });
+        writeFile(root + "/servers.con", "[Arena]\r\nGame=qktre\r\nAddress=127.0.0.1:9\r\n[<b>&\"Odd\"</b>]\r\nGame=night\r\nAddress=127.0.0.2\r\n"
+                                         "[Hostile]\r\nGame=qktre\r\nAddress=127.0.0.1:" + std::to_string(hostile.localPort()) + "\r\n");
         std::filesystem::create_symlink(outside.path().toStdString() + "/secret.txt", root + "/link.htm");
+        std::filesystem::create_directories(root + "/.git");
+        for (const char* name : {"/.env", "/.git/config", "/servers.con~", "/.servers.con.swp", "/news.htm.swp", "/news.htm.bak", "/news.ORIG"})
+            writeFile(root + name, "secret");
+        std::filesystem::create_symlink(root + "/servers.con", root + "/list.htm");
+        std::filesystem::create_hard_link(root + "/servers.con", root + "/list.txt");
+        writeFile(root + "/big.png", std::string(3 << 20, 'b') + "end");
+        writeFile(root + "/empty.txt", "");
         CommunityHost host({dir.path()});
         const quint16 port = host.listen(QHostAddress::LocalHost, 0);
         const QByteArray p = "/ilnightowls/servers/";
@@ -178,18 +216,49 @@ private slots:
             {p + "%2e%2e/%2E%2E" + outside.path().toUtf8() + "/secret.txt", "HTTP/1.1 403"},
             {p + "img/..%2f..%2fnews.htm", "HTTP/1.1 403"}, {p + "link.htm", "HTTP/1.1 403"},
             {p + "servers.con", "HTTP/1.1 403"}, {p + "%00", "HTTP/1.1 40"},
-            {p + "viewservers.htm", "Cache-Control: public, max-age=10"}};
+            {p + "viewservers.htm", "Cache-Control: public, max-age=10"}, {p + ".env", "HTTP/1.1 403"},
+            {p + ".git/config", "HTTP/1.1 403"}, {p + "servers.con~", "HTTP/1.1 403"}, {p + ".servers.con.swp", "HTTP/1.1 403"},
+            {p + "news.htm.bak", "HTTP/1.1 403"}, {p + "news.htm.swp", "HTTP/1.1 403"}, {p + "empty.txt", "Content-Length: 0"}, {p + "news.ORIG", "HTTP/1.1 403"}, {p + "%2egit/config", "HTTP/1.1 403"},
+            {p + "list.htm", "HTTP/1.1 403"}, {p + "list.txt", "HTTP/1.1 403"}, {p + "SERVERS.CON", "HTTP/1.1 403"}};
         for (const auto& [path, expected] : cases) {
             const QByteArray reply = get(port, path);
             QVERIFY2(reply.contains(expected), path + " -> " + reply.left(200));
-            QVERIFY2(!reply.contains("secret"), path.constData());
+            QVERIFY2(!reply.contains("secret") && !reply.contains("Address="), path.constData());
         }
+        // HEAD has no body, other methods are refused, "Connection: close" closes; answers asked
+        // for together come whole and in order, a file as large as a picture included.
+        const QByteArray news = p + "news.htm HTTP/1.1\r\nHost: owls\r\n";
+        QVERIFY(exchange(port, "HEAD " + news + "Connection: close\r\n\r\n").endsWith("Content-Length: 19\r\nCache-Control: public, max-age=300\r\nConnection: close\r\n\r\n"));
+        QVERIFY(exchange(port, "HEAD " + p + "viewservers.htm HTTP/1.1\r\nConnection: close\r\n\r\n").endsWith("max-age=10\r\nConnection: close\r\n\r\n"));
+        QVERIFY(exchange(port, "POST " + news + "Content-Length: 1\r\nConnection: close\r\n\r\nx")
+                    .startsWith("HTTP/1.1 405 Method Not Allowed\r\n"));
+        const QByteArray three = exchange(port, "GET " + p + "big.png HTTP/1.1\r\nHost: owls\r\n\r\nGET " + news + "\r\nGET " + news +
+                                                "Connection: close\r\n\r\n");
+        QCOMPARE(three.count("HTTP/1.1 200"), 3);
+        QVERIFY(three.contains(QByteArray(3 << 20, 'b') + "endHTTP/1.1 200"));
+        QVERIFY(three.endsWith("<title>News</title>"));
+        // The log: one line per request, nothing in a path speaks to the terminal.
+        QProcess site;
+        site.start(qEnvironmentVariable("TOVO_SITE"), {"--root", dir.path(), "--port", "0", "--log"});
+        QVERIFY(site.waitForReadyRead(10000));
+        exchange(quint16(site.readLine().trimmed().toUInt()), "GET " + p + "a%0aGET%20/%1b[2J%25 HTTP/1.1\r\nConnection: close\r\n\r\n");
+        QByteArray log;
+        QTRY_COMPARE((log += site.readAll(), log), "GET " + p + "a%0AGET /%1B[2J%25\n");
+        site.kill();
+        site.waitForFinished();
         const QByteArray list = get(port, p + "viewservers.htm");
         QVERIFY(list.contains("<title>viewservers.htm</title>"));
         QVERIFY(list.contains("<a href=\"/ilnightowls/servers/qktre127.0.0.1:9.htm\">Arena</a>"));
-        QVERIFY(list.contains("title=\"asking\">&#9679;</td><td class=\"name\"><a href=\"/ilnightowls/servers/night127.0.0.2.htm\">"
+        QVERIFY(list.contains("<td class=\"name\"><a href=\"/ilnightowls/servers/night127.0.0.2.htm\">"
                               "&lt;b&gt;&amp;&quot;Odd&quot;&lt;/b&gt;</a></td><td>Night Fire</td><td class=\"addr\">127.0.0.2</td>"));
         QVERIFY(get(port, p + "qktre127.0.0.1:9.htm").contains("<title>qktre127.0.0.1:9.htm</title>"));
+        QVERIFY(get(port, p + "night127.0.0.2.htm").contains("&lt;b&gt;&amp;&quot;Odd&quot;&lt;/b&gt;"));
+        const QByteArray hostilePage = p + "qktre127.0.0.1:" + QByteArray::number(hostile.localPort()) + ".htm";
+        for (const QByteArray& page : {p + "viewservers.htm", hostilePage}) { // its map on both, its name on its page
+            QTRY_VERIFY(get(port, page).contains("&lt;i&gt;"));
+            QVERIFY(!get(port, page).contains("<script>") && !get(port, page).contains("<i>"));
+        }
+        QVERIFY(get(port, hostilePage).contains("&lt;script&gt;x&lt;/script&gt;"));
     }
 
     void liveStatusFromStandIns()
