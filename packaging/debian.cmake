@@ -32,11 +32,12 @@ else()
 endif()
 add_custom_target(debian_files ALL DEPENDS ${generated})
 
-# The client: program and engine module in a folder of their own, the command among the games.
-install(TARGETS tovo tovo-webengine DESTINATION lib/tovo COMPONENT client EXCLUDE_FROM_ALL)
+# The client: program and engine module in a folder of their own where Debian keeps games'
+# programs, the command among the games.
+install(TARGETS tovo tovo-webengine DESTINATION lib/games/tovo COMPONENT client EXCLUDE_FROM_ALL)
 install(CODE [[
     file(MAKE_DIRECTORY "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/games")
-    file(CREATE_LINK ../lib/tovo/tovo "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/games/tovo" SYMBOLIC)
+    file(CREATE_LINK ../lib/games/tovo/tovo "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/games/tovo" SYMBOLIC)
 ]] COMPONENT client EXCLUDE_FROM_ALL)
 install(FILES ${deb}/tovo.desktop DESTINATION share/applications COMPONENT client EXCLUDE_FROM_ALL)
 install(FILES ${deb}/net.ilnightowls.tovo.metainfo.xml DESTINATION share/metainfo COMPONENT client EXCLUDE_FROM_ALL)
@@ -94,8 +95,9 @@ to Server: the client writes the game's batch file and starts the game,
 through Wine for Windows games, connected to that server.
 .
 Twelve games are supported: Medal of Honor Allied Assault, Spearhead and
-Breakthrough, Unreal Tournament, Quake I, II and III, 007 Nightfire, Return to
-Castle Wolfenstein, Soldier of Fortune I and II, and Jedi Outcast.")
+Breakthrough, Unreal Tournament, Quake, Quake II and Quake III, 007 Night Fire,
+Return to Castle Wolfenstein, Soldier of Fortune and Soldier of Fortune II, and
+Jedi Outcast.")
 set(CPACK_DEBIAN_SITE_PACKAGE_NAME tovo-site)
 set(CPACK_DEBIAN_SITE_PACKAGE_SECTION httpd)
 set(CPACK_DEBIAN_SITE_PACKAGE_CONTROL_EXTRA ${deb}/postinst ${deb}/prerm ${deb}/postrm ${deb}/conffiles)
