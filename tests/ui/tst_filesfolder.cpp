@@ -14,76 +14,52 @@ class FilesFolderTest final : public QObject {
     Q_OBJECT
 
 private slots:
-    void choose_data()
-    {
-        QTest::addColumn<QString>("program"); // below the test's folder, or absolute
-        QTest::addColumn<QString>("dataHome");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("portable: its own folder") << "prog" << "data" << "prog";
-        QTest::newRow("under /usr") << "/usr/lib/tovo" << "data" << "data/tovo";
-        QTest::newRow("a link into /usr") << "usrlink" << "data" << "data/tovo";
-        QTest::newRow("data home not there yet") << "/usr/lib/tovo" << "home/.local/share" << "home/.local/share/tovo";
-    }
     void choose()
     {
-        QFETCH(QString, program);
-        QFETCH(QString, dataHome);
-        QFETCH(QString, expected);
-        QTemporaryDir tmp;
-        const fs::path base = tmp.path().toStdString();
-        fs::create_directory(base / "prog");
-        fs::create_directory_symlink("/usr/lib", base / "usrlink");
-        const FilesFolder f = FilesFolder::choose(base / program.toStdString(), base / dataHome.toStdString());
-        QCOMPARE(QString::fromStdString(f.dir.string()), QString::fromStdString((base / expected.toStdString()).string()));
-        QCOMPARE(f.own, expected == QLatin1String("prog"));
-        QCOMPARE(fs::is_directory(f.dir), true);
-        QCOMPARE(fs::exists(base / dataHome.toStdString()), !f.own); // a portable install makes nothing elsewhere
-        QVERIFY(f.problem.isEmpty());
+        struct Row { std::string program, dataHome, expected; }; // below the test's folder, or absolute
+        for (const Row& r : {Row{"prog", "data", "prog"}, Row{"/usr/lib/tovo", "data", "data/tovo"},
+                             Row{"usrlink", "data", "data/tovo"}, // a link into /usr
+                             Row{"/usr/lib/tovo", "home/.local/share", "home/.local/share/tovo"}}) {
+            QTemporaryDir tmp;
+            const fs::path base = tmp.path().toStdString();
+            fs::create_directory(base / "prog");
+            fs::create_directory_symlink("/usr/lib", base / "usrlink");
+            const FilesFolder f = FilesFolder::choose(base / r.program, base / r.dataHome);
+            QCOMPARE(f.dir, base / r.expected);
+            QCOMPARE(f.own, r.expected == "prog");
+            QVERIFY(fs::is_directory(f.dir) && f.problem.isEmpty());
+            QCOMPARE(fs::exists(base / r.dataHome), !f.own); // a portable install makes nothing elsewhere
+        }
     }
 
-    void dataHome_data()
-    {
-        QTest::addColumn<QByteArray>("xdg");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("XDG_DATA_HOME") << QByteArray("/srv/member/share") << "/srv/member/share";
-        QTest::newRow("unset") << QByteArray() << "/home/member/.local/share";
-        QTest::newRow("relative: ignored") << QByteArray("share") << "/home/member/.local/share";
-    }
     void dataHome()
     {
-        QFETCH(QByteArray, xdg);
-        QFETCH(QString, expected);
         qputenv("HOME", "/home/member");
-        xdg.isNull() ? qunsetenv("XDG_DATA_HOME") : qputenv("XDG_DATA_HOME", xdg);
-        QCOMPARE(QString::fromStdString(FilesFolder::dataHome().string()), expected);
+        for (const auto& [xdg, expected] : {std::pair("/srv/member/share", "/srv/member/share"),
+                                            std::pair("", "/home/member/.local/share"),
+                                            std::pair("share", "/home/member/.local/share")}) { // relative: ignored
+            qputenv("XDG_DATA_HOME", xdg);
+            QCOMPARE(FilesFolder::dataHome(), fs::path(expected));
+        }
     }
 
     // The member's host.con, else the system's, else the built-in host; a portable install
     // reads only its own.
-    void host_data()
-    {
-        QTest::addColumn<QString>("member");
-        QTest::addColumn<QString>("system");
-        QTest::addColumn<bool>("installed");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("member's") << "owls.example.net:80" << "lantern.example.net" << true << "owls.example.net:80";
-        QTest::newRow("system's") << "" << "lantern.example.net" << true << "lantern.example.net";
-        QTest::newRow("built-in") << "" << "" << true << "127.0.0.1:8790";
-        QTest::newRow("portable: own only") << "" << "lantern.example.net" << false << "127.0.0.1:8790";
-    }
     void host()
     {
-        QFETCH(QString, member);
-        QFETCH(QString, system);
-        QFETCH(bool, installed);
-        QFETCH(QString, expected);
-        QTemporaryDir m, s;
-        if (!member.isEmpty())
-            writeFile(m.path().toStdString() + "/host.con", "[Web]\r\nHost=" + member.toStdString() + "\r\n");
-        if (!system.isEmpty())
-            writeFile(s.path().toStdString() + "/Host.con", "[web]\nhost=" + system.toStdString() + "\n");
-        const fs::path systemDir = installed ? s.path().toStdString() : "";
-        QCOMPARE(Services::real(m.path().toStdString(), systemDir).host, expected);
+        struct Row { std::string member, system; bool installed; QString expected; };
+        for (const Row& r : {Row{"owls.example.net:80", "lantern.example.net", true, "owls.example.net:80"},
+                             Row{"", "lantern.example.net", true, "lantern.example.net"},
+                             Row{"", "", true, "127.0.0.1:8790"},
+                             Row{"", "lantern.example.net", false, "127.0.0.1:8790"}}) {
+            QTemporaryDir m, s;
+            if (!r.member.empty())
+                writeFile(m.path().toStdString() + "/host.con", "[Web]\r\nHost=" + r.member + "\r\n");
+            if (!r.system.empty())
+                writeFile(s.path().toStdString() + "/Host.con", "[web]\nhost=" + r.system + "\n");
+            const fs::path system = r.installed ? s.path().toStdString() : "";
+            QCOMPARE(Services::real(m.path().toStdString(), system).host, r.expected);
+        }
     }
 
     // A file where the data folder should be: said once, at start, and the login window still
@@ -99,8 +75,7 @@ private slots:
         QCOMPARE(h.boxes->seen.size(), size_t(1));
         const Box& box = h.boxes->seen[0];
         QCOMPARE(box.title, QStringLiteral("Cannot save"));
-        QCOMPARE(box.icon, msgbox::Icon::Critical);
-        QCOMPARE(box.buttons, msgbox::Buttons::Ok);
+        QVERIFY(box.icon == msgbox::Icon::Critical && box.buttons == msgbox::Buttons::Ok);
         QVERIFY2(box.prompt.contains(QString::fromStdString((data / "tovo").string())), qPrintable(box.prompt));
         QVERIFY2(box.prompt.contains(QStringLiteral("cannot save your alias")), qPrintable(box.prompt));
         h.forms->show(QStringLiteral("Login"));
