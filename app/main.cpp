@@ -1,5 +1,6 @@
 #include "platform/accessibility.h"
 #include "platform/art.h"
+#include "platform/filesfolder.h"
 #include "platform/forms.h"
 #include "platform/rendering.h"
 #include "platform/services.h"
@@ -20,7 +21,10 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("tovo"));
     QApplication::setWindowIcon(QIcon(art::logo(64)));
 
-    Services services = Services::real(QCoreApplication::applicationDirPath().toStdString());
+    const FilesFolder files = FilesFolder::choose(QCoreApplication::applicationDirPath().toStdString(),
+                                                  FilesFolder::dataHome());
+    Services services = Services::real(files.dir, files.own ? std::filesystem::path() : "/etc/tovo");
+    files.tell(services);
     Forms forms(services);
     addWindows(forms);
     // The login window is the program's start: creating it reads the alias file (and on the

@@ -47,11 +47,12 @@ std::filesystem::path Services::file(std::string_view winRelative) const
     return paths::resolve(programDir, winRelative);
 }
 
-Services Services::real(const std::filesystem::path& programDir)
+Services Services::real(const std::filesystem::path& programDir, const std::filesystem::path& systemConfig)
 {
     Services s;
     s.programDir = programDir;
-    s.host = hostFrom(programDir, QStringLiteral(TOVO_DEFAULT_HOST));
+    const QString builtIn = QStringLiteral(TOVO_DEFAULT_HOST);
+    s.host = hostFrom(programDir, systemConfig.empty() ? builtIn : hostFrom(systemConfig, builtIn));
     s.boxes = std::make_unique<msgbox::QtBoxes>();
     s.makeBrowser = [](QWidget* parent) { return makeWebEnginePane(parent); };
     s.now = [] { return QTime::currentTime(); };

@@ -31,8 +31,10 @@ struct Services {
     std::function<void(QMenu* menu)> popup;  // a pop-up menu at the mouse pointer
     std::function<void()> endProgram;        // ends the process at once
 
-    // The real world: Qt WebEngine, the system clock, the Wine drives, our batch runner.
-    static Services real(const std::filesystem::path& programDir);
+    // The real world: Qt WebEngine, the system clock, the Wine drives, our batch runner. An
+    // installed client (files in the member's folder) also takes its web host from
+    // systemConfig/host.con when the member's folder has none.
+    static Services real(const std::filesystem::path& programDir, const std::filesystem::path& systemConfig = {});
 
     // The web host named by host.con in the program directory ([Web] Host=), else the default.
     static QString hostFrom(const std::filesystem::path& programDir, const QString& fallback);
