@@ -34,6 +34,7 @@ Services Services::real(const std::filesystem::path& programDir)
     s.host = hostFrom(programDir, QStringLiteral(TOVO_DEFAULT_HOST));
     s.boxes = std::make_unique<msgbox::QtBoxes>();
     s.makeBrowser = [](QWidget* parent) { return makeWebEnginePane(parent); };
+    warmWebEngine(); // while the member types at the login window
     s.now = [] { return QTime::currentTime(); };
     s.locale = QLocale::system();
     s.drives = DriveTable::fromEnvironment();
