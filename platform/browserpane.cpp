@@ -58,24 +58,28 @@ const Module& module()
     return loading.get(); // waits for a load still going on in the background
 }
 
-// The library is loaded on a thread of its own; what the engine then needs of the GUI thread
-// is done there in short steps.
+// What the engine needs of the GUI thread, once its library is in.
+void startEngine(const Module& m)
+{
+    if (m.warm)
+        m.warm([] { warm = true; });
+    else
+        warm = true; // nothing to start: every page will fail, as stderr has said
+}
+
+// The library is loaded on a thread of its own, the engine then started on the GUI thread.
 void startWarming()
 {
     if (loading.valid()) { // a pane came first and loaded it
         warm = true;
         return;
     }
-    loading = std::async(std::launch::async, [dirs = moduleDirs()] {
-                  Module m = load(dirs);
-                  QMetaObject::invokeMethod(qApp, [m] {
-                      if (m.warm)
-                          m.warm([] { warm = true; });
-                      else
-                          warm = true;
-                  }, Qt::QueuedConnection);
-                  return m;
-              }).share();
+    auto loadThenStart = [dirs = moduleDirs()] {
+        Module m = load(dirs);
+        QMetaObject::invokeMethod(qApp, [m] { startEngine(m); }, Qt::QueuedConnection);
+        return m;
+    };
+    loading = std::async(std::launch::async, loadThenStart).share();
 }
 
 // Sees the program's first window painted, then gets out of the way.
