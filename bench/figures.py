@@ -40,13 +40,18 @@ bench()
 # Idle again with the desktop's accessibility bus on, as on a desktop with a screen reader.
 bench("dbus-run-session", "--", "sh", "-c", '/usr/libexec/at-spi-bus-launcher --launch-immediately & sleep 1; exec "$@"', "sh",
       env={"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", "TOVO_BENCH_IDLE_ONLY": "1", "TOVO_BENCH_SUFFIX": "_a11y"})
+if "login_to_news" in figures and "login_to_news_first" in figures:
+    figures["login_ratio"] = figures["login_to_news_first"] / figures["login_to_news"]
 
 rows = [
     ("Start to login window shown", "start_to_login", "ms", "<= 1500"),
     ("  a bare Qt program with one child window", "start_bare", "ms", ""),
-    ("  the client against the bare program", "start_ratio", "x", "<= 1.5"),
+    ("  the client against the bare program", "start_ratio", "x", "<= 1.3"),
     ("Login press to news shown, first after start", "login_to_news_first", "ms", "<= 2000"),
     ("Login press to news shown (demo host)", "login_to_news", "ms", "<= 1000"),
+    ("  the first against a later one", "login_ratio", "x", "<= 1.5"),
+    ("Engine ready after the login window shown", "warm_ready", "ms", "<= 2000"),
+    ("  longest wait of the login window's events meanwhile", "warm_longest_wait", "ms", "<= 50"),
     ("File list, folder of 10,000 files", "file_list_10000", "ms", "<= 200"),
     ("  of which shown (*.exe)", "file_list_matches", "files", "= 100"),
     ("A Set (directory file stored)", "set", "ms", "<= 10"),

@@ -2,13 +2,15 @@
 
 #include "engine.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QLibrary>
 #include <QPointer>
 #include <QTimer>
 #include <QVBoxLayout>
 
 #include <cstdio>
+#include <future>
+#include <utility>
 
 #ifndef TOVO_MODULE_DIR
 #define TOVO_MODULE_DIR "."
@@ -16,24 +18,84 @@
 
 namespace {
 
+struct Module {
+    MakeEngine make = nullptr;
+    WarmEngine warm = nullptr;
+};
+
+// Safe on any thread: the dynamic loader is. The folders are read beforehand, on the GUI thread.
+Module load(const QStringList& dirs)
+{
+    QString why;
+    for (const QString& dir : dirs) {
+        QLibrary module(dir + QStringLiteral("/tovo-webengine.so"));
+        // Every symbol bound now, on the thread that loads, rather than at each first call.
+        module.setLoadHints(QLibrary::ResolveAllSymbolsHint);
+        if (auto make = reinterpret_cast<MakeEngine>(module.resolve("tovoMakeEngine")))
+            return {make, reinterpret_cast<WarmEngine>(module.resolve("tovoWarmEngine"))};
+        why = module.errorString();
+    }
+    std::fprintf(stderr, "tovo: no browser engine, every page will fail: %s\n", qPrintable(why));
+    return {};
+}
+
+QStringList moduleDirs()
+{
+    return {QCoreApplication::applicationDirPath(), QStringLiteral(TOVO_MODULE_DIR)};
+}
+
 // The browser engine is a library of a hundred megabytes: linked into the program it would load,
 // with the graphics set-up it asks for, before the login window could appear. It lives in a
-// module beside the program instead, loaded when the first pane is made (at login).
-MakeEngine engine()
+// module beside the program instead, loaded once per run: in the background while the member
+// types at the login window, or, at the latest, when the first pane is made.
+std::shared_future<Module> loading;
+bool warm = false;
+
+const Module& module()
 {
-    static const MakeEngine make = [] {
-        QString why;
-        for (const QString& dir : {QCoreApplication::applicationDirPath(), QStringLiteral(TOVO_MODULE_DIR)}) {
-            QLibrary module(dir + QStringLiteral("/tovo-webengine.so"));
-            if (auto f = reinterpret_cast<MakeEngine>(module.resolve("tovoMakeEngine")))
-                return f;
-            why = module.errorString();
-        }
-        std::fprintf(stderr, "tovo: no browser engine, every page will fail: %s\n", qPrintable(why));
-        return MakeEngine(nullptr);
-    }();
-    return make;
+    if (!loading.valid())
+        loading = std::async(std::launch::deferred, load, moduleDirs()).share();
+    return loading.get(); // waits for a load still going on in the background
 }
+
+// What the engine needs of the GUI thread, once its library is in.
+void startEngine(const Module& m)
+{
+    if (m.warm)
+        m.warm([] { warm = true; });
+    else
+        warm = true; // nothing to start: every page will fail, as stderr has said
+}
+
+// The library is loaded on a thread of its own, the engine then started on the GUI thread.
+void startWarming()
+{
+    if (loading.valid()) { // a pane came first and loaded it
+        warm = true;
+        return;
+    }
+    auto loadThenStart = [dirs = moduleDirs()] {
+        Module m = load(dirs);
+        QMetaObject::invokeMethod(qApp, [m] { startEngine(m); }, Qt::QueuedConnection);
+        return m;
+    };
+    loading = std::async(std::launch::async, loadThenStart).share();
+}
+
+// Sees the program's first window painted, then gets out of the way.
+class FirstPaint final : public QObject {
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            // After this painting of the window has reached the screen.
+            QTimer::singleShot(0, qApp, startWarming);
+            qApp->removeEventFilter(this);
+            deleteLater();
+        }
+        return false;
+    }
+};
 
 // The pane as the windows know it, around the engine's widget; without the engine every page
 // fails as an unreachable one does, so the member is told the network is unavailable.
@@ -41,7 +103,7 @@ class LoadedPane final : public BrowserPane {
 public:
     explicit LoadedPane(QWidget* parent) : BrowserPane(parent)
     {
-        MakeEngine make = engine();
+        MakeEngine make = module().make;
         if (!make)
             return;
         engine_ = make(this, {[this](const QString& a) { emit DocumentComplete(a); },
@@ -93,3 +155,12 @@ private:
 } // namespace
 
 BrowserPane* makeWebEnginePane(QWidget* parent) { return new LoadedPane(parent); }
+
+void warmWebEngine()
+{
+    static bool asked = false;
+    if (!std::exchange(asked, true))
+        qApp->installEventFilter(new FirstPaint);
+}
+
+bool webEngineWarm() { return warm; }

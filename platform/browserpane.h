@@ -27,3 +27,9 @@ signals:
 
 // Qt WebEngine behind the pane.
 BrowserPane* makeWebEnginePane(QWidget* parent);
+
+// Readies Qt WebEngine in the background once the program's first window has been painted, so
+// that the first pane, made at login, is as quick as later ones. Once per run.
+void warmWebEngine();
+// Whether the engine is ready (loaded and started).
+bool webEngineWarm();

@@ -22,5 +22,8 @@ public:
     virtual QString locationName() const = 0;
 };
 
-// The module's one entry point, "tovoMakeEngine".
+// The module's entry points: "tovoMakeEngine" makes a pane's engine; "tovoWarmEngine" starts the
+// engine without a pane, in steps short enough for the window on screen to stay responsive, and
+// calls ready when it is done (at once when a pane was made first, which starts it anyway).
 using MakeEngine = Engine* (*)(QWidget* parent, Engine::Events events);
+using WarmEngine = void (*)(std::function<void()> ready);

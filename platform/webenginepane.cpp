@@ -1,18 +1,23 @@
 // The browser engine behind every pane, built as a module of its own (see browserpane.cpp).
 #include "engine.h"
 
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWebEngineCertificateError>
 #include <QWebEngineHistory>
 #include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
+#include <QWebEngineProfile>
 #include <QWebEngineView>
 
 #include <functional>
 #include <utility>
 
 namespace {
+
+// A pane starts the engine itself; warming then has nothing left to do.
+bool paneMade = false;
 
 // Lets the pane see a page's own navigations (a link followed) before they begin.
 class Page final : public QWebEnginePage {
@@ -123,5 +128,28 @@ private:
 
 extern "C" Q_DECL_EXPORT Engine* tovoMakeEngine(QWidget* parent, Engine::Events events)
 {
+    paneMade = true;
     return new WebEnginePane(parent, std::move(events));
+}
+
+// Each step is a turn of the event loop of its own: first the engine's start, which waits for
+// its helper processes, then a blank page, which brings up a page process and the page drawing;
+// the page goes again, so that nothing is left running that a pane would not have.
+extern "C" Q_DECL_EXPORT void tovoWarmEngine(std::function<void()> ready)
+{
+    QTimer::singleShot(0, [ready = std::move(ready)] {
+        if (paneMade)
+            return ready();
+        QWebEngineProfile::defaultProfile();
+        QTimer::singleShot(0, [ready] {
+            if (paneMade)
+                return ready();
+            auto* page = new QWebEnginePage;
+            QObject::connect(page, &QWebEnginePage::loadFinished, page, [page, ready] {
+                page->deleteLater();
+                ready();
+            });
+            page->load(QUrl(QStringLiteral("about:blank")));
+        });
+    });
 }
