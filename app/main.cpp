@@ -1,5 +1,6 @@
 #include "platform/accessibility.h"
 #include "platform/art.h"
+#include "platform/browserpane.h"
 #include "platform/filesfolder.h"
 #include "platform/forms.h"
 #include "platform/rendering.h"
@@ -25,6 +26,7 @@ int main(int argc, char** argv)
                                                   FilesFolder::dataHome());
     Services services = Services::real(files.dir, files.own ? std::filesystem::path() : "/etc/tovo");
     files.tell(services);
+    warmWebEngine(); // once the login window is painted, while the member types
     Forms forms(services);
     addWindows(forms);
     // The login window is the program's start: creating it reads the alias file (and on the

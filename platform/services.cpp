@@ -55,7 +55,6 @@ Services Services::real(const std::filesystem::path& programDir, const std::file
     s.host = hostFrom(programDir, systemConfig.empty() ? builtIn : hostFrom(systemConfig, builtIn));
     s.boxes = std::make_unique<msgbox::QtBoxes>();
     s.makeBrowser = [](QWidget* parent) { return makeWebEnginePane(parent); };
-    warmWebEngine(); // while the member types at the login window
     s.now = [] { return QTime::currentTime(); };
     s.locale = QLocale::system();
     s.drives = DriveTable::fromEnvironment();

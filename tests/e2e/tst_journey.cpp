@@ -2,6 +2,7 @@
 // the server list, a server's page by its link, back and forward, Connect to Server starting the
 // game through the Wine drives; and logins where the host is gone or answers only "not found".
 #include "app/login.h"
+#include "platform/browserpane.h"
 #include "platform/controls.h"
 #include "games/catalogue.h"
 #include "games/dirfile.h"
@@ -45,6 +46,7 @@ struct Real : Harness {
         auto scripted = std::move(services.boxes);
         services = Services::real(dir());
         services.boxes = std::move(scripted);
+        warmWebEngine(); // as the program does at start
         forms->show(QStringLiteral("Login"));
         QTest::keyClicks(forms->as<Login>(QStringLiteral("Login")).Text1, QStringLiteral("Barn Owl"));
     }
