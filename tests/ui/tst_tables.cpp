@@ -221,35 +221,33 @@ private slots:
 
     void menus_data()
     {
-        QTest::addColumn<QString>("holder");
-        QTest::addColumn<QString>("item");
-        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QStringList>("m"); // holder, item, caption
         QTest::addColumn<QStringList>("steps"); // what choosing it does, from news alone made
-        QTest::newRow("home") << "popmnu" << "mnuhome" << "Home / News" << QStringList{"show news", "create viewservers", "hide viewservers", "create discuss", "hide discuss", "create events", "hide events", "create update", "hide update"};
-        QTest::newRow("discuss") << "popmnu" << "mnudiscuss" << "Discuss" << QStringList{"create discuss", "show discuss", "create events", "hide events", "hide news", "create viewservers", "hide viewservers", "create update", "hide update"};
-        QTest::newRow("servers") << "popmnu" << "mnuservers" << "View Servers" << QStringList{"create viewservers", "show viewservers", "hide news", "create discuss", "hide discuss", "create update", "hide update", "create events", "hide events"};
-        QTest::newRow("add") << "popmnu" << "mnuaddserver" << "Add Servers" << QStringList{};
-        QTest::newRow("events") << "popmnu" << "mnuevents" << "Events" << QStringList{"create events", "show events", "create discuss", "hide discuss", "hide news", "create viewservers", "hide viewservers", "create update", "hide update"};
-        QTest::newRow("patches") << "popmnu" << "mnupatches" << "Game Patches" << QStringList{"create update", "show update", "create events", "hide events", "create viewservers", "hide viewservers", "create discuss", "hide discuss", "hide news"};
-        QTest::newRow("dash") << "popmnu" << "mnudash" << "" << QStringList{};
-        QTest::newRow("setup") << "popmnu" << "mnusetup" << "Settings and Options" << QStringList{"create Settings", "show Settings"};
-        QTest::newRow("about") << "popmnu" << "mnuabout" << "About" << QStringList{"create About", "show About"};
-        QTest::newRow("exit") << "popmnu" << "mnuexit" << "Exit" << QStringList{"create closeprog", "show closeprog", "hide closeprog"};
-        QTest::newRow("short setup") << "popmnu2" << "mnuset" << "Settings and Options" << QStringList{"create Settings", "show Settings"};
-        QTest::newRow("short about") << "popmnu2" << "mnuabout" << "About" << QStringList{"create About", "show About"};
-        QTest::newRow("short exit") << "popmnu2" << "mnuexit" << "Exit" << QStringList{"create closeprog", "show closeprog", "hide closeprog"};
+        auto row = [](const char* name, const QStringList& m, const QStringList& steps) { QTest::newRow(name) << m << steps; };
+        row("home", {"popmnu", "mnuhome", "Home / News"}, {"show news", "create viewservers", "hide viewservers", "create discuss", "hide discuss", "create events", "hide events", "create update", "hide update"});
+        row("discuss", {"popmnu", "mnudiscuss", "Discuss"}, {"create discuss", "show discuss", "create events", "hide events", "hide news", "create viewservers", "hide viewservers", "create update", "hide update"});
+        row("servers", {"popmnu", "mnuservers", "View Servers"}, {"create viewservers", "show viewservers", "hide news", "create discuss", "hide discuss", "create update", "hide update", "create events", "hide events"});
+        row("add", {"popmnu", "mnuaddserver", "Add Servers"}, {});
+        row("events", {"popmnu", "mnuevents", "Events"}, {"create events", "show events", "create discuss", "hide discuss", "hide news", "create viewservers", "hide viewservers", "create update", "hide update"});
+        row("patches", {"popmnu", "mnupatches", "Game Patches"}, {"create update", "show update", "create events", "hide events", "create viewservers", "hide viewservers", "create discuss", "hide discuss", "hide news"});
+        row("dash", {"popmnu", "mnudash", ""}, {});
+        row("setup", {"popmnu", "mnusetup", "Settings and Options"}, {"create Settings", "show Settings"});
+        row("about", {"popmnu", "mnuabout", "About"}, {"create About", "show About"});
+        row("exit", {"popmnu", "mnuexit", "Exit"}, {"create closeprog", "show closeprog", "hide closeprog"});
+        row("short setup", {"popmnu2", "mnuset", "Settings and Options"}, {"create Settings", "show Settings"});
+        row("short about", {"popmnu2", "mnuabout", "About"}, {"create About", "show About"});
+        row("short exit", {"popmnu2", "mnuexit", "Exit"}, {"create closeprog", "show closeprog", "hide closeprog"});
         // The login window's pictures do the same as the short menu.
-        QTest::newRow("Settings picture") << "Login" << "Image10" << "Settings" << QStringList{"create Settings", "show Settings"};
-        QTest::newRow("About picture") << "Login" << "Image11" << "About" << QStringList{"create About", "show About"};
-        QTest::newRow("Exit picture") << "Login" << "Image9" << "Exit" << QStringList{"create closeprog", "show closeprog", "hide closeprog"};
+        row("Settings picture", {"Login", "Image10", "Settings"}, {"create Settings", "show Settings"});
+        row("About picture", {"Login", "Image11", "About"}, {"create About", "show About"});
+        row("Exit picture", {"Login", "Image9", "Exit"}, {"create closeprog", "show closeprog", "hide closeprog"});
     }
 
     void menus()
     {
-        QFETCH(QString, holder);
-        QFETCH(QString, item);
-        QFETCH(QString, caption);
+        QFETCH(QStringList, m);
         QFETCH(QStringList, steps);
+        const QString holder = m[0], item = m[1], caption = m[2];
         Started h;
         h.forms->show(QStringLiteral("news"));
         auto* picture = h.child<Picture>(holder, item);
@@ -262,14 +260,10 @@ private slots:
             : QStringList{"mnuset", "mnuabout", "mnuexit"};
         QCOMPARE(names, order);
         QAction* a = menu->findChild<QAction*>(item);
-        if (a) {
-            QCOMPARE(a->isSeparator() ? QString() : a->text(), caption);
-            QCOMPARE(a->isSeparator(), item == "mnudash");
-            if (!a->isSeparator())
-                QCOMPARE(a->isEnabled(), !steps.isEmpty()); // "Add Servers" is greyed
-        } else {
-            QCOMPARE(picture->accessibleName(), caption);
-        }
+        QCOMPARE(a ? (a->isSeparator() ? QString() : a->text()) : picture->accessibleName(), caption);
+        QCOMPARE(a && a->isSeparator(), item == "mnudash");
+        if (a && !a->isSeparator())
+            QCOMPARE(a->isEnabled(), !steps.isEmpty()); // "Add Servers" is greyed
         const qsizetype mark = h.forms->history().size();
         if (caption == "Exit") // the exit window's NO
             QTimer::singleShot(0, menu, [&] { QTest::mouseClick(h.forms->get("closeprog").findChild<Picture*>("Image5"), Qt::LeftButton); });
@@ -288,10 +282,10 @@ private slots:
             for (QWidget* c : w.findChildren<QWidget*>()) {
                 auto* b = qobject_cast<QPushButton*>(c);
                 auto* l = qobject_cast<QLabel*>(c);
-                if ((!b && !l) || c->isHidden() || (b ? b->text() : l->text()).isEmpty())
+                const QString text = b ? b->text() : l ? l->text() : QString();
+                if (text.isEmpty() || c->isHidden())
                     continue;
                 const QFontMetrics fm(c->font());
-                const QString text = b ? b->text() : l->text();
                 const bool fits = b ? fm.horizontalAdvance(text) + 8 <= b->width() && fm.height() + 4 <= b->height()
                                 : l->wordWrap() ? l->heightForWidth(l->width()) <= l->height()
                                                 : fm.horizontalAdvance(text) <= l->width() && fm.height() <= l->height();
