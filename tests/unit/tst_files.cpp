@@ -118,9 +118,7 @@ private slots:
         dirfile::store(dir, g, "c: [/home/member/.wine/drive_c]", "cd c:\\Program Files (x86)\\EA Games\\MOHAA\\", "MOHAA.exe");
         QVERIFY(readFile(file).contains("Dir=cd c:\\Program Files (x86)\\EA Games\\MOHAA\\\r\n"));
         dirfile::Record r = dirfile::read(dir, g);
-        QCOMPARE(r.path, std::string("1"));
-        QCOMPARE(r.dir, std::string("cd c:\\Program Files (x86)\\EA Games\\MOHAA\\"));
-        QCOMPARE(r.drive, std::string("c: [/home/member/.wine/drive_c]"));
+        QCOMPARE(r.path + "|" + r.drive + "|" + r.dir, std::string("1|c: [/home/member/.wine/drive_c]|cd c:\\Program Files (x86)\\EA Games\\MOHAA\\"));
 
         // The first run over a set file only turns Path to 0; the game's record stays.
         dirfile::create(dir, g);
