@@ -35,22 +35,13 @@ class HttpsTest final : public QObject {
     Q_OBJECT
 
 private slots:
-    void hostSettings_data()
-    {
-        QTest::addColumn<QString>("setting");
-        QTest::addColumn<QString>("pages"); // what the page addresses begin with
-        QTest::newRow("plain") << "owls.example.net:8790" << "owls.example.net:8790";
-        QTest::newRow("http") << "HTTP://owls.example.net/" << "owls.example.net";
-        QTest::newRow("https") << " https://owls.example.net/ " << "https://owls.example.net";
-        QTest::newRow("other scheme") << "ftp://owls.example.net" << "fallback";
-        QTest::newRow("no host") << "https://" << "fallback";
-    }
-
     void hostSettings()
     {
-        QFETCH(QString, setting);
-        QFETCH(QString, pages);
-        QCOMPARE(Services::hostAddress(setting, QStringLiteral("fallback")), pages);
+        const std::pair<QString, QString> cases[] = { // the setting, what the page addresses begin with
+            {"owls.example.net:8790", "owls.example.net:8790"}, {"HTTP://owls.example.net/", "owls.example.net"},
+            {" https://owls.example.net/ ", "https://owls.example.net"}, {"ftp://owls.example.net", "fallback"}, {"https://", "fallback"}};
+        for (const auto& [setting, pages] : cases)
+            QCOMPARE(Services::hostAddress(setting, QStringLiteral("fallback")), pages);
     }
 
     void loginAndServerListOverHttps()

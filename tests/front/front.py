@@ -4,7 +4,7 @@ shipped configuration with only its ports, paths and certificate changed, a test
 Usage: front.py TOVO-SITE FRONT-CONF            run the checks
        front.py TOVO-SITE FRONT-CONF --serve    a demo community behind two fronts, one with a
            certificate of the CA written to stdout, one of a CA nobody trusts; until stdin ends"""
-import os, resource, select, shutil, socket, ssl, subprocess, sys, tempfile, threading, time
+import contextlib, os, resource, select, shutil, socket, ssl, subprocess, sys, tempfile, threading, time
 
 SITE, CONF = (sys.argv + ["", ""])[1:3]
 P = "/ilnightowls/servers/"
@@ -13,8 +13,7 @@ failures = []
 
 def check(ok, what):
     print(("ok    " if ok else "FAIL  ") + what, flush=True)
-    if not ok:
-        failures.append(what)
+    failures.extend([] if ok else [what])
 
 
 def free_port():
@@ -25,15 +24,13 @@ def free_port():
 
 def make_ca(d, name):
     """A CA of the test's own and a certificate it signed for 127.0.0.1."""
-    run = lambda *a: subprocess.run(a, check=True, capture_output=True)
-    run("openssl", "req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "2", "-subj", "/CN=" + name,
-        "-keyout", d + "/ca.key", "-out", d + "/ca.pem")
-    run("openssl", "req", "-newkey", "rsa:2048", "-nodes", "-subj", "/CN=127.0.0.1",
-        "-keyout", d + "/key.pem", "-out", d + "/req.pem")
+    run = lambda *a: subprocess.run(("openssl",) + a, check=True, capture_output=True)
+    run("req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "2", "-subj", "/CN=" + name, "-keyout", d + "/ca.key", "-out", d + "/ca.pem")
+    run("req", "-newkey", "rsa:2048", "-nodes", "-subj", "/CN=127.0.0.1", "-keyout", d + "/key.pem", "-out", d + "/req.pem")
     with open(d + "/ext", "w") as f:
         f.write("subjectAltName=IP:127.0.0.1,DNS:localhost\n")
-    run("openssl", "x509", "-req", "-in", d + "/req.pem", "-CA", d + "/ca.pem", "-CAkey", d + "/ca.key",
-        "-CAcreateserial", "-days", "2", "-extfile", d + "/ext", "-out", d + "/cert.pem")
+    run("x509", "-req", "-in", d + "/req.pem", "-CA", d + "/ca.pem", "-CAkey", d + "/ca.key", "-CAcreateserial", "-days", "2",
+        "-extfile", d + "/ext", "-out", d + "/cert.pem")
 
 
 class Host:
@@ -54,28 +51,24 @@ class Front:
     def __init__(self, d, community, host_port, cert_dir, conf=None):
         self.http, self.https = free_port(), free_port()
         text = open(conf or CONF).read()
+        live = "/etc/letsencrypt/live/owls.example.net/"
         for old, new in (("listen 80;", "listen 127.0.0.1:%d;" % self.http), ("listen [::]:80;", ""),
-                         ("listen 443 ssl http2;", "listen 127.0.0.1:%d ssl http2;" % self.https),
-                         ("listen [::]:443 ssl http2;", ""), ("server 127.0.0.1:8790;", "server 127.0.0.1:%d;" % host_port),
-                         ("/etc/letsencrypt/live/owls.example.net/fullchain.pem", cert_dir + "/cert.pem"),
-                         ("/etc/letsencrypt/live/owls.example.net/privkey.pem", cert_dir + "/key.pem"),
-                         ("/srv/tovo/community/", community + "/"), ("/var/cache/nginx/tovo-site", d + "/cache"),
-                         ("/var/www/html", d)):
+                         ("listen 443 ssl http2;", "listen 127.0.0.1:%d ssl http2;" % self.https), ("listen [::]:443 ssl http2;", ""),
+                         ("server 127.0.0.1:8790;", "server 127.0.0.1:%d;" % host_port), (live + "fullchain.pem", cert_dir + "/cert.pem"),
+                         (live + "privkey.pem", cert_dir + "/key.pem"), ("/srv/tovo/community/", community + "/"),
+                         ("/var/cache/nginx/tovo-site", d + "/cache"), ("/var/www/html", d)):
             assert old in text, "the shipped configuration no longer has " + old
             text = text.replace(old, new)
-        with open(d + "/site.conf", "w") as f:
-            f.write(text)
         temp = " ".join("%s_temp_path %s/%s;" % (t, d, t) for t in ("client_body", "proxy", "fastcgi", "uwsgi", "scgi"))
         with open(d + "/nginx.conf", "w") as f:
             f.write("daemon off; worker_processes 1; pid %s/nginx.pid; error_log %s/error.log; %s\n"
                     "worker_rlimit_nofile 8192; events { worker_connections 4096; }\n"
-                    "http { include /etc/nginx/mime.types; access_log off; %s include %s/site.conf; }\n"
-                    % (d, d, "user root;" if os.geteuid() == 0 else "", temp, d))
+                    "http { include /etc/nginx/mime.types; access_log off; %s %s }\n"
+                    % (d, d, "user root;" if os.geteuid() == 0 else "", temp, text))
         self.p = subprocess.Popen([shutil.which("nginx") or "/usr/sbin/nginx", "-p", d, "-c", d + "/nginx.conf", "-e", d + "/error.log"])
         for _ in range(100):
             try:
-                socket.create_connection(("127.0.0.1", self.https), 1).close()
-                return
+                return socket.create_connection(("127.0.0.1", self.https), 1).close()
             except OSError:
                 time.sleep(0.05)
         raise RuntimeError(open(d + "/error.log").read())
@@ -120,7 +113,8 @@ def checks(host, front, ca):
     for _ in range(20):
         get(front.https, P + "viewservers.htm", ca)
     time.sleep(0.2)
-    check(host.log.count("GET " + P + "viewservers.htm") == 1, "20 list pages cost the host 1 (%d)" % host.log.count("GET " + P + "viewservers.htm"))
+    n = host.log.count("GET " + P + "viewservers.htm")
+    check(n == 1, "20 list pages cost the host 1 (%d)" % n)
 
     for path, status in (("news.htm", 200), ("viewservers.htm", 200), ("qktre127.0.0.1:9.htm", 200), ("style.css", 200),
                          (".env", 403), (".git/config", 403), ("servers.con", 403), ("SERVERS.CON", 403),
@@ -139,15 +133,12 @@ def checks(host, front, ca):
     # A 64 MB URL: 414 from the front, the host never sees it.
     before = host.rss_mb()
     s = socket.create_connection(("127.0.0.1", front.http), 10)
-    try:
+    with contextlib.suppress(OSError):  # the front stops reading once it has answered
         s.sendall(b"GET /" + b"a" * (64 << 20))
-    except OSError:
-        pass  # the front stops reading once it has answered
     answer = s.recv(100)
     s.close()
     check(answer.startswith(b"HTTP/1.1 414"), "64 MB URL -> 414 (%s)" % answer[:12])
     check(host.rss_mb() - before < 5, "host memory flat: %.0f -> %.0f MB" % (before, host.rss_mb()))
-
     r = request(front.https, b"POST %sviewservers.htm HTTP/1.1\r\nHost: 127.0.0.1\r\nContent-Length: %d\r\n\r\n"
                 % (P.encode(), 100 << 20) + b"x" * 65536, ca)
     check(r.startswith(b"HTTP/1.1 413"), "100 MB body -> 413 (%s)" % r[:12])
@@ -161,8 +152,7 @@ def checks(host, front, ca):
         t = time.monotonic()
         ok += get(front.https, P + "news.htm", ca).startswith(b"HTTP/1.1 200")
         times.append(time.monotonic() - t)
-    times.sort()
-    p99 = times[int(len(times) * 0.99)] * 1000
+    p99 = sorted(times)[198] * 1000
     check(ok == 200 and p99 < 500, "member pages beside 2,000 idle connections: %d/200, p99 %.1f ms" % (ok, p99))
     for s in idle:
         s.close()

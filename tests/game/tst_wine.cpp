@@ -86,10 +86,9 @@ private slots:
         QVERIFY(c);
         dirfile::store(h.dir(), *catalogue::byCode("mohaa"), DriveTable::text(*c),
                        "cd c:\\Program Files (x86)\\EA Games\\MOHAA\\", "MOHAA.exe");
-        const QString page = h.services.host + "/ilnightowls/servers/s.htm";
-        h.web.names[page] = QStringLiteral("mohaa127.0.0.1:12203.htm");
+        h.page("/ilnightowls/servers/s.htm", "mohaa127.0.0.1:12203.htm");
         auto& v = h.forms->as<viewservers>(QStringLiteral("viewservers"));
-        v.brwWebBrowser->Navigate(page);
+        v.brwWebBrowser->Navigate(h.services.host + "/ilnightowls/servers/s.htm");
         QTRY_COMPARE(v.Text3->text(), QStringLiteral("mohaa"));
         QTest::mouseClick(v.Command6, Qt::LeftButton);
 
@@ -104,9 +103,7 @@ private slots:
         // Wine without its 32-bit part: the member is told what to install; nothing starts, and
         // Settings stays closed, since the folder is right.
         QCOMPARE(h.boxes->seen.size(), size_t(1));
-        QCOMPARE(h.boxes->seen[0].title, QStringLiteral("32-bit Wine not installed."));
-        QCOMPARE(h.boxes->seen[0].icon, msgbox::Icon::Critical);
-        QVERIFY(h.boxes->seen[0].prompt.contains("apt install wine32:i386"));
+        QCOMPARE(h.boxes->seen[0].title, QStringLiteral("32-bit Wine not installed.")); // its text is the tables' test
         QVERIFY(!h.forms->isShown(QStringLiteral("Settings")));
         run("wineserver", {"-w"});
         QVERIFY(!fs::exists(log));

@@ -23,10 +23,6 @@
 using msgbox::Buttons;
 using msgbox::Icon;
 
-namespace {
-const QStringList pageNames{"news", "events", "update", "discuss", "viewservers"};
-} // namespace
-
 class TablesTest final : public QObject {
     Q_OBJECT
 
@@ -50,12 +46,11 @@ private slots:
         row({"12", "jedio", "JKII - Jedi Outcast", "Command12", "Set JKII - Jedi Outcast", "Set JKII - Jedi Outcast+", "Check12", "Set JKII - Jedi Outcast", "JKII - Jedi Outcast"});
     }
 
-    // A game's row in the settings window and its directory file.
+    // A game's row in the settings window and its directory file; Clear Selected clears only what
+    // is ticked, Clear All answered No keeps files and ticks, Yes clears every game and tick.
     void games()
     {
         QFETCH(QStringList, g);
-        const QString code = g[1], section = g[2], unset = g[4], set = g[5], clearedOne = g[7], clearedAll = g[8];
-        const int row = g[0].toInt();
         Started h;
         std::filesystem::create_directories(h.dir() / "Games");
         writeFile(h.dir() / "Games" / "game.exe", "x");
@@ -64,91 +59,57 @@ private slots:
         auto* b = s.findChild<QPushButton*>(g[3]);
         auto* tick = s.findChild<QCheckBox*>(g[6]);
         QVERIFY(b && tick);
-        QCOMPARE(b->text(), unset);
-        QCOMPARE(b->geometry().top(), twips(1200 + 360 * (row - 1))); // its row, top to bottom
+        QCOMPARE(b->geometry().top(), twips(1200 + 360 * (g[0].toInt() - 1))); // its row, top to bottom
         QCOMPARE(tick->geometry().top(), b->geometry().top());
-        const std::filesystem::path con = h.dir() / "settings" / (code + ".con").toStdString();
-        QCOMPARE(readFile(con), QByteArray("[Saved]\r\nPath=0\r\n"));
-
+        const std::filesystem::path con = h.dir() / "settings" / (g[1] + ".con").toStdString();
+        const auto other = h.dir() / "settings" / (g[1] == "mohaa" ? "jedio.con" : "mohaa.con");
+        const QString unset = "[Saved]\r\nPath=0\r\n", untouched = "untouched";
+        const QString set = "[" + g[2] + "]\r\nDrive=c: [" + QString::fromStdString((h.dir() / "Games").string()) +
+                            "]\r\nDir=cd c:\\\\\r\nFile=game.exe\r\n[Saved]\r\nPath=1\r\n";
+        auto seen = [&] { return QStringList{b->text(), tick->isChecked() ? "ticked" : "", readFile(con), readFile(other)}; };
+        auto click = [&](QWidget* w) { return QTest::mouseClick(w, Qt::LeftButton), seen(); };
         auto setIt = [&] {
-            QListWidget* files = s.File1;
-            QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(files->item(0)).center());
-            QTest::mouseClick(b, Qt::LeftButton);
+            QTest::mouseClick(s.File1->viewport(), Qt::LeftButton, {}, s.File1->visualItemRect(s.File1->item(0)).center());
+            return click(b);
         };
-        setIt();
-        QCOMPARE(b->text(), set);
-        const QByteArray drive = "c: [" + QByteArray::fromStdString((h.dir() / "Games").string()) + "]";
-        QCOMPARE(readFile(con), "[" + section.toLatin1() + "]\r\nDrive=" + drive +
-                                    "\r\nDir=cd c:\\\\\r\nFile=game.exe\r\n[Saved]\r\nPath=1\r\n");
-
-        // Clear Selected clears only what is ticked (here nothing, then this game alone).
-        const auto other = h.dir() / "settings" / (code == "mohaa" ? "jedio.con" : "mohaa.con");
+        QCOMPARE(seen().mid(0, 3), (QStringList{g[4], "", unset}));
+        QCOMPARE(setIt().mid(0, 3), (QStringList{g[5], "", set}));
         writeFile(other, "untouched");
-        QTest::mouseClick(s.Command1, Qt::LeftButton);
-        QCOMPARE(b->text(), set);
+        QCOMPARE(click(s.Command1), (QStringList{g[5], "", set, untouched}));
         tick->setChecked(true);
-        QTest::mouseClick(s.Command1, Qt::LeftButton);
-        QCOMPARE(b->text(), clearedOne);
-        QCOMPARE(readFile(con), QByteArray("[Saved]\r\nPath=0\r\n"));
-        QCOMPARE(readFile(other), QByteArray("untouched"));
-        QVERIFY(!tick->isChecked());
-        // Clear All answered No keeps files and ticks; Yes clears every game and every tick.
+        QCOMPARE(click(s.Command1), (QStringList{g[7], "", unset, untouched}));
         setIt();
         tick->setChecked(true);
         h.boxes->answers = {msgbox::Answer::No};
-        QTest::mouseClick(s.Command5, Qt::LeftButton);
-        QCOMPARE(b->text(), set);
-        QVERIFY(tick->isChecked());
-        QTest::mouseClick(s.Command5, Qt::LeftButton);
-        QCOMPARE(b->text(), clearedAll);
-        QCOMPARE(readFile(con), QByteArray("[Saved]\r\nPath=0\r\n"));
-        QCOMPARE(readFile(other), QByteArray("[Saved]\r\nPath=0\r\n"));
-        QVERIFY(!tick->isChecked());
+        QCOMPARE(click(s.Command5), (QStringList{g[5], "ticked", set, untouched}));
+        QCOMPARE(click(s.Command5), (QStringList{g[8], "", unset, unset}));
     }
 
     void boxes_data()
     {
-        QTest::addColumn<QString>("action");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<Buttons>("buttons");
-        QTest::addColumn<Icon>("icon");
-        QTest::addColumn<QStringList>("shownAfter"); // of Login, Form1, Settings, news
-        QTest::newRow("no alias") << "login as Type here" << "Please enter your alias." << "Enter alias              "
-                                  << Buttons::Ok << Icon::None << QStringList{"Login"};
-        QTest::newRow("second login") << "login twice" << "Network connection failed, please exit program and try again."
-                                      << "Network Detection Failed" << Buttons::Ok << Icon::Critical << QStringList{"Login", "news"};
-        QTest::newRow("no network") << "login, no host" << "Unabled to connect to network, either our servers are busy our your not online."
-                                    << "IL Owls - Network Unavailable" << Buttons::Ok << Icon::Critical << QStringList{"Login"};
-        QTest::newRow("no game") << "Set" << "You did not select a game yet." << "No game selected" << Buttons::Ok
-                                 << Icon::None << QStringList{"Login", "Settings"};
-        QTest::newRow("clear all") << "Clear All" << "Do you want to clear all directories?" << "Clear Directories"
-                                   << Buttons::YesNo << Icon::None << QStringList{"Login", "Settings"};
-        QTest::newRow("no server") << "Connect on the list" << "You must select a server to join." << "Select Server."
-                                   << Buttons::Ok << Icon::None << QStringList{"Login"};
-        QTest::newRow("game not set") << "Connect, not set" << "Please configure game directories, before connecting to game."
-                                      << "Directories not set." << Buttons::Ok << Icon::None << QStringList{"Login", "Settings"};
-        QTest::newRow("folder gone") << "Connect, folder gone" << "The game's folder z:\\q3\\ could not be found. Please set the game again in Settings."
-                                     << "Game not found." << Buttons::Ok << Icon::Critical << QStringList{"Login", "Settings"};
-        QTest::newRow("program gone") << "Connect, program gone" << "The game's program q3.exe could not be found in z:\\q3\\. Please set the game again in Settings."
-                                      << "Game not found." << Buttons::Ok << Icon::Critical << QStringList{"Login", "Settings"};
-        QTest::newRow("no wine") << "Connect, no Wine" << "q3.exe is a Windows program and needs Wine to run. Please install Wine, then connect again."
-                                 << "Wine not installed." << Buttons::Ok << Icon::Critical << QStringList{"Login"};
-        QTest::newRow("no 32-bit Wine") << "Connect, no 32-bit Wine"
-                                        << "q3.exe is a 32-bit Windows program, and the Wine on this computer runs only 64-bit programs. "
-                                           "Please install Wine's 32-bit part (on Debian, as root: dpkg --add-architecture i386, then apt "
-                                           "update, then apt install wine32:i386), then connect again."
-                                        << "32-bit Wine not installed." << Buttons::Ok << Icon::Critical << QStringList{"Login"};
+        // what the member does, the box's text, title, buttons, icon; the windows shown after of
+        // Login, Form1, Settings, news
+        QTest::addColumn<QStringList>("b");
+        auto row = [](std::initializer_list<QString> b) { QTest::newRow(qPrintable(*b.begin())) << QStringList(b); };
+        row({"login as Type here", "Please enter your alias.", "Enter alias              ", "Ok", "None", "Login"});
+        row({"login twice", "Network connection failed, please exit program and try again.", "Network Detection Failed", "Ok", "Critical", "Login news"});
+        row({"login, no host", "Unabled to connect to network, either our servers are busy our your not online.", "IL Owls - Network Unavailable", "Ok", "Critical", "Login"});
+        row({"Set", "You did not select a game yet.", "No game selected", "Ok", "None", "Login Settings"});
+        row({"Clear All", "Do you want to clear all directories?", "Clear Directories", "YesNo", "None", "Login Settings"});
+        row({"Connect on the list", "You must select a server to join.", "Select Server.", "Ok", "None", "Login"});
+        row({"Connect, not set", "Please configure game directories, before connecting to game.", "Directories not set.", "Ok", "None", "Login Settings"});
+        row({"Connect, folder gone", "The game's folder z:\\q3\\ could not be found. Please set the game again in Settings.", "Game not found.", "Ok", "Critical", "Login Settings"});
+        row({"Connect, program gone", "The game's program q3.exe could not be found in z:\\q3\\. Please set the game again in Settings.", "Game not found.", "Ok", "Critical", "Login Settings"});
+        row({"Connect, no Wine", "q3.exe is a Windows program and needs Wine to run. Please install Wine, then connect again.", "Wine not installed.", "Ok", "Critical", "Login"});
+        row({"Connect, no 32-bit Wine", "q3.exe is a 32-bit Windows program, and the Wine on this computer runs only 64-bit programs. "
+             "Please install Wine's 32-bit part (on Debian, as root: dpkg --add-architecture i386, then apt update, then apt install "
+             "wine32:i386), then connect again.", "32-bit Wine not installed.", "Ok", "Critical", "Login"});
     }
 
     void boxes()
     {
-        QFETCH(QString, action);
-        QFETCH(QString, text);
-        QFETCH(QString, title);
-        QFETCH(Buttons, buttons);
-        QFETCH(Icon, icon);
-        QFETCH(QStringList, shownAfter);
+        QFETCH(QStringList, b);
+        const QString action = b[0];
         Started h;
         Login& l = h.forms->as<Login>(QStringLiteral("Login"));
         if (action == "login, no host")
@@ -184,19 +145,18 @@ private slots:
             QTest::mouseClick(v.Command6, Qt::LeftButton);
         }
         QTRY_COMPARE(h.boxes->seen.size(), size_t(1));
-        const Box& b = h.boxes->seen[0];
-        QCOMPARE(b.prompt, text);
-        QCOMPARE(b.title, title);
-        QCOMPARE(b.buttons, buttons);
-        QCOMPARE(b.icon, icon);
+        const Box& box = h.boxes->seen[0];
+        QCOMPARE((QStringList{box.prompt, box.title}), b.mid(1, 2));
+        QCOMPARE(box.buttons, b[3] == "YesNo" ? Buttons::YesNo : Buttons::Ok);
+        QCOMPARE(box.icon, b[4] == "Critical" ? Icon::Critical : Icon::None);
         auto shown = [&] {
             QStringList s;
             for (const char* w : {"Login", "Form1", "Settings", "news"})
                 if (h.forms->isShown(QLatin1String(w)))
                     s << QLatin1String(w);
-            return s;
+            return s.join(' ');
         };
-        QTRY_COMPARE(shown(), shownAfter); // after a failed detection, news takes the member back
+        QTRY_COMPARE(shown(), b[5]); // after a failed detection, news takes the member back
         QCOMPARE(h.boxes->seen.size(), size_t(1));
     }
 
@@ -216,21 +176,19 @@ private slots:
     {
         QFETCH(QStringList, p);
         const QString name = p[0], caption = p[1], page = p[2], aliasLabel = p[3], clockLabel = p[4];
-        const bool paneShownAtRequest = p[5] == "shown", clockSetAtRequest = p[6] == "clock set";
         Started h;
         const QString alias = QStringLiteral("  <b>Owl</b> & co  ");
         h.forms->as<Login>(QStringLiteral("Login")).Text1->setText(alias);
-        bool paneShown = false, clockSet = false;
+        QStringList atRequest;
         h.web.onRequest = [&](FakePane* pane) {
-            paneShown = !pane->isHidden();
-            clockSet = pane->parentWidget()->findChild<Timer*>(QStringLiteral("Timer1"))->interval() == 1;
+            const bool clockSet = pane->parentWidget()->findChild<Timer*>(QStringLiteral("Timer1"))->interval() == 1;
+            atRequest = {pane->isHidden() ? "hidden" : "shown", clockSet ? "clock set" : "clock not set"};
         };
         h.forms->show(name);
         h.forms->show(name); // a second Show only shows
         Form& w = h.forms->get(name);
         QCOMPARE(h.web.requests, QStringList{page});
-        QCOMPARE(paneShown, paneShownAtRequest);
-        QCOMPARE(clockSet, clockSetAtRequest);
+        QCOMPARE(atRequest, p.mid(5));
         QCOMPARE(w.windowTitle(), caption);
         QCOMPARE(h.forms->frameOf(name)->windowTitle(), caption);
         auto text = [&](const QString& label) { return w.findChild<Label*>(label)->text(); };
@@ -245,71 +203,51 @@ private slots:
         for (const char* b : {"Command7", "Command8", "Command2", "Command9", "Command3", "Command4", "Command5"})
             buttons << w.findChild<QPushButton*>(QLatin1String(b))->text();
         QCOMPARE(buttons, QStringList({"<", ">", "News", "Discuss", "View Servers", "Events", "Patch/Update"}));
-    }
-
-    void pageButtons_data()
-    {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QStringList>("steps");
-        const QStringList buttons{"Command2", "Command9", "Command3", "Command4", "Command5"};
-        const QStringList targets{"news", "discuss", "viewservers", "events", "update"};
-        for (const QString& w : pageNames)
-            for (int i = 0; i < buttons.size(); ++i) {
-                QStringList steps{"show " + targets[i], "hide " + w};
-                if (targets[i] == w)
-                    steps = {};
-                else if (w == "viewservers" && targets[i] == "news")
-                    steps = {"hide viewservers", "show news"};
-                QTest::newRow(qPrintable(w + " " + buttons[i])) << w << buttons[i] << steps;
-            }
-    }
-
-    void pageButtons()
-    {
-        QFETCH(QString, window);
-        QFETCH(QString, button);
-        QFETCH(QStringList, steps);
-        Started h;
-        for (const QString& w : pageNames) // all made, only `window` showing
-            h.forms->hide(w);
-        h.forms->show(window);
-        const qsizetype mark = h.forms->history().size();
-        QTest::mouseClick(h.child<QPushButton>(window, button), Qt::LeftButton);
-        QCOMPARE(h.since(mark), steps);
+        // Each page button shows its window and hides this one; News from the list hides it first.
+        const std::pair<const char*, QString> targets[] = {
+            {"Command2", "news"}, {"Command9", "discuss"}, {"Command3", "viewservers"}, {"Command4", "events"}, {"Command5", "update"}};
+        for (const auto& [button, target] : targets) {
+            for (const auto& other : targets) // all made, only this one showing
+                h.forms->hide(other.second);
+            h.forms->show(name);
+            const qsizetype mark = h.forms->history().size();
+            QTest::mouseClick(w.findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
+            const QStringList steps = target == name ? QStringList()
+                                      : name == "viewservers" && target == "news" ? QStringList{"hide viewservers", "show news"}
+                                                                                  : QStringList{"show " + target, "hide " + name};
+            QCOMPARE(h.since(mark), steps);
+        }
     }
 
     void menus_data()
     {
-        QTest::addColumn<QString>("holder");
-        QTest::addColumn<QString>("item");
-        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QStringList>("m"); // holder, item, caption
         QTest::addColumn<QStringList>("steps"); // what choosing it does, from news alone made
-        QTest::newRow("home") << "popmnu" << "mnuhome" << "Home / News" << QStringList{"show news", "create viewservers", "hide viewservers", "create discuss", "hide discuss", "create events", "hide events", "create update", "hide update"};
-        QTest::newRow("discuss") << "popmnu" << "mnudiscuss" << "Discuss" << QStringList{"create discuss", "show discuss", "create events", "hide events", "hide news", "create viewservers", "hide viewservers", "create update", "hide update"};
-        QTest::newRow("servers") << "popmnu" << "mnuservers" << "View Servers" << QStringList{"create viewservers", "show viewservers", "hide news", "create discuss", "hide discuss", "create update", "hide update", "create events", "hide events"};
-        QTest::newRow("add") << "popmnu" << "mnuaddserver" << "Add Servers" << QStringList{};
-        QTest::newRow("events") << "popmnu" << "mnuevents" << "Events" << QStringList{"create events", "show events", "create discuss", "hide discuss", "hide news", "create viewservers", "hide viewservers", "create update", "hide update"};
-        QTest::newRow("patches") << "popmnu" << "mnupatches" << "Game Patches" << QStringList{"create update", "show update", "create events", "hide events", "create viewservers", "hide viewservers", "create discuss", "hide discuss", "hide news"};
-        QTest::newRow("dash") << "popmnu" << "mnudash" << "" << QStringList{};
-        QTest::newRow("setup") << "popmnu" << "mnusetup" << "Settings and Options" << QStringList{"create Settings", "show Settings"};
-        QTest::newRow("about") << "popmnu" << "mnuabout" << "About" << QStringList{"create About", "show About"};
-        QTest::newRow("exit") << "popmnu" << "mnuexit" << "Exit" << QStringList{"create closeprog", "show closeprog", "hide closeprog"};
-        QTest::newRow("short setup") << "popmnu2" << "mnuset" << "Settings and Options" << QStringList{"create Settings", "show Settings"};
-        QTest::newRow("short about") << "popmnu2" << "mnuabout" << "About" << QStringList{"create About", "show About"};
-        QTest::newRow("short exit") << "popmnu2" << "mnuexit" << "Exit" << QStringList{"create closeprog", "show closeprog", "hide closeprog"};
+        auto row = [](const char* name, const QStringList& m, const QStringList& steps) { QTest::newRow(name) << m << steps; };
+        row("home", {"popmnu", "mnuhome", "Home / News"}, {"show news", "create viewservers", "hide viewservers", "create discuss", "hide discuss", "create events", "hide events", "create update", "hide update"});
+        row("discuss", {"popmnu", "mnudiscuss", "Discuss"}, {"create discuss", "show discuss", "create events", "hide events", "hide news", "create viewservers", "hide viewservers", "create update", "hide update"});
+        row("servers", {"popmnu", "mnuservers", "View Servers"}, {"create viewservers", "show viewservers", "hide news", "create discuss", "hide discuss", "create update", "hide update", "create events", "hide events"});
+        row("add", {"popmnu", "mnuaddserver", "Add Servers"}, {});
+        row("events", {"popmnu", "mnuevents", "Events"}, {"create events", "show events", "create discuss", "hide discuss", "hide news", "create viewservers", "hide viewservers", "create update", "hide update"});
+        row("patches", {"popmnu", "mnupatches", "Game Patches"}, {"create update", "show update", "create events", "hide events", "create viewservers", "hide viewservers", "create discuss", "hide discuss", "hide news"});
+        row("dash", {"popmnu", "mnudash", ""}, {});
+        row("setup", {"popmnu", "mnusetup", "Settings and Options"}, {"create Settings", "show Settings"});
+        row("about", {"popmnu", "mnuabout", "About"}, {"create About", "show About"});
+        row("exit", {"popmnu", "mnuexit", "Exit"}, {"create closeprog", "show closeprog", "hide closeprog"});
+        row("short setup", {"popmnu2", "mnuset", "Settings and Options"}, {"create Settings", "show Settings"});
+        row("short about", {"popmnu2", "mnuabout", "About"}, {"create About", "show About"});
+        row("short exit", {"popmnu2", "mnuexit", "Exit"}, {"create closeprog", "show closeprog", "hide closeprog"});
         // The login window's pictures do the same as the short menu.
-        QTest::newRow("Settings picture") << "Login" << "Image10" << "Settings" << QStringList{"create Settings", "show Settings"};
-        QTest::newRow("About picture") << "Login" << "Image11" << "About" << QStringList{"create About", "show About"};
-        QTest::newRow("Exit picture") << "Login" << "Image9" << "Exit" << QStringList{"create closeprog", "show closeprog", "hide closeprog"};
+        row("Settings picture", {"Login", "Image10", "Settings"}, {"create Settings", "show Settings"});
+        row("About picture", {"Login", "Image11", "About"}, {"create About", "show About"});
+        row("Exit picture", {"Login", "Image9", "Exit"}, {"create closeprog", "show closeprog", "hide closeprog"});
     }
 
     void menus()
     {
-        QFETCH(QString, holder);
-        QFETCH(QString, item);
-        QFETCH(QString, caption);
+        QFETCH(QStringList, m);
         QFETCH(QStringList, steps);
+        const QString holder = m[0], item = m[1], caption = m[2];
         Started h;
         h.forms->show(QStringLiteral("news"));
         auto* picture = h.child<Picture>(holder, item);
@@ -322,14 +260,10 @@ private slots:
             : QStringList{"mnuset", "mnuabout", "mnuexit"};
         QCOMPARE(names, order);
         QAction* a = menu->findChild<QAction*>(item);
-        if (a) {
-            QCOMPARE(a->isSeparator() ? QString() : a->text(), caption);
-            QCOMPARE(a->isSeparator(), item == "mnudash");
-            if (!a->isSeparator())
-                QCOMPARE(a->isEnabled(), !steps.isEmpty()); // "Add Servers" is greyed
-        } else {
-            QCOMPARE(picture->accessibleName(), caption);
-        }
+        QCOMPARE(a ? (a->isSeparator() ? QString() : a->text()) : picture->accessibleName(), caption);
+        QCOMPARE(a && a->isSeparator(), item == "mnudash");
+        if (a && !a->isSeparator())
+            QCOMPARE(a->isEnabled(), !steps.isEmpty()); // "Add Servers" is greyed
         const qsizetype mark = h.forms->history().size();
         if (caption == "Exit") // the exit window's NO
             QTimer::singleShot(0, menu, [&] { QTest::mouseClick(h.forms->get("closeprog").findChild<Picture*>("Image5"), Qt::LeftButton); });
@@ -348,10 +282,10 @@ private slots:
             for (QWidget* c : w.findChildren<QWidget*>()) {
                 auto* b = qobject_cast<QPushButton*>(c);
                 auto* l = qobject_cast<QLabel*>(c);
-                if ((!b && !l) || c->isHidden() || (b ? b->text() : l->text()).isEmpty())
+                const QString text = b ? b->text() : l ? l->text() : QString();
+                if (text.isEmpty() || c->isHidden())
                     continue;
                 const QFontMetrics fm(c->font());
-                const QString text = b ? b->text() : l->text();
                 const bool fits = b ? fm.horizontalAdvance(text) + 8 <= b->width() && fm.height() + 4 <= b->height()
                                 : l->wordWrap() ? l->heightForWidth(l->width()) <= l->height()
                                                 : fm.horizontalAdvance(text) <= l->width() && fm.height() <= l->height();

@@ -9,10 +9,8 @@
 #include "servers/pagename.h"
 #include "tests/fakes/fakes.h"
 
-#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QThread>
 
 class FilesTest final : public QObject {
     Q_OBJECT
@@ -120,9 +118,7 @@ private slots:
         dirfile::store(dir, g, "c: [/home/member/.wine/drive_c]", "cd c:\\Program Files (x86)\\EA Games\\MOHAA\\", "MOHAA.exe");
         QVERIFY(readFile(file).contains("Dir=cd c:\\Program Files (x86)\\EA Games\\MOHAA\\\r\n"));
         dirfile::Record r = dirfile::read(dir, g);
-        QCOMPARE(r.path, std::string("1"));
-        QCOMPARE(r.dir, std::string("cd c:\\Program Files (x86)\\EA Games\\MOHAA\\"));
-        QCOMPARE(r.drive, std::string("c: [/home/member/.wine/drive_c]"));
+        QCOMPARE(r.path + "|" + r.drive + "|" + r.dir, std::string("1|c: [/home/member/.wine/drive_c]|cd c:\\Program Files (x86)\\EA Games\\MOHAA\\"));
 
         // The first run over a set file only turns Path to 0; the game's record stays.
         dirfile::create(dir, g);
@@ -133,32 +129,17 @@ private slots:
         r = dirfile::read(dir, g);
         QCOMPARE(r.drive + r.dir + r.file, std::string("namenamename"));
     }
-    void pageNameCut_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("code");
-        QTest::addColumn<QString>("address");
-        QTest::newRow("list page") << "viewservers.htm" << "views" << "ervers";
-        QTest::newRow("server page") << "qktre127.0.0.1:27960.htm" << "qktre" << "127.0.0.1:27960";
-        QTest::newRow("host name") << "mohaaowls.example.net:12203.htm" << "mohaa" << "owls.example.net:12203";
-        QTest::newRow("nine characters") << "untor.htm" << "untor" << "";
-        QTest::newRow("eight characters") << "untr.htm" << "" << "";
-        QTest::newRow("empty") << "" << "" << "";
-        QTest::newRow("longest") << QString(QStringLiteral("night") + QString(32762, QLatin1Char('1')) + ".htm")
-                                 << "night" << QString(32762, QLatin1Char('1'));
-        QTest::newRow("too long") << QString(QStringLiteral("night") + QString(32763, QLatin1Char('1')) + ".htm")
-                                  << "" << "";
-    }
-
     void pageNameCut()
     {
-        QFETCH(QString, name);
-        QFETCH(QString, code);
-        QFETCH(QString, address);
-        const PageName p = cutPageName(name);
-        QCOMPARE(p.code, code);
-        QCOMPARE(p.address, address);
-        QCOMPARE(p.full, name);
+        const QString longest = QString(32762, QLatin1Char('1'));
+        const QStringList cases[] = { // name, its game's code, the address
+            {"viewservers.htm", "views", "ervers"}, {"qktre127.0.0.1:27960.htm", "qktre", "127.0.0.1:27960"},
+            {"mohaaowls.example.net:12203.htm", "mohaa", "owls.example.net:12203"}, {"untor.htm", "untor", ""},
+            {"untr.htm", "", ""}, {"", "", ""}, {"night" + longest + ".htm", "night", longest}, {"night" + longest + "1.htm", "", ""}};
+        for (const QStringList& c : cases) {
+            const PageName p = cutPageName(c[0]);
+            QCOMPARE((QStringList{p.full, p.code, p.address}), c);
+        }
     }
 
     void runnerStartsTheGameWithNoShell()
@@ -177,10 +158,7 @@ private slots:
         // "cd d:\GAME DIR\" holds a blank: cd takes the rest of its line, as the command
         // interpreter does.
         QCOMPARE(batch::run(root / "q.bat", drives), batch::Outcome::Started);
-        QElapsedTimer t;
-        t.start();
-        while (!std::filesystem::exists(log) && t.elapsed() < 10000)
-            QThread::msleep(20);
+        (void)QTest::qWaitFor([&] { return std::filesystem::exists(log); }, 10000);
         QCOMPARE(readFile(log), QByteArray("+set\ncl_playintro\n0\n+connect\n") + address.c_str() +
                                     "\ncwd=" + (root / "game dir").c_str() + "\n");
         for (const char* stray : {"pwned", "pwned2", "x"}) {
@@ -191,23 +169,24 @@ private slots:
         QCOMPARE(batch::parse("d:\r\ncd \\game dir\r\ngame.exe a\r\ngame.exe b\r\n", drives, 'd').launch->arguments,
                  std::vector<std::string>{"a"});
         // A program or a folder that is not there starts nothing, and says which; so does a
-        // Windows program where Wine is missing.
-        writeFile(root / "m.bat", "d:\r\ncd d:\\game dir\\\r\nmissing.exe +connect x\r\n");
-        QCOMPARE(batch::run(root / "m.bat", drives), batch::Outcome::ProgramMissing);
-        writeFile(root / "f.bat", "d:\r\ncd d:\\gone\\\r\ngame.exe +connect x\r\n");
-        QCOMPARE(batch::run(root / "f.bat", drives), batch::Outcome::FolderMissing);
-        writeFile(root / "game dir" / "win.exe", "MZ\x90");
-        writeFile(root / "w.bat", "d:\r\ncd d:\\game dir\\\r\nwin.exe +connect x\r\n");
-        const QByteArray path = qgetenv("PATH");
-        qputenv("PATH", "/nonexistent");
-        QCOMPARE(batch::run(root / "w.bat", drives), batch::Outcome::NeedsWine);
-        // A 32-bit Windows program where the Wine on PATH runs only 64-bit ones.
+        // Windows program where Wine is missing, or a 32-bit one where the Wine on PATH runs only
+        // 64-bit ones.
         std::filesystem::create_directory(root / "bin");
         writeFile(root / "bin" / "wine", elf(2, 62));
         std::filesystem::permissions(root / "bin" / "wine", std::filesystem::perms::owner_all);
+        writeFile(root / "game dir" / "win16.exe", "MZ\x90");
         writeFile(root / "game dir" / "win.exe", pe(0x014c));
-        qputenv("PATH", (root / "bin").c_str());
-        QCOMPARE(batch::run(root / "w.bat", drives), batch::Outcome::Needs32BitWine);
+        const QByteArray path = qgetenv("PATH");
+        const std::tuple<std::string, std::string, batch::Outcome> cases[] = { // lines, PATH, outcome
+            {"cd d:\\game dir\\\r\nmissing.exe", path.toStdString(), batch::Outcome::ProgramMissing},
+            {"cd d:\\gone\\\r\ngame.exe", path.toStdString(), batch::Outcome::FolderMissing},
+            {"cd d:\\game dir\\\r\nwin16.exe", "/nonexistent", batch::Outcome::NeedsWine},
+            {"cd d:\\game dir\\\r\nwin.exe", (root / "bin").string(), batch::Outcome::Needs32BitWine}};
+        for (const auto& [lines, bin, outcome] : cases) {
+            writeFile(root / "x.bat", "d:\r\n" + lines + " +connect x\r\n");
+            qputenv("PATH", bin.c_str());
+            QCOMPARE(batch::run(root / "x.bat", drives), outcome);
+        }
         qputenv("PATH", path);
     }
 
