@@ -1,6 +1,8 @@
 // A member's road through the real browser engine and the demo web host: login and detection,
 // the server list, a server's page by its link, back and forward, Connect to Server starting the
-// game through the Wine drives; and logins where the host is gone or answers only "not found".
+// game through the Wine drives; logins where the host is gone or answers only "not found"; and a
+// host.con naming an HTTPS host behind the nginx front, its CA trusted in the member's own
+// certificate store, or not trusted, which fails as a host that is down.
 #include "app/login.h"
 #include "platform/browserpane.h"
 #include "platform/controls.h"
@@ -11,6 +13,7 @@
 #include "tests/fakes/fakes.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QProcess>
@@ -36,6 +39,8 @@ struct Site {
     QString host;
     QStringList requests;
 };
+QProcess front; // the demo community behind two fronts: one whose CA the member trusts, one not
+QString trusted, untrusted;
 
 // The client's windows with the program's own services (its host.con, the browser engine
 // module, the Wine drives, the batch runner); only the message boxes answer from a script.
@@ -138,13 +143,62 @@ private slots:
         if (site)
             QCOMPARE(site->requests.value(0), QStringLiteral("GET /ilnightowls/servers/detect.htm"));
     }
+
+    void hostSettings()
+    {
+        const std::pair<QString, QString> cases[] = { // the setting, what the page addresses begin with
+            {"owls.example.net:8790", "owls.example.net:8790"}, {"HTTP://owls.example.net/", "owls.example.net"},
+            {" https://owls.example.net/ ", "https://owls.example.net"}, {"ftp://owls.example.net", "fallback"}, {"https://", "fallback"}};
+        for (const auto& [setting, pages] : cases)
+            QCOMPARE(Services::hostAddress(setting, QStringLiteral("fallback")), pages);
+    }
+
+    void loginAndServerListOverHttps()
+    {
+        Real r(trusted);
+        QTest::keyClick(r.forms->as<Login>(QStringLiteral("Login")).Text1, Qt::Key_Return);
+        QTRY_VERIFY_WITH_TIMEOUT(r.forms->isShown(QStringLiteral("news")), 30000);
+        QVERIFY(r.boxes->seen.empty());
+        QTest::mouseClick(r.child<QPushButton>(QStringLiteral("news"), QStringLiteral("Command3")), Qt::LeftButton);
+        auto& v = r.forms->as<viewservers>(QStringLiteral("viewservers"));
+        QTRY_COMPARE_WITH_TIMEOUT(v.Text3->text(), QStringLiteral("views"), 30000);
+    }
+
+    void untrustedCertificateIsAnUnavailableHost()
+    {
+        Real r(untrusted);
+        QTest::keyClick(r.forms->as<Login>(QStringLiteral("Login")).Text1, Qt::Key_Return);
+        QTRY_COMPARE_WITH_TIMEOUT(r.boxes->seen.size(), size_t(1), 30000);
+        QCOMPARE(r.boxes->seen[0].title, QStringLiteral("IL Owls - Network Unavailable"));
+        QTRY_VERIFY_WITH_TIMEOUT(r.forms->isShown(QStringLiteral("Login")) && !r.forms->isShown(QStringLiteral("news")), 30000);
+    }
 };
 
 int main(int argc, char** argv)
 {
+    // The member's certificate store is the engine's: $HOME/.pki/nssdb, read when it starts.
+    QTemporaryDir home;
+    qputenv("HOME", home.path().toUtf8());
+    const QString db = "sql:" + home.path() + "/.pki/nssdb";
+    QDir().mkpath(home.path() + "/.pki/nssdb");
     chooseRendering(); // as the program does, before the application exists
     QApplication app(argc, argv);
+    front.start("python3", {QStringLiteral(TOVO_SOURCE "/tests/front/front.py"), qEnvironmentVariable("TOVO_SITE"),
+                            QStringLiteral(TOVO_SOURCE "/packaging/nginx/tovo-site.conf"), "--serve"});
+    while (!front.canReadLine() && front.waitForReadyRead(60000)) {
+    }
+    if (!front.canReadLine())
+        qFatal("the front did not start: %s", front.readAllStandardError().constData());
+    const QStringList got = QString::fromUtf8(front.readLine()).trimmed().split(' ');
+    trusted = "https://127.0.0.1:" + got.value(0);
+    untrusted = "https://127.0.0.1:" + got.value(1);
+    if (QProcess::execute("certutil", {"-N", "--empty-password", "-d", db}) != 0 ||
+        QProcess::execute("certutil", {"-A", "-n", "TOVO test CA", "-t", "C,,", "-i", got.value(2), "-d", db}) != 0)
+        qFatal("certutil failed");
     JourneyTest t;
-    return QTest::qExec(&t, argc, argv);
+    const int failed = QTest::qExec(&t, argc, argv);
+    front.closeWriteChannel();
+    front.waitForFinished();
+    return failed;
 }
 #include "tst_journey.moc"

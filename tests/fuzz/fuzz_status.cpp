@@ -1,5 +1,6 @@
-// Random status replies, as a hostile game server may send them: the parsers never crash, and
-// what they keep is short and free of colour codes and control characters.
+// Random status replies, as a hostile game server may send them, one datagram or several: the
+// parsers never crash, ask no more than a server's players, and what they keep is short and free
+// of colour codes and control characters.
 #include "site/status.h"
 
 #include <QStringList>
@@ -12,8 +13,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (size == 0)
         return 0;
     const auto protocol = status::Protocol(data[0] % 6);
-    const QByteArray reply(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
-    if (auto info = status::parse(protocol, reply)) {
+    // Several datagrams, split at 0xFE: GameSpy's parts, NetQuake's player replies.
+    const QByteArray replies(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
+    status::Answer answer(protocol);
+    std::vector<QByteArray> next;
+    for (const QByteArray& d : replies.split('\xfe'))
+        answer.take(d, &next);
+    if (next.size() > size_t(status::MaxPlayers))
+        std::abort();
+    if (const auto& info = answer.info()) {
         if (info->list.size() > size_t(status::MaxPlayers))
             std::abort();
         QStringList texts{info->host, info->map};
