@@ -85,6 +85,7 @@ struct Client {
     explicit Client(const QString& host)
     {
         services = Services::real(dir.path().toStdString());
+        warmWebEngine(); // as the program does at start
         services.host = host;
         services.boxes = std::make_unique<SilentBoxes>();
         forms = std::make_unique<Forms>(services);
