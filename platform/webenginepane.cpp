@@ -133,8 +133,9 @@ extern "C" Q_DECL_EXPORT Engine* tovoMakeEngine(QWidget* parent, Engine::Events 
 }
 
 // Each step is a turn of the event loop of its own: first the engine's start, which waits for
-// its helper processes, then a blank page, which brings up a page process and the page drawing;
-// the page goes again, so that nothing is left running that a pane would not have.
+// its helper processes, then a blank page in a view of its own (never shown), which brings up a
+// page process and the view's drawing, as the first pane would; the view goes again, so that
+// nothing is left running that a pane would not have.
 extern "C" Q_DECL_EXPORT void tovoWarmEngine(std::function<void()> ready)
 {
     QTimer::singleShot(0, [ready = std::move(ready)] {
@@ -144,12 +145,12 @@ extern "C" Q_DECL_EXPORT void tovoWarmEngine(std::function<void()> ready)
         QTimer::singleShot(0, [ready] {
             if (paneMade)
                 return ready();
-            auto* page = new QWebEnginePage;
-            QObject::connect(page, &QWebEnginePage::loadFinished, page, [page, ready] {
-                page->deleteLater();
+            auto* view = new QWebEngineView;
+            QObject::connect(view, &QWebEngineView::loadFinished, view, [view, ready] {
+                view->deleteLater();
                 ready();
             });
-            page->load(QUrl(QStringLiteral("about:blank")));
+            view->load(QUrl(QStringLiteral("about:blank")));
         });
     });
 }
