@@ -15,6 +15,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -56,6 +57,16 @@ struct Real : Harness {
         QTest::keyClicks(forms->as<Login>(QStringLiteral("Login")).Text1, QStringLiteral("Barn Owl"));
     }
 };
+// Something other than the page's grey is on the widget.
+bool drawn(QWidget* w)
+{
+    const QImage i = w->grab().toImage();
+    for (int y = 0; y < i.height(); y += 2)
+        for (int x = 0; x < i.width(); x += 2)
+            if (i.pixel(x, y) != i.pixel(0, 0))
+                return true;
+    return false;
+}
 // The browser engine's library is in the process, or on its way in.
 bool engineLoading()
 {
@@ -100,6 +111,9 @@ private slots:
         QWidget* page = nullptr;
         for (QWidget* w : v.brwWebBrowser->findChildren<QWidget*>())
             page = w->inherits("QWebEngineView") ? w->focusProxy() : page;
+        // The engine takes no input on a page it has not drawn yet; a member clicks on the list
+        // seen on screen, not on the grey before it.
+        QTRY_VERIFY_WITH_TIMEOUT(drawn(page), 30000);
         QTest::mouseClick(page, Qt::LeftButton, {}, QPoint(page->width() * 3 / 4, 12));
         QTest::keyClick(page, Qt::Key_Tab);
         QTest::keyClick(page, Qt::Key_Return);
