@@ -19,12 +19,6 @@ namespace {
 
 const QString prefix = QStringLiteral("/ilnightowls/servers/");
 
-QByteArray resource(const QString& name)
-{
-    QFile f(QStringLiteral(":/pages/") + name);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 // The answer's first line and headers; the body follows as it is.
 QByteArray head(int status, const CommunityHost::Reply& r, qint64 length, bool close)
 {
@@ -261,7 +255,7 @@ CommunityHost::Reply CommunityHost::file(const QString& name)
         return {200, contentType(name), cache, {}, std::move(f)};
     }
     if (!info.exists() && name == QLatin1String("style.css"))
-        return {200, contentType(name), cache, resource(name), {}}; // the program's own look, for a community that brings none
+        return {200, contentType(name), cache, serverpages::resource(name), {}}; // the program's own look, for a community that brings none
     return refused(404);
 }
 

@@ -12,12 +12,6 @@ namespace {
 
 const QByteArray prefix = "/ilnightowls/servers/";
 
-QByteArray resource(const QString& name)
-{
-    QFile f(QStringLiteral(":/pages/") + name);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 QByteArray html(const QString& s) { return s.toHtmlEscaped().toUtf8(); }
 QByteArray num(int n) { return QByteArray::number(n); }
 
@@ -56,6 +50,12 @@ QByteArray fill(const QString& page, const QHash<QByteArray, QByteArray>& values
 }
 
 } // namespace
+
+QByteArray resource(const QString& name)
+{
+    QFile f(QStringLiteral(":/pages/") + name);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
 
 QByteArray list(const std::vector<Server>& servers, const std::function<Status(const Server&)>& statusOf)
 {

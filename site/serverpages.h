@@ -12,6 +12,9 @@
 // server's own page with its details and who is playing. Every text a server sent is escaped.
 namespace serverpages {
 
+// One of the host's built-in pages (templates, the demo's pages, the program's own style sheet).
+QByteArray resource(const QString& name);
+
 QByteArray list(const std::vector<Server>& servers, const std::function<Status(const Server&)>& statusOf);
 QByteArray server(const Server& s, const Status& st);
 
