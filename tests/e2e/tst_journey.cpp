@@ -159,15 +159,6 @@ private slots:
             QCOMPARE(site->requests.value(0), QStringLiteral("GET /ilnightowls/servers/detect.htm"));
     }
 
-    void hostSettings()
-    {
-        const std::pair<QString, QString> cases[] = { // the setting, what the page addresses begin with
-            {"owls.example.net:8790", "owls.example.net:8790"}, {"HTTP://owls.example.net/", "owls.example.net"},
-            {" https://owls.example.net/ ", "https://owls.example.net"}, {"ftp://owls.example.net", "fallback"}, {"https://", "fallback"}};
-        for (const auto& [setting, pages] : cases)
-            QCOMPARE(Services::hostAddress(setting, QStringLiteral("fallback")), pages);
-    }
-
     void loginAndServerListOverHttps()
     {
         Real r(trusted);
