@@ -88,7 +88,7 @@ private slots:
     void boxes_data()
     {
         // what the member does, the box's text, title, buttons, icon; the windows shown after of
-        // Login, Form1, Settings, news
+        // Login, Form1, Settings, news, update
         QTest::addColumn<QStringList>("b");
         auto row = [](std::initializer_list<QString> b) { QTest::newRow(qPrintable(*b.begin())) << QStringList(b); };
         row({"login as Type here", "Please enter your alias.", "Enter alias              ", "Ok", "None", "Login"});
@@ -104,6 +104,7 @@ private slots:
         row({"Connect, no 32-bit Wine", "q3.exe is a 32-bit Windows program, and the Wine on this computer runs only 64-bit programs. "
              "Please install Wine's 32-bit part (on Debian, as root: dpkg --add-architecture i386, then apt update, then apt install "
              "wine32:i386), then connect again.", "32-bit Wine not installed.", "Ok", "Critical", "Login"});
+        row({"a page fails, hidden", "Unabled to connect to network, either our servers are busy our your not online.", "IL Owls - Network Unavailable", "Ok", "Critical", "Login"});
     }
 
     void boxes()
@@ -125,6 +126,9 @@ private slots:
             h.forms->show(QStringLiteral("Settings"));
             auto& s = h.forms->as<Settings>(QStringLiteral("Settings"));
             QTest::mouseClick(action == "Set" ? s.findChild<QPushButton*>("Command9") : s.Command5, Qt::LeftButton);
+        } else if (action == "a page fails, hidden") {
+            h.web.names.remove(QStringLiteral("owls.test/ilnightowls/servers/patches.htm"));
+            h.forms->hide(QStringLiteral("update")); // made by a Hide: it loads
         } else {
             h.forms->hide(QStringLiteral("viewservers"));
             auto& v = h.forms->as<viewservers>(QStringLiteral("viewservers"));
@@ -151,12 +155,13 @@ private slots:
         QCOMPARE(box.icon, b[4] == "Critical" ? Icon::Critical : Icon::None);
         auto shown = [&] {
             QStringList s;
-            for (const char* w : {"Login", "Form1", "Settings", "news"})
+            for (const char* w : {"Login", "Form1", "Settings", "news", "update"})
                 if (h.forms->isShown(QLatin1String(w)))
                     s << QLatin1String(w);
             return s.join(' ');
         };
         QTRY_COMPARE(shown(), b[5]); // after a failed detection, news takes the member back
+        QTest::qWait(50); // a failed page's error page completes too: no second box
         QCOMPARE(h.boxes->seen.size(), size_t(1));
     }
 

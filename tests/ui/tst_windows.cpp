@@ -154,18 +154,6 @@ private slots:
         QCOMPARE(h.forms->as<PageWindow>(QStringLiteral("events")).aliasLabel()->text(), QStringLiteral("Later"));
     }
 
-    void aFailedPageIsReportedOnceEvenWhenHidden()
-    {
-        Harness h; // no pages at all
-        h.forms->show(QStringLiteral("Login"));
-        h.forms->hide(QStringLiteral("update"));
-        QTRY_COMPARE(h.boxes->seen.size(), size_t(1));
-        QCOMPARE(h.boxes->seen[0].title, QStringLiteral("IL Owls - Network Unavailable"));
-        QTest::qWait(50); // the error page completes: no second box
-        QCOMPARE(h.boxes->seen.size(), size_t(1));
-        QVERIFY(!h.forms->isShown(QStringLiteral("update")));
-    }
-
     void thePageShownChoosesTheServer()
     {
         Started h;
