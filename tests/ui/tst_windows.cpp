@@ -224,12 +224,13 @@ private slots:
             QCOMPARE(h.forms->isShown(QLatin1String(w)), !closable);
         }
         auto& exit = h.forms->as<closeprog>(QStringLiteral("closeprog"));
+        bool asked = false; // and the close waits for the answer
         QTimer::singleShot(0, &exit, [&] {
-            QVERIFY(h.forms->isShown("closeprog"));
+            asked = h.forms->isShown("closeprog");
             QTest::mouseClick(exit.Image5, Qt::LeftButton); // NO
         });
         QVERIFY(!h.forms->get("MDIForm1").close());
-        QVERIFY(h.forms->isShown("MDIForm1") && h.forms->isShown("news"));
+        QVERIFY(asked && h.forms->isShown("MDIForm1") && h.forms->isShown("news"));
         auto& a = h.forms->as<About>("About");
         QVERIFY(a.Label5->text() == "TOVO credits and info." && a.Label3->text().startsWith("Design Assitant:"));
         for (QWidget* w : std::initializer_list<QWidget*>{a.Label1, a.Label3, a.Label4, a.Label5, a.Label2, a.Image1}) {
