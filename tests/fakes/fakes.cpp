@@ -15,8 +15,6 @@ FakePane::FakePane(QWidget* parent, FakeWeb& web) : BrowserPane(parent), web_(we
 void FakePane::Navigate(const QString& address)
 {
     web_.requests << address;
-    if (web_.onRequest)
-        web_.onRequest(this);
     const int gen = ++generation_;
     QPointer<FakePane> self(this);
     QTimer::singleShot(0, this, [this, self, gen, address] {

@@ -13,8 +13,6 @@
 #include <memory>
 #include <vector>
 
-class FakePane;
-
 QByteArray readFile(const std::filesystem::path& p); // "<missing>" when there is none
 void writeFile(const std::filesystem::path& p, const std::string& bytes);
 
@@ -22,7 +20,6 @@ void writeFile(const std::filesystem::path& p, const std::string& bytes);
 struct FakeWeb {
     QMap<QString, QString> names; // an address missing here fails to load
     QStringList requests;         // every Navigate, in order
-    std::function<void(FakePane*)> onRequest; // sees the pane as it is asked to navigate
 };
 
 // A browser pane that "loads" pages from a FakeWeb, raising its events through the event loop

@@ -76,11 +76,9 @@ private slots:
         fs::remove(log);
 
         Started h; // the first run done; then the program's own drives and batch runner
-        auto boxes = std::move(h.services.boxes);
-        auto browser = h.services.makeBrowser;
-        h.services = Services::real(h.dir());
-        h.services.boxes = std::move(boxes);
-        h.services.makeBrowser = browser;
+        const Services real = Services::real(h.dir());
+        h.services.drives = real.drives;
+        h.services.startBatch = real.startBatch;
         // As a Set stores it: the drive as the drive list shows it, "cd <folder>\", the file.
         const Drive* c = h.services.drives.find('c');
         QVERIFY(c);

@@ -94,18 +94,6 @@ private slots:
         QVERIFY(!h.forms->isShown(QStringLiteral("Settings")));
     }
 
-    void onlyWindowsThatCanBeOpenedAgainCloseThroughTheirFrame()
-    {
-        Started h;
-        for (const char* w : {"Login", "news", "events", "update", "discuss", "viewservers", "Settings", "About"}) {
-            h.forms->show(QLatin1String(w));
-            const bool closable = QLatin1String(w) == "Settings" || QLatin1String(w) == "About";
-            QCOMPARE(bool(h.forms->frameOf(QLatin1String(w))->windowFlags() & Qt::WindowCloseButtonHint), closable);
-            h.forms->frameOf(QLatin1String(w))->close();
-            QCOMPARE(h.forms->isShown(QLatin1String(w)), !closable);
-        }
-    }
-
     void newsSendsTheMemberBackOnlyWhenTheNetworkFlagIsNo_data()
     {
         QTest::addColumn<QString>("flag");
@@ -152,18 +140,6 @@ private slots:
         h.forms->show(QStringLiteral("events"));
         QCOMPARE(w.aliasLabel()->text(), QStringLiteral("Owl"));
         QCOMPARE(h.forms->as<PageWindow>(QStringLiteral("events")).aliasLabel()->text(), QStringLiteral("Later"));
-    }
-
-    void aFailedPageIsReportedOnceEvenWhenHidden()
-    {
-        Harness h; // no pages at all
-        h.forms->show(QStringLiteral("Login"));
-        h.forms->hide(QStringLiteral("update"));
-        QTRY_COMPARE(h.boxes->seen.size(), size_t(1));
-        QCOMPARE(h.boxes->seen[0].title, QStringLiteral("IL Owls - Network Unavailable"));
-        QTest::qWait(50); // the error page completes: no second box
-        QCOMPARE(h.boxes->seen.size(), size_t(1));
-        QVERIFY(!h.forms->isShown(QStringLiteral("update")));
     }
 
     void thePageShownChoosesTheServer()
@@ -235,21 +211,26 @@ private slots:
         QCOMPARE(h.popups, std::vector<QString>{menu});
     }
 
-    void frameCloseAsksAndAboutClosesOnlyItself()
+    // Through its frame Settings and About hide, the main window asks, the rest cannot close;
+    // About hides only by its Close label and its picture.
+    void closingWindows()
     {
         Started h;
-        h.forms->show(QStringLiteral("news"));
+        for (const char* w : {"Login", "news", "events", "update", "discuss", "viewservers", "Settings", "About"}) {
+            h.forms->show(QLatin1String(w));
+            const bool closable = QLatin1String(w) == "Settings" || QLatin1String(w) == "About";
+            QCOMPARE(bool(h.forms->frameOf(QLatin1String(w))->windowFlags() & Qt::WindowCloseButtonHint), closable);
+            h.forms->frameOf(QLatin1String(w))->close();
+            QCOMPARE(h.forms->isShown(QLatin1String(w)), !closable);
+        }
         auto& exit = h.forms->as<closeprog>(QStringLiteral("closeprog"));
-        // Closing the main window through its frame asks the same question.
+        bool asked = false; // and the close waits for the answer
         QTimer::singleShot(0, &exit, [&] {
-            QVERIFY(h.forms->isShown("closeprog"));
-            QTest::mouseClick(exit.Image5, Qt::LeftButton);
+            asked = h.forms->isShown("closeprog");
+            QTest::mouseClick(exit.Image5, Qt::LeftButton); // NO
         });
         QVERIFY(!h.forms->get("MDIForm1").close());
-        QVERIFY(h.forms->isShown("MDIForm1") && h.forms->isShown("news"));
-
-        // About: only its Close label and its picture hide it.
-        h.forms->show("About");
+        QVERIFY(asked && h.forms->isShown("MDIForm1") && h.forms->isShown("news"));
         auto& a = h.forms->as<About>("About");
         QVERIFY(a.Label5->text() == "TOVO credits and info." && a.Label3->text().startsWith("Design Assitant:"));
         for (QWidget* w : std::initializer_list<QWidget*>{a.Label1, a.Label3, a.Label4, a.Label5, a.Label2, a.Image1}) {

@@ -124,10 +124,6 @@ private slots:
         dirfile::create(dir, g);
         QVERIFY(readFile(file).endsWith("[Saved]\r\nPath=0\r\n"));
         QVERIFY(readFile(file).contains("File=MOHAA.exe"));
-
-        writeFile(file, "[Saved]\r\nPath=1\r\n"); // set, but no game section
-        r = dirfile::read(dir, g);
-        QCOMPARE(r.drive + r.dir + r.file, std::string("namenamename"));
     }
     void pageNameCut()
     {
