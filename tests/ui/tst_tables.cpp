@@ -103,6 +103,8 @@ private slots:
         row({"Connect, no 32-bit Wine", "q3.exe is a 32-bit Windows program, and the Wine on this computer runs only 64-bit programs. "
              "Please install Wine's 32-bit part (on Debian, as root: dpkg --add-architecture i386, then apt update, then apt install "
              "wine32:i386), then connect again.", "32-bit Wine not installed.", "Ok", "Critical", "Login"});
+        row({"Connect, not started", "The game q3.exe could not be started. Please check that it can be run, or set the game again in Settings.",
+             "Game not started.", "Ok", "Critical", "Login Settings"});
         row({"a page fails, hidden", "Unabled to connect to network, either our servers are busy our your not online.", "IL Owls - Network Unavailable", "Ok", "Critical", "Login"});
     }
 
@@ -134,7 +136,7 @@ private slots:
             QTRY_COMPARE(v.Text3->text(), QStringLiteral("views"));
             const std::pair<const char*, batch::Outcome> outcomes[] = {{"Connect, folder gone", batch::Outcome::FolderMissing},
                 {"Connect, program gone", batch::Outcome::ProgramMissing}, {"Connect, no Wine", batch::Outcome::NeedsWine},
-                {"Connect, no 32-bit Wine", batch::Outcome::Needs32BitWine}};
+                {"Connect, no 32-bit Wine", batch::Outcome::Needs32BitWine}, {"Connect, not started", batch::Outcome::NotStarted}};
             for (auto [what, outcome] : outcomes)
                 if (action == what) {
                     h.outcome = outcome;
