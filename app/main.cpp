@@ -8,13 +8,11 @@
 #include "program.h"
 
 #include <QApplication>
-#include <QFont>
 #include <QIcon>
 
 #include <fontconfig/fontconfig.h>
 
 #include <future>
-
 
 int main(int argc, char** argv)
 {

@@ -146,6 +146,22 @@ std::string firstCharacters(const std::string& s, std::size_t n)
     return s.substr(0, at);
 }
 
+// A key's value: what follows its equals sign, blanks around it and one pair of quotes taken off.
+std::string_view valueAfter(std::string_view line, std::size_t equals)
+{
+    std::string_view v = trim(line.substr(equals + 1));
+    if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
+        v = v.substr(1, v.size() - 2);
+    return v;
+}
+
+// As the caller's buffer of `size` bytes receives it: up to a NUL, then whole characters only.
+std::string cut(std::string value, std::size_t size)
+{
+    value.resize(std::min(value.size(), value.find('\0')));
+    return firstCharacters(value, size == 0 ? 0 : size - 1);
+}
+
 } // namespace
 
 std::string read(std::string_view section, std::string_view key, std::string_view fallback,
@@ -157,14 +173,10 @@ std::string read(std::string_view section, std::string_view key, std::string_vie
         Found f = find(*content, lines, section, key);
         if (f.key) {
             std::string_view l = text(*content, lines[*f.key]);
-            std::string_view v = trim(l.substr(*keyEquals(l) + 1));
-            if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
-                v = v.substr(1, v.size() - 2);
-            value = std::string(v);
+            value = std::string(valueAfter(l, *keyEquals(l)));
         }
     }
-    value = value.substr(0, value.find('\0'));
-    return firstCharacters(value, size == 0 ? 0 : size - 1);
+    return cut(std::move(value), size);
 }
 
 namespace {
@@ -190,10 +202,7 @@ Contents::Contents(std::string_view bytes)
             if (isNew && !name->empty())
                 names_.emplace_back(*name);
         } else if (auto eq = keyEquals(line); eq && keys) {
-            std::string_view v = trim(line.substr(*eq + 1));
-            if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
-                v = v.substr(1, v.size() - 2);
-            keys->try_emplace(lowered(line.substr(0, *eq)), v);
+            keys->try_emplace(lowered(line.substr(0, *eq)), valueAfter(line, *eq));
         }
     }
 }
@@ -205,23 +214,7 @@ std::string Contents::read(std::string_view section, std::string_view key, std::
     if (auto s = values_.find(lowered(section)); s != values_.end())
         if (auto k = s->second.find(lowered(key)); k != s->second.end())
             value = k->second;
-    value = value.substr(0, value.find('\0'));
-    return firstCharacters(value, size == 0 ? 0 : size - 1);
-}
-
-std::vector<std::string> sections(const std::filesystem::path& file)
-{
-    std::vector<std::string> names;
-    const auto content = readWhole(file);
-    if (!content)
-        return names;
-    for (const Line& l : splitLines(*content)) {
-        auto name = sectionName(text(*content, l));
-        if (name && !name->empty() &&
-            std::none_of(names.begin(), names.end(), [&](const std::string& n) { return sameName(n, *name); }))
-            names.emplace_back(*name);
-    }
-    return names;
+    return cut(std::move(value), size);
 }
 
 std::string edit(std::string s, std::string_view section, std::string_view key,

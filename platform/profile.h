@@ -17,12 +17,9 @@ namespace profile {
 std::string read(std::string_view section, std::string_view key, std::string_view fallback,
                  std::size_t size, const std::filesystem::path& file);
 
-// The names of the file's sections in file order, each once (the first of names that differ
-// only in case); none when the file cannot be read.
-std::vector<std::string> sections(const std::filesystem::path& file);
-
-// A whole profile parsed once, for files of many sections read key by key: read() and sections()
-// answer as the functions above do for the same contents, in time linear in its size.
+// A whole profile parsed once, for files of many sections read key by key: read() answers as the
+// function above does for the same contents, in time linear in its size; sections() are the
+// section names in file order, each once (the first of names that differ only in case).
 class Contents {
 public:
     explicit Contents(std::string_view bytes);

@@ -9,7 +9,6 @@
 namespace wine {
 
 inline constexpr std::uint16_t I386 = 0x014c;   // a 32-bit Windows program
-inline constexpr std::uint16_t X86_64 = 0x8664; // a 64-bit one
 
 // The machine field of a Windows program's PE header ("MZ", the offset at 0x3C, "PE\0\0",
 // machine); 0 when the file is no PE program.

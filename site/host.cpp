@@ -20,8 +20,9 @@ namespace {
 const QString prefix = QStringLiteral("/ilnightowls/servers/");
 
 // The answer's first line and headers; the body follows as it is.
-QByteArray head(int status, const CommunityHost::Reply& r, qint64 length, bool close)
+QByteArray head(const CommunityHost::Reply& r, qint64 length, bool close)
 {
+    const int status = r.status;
     static const QHash<int, QByteArray> reasons{
         {200, "OK"}, {403, "Forbidden"}, {404, "Not Found"}, {405, "Method Not Allowed"}};
     QByteArray h = "HTTP/1.1 " + QByteArray::number(status) + ' ' + reasons.value(status) + "\r\nContent-Type: " + r.type +
@@ -132,7 +133,7 @@ private:
                 r.file.reset();
             // One write for a page: the socket sends at once, and a head sent alone would hold
             // its body back until the reader acknowledged it.
-            socket_->write(head(r.status, r, length, a.close) + (a.head || r.file ? QByteArray() : r.body));
+            socket_->write(head(r, length, a.close) + (a.head || r.file ? QByteArray() : r.body));
             if (r.file) {
                 file_ = std::move(r.file);
                 left_ = length;

@@ -45,8 +45,6 @@ bool ServerList::singleHost(const QString& host)
     return ip != 0 && (ip >> 28) != 0xe && (ip & 0xff) != 0xff;
 }
 
-std::vector<Server> ServerList::read(const std::filesystem::path& file) { return parse(contentsOf(file), file); }
-
 std::vector<Server> ServerList::parse(const std::string& contents, const std::filesystem::path& file)
 {
     const profile::Contents con(contents);
@@ -66,7 +64,7 @@ std::vector<Server> ServerList::parse(const std::string& contents, const std::fi
                               : address.isEmpty()       ? "it has no Address"
                               : !validAddress(address)  ? "its Address is not host[:port]"
                               : !singleHost(host)       ? "its Address is a broadcast, multicast or unspecified address"
-                              : (!queryText.empty() && (configured == 0 || configured > 65535)) || !query
+                              : (!queryText.empty() && configured == 0) || !query
                                   ? "it has no usable query port"
                                   : nullptr;
         if (problem) {

@@ -35,7 +35,6 @@ public:
     static bool validAddress(const QString& address);
     // An address that names one machine: no broadcast, multicast or "any" address.
     static bool singleHost(const QString& host);
-    static std::vector<Server> read(const std::filesystem::path& file);
     static std::vector<Server> parse(const std::string& contents, const std::filesystem::path& file);
 
 private:

@@ -57,19 +57,29 @@ QByteArray resource(const QString& name)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// What both pages show of a server's answer; nothing while it is not answering.
+struct Cells {
+    QByteArray map, players, roundTrip;
+};
+Cells cellsOf(const Status& st)
+{
+    if (!answering(st))
+        return {};
+    return {html(st.info.map), num(st.info.players) + "/" + num(st.info.maxPlayers), num(st.roundTripMs) + " ms"};
+}
+
 QByteArray list(const std::vector<Server>& servers, const std::function<Status(const Server&)>& statusOf)
 {
     QByteArray rows;
     for (const Server& s : servers) {
         const Status st = statusOf(s);
         const auto [word, cls] = stateOf(st);
-        const bool up = answering(st);
+        const Cells c = cellsOf(st);
         rows += "<tr><td class=\"mark " + cls + "\" title=\"" + word + "\">&#9679;</td><td class=\"name\"><a href=\"" +
                 prefix + html(s.pageName()) + "\">" + html(s.name) + "</a></td><td>" +
                 status::gameOf(s.code.toStdString()).value_or(status::Game{}).shortName + "</td><td class=\"addr\">" +
-                html(s.address) + "</td><td class=\"map\">" + (up ? html(st.info.map) : QByteArray()) + "</td><td>" +
-                (up ? num(st.info.players) + "/" + num(st.info.maxPlayers) : QByteArray()) + "</td><td>" +
-                (up ? num(st.roundTripMs) + " ms" : QByteArray()) + "</td></tr>\n";
+                html(s.address) + "</td><td class=\"map\">" + c.map + "</td><td>" + c.players + "</td><td>" + c.roundTrip +
+                "</td></tr>\n";
     }
     return fill(QStringLiteral("viewservers.htm"), {{"SERVERS", rows}});
 }
@@ -78,13 +88,12 @@ QByteArray server(const Server& s, const Status& st)
 {
     const Game* g = catalogue::byCode(s.code.toStdString());
     const bool up = answering(st);
-    const QByteArray details = "<tr><th>Status</th><td class=\"" + stateOf(st).second + "\">" + stateOf(st).first +
-                               "</td></tr>\n<tr><th>Host name</th><td>" + (up ? html(st.info.host) : QByteArray()) +
-                               "</td></tr>\n<tr><th>Map</th><td>" + (up ? html(st.info.map) : QByteArray()) +
-                               "</td></tr>\n<tr><th>Players</th><td>" +
-                               (up ? num(st.info.players) + "/" + num(st.info.maxPlayers) : QByteArray()) +
-                               "</td></tr>\n<tr><th>Round trip</th><td>" + (up ? num(st.roundTripMs) + " ms" : QByteArray()) +
-                               "</td></tr>";
+    const auto [word, cls] = stateOf(st);
+    const Cells c = cellsOf(st);
+    const QByteArray details = "<tr><th>Status</th><td class=\"" + cls + "\">" + word + "</td></tr>\n<tr><th>Host name</th><td>" +
+                               (up ? html(st.info.host) : QByteArray()) + "</td></tr>\n<tr><th>Map</th><td>" + c.map +
+                               "</td></tr>\n<tr><th>Players</th><td>" + c.players + "</td></tr>\n<tr><th>Round trip</th><td>" +
+                               c.roundTrip + "</td></tr>";
     QByteArray players;
     const auto shown = up ? std::min<size_t>(st.info.list.size(), status::MaxPlayers) : 0;
     for (const status::Player& p : std::span(st.info.list).first(shown))

@@ -117,7 +117,7 @@ std::optional<Info> gameSpy(const QByteArray& joined)
         return std::nullopt;
     Info i{clean(kv.value("hostname")), clean(kv.value("mapname")), number(kv.value("numplayers")),
            number(kv.value("maxplayers")), {}};
-    for (int n = 0; n < 4096 && i.list.size() < 4096; ++n) {
+    for (int n = 0; n < 4096; ++n) {
         const QByteArray k = QByteArray::number(n);
         const QByteArray name = kv.value("player_" + k, kv.value("playername_" + k));
         if (name.isNull()) {
@@ -209,12 +209,6 @@ QByteArray request(Protocol p)
 }
 
 QByteArray playerRequest(int index) { return QByteArray("\x80\x00\x00\x06\x03", 5) + char(quint8(index)); }
-
-std::optional<Info> parse(Protocol p, const QByteArray& reply)
-{
-    Answer a(p);
-    return a.take(reply) == Answer::Step::Ignored ? std::nullopt : a.info();
-}
 
 Answer::Step Answer::take(const QByteArray& d, std::vector<QByteArray>* next)
 {

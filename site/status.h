@@ -58,10 +58,6 @@ struct Info {
     std::vector<Player> list; // best score first, at most MaxPlayers
 };
 
-// nullopt: not a complete answer of this protocol (malformed, oversized, or another packet).
-// A GameSpy reply parses here only when it came whole in one packet.
-std::optional<Info> parse(Protocol p, const QByteArray& reply);
-
 // One question to one server, fed every datagram that server sends back.
 class Answer final {
 public:

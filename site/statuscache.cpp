@@ -36,7 +36,7 @@ void StatusCache::ask(const Server& s, Entry& e)
         return; // status unknown for good, or a question already out
     if (e.settledAt.isValid() && e.settledAt.elapsed() < maxAgeMs_)
         return;
-    e.port = s.queryPort ? s.queryPort : status::queryPort(s.code.toStdString(), s.port).value_or(0);
+    e.port = status::queryPort(s.code.toStdString(), s.port, s.queryPort).value_or(0);
     if (e.status.state == Status::State::Unknown)
         e.status.state = Status::State::Asking;
     e.answer.emplace(e.protocol);
@@ -85,10 +85,11 @@ void StatusCache::readReplies()
     while (socket_.hasPendingDatagrams()) {
         const QNetworkDatagram d = socket_.receiveDatagram(status::MaxReply + 1);
         for (Entry& e : entries_) {
-            const bool fromIt = std::any_of(e.addresses.begin(), e.addresses.end(), [&](const QHostAddress& a) {
-                return a.isEqual(d.senderAddress(), QHostAddress::TolerantConversion);
-            });
-            if (e.answer && fromIt && e.port == d.senderPort())
+            if (!e.answer || e.port != d.senderPort())
+                continue; // no question out to that port
+            if (std::any_of(e.addresses.begin(), e.addresses.end(), [&](const QHostAddress& a) {
+                    return a.isEqual(d.senderAddress(), QHostAddress::TolerantConversion);
+                }))
                 answered(e, d.senderAddress(), quint16(d.senderPort()), d.data());
         }
     }
