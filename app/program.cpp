@@ -5,7 +5,7 @@
 #include "content/pagewindow.h"
 #include "content/popmnu.h"
 #include "form1.h"
-#include "games/settings.h"
+#include "settings/settings.h"
 #include "login.h"
 #include "mdiform1.h"
 #include "servers/viewservers.h"

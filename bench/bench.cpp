@@ -5,7 +5,7 @@
 #include "app/program.h"
 #include "games/catalogue.h"
 #include "games/dirfile.h"
-#include "games/settings.h"
+#include "settings/settings.h"
 #include "platform/accessibility.h"
 #include "platform/batchrunner.h"
 #include "platform/browserpane.h"
@@ -227,7 +227,9 @@ int main(int argc, char** argv)
         std::filesystem::copy_file(argv[2], game / "quake3.exe");
         Client c(host);
         c.services.drives = DriveTable({{'g', game}});
-        c.services.startBatch = [&c](const std::filesystem::path& f) { return batch::run(f, c.services.drives); };
+        c.services.startBatch = [&c](const std::filesystem::path& f, const std::filesystem::path& prefix) {
+            return batch::run(f, c.services.drives, prefix);
+        };
         dirfile::store(c.services.programDir, *catalogue::byCode("qktre"), "g: [game]", "cd g:\\", "quake3.exe");
         c.forms->show("viewservers");
         auto& v = c.forms->as<viewservers>("viewservers");

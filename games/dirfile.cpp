@@ -11,7 +11,7 @@ void create(const std::filesystem::path& programDir, const Game& g)
 }
 
 void store(const std::filesystem::path& programDir, const Game& g, const std::string& drive,
-           const std::string& dir, const std::string& file)
+           const std::string& dir, const std::string& file, const std::string& prefix)
 {
     const auto f = catalogue::directoryFile(programDir, g);
     paths::removeFile(f);
@@ -19,6 +19,8 @@ void store(const std::filesystem::path& programDir, const Game& g, const std::st
     profile::write(g.section, "Dir", dir, f);
     profile::write(g.section, "File", file, f);
     profile::write("Saved", "Path", "1", f);
+    if (!prefix.empty())
+        profile::write(g.section, "Prefix", prefix, f);
 }
 
 void reset(const std::filesystem::path& programDir, const Game& g)
@@ -36,8 +38,8 @@ std::string readPath(const std::filesystem::path& programDir, const Game& g)
 Record read(const std::filesystem::path& programDir, const Game& g)
 {
     const auto f = catalogue::directoryFile(programDir, g);
-    auto key = [&](const char* k) { return profile::read(g.section, k, Missing, ReadSize, f); };
-    return {readPath(programDir, g), key("Drive"), key("Dir"), key("File")};
+    auto key = [&](const char* k, const char* missing) { return profile::read(g.section, k, missing, ReadSize, f); };
+    return {readPath(programDir, g), key("Drive", Missing), key("Dir", Missing), key("File", Missing), key("Prefix", "")};
 }
 
 } // namespace dirfile

@@ -18,11 +18,14 @@ inline constexpr const char* Missing = "name";
 struct Record {
     std::string path; // "0" not set; anything else counts as set
     std::string drive, dir, file;
+    std::string prefix; // the game's own Wine prefix; empty for the member's default one
 };
 
 void create(const std::filesystem::path& programDir, const Game& g); // first run: Path=0
+// A Set. A game found installed in a Wine prefix of its own keeps it: a fifth write, "Prefix",
+// which only such games have, so a game set by hand runs in the default prefix as it always did.
 void store(const std::filesystem::path& programDir, const Game& g, const std::string& drive,
-           const std::string& dir, const std::string& file);          // a Set
+           const std::string& dir, const std::string& file, const std::string& prefix = {});
 void reset(const std::filesystem::path& programDir, const Game& g);  // a clear
 
 std::string readPath(const std::filesystem::path& programDir, const Game& g);

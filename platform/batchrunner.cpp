@@ -182,8 +182,9 @@ Command commandFor(const Launch& launch)
     return c;
 }
 
-Outcome run(const std::filesystem::path& file, const DriveTable& drives)
+Outcome run(const std::filesystem::path& file, const DriveTable& defaultDrives, const std::filesystem::path& winePrefix)
 {
+    const DriveTable drives = winePrefix.empty() ? defaultDrives : DriveTable::fromPrefix(winePrefix);
     std::ifstream in(file, std::ios::binary);
     if (!in) {
         std::fprintf(stderr, "tovo: cannot read %s\n", file.string().c_str());
@@ -203,10 +204,16 @@ Outcome run(const std::filesystem::path& file, const DriveTable& drives)
     QStringList args;
     for (const auto& a : cmd.arguments)
         args << QString::fromLocal8Bit(a.data(), qsizetype(a.size()));
-    return QProcess::startDetached(QString::fromLocal8Bit(cmd.program.c_str()), args,
-                                   QString::fromLocal8Bit(plan.launch->workingDir.c_str()))
-               ? Outcome::Started
-               : Outcome::NotStarted;
+    QProcess p;
+    p.setProgram(QString::fromLocal8Bit(cmd.program.c_str()));
+    p.setArguments(args);
+    p.setWorkingDirectory(QString::fromLocal8Bit(plan.launch->workingDir.c_str()));
+    if (!winePrefix.empty()) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("WINEPREFIX"), QString::fromLocal8Bit(winePrefix.c_str()));
+        p.setProcessEnvironment(env);
+    }
+    return p.startDetached() ? Outcome::Started : Outcome::NotStarted;
 }
 
 } // namespace batch

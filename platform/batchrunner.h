@@ -45,7 +45,8 @@ struct Command {
 };
 Command commandFor(const Launch& launch);
 
-// Reads, plans and starts a batch file; complaints go to stderr.
-Outcome run(const std::filesystem::path& file, const DriveTable& drives);
+// Reads, plans and starts a batch file; complaints go to stderr. A game with a Wine prefix of
+// its own runs there: its drive letters are that prefix's, and Wine is told to use it.
+Outcome run(const std::filesystem::path& file, const DriveTable& drives, const std::filesystem::path& winePrefix = {});
 
 } // namespace batch

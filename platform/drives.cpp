@@ -30,16 +30,31 @@ DriveTable DriveTable::fromDosDevices(const std::filesystem::path& dosdevices)
     return DriveTable(std::move(found));
 }
 
+std::filesystem::path DriveTable::defaultPrefix()
+{
+    if (const char* p = std::getenv("WINEPREFIX"); p && *p)
+        return p;
+    if (const char* h = std::getenv("HOME"); h && *h)
+        return std::filesystem::path(h) / ".wine";
+    return {};
+}
+
 DriveTable DriveTable::fromEnvironment()
 {
-    std::filesystem::path prefix;
-    if (const char* p = std::getenv("WINEPREFIX"); p && *p)
-        prefix = p;
-    else if (const char* h = std::getenv("HOME"); h && *h)
-        prefix = std::filesystem::path(h) / ".wine";
-    DriveTable t = fromDosDevices(prefix / "dosdevices");
+    DriveTable t = fromDosDevices(defaultPrefix() / "dosdevices");
     if (t.drives_.empty())
         t.drives_.push_back({'z', "/"});
+    return t;
+}
+
+DriveTable DriveTable::fromPrefix(const std::filesystem::path& prefix)
+{
+    DriveTable t = fromDosDevices(prefix / "dosdevices");
+    std::error_code ec;
+    if (!t.find('c') && std::filesystem::is_directory(prefix / "drive_c", ec)) {
+        t.drives_.push_back({'c', std::filesystem::weakly_canonical(prefix / "drive_c", ec)});
+        t = DriveTable(std::move(t.drives_));
+    }
     return t;
 }
 

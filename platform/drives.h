@@ -21,7 +21,10 @@ public:
 
     // $WINEPREFIX, else ~/.wine; z: for / when neither has drives.
     static DriveTable fromEnvironment();
+    static std::filesystem::path defaultPrefix(); // $WINEPREFIX, else ~/.wine
     static DriveTable fromDosDevices(const std::filesystem::path& dosdevices);
+    // A Wine prefix's drives; its drive_c is c: even where "dosdevices" lost the link.
+    static DriveTable fromPrefix(const std::filesystem::path& prefix);
 
     const std::vector<Drive>& drives() const { return drives_; }
     const Drive* find(char letter) const;

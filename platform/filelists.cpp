@@ -1,5 +1,6 @@
 #include "filelists.h"
 
+#include "paths.h"
 #include "text.h"
 
 #include <QApplication>
@@ -27,7 +28,8 @@ std::optional<QStringList> entries(const std::filesystem::path& dir, bool folder
         const QString name = fromBytes(it->path().filename().string());
         std::error_code e2;
         if (folders ? (it->is_directory(e2) && !name.startsWith(QLatin1Char('.')))
-                    : (it->is_regular_file(e2) && name.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive)))
+                    : ((it->is_regular_file(e2) && name.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive)) ||
+                       paths::isNativeProgram(it->path())))
             names << name;
     }
     std::sort(names.begin(), names.end(),

@@ -46,7 +46,8 @@ private:
     QMap<char, QString> current_; // each drive's current folder
 };
 
-// The files of one folder whose names match "*.exe", without regard to case.
+// The files of one folder whose names match "*.exe", without regard to case, and the programs a
+// Linux member runs directly (native engines of the games, start scripts).
 class FileList final : public QListWidget {
     Q_OBJECT
 public:

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <fstream>
 #include <system_error>
 
 namespace paths {
@@ -56,6 +57,19 @@ bool makeDir(const std::filesystem::path& base, std::string_view winRelative)
     if (std::filesystem::is_directory(dir, ec))
         return true;
     return std::filesystem::create_directory(dir, ec);
+}
+
+bool isNativeProgram(const std::filesystem::path& file)
+{
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::file_status st = fs::status(file, ec);
+    constexpr fs::perms anyExec = fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec;
+    if (ec || !fs::is_regular_file(st) || (st.permissions() & anyExec) == fs::perms::none)
+        return false;
+    char head[4] = {};
+    std::ifstream(file, std::ios::binary).read(head, 4);
+    return std::string_view(head, 4) == "\x7f" "ELF" || std::string_view(head, 2) == "#!";
 }
 
 void removeFile(const std::filesystem::path& file)

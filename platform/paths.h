@@ -14,6 +14,10 @@ std::filesystem::path resolve(const std::filesystem::path& base, std::string_vie
 // The folder below base, made when missing. False when it cannot be made.
 bool makeDir(const std::filesystem::path& base, std::string_view winRelative);
 
+// A program a Linux member can run as it is: a regular file (or a link to one) with an execute
+// bit that is an ELF program or a "#!" script. Native engines of the games are such programs.
+bool isNativeProgram(const std::filesystem::path& file);
+
 // Deletes a file; a missing file is no failure.
 void removeFile(const std::filesystem::path& file);
 

@@ -58,7 +58,9 @@ Services Services::real(const std::filesystem::path& programDir, const std::file
     s.now = [] { return QTime::currentTime(); };
     s.locale = QLocale::system();
     s.drives = DriveTable::fromEnvironment();
-    s.startBatch = [drives = s.drives](const std::filesystem::path& f) { return batch::run(f, drives); };
+    s.startBatch = [drives = s.drives](const std::filesystem::path& f, const std::filesystem::path& prefix) {
+        return batch::run(f, drives, prefix);
+    };
     s.popup = [](QMenu* m) { m->exec(QCursor::pos()); };
     s.endProgram = [] {
         std::fflush(nullptr);

@@ -27,7 +27,8 @@ struct Services {
     std::function<QTime()> now;
     QLocale locale;                          // the member's regional settings
     DriveTable drives;
-    std::function<batch::Outcome(const std::filesystem::path& batchFile)> startBatch;
+    // Starts a game's batch file; in the game's own Wine prefix when it has one.
+    std::function<batch::Outcome(const std::filesystem::path& batchFile, const std::filesystem::path& winePrefix)> startBatch;
     std::function<void(QMenu* menu)> popup;  // a pop-up menu at the mouse pointer
     std::function<void()> endProgram;        // ends the process at once
 

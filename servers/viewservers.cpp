@@ -54,6 +54,8 @@ void viewservers::Command6_Click()
         s.msg(QStringLiteral("Please configure game directories, before connecting to game."),
               msgbox::Buttons::Ok, msgbox::Icon::None, QStringLiteral("Directories not set."));
         forms().show(QStringLiteral("Settings"));
+        // The games the member already has are looked for there at once.
+        QMetaObject::invokeMethod(&forms().get(QStringLiteral("Settings")), "findGamesQuietly");
         return;
     }
     const dirfile::Record r = dirfile::read(s.programDir, *g);
@@ -63,7 +65,7 @@ void viewservers::Command6_Click()
     const auto batch = catalogue::batchFile(s.programDir, *g);
     batchfile::write(batch, g->section, toBytes(Text5->text()), toBytes(Text6->text()),
                      toBytes(Text7->text()), toBytes(Text1->text()));
-    tellWhyNotStarted(s.startBatch(batch));
+    tellWhyNotStarted(s.startBatch(batch, r.prefix));
 }
 
 void viewservers::tellWhyNotStarted(batch::Outcome outcome)

@@ -2,7 +2,7 @@
 // browser against the demo web host.   tovo-shots OUTDIR SITE-PROGRAM
 #include "app/login.h"
 #include "app/program.h"
-#include "games/settings.h"
+#include "settings/settings.h"
 #include "platform/art.h"
 #include "platform/browserpane.h"
 #include "platform/controls.h"
@@ -81,7 +81,7 @@ int main(int argc, char** argv)
     Services services = Services::real(root / "tovo");
     services.host = host;
     services.boxes = std::make_unique<msgbox::QtBoxes>();
-    services.startBatch = [](const std::filesystem::path&) { return batch::Outcome::Started; };
+    services.startBatch = [](const std::filesystem::path&, const std::filesystem::path&) { return batch::Outcome::Started; };
     Forms forms(services);
     addWindows(forms);
     art::logo(128).save(out + "/icon.png");

@@ -57,7 +57,7 @@ Harness::Harness(const QString& programDir)
     services.now = [this] { return clock; };
     services.locale = QLocale(QLocale::English, QLocale::UnitedStates);
     services.drives = DriveTable({{'z', "/"}});
-    services.startBatch = [this](const std::filesystem::path& f) {
+    services.startBatch = [this](const std::filesystem::path& f, const std::filesystem::path&) {
         started.push_back(f);
         return outcome;
     };

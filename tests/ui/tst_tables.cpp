@@ -3,7 +3,7 @@
 // here, so a wrong row in the program's own tables shows.
 #include "app/login.h"
 #include "games/dirfile.h"
-#include "games/settings.h"
+#include "settings/settings.h"
 #include "platform/controls.h"
 #include "platform/filelists.h"
 #include "platform/timer.h"

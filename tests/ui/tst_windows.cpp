@@ -6,7 +6,7 @@
 #include "app/login.h"
 #include "content/pagewindow.h"
 #include "games/dirfile.h"
-#include "games/settings.h"
+#include "settings/settings.h"
 #include "platform/controls.h"
 #include "platform/filelists.h"
 #include "platform/paths.h"

@@ -1,9 +1,13 @@
 #pragma once
 
-#include "catalogue.h"
+#include "games/catalogue.h"
+#include "installs/finder.h"
 #include "platform/forms.h"
 
+#include <QFutureWatcher>
+
 class DirList;
+class GamesFound;
 class DriveList;
 class FileList;
 class Label;
@@ -28,6 +32,11 @@ public:
     void Command5_Click();            // Clear All Directories
     void Image1_Click();
     void Label2_Click();
+    // Find Games: searches in the background, then offers what it found in "Games Found". Quietly
+    // (when the launch sent the member here) nothing is said when nothing is found.
+    void FindGames_Click();
+    Q_INVOKABLE void findGamesQuietly();
+    void SetSelected(const GamesFound& found);
 
     QPushButton* setButton(const Game& g) const;
     QCheckBox* clearBox(const Game& g) const;
@@ -36,11 +45,19 @@ public:
     DirList* Dir1;
     FileList* File1;
     QLineEdit* Text1; // the pending directory
-    QPushButton *Command1, *Command5;
+    QPushButton *Command1, *Command5, *FindGames;
     Label *Label1, *Label2, *Label3;
     Picture* Image1;
 
+signals:
+    void gamesOffered(GamesFound* window); // "Games Found" is on screen
+
 private:
+    void findGames(bool quiet);
+    void offer(std::vector<installs::Find> finds, bool quiet);
     void startIn(const std::filesystem::path& folder);
     void uncheckAll();
+
+    QFutureWatcher<std::vector<installs::Find>>* search_ = nullptr;
+    bool quiet_ = true;
 };

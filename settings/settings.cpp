@@ -1,6 +1,7 @@
 #include "settings.h"
 
-#include "dirfile.h"
+#include "gamesfound.h"
+#include "games/dirfile.h"
 #include "platform/art.h"
 #include "platform/controls.h"
 #include "platform/filelists.h"
@@ -10,6 +11,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace {
 // The order in which "Clear Selected Directories" visits the boxes: by their names, Check1 to
@@ -82,6 +84,10 @@ Settings::Settings(Forms& forms)
     Command5 = new QPushButton(QStringLiteral("Clear All Directories"), this);
     Command5->setObjectName(QStringLiteral("Command5"));
     placeTwips(Command5, 6000, 6120, 2535, 375);
+    // Under the lists, beside "Clear All Directories": the free place on the window.
+    FindGames = new QPushButton(QStringLiteral("Find Games"), this);
+    FindGames->setObjectName(QStringLiteral("FindGames"));
+    placeTwips(FindGames, 1680, 6120, 2895, 375);
     Image1 = new Picture(this, QStringLiteral("Image1"), QStringLiteral("Close"));
     Image1->setPicture(art::button(QStringLiteral("Close"), 136, 45));
     placeTwips(Image1, 4680, 6720, 2040, 675);
@@ -94,6 +100,7 @@ Settings::Settings(Forms& forms)
     connect(File1, &FileList::Click, this, &Settings::File1_Click);
     connect(Command1, &QPushButton::clicked, this, &Settings::Command1_Click);
     connect(Command5, &QPushButton::clicked, this, &Settings::Command5_Click);
+    connect(FindGames, &QPushButton::clicked, this, &Settings::FindGames_Click);
     connect(Image1, &Picture::Click, this, &Settings::Image1_Click);
     connect(Label2, &Label::Click, this, &Settings::Label2_Click);
 }
@@ -180,3 +187,57 @@ void Settings::Command5_Click()
 
 void Settings::Image1_Click() { forms().hide(QStringLiteral("Settings")); }
 void Settings::Label2_Click() { forms().hide(QStringLiteral("Settings")); }
+
+void Settings::FindGames_Click() { findGames(false); }
+void Settings::findGamesQuietly() { findGames(true); }
+
+void Settings::findGames(bool quiet)
+{
+    if (search_) { // already under way: a press makes it speak when it ends
+        quiet_ = quiet_ && quiet;
+        return;
+    }
+    quiet_ = quiet;
+    FindGames->setEnabled(false);
+    search_ = new QFutureWatcher<std::vector<installs::Find>>(this);
+    connect(search_, &QFutureWatcherBase::finished, this, [this] {
+        std::vector<installs::Find> finds = search_->result();
+        search_->deleteLater();
+        search_ = nullptr;
+        FindGames->setEnabled(true);
+        offer(std::move(finds), quiet_);
+    });
+    search_->setFuture(QtConcurrent::run([] { return installs::find(installs::Search::fromEnvironment()); }));
+}
+
+void Settings::offer(std::vector<installs::Find> finds, bool quiet)
+{
+    std::vector<GamesFound::Row> rows;
+    const auto browsedPrefix = DriveTable::defaultPrefix();
+    for (installs::Find& f : finds) {
+        const std::string path = dirfile::readPath(services().programDir, *f.game);
+        if (auto setting = installs::settingFor(f, services().drives, browsedPrefix))
+            rows.push_back({std::move(f), std::move(*setting), path != "0" && path != dirfile::Missing});
+    }
+    if (rows.empty()) {
+        if (!quiet)
+            services().msg(QStringLiteral("No installed games were found."), msgbox::Buttons::Ok, msgbox::Icon::None,
+                           QStringLiteral("Find Games"));
+        return;
+    }
+    auto* found = new GamesFound(this, std::move(rows));
+    found->setAttribute(Qt::WA_DeleteOnClose);
+    connect(found, &QDialog::accepted, this, [this, found] { SetSelected(*found); });
+    found->open();
+    emit gamesOffered(found);
+}
+
+void Settings::SetSelected(const GamesFound& found)
+{
+    for (const GamesFound::Row* r : found.ticked()) {
+        const Game& g = *r->find.game;
+        setButton(g)->setText(QString::fromLatin1(g.setCaption));
+        dirfile::store(services().programDir, g, r->setting.drive, r->setting.dir, r->setting.file,
+                       r->setting.prefix.string());
+    }
+}

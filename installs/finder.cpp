@@ -1,0 +1,228 @@
+#include "finder.h"
+
+#include "installs/places.h"
+#include "installs/registry.h"
+#include "installs/steam.h"
+#include "platform/paths.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <set>
+#include <system_error>
+
+namespace installs {
+namespace {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+// A launcher's folder of prefixes holds one per game; more than this is not a member's.
+constexpr int MostPrefixesPerFolder = 256;
+
+std::string lower(std::string s)
+{
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    return s;
+}
+
+bool isPrefix(const fs::path& p)
+{
+    std::error_code ec;
+    return fs::is_regular_file(p / "system.reg", ec) && fs::is_directory(p / "drive_c", ec);
+}
+
+// The folders directly inside `dir` (links to folders included), at most MostPrefixesPerFolder.
+std::vector<fs::path> inside(const fs::path& dir)
+{
+    std::vector<fs::path> out;
+    std::error_code ec;
+    for (fs::directory_iterator it(dir, ec), end; !ec && it != end && out.size() < MostPrefixesPerFolder; it.increment(ec))
+        out.push_back(it->path());
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+class Searcher {
+public:
+    explicit Searcher(const Search& s) : s_(s), deadline_(Clock::now() + s.budget) {}
+
+    std::vector<Find> run()
+    {
+        const fs::path& h = s_.home;
+        if (!s_.winePrefix.empty())
+            prefix(s_.winePrefix, "Wine prefix");
+        prefix(h / ".wine", "Wine prefix");
+        for (const fs::path& p : inside(h / "Games"))
+            prefix(p, "Lutris");
+        for (const fs::path& p : inside(h / ".local/share/bottles/bottles"))
+            prefix(p, "Bottles");
+        for (const fs::path& p : inside(h / ".PlayOnLinux/wineprefix"))
+            prefix(p, "PlayOnLinux");
+        for (const fs::path& root : steam::roots(h)) {
+            if (late())
+                break;
+            for (const fs::path& lib : steam::libraries(root)) {
+                library(lib, {}, "Steam library " + shown(lib));
+                for (const fs::path& data : inside(lib / "steamapps/compatdata"))
+                    prefix(data / "pfx", "Steam (Proton)");
+            }
+        }
+        engines();
+        return std::move(found_);
+    }
+
+private:
+    bool late() const { return Clock::now() > deadline_; }
+
+    std::string shown(const fs::path& p) const
+    {
+        const std::string home = s_.home.string(), text = p.string();
+        return !home.empty() && text.starts_with(home + "/") ? "~" + text.substr(home.size()) : text;
+    }
+
+    void offer(const Game* g, const fs::path& program, const std::string& where, const fs::path& pfx)
+    {
+        std::error_code ec;
+        if (!g || !fs::is_regular_file(program, ec))
+            return;
+        const fs::path key = fs::weakly_canonical(program, ec);
+        if (!seenPrograms_.insert(key.string()).second)
+            return;
+        found_.push_back({g, where, program, pfx});
+    }
+
+    // The programs of a game in a folder on disk.
+    void folder(const Place& place, const fs::path& dir, const std::string& where, const fs::path& pfx)
+    {
+        std::error_code ec;
+        if (!fs::is_directory(dir, ec))
+            return;
+        for (const char* program : place.programs)
+            offer(catalogue::byCode(place.code), paths::resolve(dir, program), where, pfx);
+    }
+
+    void library(const fs::path& lib, const fs::path& pfx, const std::string& where)
+    {
+        if (lib.empty())
+            return;
+        for (const Place& place : places())
+            for (int app : place.steamApps)
+                if (auto dir = steam::gameFolder(lib, app))
+                    folder(place, *dir, where, pfx);
+    }
+
+    void prefix(const fs::path& p, const std::string& kind)
+    {
+        std::error_code ec;
+        if (late() || !isPrefix(p))
+            return;
+        const fs::path canon = fs::weakly_canonical(p, ec);
+        if (ec || !seenPrefixes_.insert(canon.string()).second)
+            return;
+        const std::string where = kind + " " + shown(p);
+        const DriveTable drives = DriveTable::fromPrefix(p);
+        auto host = [&](const std::string& win) { return drives.toHost(win).value_or(fs::path()); };
+
+        // The registry: each game's own keys, in both views, then GOG's and every uninstall entry,
+        // which name a folder that may hold any of the games.
+        static const std::string gog = "software\\gog.com\\games\\", uninstall = "software\\microsoft\\windows\\currentversion\\uninstall\\";
+        std::set<std::string> keys;
+        for (const Place& place : places())
+            for (const RegistryValue& r : place.registry) {
+                const std::string k = lower(r.key);
+                keys.insert(k);
+                keys.insert("software\\wow6432node\\" + k.substr(9));
+            }
+        auto under = [](std::string_view key, const std::string& head) {
+            return key.starts_with(head) || (key.starts_with("software\\wow6432node\\") && key.substr(21).starts_with(head.substr(9)));
+        };
+        const registry::Values values = registry::read(p / "system.reg", [&](std::string_view k) {
+            return keys.count(std::string(k)) || under(k, gog) || under(k, uninstall);
+        });
+        for (const Place& place : places())
+            for (const RegistryValue& r : place.registry) {
+                const std::string k = lower(r.key);
+                for (const std::string& view : {k, "software\\wow6432node\\" + k.substr(9)}) {
+                    auto key = values.find(view);
+                    if (key == values.end())
+                        continue;
+                    auto v = key->second.find(lower(r.value));
+                    if (v != key->second.end())
+                        folder(place, host(v->second), where, p);
+                }
+            }
+        for (const auto& [key, named] : values)
+            for (const char* valueName : {"path", "installlocation"})
+                if (auto v = named.find(valueName); v != named.end() && (under(key, gog) || under(key, uninstall)))
+                    for (const Place& place : places())
+                        folder(place, host(v->second), where, p);
+
+        // The folders the editions install to, and a Windows Steam inside the prefix.
+        for (const Place& place : places())
+            for (std::string f : place.folders) {
+                folder(place, host("c:\\" + f), where, p);
+                if (f.starts_with("Program Files\\"))
+                    folder(place, host("c:\\Program Files (x86)" + f.substr(13)), where, p);
+            }
+        library(host("c:\\Program Files (x86)\\Steam"), p, where);
+    }
+
+    void engines()
+    {
+        for (const Place& place : places())
+            for (const char* name : place.engines) {
+                std::vector<fs::path> candidates;
+                for (const auto& dirs : {s_.pathDirs, s_.engineDirs})
+                    for (const fs::path& d : dirs)
+                        candidates.push_back(d / name);
+                for (const fs::path& c : candidates)
+                    if (paths::isNativeProgram(c)) {
+                        offer(catalogue::byCode(place.code), c, "installed engine", {});
+                        break;
+                    }
+            }
+    }
+
+    const Search& s_;
+    const Clock::time_point deadline_;
+    std::vector<Find> found_;
+    std::set<std::string> seenPrefixes_, seenPrograms_;
+};
+
+} // namespace
+
+Search Search::fromEnvironment()
+{
+    Search s;
+    if (const char* h = std::getenv("HOME"))
+        s.home = h;
+    if (const char* p = std::getenv("WINEPREFIX"); p && *p)
+        s.winePrefix = p;
+    if (const char* path = std::getenv("PATH")) {
+        std::string_view rest = path;
+        while (!rest.empty()) {
+            const std::size_t colon = std::min(rest.find(':'), rest.size());
+            if (colon > 0)
+                s.pathDirs.emplace_back(std::string(rest.substr(0, colon)));
+            rest.remove_prefix(std::min(colon + 1, rest.size()));
+        }
+    }
+    return s;
+}
+
+std::vector<Find> find(const Search& where) { return Searcher(where).run(); }
+
+std::optional<Setting> settingFor(const Find& f, const DriveTable& browsed, const fs::path& browsedPrefix)
+{
+    std::error_code ec;
+    const bool own = f.prefix.empty() || fs::equivalent(f.prefix, browsedPrefix, ec);
+    const DriveTable drives = own ? browsed : DriveTable::fromPrefix(f.prefix);
+    const auto win = drives.toWindows(f.program.parent_path());
+    if (!win)
+        return std::nullopt;
+    return Setting{DriveTable::text(*drives.find((*win)[0])), "cd " + *win + "\\", f.program.filename().string(),
+                   own ? fs::path() : f.prefix};
+}
+
+} // namespace installs

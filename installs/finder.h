@@ -1,0 +1,50 @@
+#pragma once
+
+#include "games/catalogue.h"
+#include "platform/drives.h"
+
+#include <chrono>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+// Finding the member's installed games where Linux players have them: in Wine prefixes (the
+// member's own, Lutris', Bottles', PlayOnLinux's, Proton's), in Steam libraries, and as native
+// engines. Only reads, never writes; follows no folder tree, so no link loop can hold it; every
+// file is read only so far, and the whole search stops at its time budget.
+namespace installs {
+
+struct Find {
+    const Game* game;
+    std::string where;             // "Wine prefix ~/.wine", "Steam library ...", "installed engine"
+    std::filesystem::path program; // the game's program on disk
+    std::filesystem::path prefix;  // the Wine prefix the game is installed in; empty outside one
+};
+
+struct Search {
+    std::filesystem::path home;
+    std::filesystem::path winePrefix;            // $WINEPREFIX, when set
+    std::vector<std::filesystem::path> pathDirs; // $PATH
+    // Where Debian and local installs put engines beside PATH (Debian's ioquake3 keeps its
+    // engine in a folder of its own).
+    std::vector<std::filesystem::path> engineDirs{"/usr/games", "/usr/local/games", "/usr/lib/ioquake3"};
+    std::chrono::milliseconds budget{10000};
+
+    static Search fromEnvironment();
+};
+
+// In the order a member would pick them: the member's own prefix first, then the launchers'
+// prefixes, Steam, native engines. One find per program file.
+std::vector<Find> find(const Search& where);
+
+// What a Set of the found program stores, as the settings window's lists would give it: the
+// drive as the drive list shows it, "cd <folder>\", the file; and the prefix, when the game is
+// in another one than the drive list shows (`browsed`, the prefix at `browsedPrefix`).
+struct Setting {
+    std::string drive, dir, file;
+    std::filesystem::path prefix;
+};
+std::optional<Setting> settingFor(const Find& f, const DriveTable& browsed, const std::filesystem::path& browsedPrefix);
+
+} // namespace installs
