@@ -1,15 +1,20 @@
-// Connect to Server with Debian's real Wine: stand-in Windows games (built with MinGW, 64-bit and
-// 32-bit) in a fresh Wine prefix, in the folder the game's installer chooses, blanks and
-// parentheses included; what each game itself was told by Windows.
-#include "games/catalogue.h"
+// Games under Debian's real Wine, as a member has them: stand-in Windows games (built with
+// MinGW) installed where their installers put them, their registry keys written by Wine's own
+// reg, one game in a Lutris-style prefix of its own. Find Games offers them with Debian's native
+// engines, Set Selected sets them, and Connect to Server starts each in its prefix, as the game
+// itself reports.
 #include "games/dirfile.h"
 #include "servers/viewservers.h"
+#include "settings/gamesfound.h"
+#include "settings/settings.h"
 #include "tests/fakes/fakes.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <csignal>
@@ -17,11 +22,15 @@
 namespace fs = std::filesystem;
 
 namespace {
-// Runs a Wine command to its end, a minute at most: a Wine that hangs fails the test, and the
-// process goes with it.
-int run(const QString& program, const QStringList& args)
+// Runs a Wine command to its end, a minute at most: a Wine that hangs fails the test.
+int run(const QString& program, const QStringList& args, const fs::path& prefix = {})
 {
     QProcess p;
+    if (!prefix.empty()) {
+        auto env = QProcessEnvironment::systemEnvironment();
+        env.insert("WINEPREFIX", QString::fromStdString(prefix.string()));
+        p.setProcessEnvironment(env);
+    }
     p.start(program, args);
     return p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
 }
@@ -29,77 +38,132 @@ int run(const QString& program, const QStringList& args)
 
 class WineTest final : public QObject {
     Q_OBJECT
-    QTemporaryDir prefix;
-    fs::path folder; // C:\Program Files (x86)\EA Games\MOHAA
+    QTemporaryDir tmp;
+    fs::path home, wine, lutris;
+
+    void place(const char* standIn, const fs::path& at)
+    {
+        fs::create_directories(at.parent_path());
+        fs::copy_file(qEnvironmentVariable(standIn).toStdString(), at, fs::copy_options::overwrite_existing);
+    }
 
 private slots:
     void initTestCase()
     {
-        qputenv("WINEPREFIX", prefix.path().toUtf8());
+        home = fs::path(tmp.path().toStdString());
+        wine = home / ".wine";
+        lutris = home / "Games/mohaa";
+        qputenv("HOME", tmp.path().toUtf8());
+        qputenv("WINEPREFIX", QByteArray::fromStdString(wine.string()));
         qputenv("WINEDEBUG", "-all");
         qputenv("WINEDLLOVERRIDES", "mscoree,mshtml="); // no offers to install Mono or Gecko
         QVERIFY2(run("wineboot", {"-i"}) == 0, "wine is installed");
-        folder = fs::path(prefix.path().toStdString()) / "drive_c" / "Program Files (x86)" / "EA Games" / "MOHAA";
-        fs::create_directories(folder);
+        QVERIFY(fs::is_regular_file(qEnvironmentVariable("TOVO_WINGAME64").toStdString()));
+        run("wineserver", {"-w"});
+        fs::create_directories(lutris.parent_path());
+        QCOMPARE(run("cp", {"-a", QString::fromStdString(wine.string()), QString::fromStdString(lutris.string())}), 0);
+        // As the installers leave them: Quake III's key in the 64-bit view, Jedi Outcast's in the
+        // 32-bit one, folders with blanks and a letter outside ASCII; MOHAA in its usual folder.
+        QCOMPARE(run("wine", {"reg", "add", "HKLM\\Software\\Id\\Quake III Arena", "/v", "InstallPath", "/d",
+                              "C:\\Program Files\\Quake III Arena", "/f"}), 0);
+        QCOMPARE(run("wine", {"reg", "add", "HKLM\\Software\\LucasArts Entertainment Company LLC\\Star Wars JK II Jedi Outcast\\1.0",
+                              "/v", "Install Path", "/d", "C:\\Spiele\\Jedi Outcast \u00e9", "/reg:32", "/f"}), 0);
+        run("wineserver", {"-w"});
+        place("TOVO_WINGAME64", wine / "drive_c/Program Files/Quake III Arena/quake3.exe");
+        place("TOVO_WINGAME64", wine / "drive_c/Spiele/Jedi Outcast \u00e9/GameData/jk2mp.exe");
+        place("TOVO_WINGAME64", lutris / "drive_c/Program Files (x86)/EA GAMES/MOHAA/MOHAA.exe");
     }
 
     void cleanupTestCase()
     {
-        run("wineserver", {"-k"});
-        run("wineserver", {"-w"});
+        for (const fs::path& p : {wine, lutris}) {
+            run("wineserver", {"-k"}, p);
+            run("wineserver", {"-w"}, p);
+        }
         // A game started where none should be (a 32-bit one on a 64-bit-only Wine hangs, outside
         // the Wine server) goes too: nothing of the test outlives it.
         for (const QString& pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs))
-            if (readFile("/proc/" + pid.toStdString() + "/cmdline").contains(prefix.path().toUtf8()))
+            if (readFile("/proc/" + pid.toStdString() + "/cmdline").contains(tmp.path().toUtf8()))
                 ::kill(pid.toInt(), SIGKILL);
     }
 
-    void connectStartsTheGameItsFolderAndItsServer_data()
+    void foundGamesStartInTheirOwnPrefixes()
     {
-        QTest::addColumn<QString>("standIn");
-        QTest::newRow("64-bit") << "TOVO_WINGAME64";
-        QTest::newRow("32-bit") << "TOVO_WINGAME32";
-    }
-
-    void connectStartsTheGameItsFolderAndItsServer()
-    {
-        QFETCH(QString, standIn);
-        const fs::path built = qEnvironmentVariable(qPrintable(standIn)).toStdString();
-        QVERIFY2(fs::is_regular_file(built), "the stand-in games are built with MinGW (g++-mingw-w64)");
-        const fs::path game = folder / "MOHAA.exe", log = folder / "wingame.log";
-        fs::copy_file(built, game, fs::copy_options::overwrite_existing);
-        fs::remove(log);
-        // What this machine's Wine does with the program on its own is what the press must do.
-        run("wine", {QString::fromStdString(game.string())});
-        const bool runs = fs::exists(log);
-        QVERIFY(runs || standIn == "TOVO_WINGAME32");
-        fs::remove(log);
-
         Started h; // the first run done; then the program's own drives and batch runner
         const Services real = Services::real(h.dir());
         h.services.drives = real.drives;
         h.services.startBatch = real.startBatch;
-        // As a Set stores it: the drive as the drive list shows it, "cd <folder>\", the file.
-        const Drive* c = h.services.drives.find('c');
-        QVERIFY(c);
-        dirfile::store(h.dir(), *catalogue::byCode("mohaa"), DriveTable::text(*c),
-                       "cd c:\\Program Files (x86)\\EA Games\\MOHAA\\", "MOHAA.exe");
-        h.page("/ilnightowls/servers/s.htm", "mohaa127.0.0.1:12203.htm");
+        auto& v = h.forms->as<viewservers>(QStringLiteral("viewservers"));
+        auto& settings = h.forms->as<Settings>(QStringLiteral("Settings"));
+        auto connect = [&](const char* page) {
+            h.page("/ilnightowls/servers/s.htm", page);
+            v.brwWebBrowser->Navigate(h.services.host + "/ilnightowls/servers/s.htm");
+            QTRY_COMPARE(v.Text3->text(), QString(page).left(5));
+            QTest::mouseClick(v.Command6, Qt::LeftButton);
+        };
+
+        // Not set yet: the launch sends the member to Settings, where the search runs by itself.
+        QSignalSpy offered(&settings, &Settings::gamesOffered);
+        connect("qktre127.0.0.1:27960.htm");
+        QCOMPARE(h.boxes->seen.back().title, QStringLiteral("Directories not set."));
+        QVERIFY(offered.wait(20000));
+        auto* found = offered.takeFirst().at(0).value<GamesFound*>();
+        QStringList rows;
+        for (auto* box : found->findChildren<QCheckBox*>())
+            rows << QString(box->isChecked() ? "[x] " : "[ ] ") + box->text().replace(tmp.path(), "~");
+        const QString d = QStringLiteral(" \u2014 ");
+        QCOMPARE(rows, (QStringList{
+            "[x] Quake III" + d + "Wine prefix ~/.wine" + d + "~/.wine/drive_c/Program Files/Quake III Arena/quake3.exe",
+            "[x] JKII - Jedi Outcast" + d + "Wine prefix ~/.wine" + d + "~/.wine/drive_c/Spiele/Jedi Outcast \u00e9/GameData/jk2mp.exe",
+            "[x] Medal of Honor - Allied Assault" + d + "Lutris ~/Games/mohaa" + d +
+                "~/Games/mohaa/drive_c/Program Files (x86)/EA GAMES/MOHAA/MOHAA.exe",
+            "[x] Quake" + d + "installed engine" + d + "/usr/games/quakespasm",
+            "[ ] Quake III" + d + "installed engine" + d + "/usr/lib/ioquake3/ioquake3"}));
+        QTest::mouseClick(found->SetSelected, Qt::LeftButton);
+
+        // Each as its Set button writes it; the game in a prefix of its own keeps the prefix.
+        const std::string w = wine.string(), l = lutris.string();
+        QCOMPARE(h.file("qktre.con"), QByteArray::fromStdString("[Quake III]\r\nDrive=c: [" + w + "/drive_c]\r\nDir=cd c:\\Program Files\\Quake III Arena\\\r\nFile=quake3.exe\r\n[Saved]\r\nPath=1\r\n"));
+        QCOMPARE(h.file("mohaa.con"), QByteArray::fromStdString("[Medal of Honor - Allied Assault]\r\nDrive=c: [" + l + "/drive_c]\r\nDir=cd c:\\Program Files (x86)\\EA GAMES\\MOHAA\\\r\nFile=MOHAA.exe\r\nPrefix=" + l + "\r\n[Saved]\r\nPath=1\r\n"));
+        QCOMPARE(h.file("qkone.con"), QByteArray("[Quake]\r\nDrive=z: [/]\r\nDir=cd z:\\usr\\games\\\r\nFile=quakespasm\r\n[Saved]\r\nPath=1\r\n"));
+        QCOMPARE(settings.setButton(*catalogue::byCode("jedio"))->text(), QStringLiteral("Set JKII - Jedi Outcast+"));
+
+        struct Game { const char* page; fs::path folder; const char* cwd; std::string prefix; };
+        for (const Game& g : {Game{"qktre127.0.0.1:27960.htm", wine / "drive_c/Program Files/Quake III Arena", "C:\\Program Files\\Quake III Arena", w},
+                              Game{"jedio127.0.0.1:27960.htm", wine / "drive_c/Spiele/Jedi Outcast \u00e9/GameData", "C:\\Spiele\\Jedi Outcast \u00e9\\GameData", w},
+                              Game{"mohaa127.0.0.1:27960.htm", lutris / "drive_c/Program Files (x86)/EA GAMES/MOHAA", "C:\\Program Files (x86)\\EA GAMES\\MOHAA", l}}) {
+            const auto before = h.boxes->seen.size();
+            connect(g.page);
+            QTRY_VERIFY_WITH_TIMEOUT(fs::exists(g.folder / "wingame.log"), 30000);
+            const QList<QByteArray> seen = readFile(g.folder / "wingame.log").split('\n');
+            QVERIFY2(seen.value(0).endsWith(" +set cl_playintro 0 +connect 127.0.0.1:27960"), seen.value(0));
+            QCOMPARE(QString::fromUtf8(seen.value(1)), QString("cwd=") + g.cwd);
+            QCOMPARE(seen.value(2), QByteArray::fromStdString("prefix=" + g.prefix));
+            QCOMPARE(h.boxes->seen.size(), before);
+        }
+    }
+
+    // Wine without its 32-bit part: the member is told what to install; nothing starts, and
+    // Settings stays closed, since the folder is right.
+    void a32BitGameOnA64BitOnlyWineIsExplained()
+    {
+        const fs::path game = wine / "drive_c/Program Files/Quake III Arena/quake3.exe", log = game.parent_path() / "wingame.log";
+        place("TOVO_WINGAME32", game);
+        fs::remove(log);
+        run("wine", {QString::fromStdString(game.string())});
+        if (fs::exists(log))
+            QSKIP("this Wine runs 32-bit programs");
+        Started h;
+        const Services real = Services::real(h.dir());
+        h.services.drives = real.drives;
+        h.services.startBatch = real.startBatch;
+        dirfile::store(h.dir(), *catalogue::byCode("qktre"), DriveTable::text(*h.services.drives.find('c')),
+                       "cd c:\\Program Files\\Quake III Arena\\", "quake3.exe");
+        h.page("/ilnightowls/servers/s.htm", "qktre127.0.0.1:27960.htm");
         auto& v = h.forms->as<viewservers>(QStringLiteral("viewservers"));
         v.brwWebBrowser->Navigate(h.services.host + "/ilnightowls/servers/s.htm");
-        QTRY_COMPARE(v.Text3->text(), QStringLiteral("mohaa"));
+        QTRY_COMPARE(v.Text3->text(), QStringLiteral("qktre"));
         QTest::mouseClick(v.Command6, Qt::LeftButton);
-
-        if (runs) {
-            QTRY_VERIFY_WITH_TIMEOUT(fs::exists(log), 30000);
-            const QList<QByteArray> seen = readFile(log).split('\n');
-            QVERIFY2(seen.value(0).endsWith(" +set cl_playintro 0 +connect 127.0.0.1:12203"), seen.value(0));
-            QCOMPARE(seen.value(1), QByteArray("cwd=C:\\Program Files (x86)\\EA Games\\MOHAA"));
-            QVERIFY(h.boxes->seen.empty());
-            return;
-        }
-        // Wine without its 32-bit part: the member is told what to install; nothing starts, and
-        // Settings stays closed, since the folder is right.
         QCOMPARE(h.boxes->seen.size(), size_t(1));
         QCOMPARE(h.boxes->seen[0].title, QStringLiteral("32-bit Wine not installed.")); // its text is the tables' test
         QVERIFY(!h.forms->isShown(QStringLiteral("Settings")));
