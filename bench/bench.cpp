@@ -5,6 +5,7 @@
 #include "app/program.h"
 #include "games/catalogue.h"
 #include "games/dirfile.h"
+#include "installs/finder.h"
 #include "settings/settings.h"
 #include "platform/accessibility.h"
 #include "platform/batchrunner.h"
@@ -218,6 +219,43 @@ int main(int argc, char** argv)
             set.push_back(t.nsecsElapsed() / 1e6);
         }
         report("set", median(set), "ms");
+    }
+
+    // Find Games over a home with ten Wine prefixes (registries of a fresh prefix's size, one
+    // game each) and a Steam library of a hundred games.
+    {
+        QTemporaryDir home;
+        const std::filesystem::path h = home.path().toStdString();
+        for (int p = 0; p < 10; ++p) {
+            const auto prefix = h / "Games" / ("game" + std::to_string(p));
+            std::filesystem::create_directories(prefix / "drive_c/Games/Quake3");
+            std::ofstream(prefix / "drive_c/Games/Quake3/quake3.exe") << "MZ";
+            std::ofstream reg(prefix / "system.reg");
+            reg << "WINE REGISTRY Version 2\n";
+            for (int k = 0; k < 20000; ++k) // some 2 MB, as wineboot leaves it
+                reg << "[Software\\\\Classes\\\\Key" << k << "] 1701234567\n#time=1d9\n@=\"value " << k << "\"\n\n";
+            reg << "[Software\\\\Wow6432Node\\\\Id\\\\Quake III Arena] 1\n\"InstallPath\"=\"C:\\\\Games\\\\Quake3\"\n";
+        }
+        const auto apps = h / ".local/share/Steam/steamapps";
+        for (int a = 0; a < 100; ++a) {
+            const int id = a == 0 ? 2200 : 100000 + a;
+            std::filesystem::create_directories(apps / "common" / ("game" + std::to_string(a)));
+            std::ofstream(apps / ("appmanifest_" + std::to_string(id) + ".acf"))
+                << "\"AppState\"\n{\n\t\"appid\"\t\"" << id << "\"\n\t\"installdir\"\t\"game" << a << "\"\n}\n";
+        }
+        std::ofstream(apps / "common/game0/quake3.exe") << "MZ";
+        installs::Search where = installs::Search::fromEnvironment();
+        where.home = h;
+        std::vector<double> times;
+        std::size_t found = 0;
+        for (int i = 0; i < 7; ++i) {
+            QElapsedTimer t;
+            t.start();
+            found = installs::find(where).size();
+            times.push_back(t.nsecsElapsed() / 1e6);
+        }
+        report("find_games", median(times), "ms");
+        report("find_games_found", double(found), "games");
     }
 
     // "Connect to Server" to the game's process started, and to the game's first word.

@@ -4,12 +4,29 @@
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <set>
+
+namespace {
+// A game in a Wine prefix by the Windows path its installer gave it; any other by its place on
+// this machine, the home folder as "~".
+QString shown(const GamesFound::Row& r)
+{
+    if (!r.find.prefix.empty()) {
+        QString dir = fromBytes(r.setting.dir.substr(3)); // "cd c:\...\"
+        dir[0] = dir[0].toUpper();
+        return dir + fromBytes(r.setting.file);
+    }
+    const QString path = fromBytes(r.find.program.string()), home = QDir::homePath();
+    return path.startsWith(home + QLatin1Char('/')) ? QLatin1Char('~') + path.mid(home.size()) : path;
+}
+} // namespace
 
 GamesFound::GamesFound(QWidget* parent, std::vector<Row> rows) : QDialog(parent), rows_(std::move(rows))
 {
@@ -25,9 +42,7 @@ GamesFound::GamesFound(QWidget* parent, std::vector<Row> rows) : QDialog(parent)
     int n = 0;
     for (const Row& r : rows_) {
         const QString dash = QStringLiteral(" \u2014 ");
-        auto* box = new QCheckBox(QString::fromLatin1(r.find.game->section) + dash + fromBytes(r.find.where) + dash +
-                                      fromBytes(r.find.program.string()),
-                                  list);
+        auto* box = new QCheckBox(QString::fromLatin1(r.find.game->section) + dash + fromBytes(r.find.where) + dash + shown(r), list);
         box->setObjectName(QStringLiteral("Found%1").arg(++n));
         box->setChecked(!r.alreadySet && tickedGames.insert(r.find.game).second);
         listLayout->addWidget(box);
@@ -37,7 +52,8 @@ GamesFound::GamesFound(QWidget* parent, std::vector<Row> rows) : QDialog(parent)
     auto* scroll = new QScrollArea(this);
     scroll->setWidget(list);
     scroll->setWidgetResizable(true);
-    scroll->setMinimumSize(list->sizeHint().boundedTo(QSize(900, 400)) + QSize(24, 8));
+    const QSize all = listLayout->sizeHint(); // every row, up to what a screen shows well
+    scroll->setMinimumSize(std::min(all.width(), 1000) + 24, std::min(all.height(), 420) + 8);
     layout->addWidget(scroll);
     auto* buttons = new QDialogButtonBox(this);
     SetSelected = buttons->addButton(QStringLiteral("Set Selected"), QDialogButtonBox::AcceptRole);

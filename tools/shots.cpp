@@ -2,6 +2,7 @@
 // browser against the demo web host.   tovo-shots OUTDIR SITE-PROGRAM
 #include "app/login.h"
 #include "app/program.h"
+#include "settings/gamesfound.h"
 #include "settings/settings.h"
 #include "platform/art.h"
 #include "platform/browserpane.h"
@@ -74,8 +75,19 @@ int main(int argc, char** argv)
     std::filesystem::create_directories(root / "prefix/dosdevices");
     std::filesystem::create_directories(root / "Games/Quake3");
     std::filesystem::create_directory_symlink(root / "Games", root / "prefix/dosdevices/g:");
+    std::filesystem::create_directory_symlink("/", root / "prefix/dosdevices/z:");
     std::ofstream(root / "Games/Quake3/quake3.exe") << "MZ";
+    // Its registry knows Quake III; Lutris keeps Medal of Honor in a prefix of its own.
+    std::filesystem::create_directories(root / "prefix/drive_c");
+    std::ofstream(root / "prefix/system.reg") << "WINE REGISTRY Version 2\n\n[Software\\\\Wow6432Node\\\\Id\\\\Quake III Arena] 1\n"
+                                                 "\"InstallPath\"=\"G:\\\\Quake3\"\n";
+    const auto moh = root / "Games/mohaa/drive_c/Program Files (x86)/EA GAMES/MOHAA";
+    std::filesystem::create_directories(moh);
+    std::ofstream(root / "Games/mohaa/system.reg") << "WINE REGISTRY Version 2\n";
+    for (const char* exe : {"MOHAA.exe", "moh_spearhead.exe", "moh_breakthrough.exe"})
+        std::ofstream(moh / exe) << "MZ";
     qputenv("WINEPREFIX", (home.path() + "/prefix").toLocal8Bit());
+    qputenv("HOME", home.path().toLocal8Bit());
     std::filesystem::create_directories(root / "tovo");
 
     Services services = Services::real(root / "tovo");
@@ -111,6 +123,12 @@ int main(int argc, char** argv)
     emit s.File1->Click();
     s.setButton(*catalogue::byCode("qktre"))->click();
     shot(main, "settings");
+    GamesFound* found = nullptr;
+    QObject::connect(&s, &Settings::gamesOffered, [&](GamesFound* w) { found = w; });
+    s.FindGames->click();
+    waitFor([&] { return found != nullptr; });
+    shot(found, "gamesfound");
+    found->reject();
     forms.hide("Settings");
 
     forms.show("viewservers");
