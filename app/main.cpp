@@ -4,6 +4,7 @@
 #include "platform/filesfolder.h"
 #include "platform/forms.h"
 #include "platform/rendering.h"
+#include "launch/warmwine.h"
 #include "platform/services.h"
 #include "program.h"
 
@@ -31,6 +32,7 @@ int main(int argc, char** argv)
     const FilesFolder files = FilesFolder::choose(QCoreApplication::applicationDirPath().toStdString(),
                                                   FilesFolder::dataHome());
     Services services = Services::real(files.dir, files.own ? std::filesystem::path() : "/etc/tovo");
+    services.warmWine = warmwine::warm;
     files.tell(services);
     warmWebEngine(); // once the login window is painted, while the member types
     Forms forms(services);

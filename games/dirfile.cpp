@@ -42,4 +42,12 @@ Record read(const std::filesystem::path& programDir, const Game& g)
     return {readPath(programDir, g), key("Drive", Missing), key("Dir", Missing), key("File", Missing), key("Prefix", "")};
 }
 
+std::string folderOf(const Record& r)
+{
+    std::string dir = r.dir.starts_with("cd ") ? r.dir.substr(3) : r.dir;
+    if (dir.size() > 3 && dir.back() == '\\') // a drive's root keeps its backslash
+        dir.pop_back();
+    return dir;
+}
+
 } // namespace dirfile

@@ -28,6 +28,10 @@ void store(const std::filesystem::path& programDir, const Game& g, const std::st
            const std::string& dir, const std::string& file, const std::string& prefix = {});
 void reset(const std::filesystem::path& programDir, const Game& g);  // a clear
 
+// The game's folder as a Windows path: the "Dir" value less the "cd " and the final backslash a
+// Set gives it ("cd c:\Games\Q3\" is c:\Games\Q3).
+std::string folderOf(const Record& r);
+
 std::string readPath(const std::filesystem::path& programDir, const Game& g);
 Record read(const std::filesystem::path& programDir, const Game& g); // what the launch reads
 

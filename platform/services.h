@@ -29,6 +29,8 @@ struct Services {
     DriveTable drives;
     // Starts a game's batch file; in the game's own Wine prefix when it has one.
     std::function<batch::Outcome(const std::filesystem::path& batchFile, const std::filesystem::path& winePrefix)> startBatch;
+    // Gets a Wine prefix ready for a game's start, in the background; nothing by default.
+    std::function<void(const std::filesystem::path& winePrefix)> warmWine = [](const std::filesystem::path&) {};
     std::function<void(QMenu* menu)> popup;  // a pop-up menu at the mouse pointer
     std::function<void()> endProgram;        // ends the process at once
 

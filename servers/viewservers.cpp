@@ -2,6 +2,7 @@
 
 #include "games/catalogue.h"
 #include "games/dirfile.h"
+#include "launch/warmwine.h"
 #include "platform/browserpane.h"
 #include "platform/controls.h"
 #include "platform/profile.h"
@@ -28,6 +29,13 @@ viewservers::viewservers(Forms& forms) : PageWindow(forms, pages::row(QStringLit
     connect(Command6, &QPushButton::clicked, this, &viewservers::Command6_Click);
     connect(brwWebBrowser, &BrowserPane::DocumentComplete, this,
             &viewservers::brwWebBrowser_DocumentComplete);
+}
+
+void viewservers::showEvent(QShowEvent* e)
+{
+    PageWindow::showEvent(e);
+    for (const auto& prefix : warmwine::prefixesToWarm(services().programDir, services().drives))
+        services().warmWine(prefix);
 }
 
 void viewservers::brwWebBrowser_DocumentComplete()

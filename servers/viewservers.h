@@ -18,5 +18,11 @@ public:
     void tellWhyNotStarted(batch::Outcome outcome);
 
     QPushButton* Command6;
+protected:
+    // While the member chooses a server, the Wine prefixes of the member's Windows games are got
+    // ready, so that Connect to Server starts the game at once.
+    void showEvent(QShowEvent* e) override;
+
+public:
     QLineEdit *Text1, *Text2, *Text3, *Text4, *Text5, *Text6, *Text7;
 };

@@ -4,6 +4,7 @@
 // engines, Set Selected sets them, and Connect to Server starts each in its prefix, as the game
 // itself reports.
 #include "games/dirfile.h"
+#include "launch/warmwine.h"
 #include "servers/viewservers.h"
 #include "settings/gamesfound.h"
 #include "settings/settings.h"
@@ -18,6 +19,7 @@
 #include <QTest>
 
 #include <csignal>
+#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 
@@ -93,6 +95,10 @@ private slots:
         const Services real = Services::real(h.dir());
         h.services.drives = real.drives;
         h.services.startBatch = real.startBatch;
+        std::vector<fs::path> warmed;
+        h.services.warmWine = [&](const fs::path& p) { warmed.push_back(p), warmwine::warm(p); };
+        h.forms->show(QStringLiteral("viewservers")); // no Windows game set: nothing to get ready
+        QVERIFY(warmed.empty());
         auto& v = h.forms->as<viewservers>(QStringLiteral("viewservers"));
         auto& settings = h.forms->as<Settings>(QStringLiteral("Settings"));
         auto connect = [&](const char* page) {
@@ -126,6 +132,23 @@ private slots:
         QCOMPARE(h.file("mohaa.con"), QByteArray::fromStdString("[Medal of Honor - Allied Assault]\r\nDrive=c: [" + l + "/drive_c]\r\nDir=cd c:\\Program Files (x86)\\EA GAMES\\MOHAA\\\r\nFile=MOHAA.exe\r\nPrefix=" + l + "\r\n[Saved]\r\nPath=1\r\n"));
         QCOMPARE(h.file("qkone.con"), QByteArray("[Quake]\r\nDrive=z: [/]\r\nDir=cd z:\\usr\\games\\\r\nFile=quakespasm\r\n[Saved]\r\nPath=1\r\n"));
         QCOMPARE(settings.setButton(*catalogue::byCode("jedio"))->text(), QStringLiteral("Set JKII - Jedi Outcast+"));
+
+        // The server list shown again: Wine's server of each game's prefix started and kept a
+        // while, before any game starts.
+        h.forms->hide(QStringLiteral("viewservers"));
+        h.forms->show(QStringLiteral("viewservers"));
+        QCOMPARE(warmed, (std::vector<fs::path>{lutris, wine})); // in the games' order
+        auto kept = [](const fs::path& prefix) {
+            struct stat st{};
+            ::stat(prefix.c_str(), &st);
+            const auto server = QString("/server-%1-%2").arg(st.st_dev, 0, 16).arg(st.st_ino, 0, 16); // Wine's folder for it
+            for (const QString& pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs))
+                if (readFile("/proc/" + pid.toStdString() + "/cmdline").contains("-p300") &&
+                    QFile::symLinkTarget("/proc/" + pid + "/cwd").endsWith(server))
+                    return true;
+            return false;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(kept(wine) && kept(lutris), 20000);
 
         struct Game { const char* page; fs::path folder; const char* cwd; std::string prefix; };
         for (const Game& g : {Game{"qktre127.0.0.1:27960.htm", wine / "drive_c/Program Files/Quake III Arena", "C:\\Program Files\\Quake III Arena", w},
