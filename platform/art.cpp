@@ -1,5 +1,6 @@
 #include "art.h"
 
+#include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -12,9 +13,10 @@ const QColor light(0xC0, 0xC0, 0xC0);
 const QColor mid(0x80, 0x80, 0x80);
 const QColor amber(0xE8, 0xA8, 0x3A);
 
-QPixmap canvas(int w, int h, QColor fill = Qt::transparent)
+QPixmap canvas(int w, int h, QColor fill = Qt::transparent, int scale = 1)
 {
-    QPixmap p(w, h);
+    QPixmap p(w * scale, h * scale);
+    p.setDevicePixelRatio(scale);
     p.fill(fill);
     return p;
 }
@@ -45,7 +47,68 @@ void drawLantern(QPainter& p, QRectF r)
     p.restore();
 }
 
+// The lettering under the lantern on the backgrounds, where it lies on them.
+const QRect titleAt(100, 118, 570, 82);
+
+QPixmap title(int scale)
+{
+    QPixmap p = canvas(titleAt.width(), titleAt.height(), grey, scale);
+    QPainter g(&p);
+    g.setRenderHint(QPainter::Antialiasing);
+    g.translate(-titleAt.topLeft());
+    g.setFont(font(34));
+    g.setPen(light);
+    g.drawText(QRect(0, 120, 770, 56), Qt::AlignCenter, QStringLiteral("T O V O"));
+    g.setFont(font(13, false));
+    g.setPen(mid);
+    g.drawText(QRect(0, 172, 770, 26), Qt::AlignCenter,
+               QStringLiteral("Iron Lantern  /  Night Owls  \u2022  Online Game Service"));
+    return p;
+}
+
+// The stored pictures, in the order of Stored, by file name.
+struct StoredPicture {
+    const char* name;
+    QPixmap (*draw)(int scale);
+};
+const StoredPicture storedPictures[] = {
+    {"title", title},
+    {"alias", [](int s) { return aliasPanel(238, 91, s); }},
+    {"login", [](int s) { return button(QStringLiteral("Login >"), 103, 48, false, s); }},
+    {"login-pressed", [](int s) { return button(QStringLiteral("Login >"), 103, 48, true, s); }},
+    {"settings", [](int s) { return button(QStringLiteral("Settings"), 95, 33, false, s); }},
+    {"about", [](int s) { return button(QStringLiteral("About"), 95, 33, false, s); }},
+    {"exit", [](int s) { return button(QStringLiteral("Exit"), 98, 47, false, s); }},
+};
+
+QPixmap stored(Stored which, int scale)
+{
+    // A file named @2x is read as a picture for a screen of scale 2.
+    return QPixmap(QStringLiteral(":/art/%1%2.png")
+                       .arg(QLatin1String(storedPictures[int(which)].name), scale > 1 ? "@2x" : ""));
+}
+
 } // namespace
+
+int screenScale() { return qGuiApp->devicePixelRatio() > 1 ? 2 : 1; }
+
+QPixmap stored(Stored which) { return stored(which, screenScale()); }
+
+QPixmap drawStored(const QString& name, int scale)
+{
+    for (const StoredPicture& s : storedPictures)
+        if (name == QLatin1String(s.name))
+            return s.draw(scale);
+    return {};
+}
+
+QStringList storedNames()
+{
+    QStringList names;
+    for (const StoredPicture& s : storedPictures)
+        names << QLatin1String(s.name);
+    return names;
+}
 
 QPixmap logo(int size)
 {
@@ -59,9 +122,9 @@ QPixmap logo(int size)
     return p;
 }
 
-QPixmap background(bool withLogo)
+QPixmap background(bool withLogo, int scale)
 {
-    QPixmap p = canvas(770, 548, grey);
+    QPixmap p = canvas(770, 548, grey, scale);
     QPainter g(&p);
     g.setRenderHint(QPainter::Antialiasing);
     // The decorative strip down the left edge.
@@ -76,19 +139,13 @@ QPixmap background(bool withLogo)
     if (!withLogo)
         return p;
     drawLantern(g, QRectF(345, 14, 80, 104));
-    g.setFont(font(34));
-    g.setPen(light);
-    g.drawText(QRect(0, 120, 770, 56), Qt::AlignCenter, QStringLiteral("T O V O"));
-    g.setFont(font(13, false));
-    g.setPen(mid);
-    g.drawText(QRect(0, 172, 770, 26), Qt::AlignCenter,
-               QStringLiteral("Iron Lantern  /  Night Owls  \u2022  Online Game Service"));
+    g.drawPixmap(titleAt.topLeft(), stored(Stored::Title, scale));
     return p;
 }
 
-QPixmap button(const QString& text, int w, int h, bool pressed)
+QPixmap button(const QString& text, int w, int h, bool pressed, int scale)
 {
-    QPixmap p = canvas(w, h);
+    QPixmap p = canvas(w, h, Qt::transparent, scale);
     QPainter g(&p);
     g.setRenderHint(QPainter::Antialiasing);
     QLinearGradient fill(0, 0, 0, h);
@@ -103,9 +160,9 @@ QPixmap button(const QString& text, int w, int h, bool pressed)
     return p;
 }
 
-QPixmap aliasPanel(int w, int h)
+QPixmap aliasPanel(int w, int h, int scale)
 {
-    QPixmap p = canvas(w, h);
+    QPixmap p = canvas(w, h, Qt::transparent, scale);
     QPainter g(&p);
     g.setRenderHint(QPainter::Antialiasing);
     g.setPen(QPen(mid, 1));
