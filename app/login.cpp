@@ -29,7 +29,6 @@ QLineEdit* hiddenText(QWidget* parent, const QString& name, const QString& text)
 Login::Login(Forms& forms)
     : Form(forms, QStringLiteral("Login"), Kind::MdiChild, QStringLiteral("Login"), 11535, 7485)
 {
-    setBackgroundPicture(art::background(true, art::screenScale()));
     // The alias box first, so that the keyboard goes from it through the pictures in the order
     // they are made, which is their order on screen.
     Text1 = new QLineEdit(TypeHere, this);
@@ -41,6 +40,8 @@ Login::Login(Forms& forms)
     Text1->installEventFilter(this);
     setFocusProxy(Text1);
 
+    // The pictures after the alias box: they are made meanwhile (art::prepareLogin).
+    setBackgroundPicture(art::background(true, art::screenScale()));
     auto picture = [this](const QString& name, const QPixmap& pix, QRect twipsRect,
                           const QString& accessible = {}) {
         auto* p = new Picture(this, name, accessible);

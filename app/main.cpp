@@ -19,11 +19,12 @@ int main(int argc, char** argv)
     // The program's look is drawn on its own grey; the system's theme would fight it.
     QApplication::setStyle(QStringLiteral("Fusion"));
     chooseRendering();
-    // The login window's pictures carry text, and the fonts' configuration (some sixty files) is
-    // read when the first text is drawn: read on a thread of its own while the application
-    // connects to the display, it no longer stands between the start and the window.
+    // The login window's alias box lays out its text when it is made, and the fonts'
+    // configuration (some sixty files) is read then: read on a thread of its own while the
+    // application connects to the display, it no longer stands between the start and the window.
     auto fonts = std::async(std::launch::async, FcInit);
     QApplication app(argc, argv);
+    art::prepareLogin();
     quietHiddenControls();
     QApplication::setApplicationName(QStringLiteral("tovo"));
     QApplication::setWindowIcon(QIcon(art::logo(64)));

@@ -5,6 +5,9 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <future>
+#include <optional>
+
 namespace art {
 namespace {
 
@@ -81,18 +84,76 @@ const StoredPicture storedPictures[] = {
     {"exit", [](int s) { return button(QStringLiteral("Exit"), 98, 47, false, s); }},
 };
 
-QPixmap stored(Stored which, int scale)
+QImage readStored(Stored which, int scale)
 {
     // A file named @2x is read as a picture for a screen of scale 2.
-    return QPixmap(QStringLiteral(":/art/%1%2.png")
-                       .arg(QLatin1String(storedPictures[int(which)].name), scale > 1 ? "@2x" : ""));
+    return QImage(QStringLiteral(":/art/%1%2.png")
+                      .arg(QLatin1String(storedPictures[int(which)].name), scale > 1 ? "@2x" : ""))
+        .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+QImage drawBackground(bool withLogo, int scale)
+{
+    QImage p(770 * scale, 548 * scale, QImage::Format_RGB32);
+    p.setDevicePixelRatio(scale);
+    p.fill(grey);
+    QPainter g(&p);
+    g.setRenderHint(QPainter::Antialiasing);
+    // The decorative strip down the left edge.
+    QLinearGradient strip(0, 0, 40, 0);
+    strip.setColorAt(0, QColor(0x2a, 0x2a, 0x2a));
+    strip.setColorAt(1, grey);
+    g.fillRect(0, 0, 40, 548, strip);
+    g.setPen(QPen(QColor(0x58, 0x58, 0x58), 1));
+    for (int y = 12; y < 548; y += 24)
+        g.drawEllipse(QPointF(18, y), 3, 3);
+    g.drawLine(38, 0, 38, 548);
+    if (withLogo) {
+        drawLantern(g, QRectF(345, 14, 80, 104));
+        g.drawImage(titleAt.topLeft(), readStored(Stored::Title, scale));
+    }
+    g.end();
+    return p;
+}
+
+// The login window's pictures, made on a thread of their own while the window's controls are
+// made (prepareLogin); the window then takes them from here. A QPixmap belongs to the GUI
+// thread, so the thread makes images.
+struct LoginPictures {
+    int scale;
+    QImage background;
+    QImage stored[std::size(storedPictures)];
+};
+std::future<LoginPictures> preparing;
+std::optional<LoginPictures> prepared;
+
+const LoginPictures* loginPictures(int scale)
+{
+    if (preparing.valid())
+        prepared = preparing.get();
+    return prepared && prepared->scale == scale ? &*prepared : nullptr;
 }
 
 } // namespace
 
 int screenScale() { return qGuiApp->devicePixelRatio() > 1 ? 2 : 1; }
 
-QPixmap stored(Stored which) { return stored(which, screenScale()); }
+void prepareLogin()
+{
+    preparing = std::async(std::launch::async, [scale = screenScale()] {
+        LoginPictures l{scale, drawBackground(true, scale), {}};
+        for (size_t i = 0; i < std::size(l.stored); ++i)
+            l.stored[i] = readStored(Stored(i), scale);
+        return l;
+    });
+}
+
+QPixmap stored(Stored which)
+{
+    const int scale = screenScale();
+    const LoginPictures* l = loginPictures(scale);
+    return QPixmap::fromImage(l ? l->stored[int(which)] : readStored(which, scale));
+}
 
 QPixmap drawStored(const QString& name, int scale)
 {
@@ -124,23 +185,8 @@ QPixmap logo(int size)
 
 QPixmap background(bool withLogo, int scale)
 {
-    QPixmap p = canvas(770, 548, grey, scale);
-    QPainter g(&p);
-    g.setRenderHint(QPainter::Antialiasing);
-    // The decorative strip down the left edge.
-    QLinearGradient strip(0, 0, 40, 0);
-    strip.setColorAt(0, QColor(0x2a, 0x2a, 0x2a));
-    strip.setColorAt(1, grey);
-    g.fillRect(0, 0, 40, 548, strip);
-    g.setPen(QPen(QColor(0x58, 0x58, 0x58), 1));
-    for (int y = 12; y < 548; y += 24)
-        g.drawEllipse(QPointF(18, y), 3, 3);
-    g.drawLine(38, 0, 38, 548);
-    if (!withLogo)
-        return p;
-    drawLantern(g, QRectF(345, 14, 80, 104));
-    g.drawPixmap(titleAt.topLeft(), stored(Stored::Title, scale));
-    return p;
+    const LoginPictures* l = withLogo ? loginPictures(scale) : nullptr;
+    return QPixmap::fromImage(l ? l->background : drawBackground(withLogo, scale));
 }
 
 QPixmap button(const QString& text, int w, int h, bool pressed, int scale)

@@ -13,6 +13,9 @@ namespace art {
 // that held the login window back at start.
 enum class Stored { Title, AliasPanel, Login, LoginPressed, Settings, About, Exit };
 QPixmap stored(Stored which);                  // at the screen's scale
+// Reads them, and draws the login window's background, on a thread of their own while the
+// window's controls are made; stored() and background() then take them from there.
+void prepareLogin();
 int screenScale();                             // 2 on a HiDPI screen, else 1
 // For tovo-art: a stored picture drawn, by its file name (empty if it names none), and the
 // names of them all.
