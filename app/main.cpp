@@ -19,7 +19,6 @@ int main(int argc, char** argv)
     art::prepareLogin(); // the login window's pictures, made meanwhile on a thread of their own
     quietHiddenControls();
     QApplication::setApplicationName(QStringLiteral("tovo"));
-    QApplication::setWindowIcon(QIcon(art::logo(64)));
 
     const FilesFolder files = FilesFolder::choose(QCoreApplication::applicationDirPath().toStdString(),
                                                   FilesFolder::dataHome());
@@ -31,5 +30,7 @@ int main(int argc, char** argv)
     // The login window is the program's start: creating it reads the alias file (and on the
     // first run writes the settings folder); loading it brings up the main window around it.
     forms.show(QStringLiteral("Login"));
+    // The main window carries its own icon; the other windows take this one (none is painted yet).
+    QApplication::setWindowIcon(QIcon(art::logo(64)));
     return app.exec();
 }

@@ -84,6 +84,20 @@ const StoredPicture storedPictures[] = {
     {"exit", [](int s) { return button(QStringLiteral("Exit"), 98, 47, false, s); }},
 };
 
+QImage drawLogo(int size)
+{
+    QImage p(size, size, QImage::Format_ARGB32_Premultiplied);
+    p.fill(Qt::transparent);
+    QPainter g(&p);
+    g.setRenderHint(QPainter::Antialiasing);
+    g.setBrush(grey);
+    g.setPen(QPen(mid, size / 24.0));
+    g.drawRoundedRect(QRectF(1, 1, size - 2, size - 2), size / 6.0, size / 6.0);
+    drawLantern(g, QRectF(size * 0.18, size * 0.1, size * 0.64, size * 0.8));
+    g.end();
+    return p;
+}
+
 QImage readStored(Stored which, int scale)
 {
     // A file named @2x is read as a picture for a screen of scale 2.
@@ -119,9 +133,10 @@ QImage drawBackground(bool withLogo, int scale)
 // The login window's pictures, made on a thread of their own while the window's controls are
 // made (prepareLogin); the window then takes them from here. A QPixmap belongs to the GUI
 // thread, so the thread makes images.
+const int windowIcon = 64; // the logo's size as the windows' icon, made with them
 struct LoginPictures {
     int scale;
-    QImage background;
+    QImage background, logo;
     QImage stored[std::size(storedPictures)];
 };
 std::future<LoginPictures> preparing;
@@ -141,7 +156,7 @@ int screenScale() { return qGuiApp->devicePixelRatio() > 1 ? 2 : 1; }
 void prepareLogin()
 {
     preparing = std::async(std::launch::async, [scale = screenScale()] {
-        LoginPictures l{scale, drawBackground(true, scale), {}};
+        LoginPictures l{scale, drawBackground(true, scale), drawLogo(windowIcon), {}};
         for (size_t i = 0; i < std::size(l.stored); ++i)
             l.stored[i] = readStored(Stored(i), scale);
         return l;
@@ -173,14 +188,8 @@ QStringList storedNames()
 
 QPixmap logo(int size)
 {
-    QPixmap p = canvas(size, size);
-    QPainter g(&p);
-    g.setRenderHint(QPainter::Antialiasing);
-    g.setBrush(grey);
-    g.setPen(QPen(mid, size / 24.0));
-    g.drawRoundedRect(QRectF(1, 1, size - 2, size - 2), size / 6.0, size / 6.0);
-    drawLantern(g, QRectF(size * 0.18, size * 0.1, size * 0.64, size * 0.8));
-    return p;
+    const LoginPictures* l = size == windowIcon ? loginPictures(screenScale()) : nullptr;
+    return QPixmap::fromImage(l ? l->logo : drawLogo(size));
 }
 
 QPixmap background(bool withLogo, int scale)
