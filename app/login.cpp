@@ -29,7 +29,6 @@ QLineEdit* hiddenText(QWidget* parent, const QString& name, const QString& text)
 Login::Login(Forms& forms)
     : Form(forms, QStringLiteral("Login"), Kind::MdiChild, QStringLiteral("Login"), 11535, 7485)
 {
-    setBackgroundPicture(art::background(true));
     // The alias box first, so that the keyboard goes from it through the pictures in the order
     // they are made, which is their order on screen.
     Text1 = new QLineEdit(TypeHere, this);
@@ -41,6 +40,8 @@ Login::Login(Forms& forms)
     Text1->installEventFilter(this);
     setFocusProxy(Text1);
 
+    // The pictures after the alias box: they are made meanwhile (art::prepareLogin).
+    setBackgroundPicture(art::background(true, art::screenScale()));
     auto picture = [this](const QString& name, const QPixmap& pix, QRect twipsRect,
                           const QString& accessible = {}) {
         auto* p = new Picture(this, name, accessible);
@@ -50,20 +51,20 @@ Login::Login(Forms& forms)
     };
     const QRect toggleAt(4200, 5160, 480, 435), loginAt(6120, 5040, 1545, 720);
     Image8 = picture(QStringLiteral("Image8"), art::banner(twips(9435), twips(585)), {240, 6720, 9435, 585});
-    Image1 = picture(QStringLiteral("Image1"), art::aliasPanel(twips(3570), twips(1365)), {4080, 3600, 3570, 1365});
+    Image1 = picture(QStringLiteral("Image1"), art::stored(art::Stored::AliasPanel), {4080, 3600, 3570, 1365});
     Image3 = picture(QStringLiteral("Image3"), art::toggle(true, 32, 29), toggleAt);
     Image4 = picture(QStringLiteral("Image4"), art::toggle(false, 32, 29), toggleAt);
     // The toggle starts with its own copy of the unselected look, not Image4's picture itself.
     Image2 = picture(QStringLiteral("Image2"), Image4->picture().copy(), toggleAt,
                      QStringLiteral("Save alias"));
-    Image6 = picture(QStringLiteral("Image6"), art::button(QStringLiteral("Login >"), 103, 48, true), loginAt);
-    Image7 = picture(QStringLiteral("Image7"), art::button(QStringLiteral("Login >"), 103, 48), loginAt);
+    Image6 = picture(QStringLiteral("Image6"), art::stored(art::Stored::LoginPressed), loginAt);
+    Image7 = picture(QStringLiteral("Image7"), art::stored(art::Stored::Login), loginAt);
     Image5 = picture(QStringLiteral("Image5"), Image7->picture().copy(), loginAt, QStringLiteral("Login"));
-    Image10 = picture(QStringLiteral("Image10"), art::button(QStringLiteral("Settings"), 95, 33),
+    Image10 = picture(QStringLiteral("Image10"), art::stored(art::Stored::Settings),
                       {9840, 5400, 1425, 495}, QStringLiteral("Settings"));
-    Image11 = picture(QStringLiteral("Image11"), art::button(QStringLiteral("About"), 95, 33),
+    Image11 = picture(QStringLiteral("Image11"), art::stored(art::Stored::About),
                       {9840, 6000, 1425, 495}, QStringLiteral("About"));
-    Image9 = picture(QStringLiteral("Image9"), art::button(QStringLiteral("Exit"), 98, 47),
+    Image9 = picture(QStringLiteral("Image9"), art::stored(art::Stored::Exit),
                      {9840, 6720, 1470, 705}, QStringLiteral("Exit"));
     for (Picture* hidden : {Image3, Image4, Image6, Image7})
         hidden->hide();

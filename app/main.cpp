@@ -11,23 +11,15 @@
 #include <QApplication>
 #include <QIcon>
 
-#include <fontconfig/fontconfig.h>
-
-#include <future>
-
 int main(int argc, char** argv)
 {
     // The program's look is drawn on its own grey; the system's theme would fight it.
     QApplication::setStyle(QStringLiteral("Fusion"));
     chooseRendering();
-    // The login window's pictures carry text, and the fonts' configuration (some sixty files) is
-    // read when the first text is drawn: read on a thread of its own while the application
-    // connects to the display, it no longer stands between the start and the window.
-    auto fonts = std::async(std::launch::async, FcInit);
     QApplication app(argc, argv);
+    art::prepareLogin(); // the login window's pictures, made meanwhile on a thread of their own
     quietHiddenControls();
     QApplication::setApplicationName(QStringLiteral("tovo"));
-    QApplication::setWindowIcon(QIcon(art::logo(64)));
 
     const FilesFolder files = FilesFolder::choose(QCoreApplication::applicationDirPath().toStdString(),
                                                   FilesFolder::dataHome());
@@ -39,7 +31,8 @@ int main(int argc, char** argv)
     addWindows(forms);
     // The login window is the program's start: creating it reads the alias file (and on the
     // first run writes the settings folder); loading it brings up the main window around it.
-    fonts.wait();
     forms.show(QStringLiteral("Login"));
+    // The main window carries its own icon; the other windows take this one (none is painted yet).
+    QApplication::setWindowIcon(QIcon(art::logo(64)));
     return app.exec();
 }

@@ -1,8 +1,12 @@
 #include "art.h"
 
+#include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+
+#include <future>
+#include <optional>
 
 namespace art {
 namespace {
@@ -12,9 +16,10 @@ const QColor light(0xC0, 0xC0, 0xC0);
 const QColor mid(0x80, 0x80, 0x80);
 const QColor amber(0xE8, 0xA8, 0x3A);
 
-QPixmap canvas(int w, int h, QColor fill = Qt::transparent)
+QPixmap canvas(int w, int h, QColor fill = Qt::transparent, int scale = 1)
 {
-    QPixmap p(w, h);
+    QPixmap p(w * scale, h * scale);
+    p.setDevicePixelRatio(scale);
     p.fill(fill);
     return p;
 }
@@ -45,23 +50,67 @@ void drawLantern(QPainter& p, QRectF r)
     p.restore();
 }
 
-} // namespace
+// The lettering under the lantern on the backgrounds, where it lies on them.
+const QRect titleAt(100, 118, 570, 82);
 
-QPixmap logo(int size)
+QPixmap title(int scale)
 {
-    QPixmap p = canvas(size, size);
+    QPixmap p = canvas(titleAt.width(), titleAt.height(), grey, scale);
+    QPainter g(&p);
+    g.setRenderHint(QPainter::Antialiasing);
+    g.translate(-titleAt.topLeft());
+    g.setFont(font(34));
+    g.setPen(light);
+    g.drawText(QRect(0, 120, 770, 56), Qt::AlignCenter, QStringLiteral("T O V O"));
+    g.setFont(font(13, false));
+    g.setPen(mid);
+    g.drawText(QRect(0, 172, 770, 26), Qt::AlignCenter,
+               QStringLiteral("Iron Lantern  /  Night Owls  \u2022  Online Game Service"));
+    return p;
+}
+
+// The stored pictures, in the order of Stored, by file name.
+struct StoredPicture {
+    const char* name;
+    QPixmap (*draw)(int scale);
+};
+const StoredPicture storedPictures[] = {
+    {"title", title},
+    {"alias", [](int s) { return aliasPanel(238, 91, s); }},
+    {"login", [](int s) { return button(QStringLiteral("Login >"), 103, 48, false, s); }},
+    {"login-pressed", [](int s) { return button(QStringLiteral("Login >"), 103, 48, true, s); }},
+    {"settings", [](int s) { return button(QStringLiteral("Settings"), 95, 33, false, s); }},
+    {"about", [](int s) { return button(QStringLiteral("About"), 95, 33, false, s); }},
+    {"exit", [](int s) { return button(QStringLiteral("Exit"), 98, 47, false, s); }},
+};
+
+QImage drawLogo(int size)
+{
+    QImage p(size, size, QImage::Format_ARGB32_Premultiplied);
+    p.fill(Qt::transparent);
     QPainter g(&p);
     g.setRenderHint(QPainter::Antialiasing);
     g.setBrush(grey);
     g.setPen(QPen(mid, size / 24.0));
     g.drawRoundedRect(QRectF(1, 1, size - 2, size - 2), size / 6.0, size / 6.0);
     drawLantern(g, QRectF(size * 0.18, size * 0.1, size * 0.64, size * 0.8));
+    g.end();
     return p;
 }
 
-QPixmap background(bool withLogo)
+QImage readStored(Stored which, int scale)
 {
-    QPixmap p = canvas(770, 548, grey);
+    // A file named @2x is read as a picture for a screen of scale 2.
+    return QImage(QStringLiteral(":/art/%1%2.png")
+                      .arg(QLatin1String(storedPictures[int(which)].name), scale > 1 ? "@2x" : ""))
+        .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+QImage drawBackground(bool withLogo, int scale)
+{
+    QImage p(770 * scale, 548 * scale, QImage::Format_RGB32);
+    p.setDevicePixelRatio(scale);
+    p.fill(grey);
     QPainter g(&p);
     g.setRenderHint(QPainter::Antialiasing);
     // The decorative strip down the left edge.
@@ -73,22 +122,85 @@ QPixmap background(bool withLogo)
     for (int y = 12; y < 548; y += 24)
         g.drawEllipse(QPointF(18, y), 3, 3);
     g.drawLine(38, 0, 38, 548);
-    if (!withLogo)
-        return p;
-    drawLantern(g, QRectF(345, 14, 80, 104));
-    g.setFont(font(34));
-    g.setPen(light);
-    g.drawText(QRect(0, 120, 770, 56), Qt::AlignCenter, QStringLiteral("T O V O"));
-    g.setFont(font(13, false));
-    g.setPen(mid);
-    g.drawText(QRect(0, 172, 770, 26), Qt::AlignCenter,
-               QStringLiteral("Iron Lantern  /  Night Owls  \u2022  Online Game Service"));
+    if (withLogo) {
+        drawLantern(g, QRectF(345, 14, 80, 104));
+        g.drawImage(titleAt.topLeft(), readStored(Stored::Title, scale));
+    }
+    g.end();
     return p;
 }
 
-QPixmap button(const QString& text, int w, int h, bool pressed)
+// The login window's pictures, made on a thread of their own while the window's controls are
+// made (prepareLogin); the window then takes them from here. A QPixmap belongs to the GUI
+// thread, so the thread makes images.
+const int windowIcon = 64; // the logo's size as the windows' icon, made with them
+struct LoginPictures {
+    int scale;
+    QImage background, logo;
+    QImage stored[std::size(storedPictures)];
+};
+std::future<LoginPictures> preparing;
+std::optional<LoginPictures> prepared;
+
+const LoginPictures* loginPictures(int scale)
 {
-    QPixmap p = canvas(w, h);
+    if (preparing.valid())
+        prepared = preparing.get();
+    return prepared && prepared->scale == scale ? &*prepared : nullptr;
+}
+
+} // namespace
+
+int screenScale() { return qGuiApp->devicePixelRatio() > 1 ? 2 : 1; }
+
+void prepareLogin()
+{
+    preparing = std::async(std::launch::async, [scale = screenScale()] {
+        LoginPictures l{scale, drawBackground(true, scale), drawLogo(windowIcon), {}};
+        for (size_t i = 0; i < std::size(l.stored); ++i)
+            l.stored[i] = readStored(Stored(i), scale);
+        return l;
+    });
+}
+
+QPixmap stored(Stored which)
+{
+    const int scale = screenScale();
+    const LoginPictures* l = loginPictures(scale);
+    return QPixmap::fromImage(l ? l->stored[int(which)] : readStored(which, scale));
+}
+
+QPixmap drawStored(const QString& name, int scale)
+{
+    for (const StoredPicture& s : storedPictures)
+        if (name == QLatin1String(s.name))
+            return s.draw(scale);
+    return {};
+}
+
+QStringList storedNames()
+{
+    QStringList names;
+    for (const StoredPicture& s : storedPictures)
+        names << QLatin1String(s.name);
+    return names;
+}
+
+QPixmap logo(int size)
+{
+    const LoginPictures* l = size == windowIcon ? loginPictures(screenScale()) : nullptr;
+    return QPixmap::fromImage(l ? l->logo : drawLogo(size));
+}
+
+QPixmap background(bool withLogo, int scale)
+{
+    const LoginPictures* l = withLogo ? loginPictures(scale) : nullptr;
+    return QPixmap::fromImage(l ? l->background : drawBackground(withLogo, scale));
+}
+
+QPixmap button(const QString& text, int w, int h, bool pressed, int scale)
+{
+    QPixmap p = canvas(w, h, Qt::transparent, scale);
     QPainter g(&p);
     g.setRenderHint(QPainter::Antialiasing);
     QLinearGradient fill(0, 0, 0, h);
@@ -103,9 +215,9 @@ QPixmap button(const QString& text, int w, int h, bool pressed)
     return p;
 }
 
-QPixmap aliasPanel(int w, int h)
+QPixmap aliasPanel(int w, int h, int scale)
 {
-    QPixmap p = canvas(w, h);
+    QPixmap p = canvas(w, h, Qt::transparent, scale);
     QPainter g(&p);
     g.setRenderHint(QPainter::Antialiasing);
     g.setPen(QPen(mid, 1));

@@ -1,5 +1,6 @@
 #include "app/form1.h"
 #include "app/login.h"
+#include "platform/art.h"
 #include "platform/controls.h"
 #include "platform/timer.h"
 #include "tests/fakes/fakes.h"
@@ -114,6 +115,12 @@ private slots:
             order << (QApplication::focusWidget() ? QApplication::focusWidget()->accessibleName() : "?");
         }
         QCOMPARE(order, QStringList({"Save alias", "Login", "Settings", "About", "Exit"}));
+        // Each shows its words (the pictures kept in the program are the program's own drawing).
+        const QList<std::tuple<Picture*, const char*, int, int, bool>> buttons = {
+            {l.Image7, "Login >", 103, 48, false}, {l.Image6, "Login >", 103, 48, true},
+            {l.Image10, "Settings", 95, 33, false}, {l.Image11, "About", 95, 33, false}, {l.Image9, "Exit", 98, 47, false}};
+        for (auto [picture, words, width, height, pressed] : buttons)
+            QCOMPARE(picture->picture().toImage(), art::button(words, width, height, pressed).toImage());
     }
 
     void failedDetectionKeepsTheBarBehindItsBox()
