@@ -4,8 +4,6 @@
 #include "games/dirfile.h"
 #include "platform/wine.h"
 
-#include <QElapsedTimer>
-#include <QMap>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -31,15 +29,11 @@ std::vector<std::filesystem::path> prefixesToWarm(const std::filesystem::path& p
 
 void warm(const std::filesystem::path& prefix)
 {
-    static QMap<QString, QElapsedTimer> lastWarmed;
     const QString key = QString::fromLocal8Bit(prefix.c_str());
-    if (lastWarmed.contains(key) && lastWarmed[key].elapsed() < 60000)
-        return;
     const QString wineserver = QStandardPaths::findExecutable(QStringLiteral("wineserver"));
     const QString wine = QStandardPaths::findExecutable(QStringLiteral("wine"));
     if (wineserver.isEmpty() || wine.isEmpty())
         return;
-    lastWarmed[key].start();
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("WINEPREFIX"), key);
     // The server first, so that it is the one kept a while; it leaves its foreground process as

@@ -21,7 +21,7 @@ std::vector<std::filesystem::path> prefixesToWarm(const std::filesystem::path& p
 
 // Starts Wine's server for the prefix, kept KeepSeconds after its last program, and a program
 // that ends at once, so that Wine's services are up too; in the background, nothing waited for.
-// A prefix got ready less than a minute ago is left alone; without Wine nothing happens.
+// Without Wine nothing happens.
 void warm(const std::filesystem::path& prefix);
 
 } // namespace warmwine

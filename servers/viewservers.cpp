@@ -34,7 +34,11 @@ viewservers::viewservers(Forms& forms) : PageWindow(forms, pages::row(QStringLit
 void viewservers::showEvent(QShowEvent* e)
 {
     PageWindow::showEvent(e);
-    for (const auto& prefix : warmwine::prefixesToWarm(services().programDir, services().drives))
+    const auto prefixes = warmwine::prefixesToWarm(services().programDir, services().drives);
+    if (prefixes.empty() || (sinceWarmed_.isValid() && sinceWarmed_.elapsed() < 60000))
+        return;
+    sinceWarmed_.start();
+    for (const auto& prefix : prefixes)
         services().warmWine(prefix);
 }
 

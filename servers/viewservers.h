@@ -3,6 +3,8 @@
 #include "content/pagewindow.h"
 #include "platform/batchrunner.h"
 
+#include <QElapsedTimer>
+
 class QLineEdit;
 class QPushButton;
 
@@ -22,6 +24,9 @@ protected:
     // While the member chooses a server, the Wine prefixes of the member's Windows games are got
     // ready, so that Connect to Server starts the game at once.
     void showEvent(QShowEvent* e) override;
+
+private:
+    QElapsedTimer sinceWarmed_; // a member paging back and forth gets them ready once a minute
 
 public:
     QLineEdit *Text1, *Text2, *Text3, *Text4, *Text5, *Text6, *Text7;
