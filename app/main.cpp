@@ -8,6 +8,7 @@
 #include "program.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QIcon>
 
 #include <fontconfig/fontconfig.h>
@@ -16,6 +17,17 @@
 
 int main(int argc, char** argv)
 {
+    // --help and --version answer before anything needs a display.
+    QCoreApplication::setApplicationName(QStringLiteral("tovo"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TOVO_VERSION));
+    QCommandLineParser line;
+    line.setApplicationDescription(QStringLiteral("Iron Lantern / Night Owls Online Game Service"));
+    const QCommandLineOption help = line.addHelpOption(), version = line.addVersionOption();
+    line.parse(QStringList(argv, argv + argc));
+    if (line.isSet(help))
+        line.showHelp(0);
+    if (line.isSet(version))
+        line.showVersion();
     // The program's look is drawn on its own grey; the system's theme would fight it.
     QApplication::setStyle(QStringLiteral("Fusion"));
     chooseRendering();
@@ -25,7 +37,6 @@ int main(int argc, char** argv)
     auto fonts = std::async(std::launch::async, FcInit);
     QApplication app(argc, argv);
     quietHiddenControls();
-    QApplication::setApplicationName(QStringLiteral("tovo"));
     QApplication::setWindowIcon(QIcon(art::logo(64)));
 
     const FilesFolder files = FilesFolder::choose(QCoreApplication::applicationDirPath().toStdString(),
