@@ -124,7 +124,10 @@ private:
 
     void next()
     {
-        while (!file_ && !waiting_.empty() && socket_->state() == QAbstractSocket::ConnectedState) {
+        // Answers wait their turn while the reader is behind: what the host holds for one
+        // connection is the few answers asked for, not everything they would write.
+        while (!file_ && !waiting_.empty() && socket_->state() == QAbstractSocket::ConnectedState &&
+               socket_->bytesToWrite() < buffered) {
             const Asked a = waiting_.takeFirst();
             Reply r = a.refusal ? refused(a.refusal) : host_->page(a.name);
             const qint64 length = r.file ? r.file->size() : r.body.size();
@@ -159,6 +162,8 @@ private:
                 next();
             }
         }
+        if (!file_)
+            next();
     }
 
     QTcpSocket* socket_;

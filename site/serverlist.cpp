@@ -64,16 +64,19 @@ QList<QHostAddress> addressesOf(const QString& host, const ServerList::Resolve& 
     return resolve(host);
 }
 
-// Section names that come a second time (in any case): the client reads only the first.
-QSet<QString> repeated(const std::string& contents)
+// Sections whose name came before (in any case): the client reads only the first.
+QStringList repeated(const std::string& contents)
 {
     static const QRegularExpression header(QStringLiteral("^[ \\t]*\\[([^\\]\\n]*)\\]"),
                                            QRegularExpression::MultilineOption);
-    QSet<QString> seen, twice;
+    QSet<QString> seen;
+    QStringList twice;
     const QString text = QString::fromUtf8(contents).replace(QLatin1Char('\r'), QLatin1Char('\n'));
     for (auto it = header.globalMatch(text); it.hasNext();) {
-        const QString name = it.next().captured(1).trimmed().toLower();
-        (seen.contains(name) ? twice : seen).insert(name);
+        const QString name = it.next().captured(1).trimmed();
+        if (!name.isEmpty() && seen.contains(name.toLower()))
+            twice << name;
+        seen.insert(name.toLower());
     }
     return twice;
 }

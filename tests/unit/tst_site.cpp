@@ -142,15 +142,20 @@ private slots:
                        // Query ports: Unreal's is the game port + 1, never past 65535; QueryPort= is a port or nothing.
                        "[UT]\nGame=untor\nAddress=10.0.0.1:7777\n[UT top]\nGame=untor\nAddress=10.0.0.2:65535\n[UT own]\nGame=untor\n"
                        "Address=10.0.0.1:65535\nQueryPort=7787\n[NF]\nGame=night\nAddress=owls.example.net\n[BT]\nGame=mohbt\n"
-                       "Address=10.0.0.1\n[Word]\nGame=qktre\nAddress=10.0.0.1\nQueryPort=x\n[High]\nGame=qktre\nAddress=10.0.0.5\nQueryPort=65536");
-        ServerList list(con);
+                       "Address=10.0.0.1\n[Word]\nGame=qktre\nAddress=10.0.0.1\nQueryPort=x\n[High]\nGame=qktre\nAddress=10.0.0.5\nQueryPort=65536\n"
+                       "[Past]\nGame=night\nAddress=10.0.0.6:65536\n[Lan]\nGame=qktre\nAddress=lan.example\n[Mixed]\nGame=qktre\nAddress=mixed.example");
+        // Names as the resolver sees them: one leads only to broadcast and multicast, one also to a machine.
+        ServerList list(con, [](const QString& name) {
+            const QList<QHostAddress> lan{QHostAddress::Broadcast, QHostAddress("224.0.0.1"), QHostAddress("127.255.255.255"), QHostAddress("ff02::1")};
+            return name == "lan.example" ? lan : name == "mixed.example" ? lan + QList<QHostAddress>{QHostAddress("10.0.0.7")} : QList<QHostAddress>{QHostAddress("10.0.0.8")};
+        });
         QStringList got;
         for (const Server& s : list.servers())
             got << s.name + " " + s.pageName() + " " + QString::number(s.port) + " " + QString::number(s.queryPort);
         QCOMPARE(got, QStringList({"Night Owls Arena qktre127.0.0.1:27960.htm 27960 27960", "Saber Hall jedioowls.example.net.htm 28070 28070",
                                    "Quoted qktwo10.0.0.3.htm 27910 27910", "UT untor10.0.0.1:7777.htm 7777 7778",
                                    "UT own untor10.0.0.1:65535.htm 65535 7787", "NF nightowls.example.net.htm 26015 6550",
-                                   "BT mohbt10.0.0.1.htm 12203 12203"}));
+                                   "BT mohbt10.0.0.1.htm 12203 12203", "Mixed qktremixed.example.htm 27960 27960"}));
         // Every edit is seen, even of the same size, at once and with the time stamp put back.
         const auto stamp = std::filesystem::last_write_time(con);
         for (int i = 0; i < 30; ++i) {
@@ -174,6 +179,8 @@ private slots:
         writeFile(root + "/img/logo.png", "png");
         writeFile(root + "/big.png", std::string(3 << 20, 'b') + "end");
         writeFile(root + "/empty.txt", "");
+        writeFile(root + "/huge.bin", "");
+        std::filesystem::resize_file(root + "/huge.bin", 64 << 20);
         // A game server whose name is a script: it reaches the pages as text.
         QUdpSocket hostile;
         QVERIFY(hostile.bind(QHostAddress::LocalHost, 0));
@@ -182,7 +189,8 @@ private slots:
             hostile.writeDatagram(oob + "statusResponse\n\\sv_hostname\\<script>x</script>\\mapname\\<i>\n", d.senderAddress(), d.senderPort());
         });
         writeFile(root + "/servers.con", "[Arena]\r\nGame=qktre\r\nAddress=127.0.0.1:9\r\n[<b>&\"Odd\"</b>]\r\nGame=night\r\nAddress=127.0.0.2\r\n"
-                                         "[Hostile]\r\nGame=qktre\r\nAddress=127.0.0.1:" + std::to_string(hostile.localPort()) + "\r\n");
+                                         "[Hostile]\r\nGame=qktre\r\nAddress=127.0.0.1:" + std::to_string(hostile.localPort()) + "\r\n"
+                                         "[ARENA]\r\nGame=qktre\r\nAddress=127.0.0.1:10\r\n[All]\r\nGame=qktre\r\nAddress=255.255.255.255\r\n");
         std::filesystem::create_symlink(outside.path().toStdString() + "/secret.txt", root + "/link.htm");
         std::filesystem::create_symlink(root + "/servers.con", root + "/list.htm");
         std::filesystem::create_hard_link(root + "/servers.con", root + "/list.txt");
@@ -228,9 +236,30 @@ private slots:
         QProcess site;
         site.start(qEnvironmentVariable("TOVO_SITE"), {"--root", dir.path(), "--port", "0", "--log"});
         QVERIFY(site.waitForReadyRead(10000));
-        exchange(quint16(site.readLine().trimmed().toUInt()), "GET " + p + "a%0aGET%20/%1b[2J%25 HTTP/1.1\r\nConnection: close\r\n\r\n");
+        const quint16 sitePort = quint16(site.readLine().trimmed().toUInt());
+        exchange(sitePort, "GET " + p + "a%0aGET%20/%1b[2J%25 HTTP/1.1\r\nConnection: close\r\n\r\n");
         QByteArray log;
         QTRY_COMPARE((log += site.readAll(), log), "GET " + p + "a%0AGET /%1B[2J%25\n");
+        const QByteArray warnings = site.readAllStandardError();
+        QVERIFY2(warnings.contains("a second [ARENA] left out") && warnings.contains("[All] left out: its Address leads only to broadcast"), warnings);
+        // A reader that never reads holds a few hundred KB of the host, not the file it asked for;
+        // one that asks far ahead of reading is cut off, its questions not kept.
+        auto residentKb = [&] {
+            QFile f(QStringLiteral("/proc/%1/status").arg(site.processId()));
+            f.open(QIODevice::ReadOnly);
+            const QByteArray s = f.readAll();
+            return s.mid(s.indexOf("VmRSS:") + 6).trimmed().split(' ').first().toLong();
+        };
+        const long before = residentKb();
+        QTcpSocket idle, greedy;
+        for (QTcpSocket* s : {&idle, &greedy}) {
+            s->setReadBufferSize(4096);
+            s->connectToHost(QHostAddress::LocalHost, sitePort);
+        }
+        idle.write("GET " + p + "huge.bin HTTP/1.1\r\nHost: owls\r\n\r\n");
+        greedy.write(("GET " + p + "big.png HTTP/1.1\r\n\r\n").repeated(500000)); // 20 MB
+        QTRY_COMPARE(greedy.state(), QAbstractSocket::UnconnectedState);
+        QVERIFY2(residentKb() - before < 16384, QByteArray::number(residentKb() - before) + " KB");
         site.kill();
         site.waitForFinished();
         const QByteArray hostilePage = p + "qktre127.0.0.1:" + QByteArray::number(hostile.localPort()) + ".htm";
@@ -250,11 +279,14 @@ private slots:
         };
         const QByteArray gs = "\\status\\", q3 = oob + "getstatus";
         const StandIn standIns[] = {
-            {"qktwo", {{oob + "status", {oob + "print\n\\hostname\\Q2 Owls\\mapname\\base1\\maxclients\\8\n1 2 \"p\"\n"}}}},
+            {"qktwo", {{oob + "status", {oob + "print\n\\hostname\\Q2 Owls\\mapname\\base$n\\maxclients\\8\n1 2 \"p\"\n"}}}},
             {"untor", {{gs, {"\\player_0\\Lo\\frags_0\\3\\ping_0\\20\\final\\\\queryid\\5.2",
                              "\\hostname\\UT Owls\\mapname\\DM-Morpheus\\numplayers\\1\\maxplayers\\12\\queryid\\5.1"}}}, 1},
             {"night", {{gs, {"\\hostname\\Bond\\mapname\\ctf_box\\numplayers\\1\\maxplayers\\8\\player_0\\Jaws\\frags_0\\5\\ping_0\\40"
                              "\\final\\\\queryid\\1.1"}}}},
+            // Medal of Honor silent on its own port, answering GameSpy on the game port + 97.
+            {"mohsh", {{gs, {"\\hostname\\MOH GS\\mapname\\obj/obj_team2\\numplayers\\1\\maxplayers\\20\\player_0\\Sarge^1\\frags_0\\7"
+                             "\\ping_0\\44\\final\\\\queryid\\1.1"}}}, 97},
             {"qkone", {{bytes("\x80\x00\x00\x0c\x02QUAKE\x00\x03"), {netQuake(bytes("\x83" "x\0Q1 Owls\0dm4\0\x01\x10\x03"))}},
                        {bytes("\x80\x00\x00\x06\x03\x00"),
                         {netQuake(bytes("\x84\x00Zap\0\x00\x00\x00\x00\x07\x00\x00\x00\x10\x00\x00\x00" "\0"))}}}},
@@ -271,9 +303,9 @@ private slots:
             connect(sock, &QUdpSocket::readyRead, sock, [sock, si, asked = std::make_shared<int>(0)] {
                 while (sock->hasPendingDatagrams()) {
                     const QNetworkDatagram d = sock->receiveDatagram();
-                    if (!si.onlySecond || ++*asked > 1)
-                        for (const QByteArray& r : si.replies.value(d.data()))
-                            sock->writeDatagram(r, d.senderAddress(), d.senderPort());
+                    if (++*asked > 1 || !si.onlySecond)
+                        for (QByteArray r : si.replies.value(d.data()))
+                            sock->writeDatagram(r.replace("$n", QByteArray::number(*asked)), d.senderAddress(), d.senderPort());
                 }
             });
             const quint16 game = quint16(sock->localPort() - si.portOffset);
@@ -282,11 +314,17 @@ private slots:
             servers.push_back({si.code, si.code, host + ":" + QString::number(game), host, game, query});
         }
         servers.push_back({"dead", "qktre", "127.0.0.1:9", "127.0.0.1", 9});
-        StatusCache cache(1000, 60000);
+        StatusCache cache(1000, 4000);
         cache.setLookup([](const QString& name, QObject*, std::function<void(QList<QHostAddress>)> done) {
-            done(name == "owls.example" ? QList<QHostAddress>{QHostAddress::LocalHostIPv6, QHostAddress::LocalHost} : QList<QHostAddress>{});
+            // Before each machine, an address of many (never asked).
+            done(name == "owls.example" ? QList<QHostAddress>{QHostAddress("ff02::1"), QHostAddress::LocalHostIPv6, QHostAddress::Broadcast, QHostAddress::LocalHost}
+                                        : QList<QHostAddress>{});
         });
         cache.refresh(servers);
+        // Another machine, from the slow server's port, answering first: no answer of the server's.
+        QUdpSocket impostor;
+        QVERIFY(impostor.bind(QHostAddress("127.0.0.2"), sockets[6]->localPort()));
+        impostor.writeDatagram(oob + "statusResponse\n\\sv_hostname\\Impostor\n", QHostAddress::LocalHost, cache.localPort());
         auto seen = [&] {
             QStringList s;
             for (const Server& sv : servers) {
@@ -296,9 +334,48 @@ private slots:
             return s;
         };
         QTRY_COMPARE_WITH_TIMEOUT(seen(), QStringList({"2 Q2 Owls|base1|1|8|p 1 2", "2 UT Owls|DM-Morpheus|1|12|Lo 3 20",
-                                                       "2 Bond|ctf_box|1|8|Jaws 5 40", "2 Q1 Owls|dm4|1|16|Zap 7 -",
+                                                       "2 Bond|ctf_box|1|8|Jaws 5 40", "2 MOH GS|obj/obj_team2|1|20|Sarge 7 44",
+                                                       "2 Q1 Owls|dm4|1|16|Zap 7 -",
                                                        "2 MOH Owls|dm/mohdm1|1|20|Sarge - 55", "2 Slow|q3dm1|1|4|Doom 2 9",
                                                        "2 Dual|ffa_bespin|1|4|Kyle 1 3", "3 "}), 3000);
+        // An answer is kept its lifetime, then asked for again.
+        QTRY_COMPARE_WITH_TIMEOUT(cache.of(servers[0]).info.map, "base2", 7000);
+    }
+
+    // What an admin gets for a command line: a clear word and status 2 for what cannot be followed.
+    void commandLine_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("says");
+        const QString site = qEnvironmentVariable("TOVO_SITE");
+        QTest::newRow("unknown option") << site << QStringList{"--bogus"} << 2 << "Unknown option 'bogus'";
+        QTest::newRow("port too high") << site << QStringList{"--port", "70000"} << 2 << "--port: '70000' is no port (0 to 65535)";
+        QTest::newRow("port one past") << site << QStringList{"--port", "65536"} << 2 << "'65536' is no port";
+        QTest::newRow("port a word") << site << QStringList{"--port", "abc"} << 2 << "'abc' is no port";
+        QTest::newRow("port negative") << site << QStringList{"--port", "-1"} << 2 << "'-1' is no port";
+        QTest::newRow("port missing") << site << QStringList{"--port"} << 2 << "Missing value after '--port'";
+        QTest::newRow("address") << site << QStringList{"--address", "300.1.2.3"} << 2 << "--address: '300.1.2.3' is no IP address";
+        QTest::newRow("delay a word") << site << QStringList{"--delay", "soon"} << 2 << "--delay: 'soon' is no time";
+        QTest::newRow("a word alone") << site << QStringList{"8790"} << 2 << "unexpected argument '8790'";
+        QTest::newRow("help") << site << QStringList{"--help"} << 0 << "--delay <ms>";
+        QTest::newRow("version") << site << QStringList{"--version"} << 0 << "tovo-site 1.0";
+        QTest::newRow("client help") << qEnvironmentVariable("TOVO_CLIENT") << QStringList{"--help"} << 0 << "--version";
+        QTest::newRow("client version") << qEnvironmentVariable("TOVO_CLIENT") << QStringList{"--version"} << 0 << "tovo 1.0";
+    }
+
+    void commandLine()
+    {
+        QFETCH(QString, program);
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(QString, says);
+        QProcess p;
+        p.start(program, args);
+        QVERIFY(p.waitForFinished(10000));
+        const QString out = p.readAllStandardOutput() + p.readAllStandardError();
+        QVERIFY2(p.exitStatus() == QProcess::NormalExit && p.exitCode() == status && out.contains(says), qPrintable(out));
     }
 
     // What a member sees of a server: one line on the list, details and players on its page.
