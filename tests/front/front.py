@@ -35,8 +35,9 @@ def make_ca(d, name):
 
 class Host:
     """tovo-site on a free port, and the requests it logged."""
-    def __init__(self, root, site=None):
-        self.p = subprocess.Popen([site or SITE, "--root", root, "--port", "0", "--log"], stdout=subprocess.PIPE, text=True)
+    def __init__(self, root, site=None, files=None):
+        limit = ["prlimit", "--nofile=%d:%d" % (files, files)] if files else []  # soft = hard = files
+        self.p = subprocess.Popen(limit + [site or SITE, "--root", root, "--port", "0", "--log"], stdout=subprocess.PIPE, text=True)
         self.port = int(self.p.stdout.readline())
         self.log = []
         threading.Thread(target=lambda: [self.log.append(l.strip()) for l in self.p.stdout], daemon=True).start()
@@ -172,6 +173,23 @@ def checks(host, front, ca):
     check(closed and sent < 20, "a header at one byte a second cut after %d bytes, %.0f s" % (sent, time.monotonic() - start))
 
 
+def descriptors(root):
+    """A stranger holding every descriptor the host may have: it waits without spinning, and
+    serves a member as soon as some are free again."""
+    host = Host(root, files=256)
+    held = [socket.create_connection(("127.0.0.1", host.port), 5, ("127.0.0.2", 0)) for _ in range(300)]
+    time.sleep(0.3)
+    cpu = lambda: sum(int(x) for x in open("/proc/%d/stat" % host.p.pid).read().rsplit(")", 1)[1].split()[11:13])
+    before = cpu()
+    time.sleep(2)
+    ticks = cpu() - before
+    for s in held[:80]:
+        s.close()
+    page = request(host.port, b"GET %snews.htm HTTP/1.1\r\nConnection: close\r\n\r\n" % P.encode(), timeout=5)
+    check(ticks < 20 and page.startswith(b"HTTP/1.1 200"), "at the open-file limit: %d ticks of CPU in 2 s, then a member served" % ticks)
+    host.p.kill()
+
+
 def main():
     resource.setrlimit(resource.RLIMIT_NOFILE, (resource.getrlimit(resource.RLIMIT_NOFILE)[1],) * 2)
     d = tempfile.mkdtemp(prefix="tovo-front-")
@@ -185,6 +203,7 @@ def main():
         try:
             if "--serve" not in sys.argv:
                 checks(host, front, d + "/ca/ca.pem")
+                descriptors(d + "/community")
                 return 1 if failures else 0
             make_ca(d + "/ca2", "Nobody's CA")
             other = Front(d + "/front2", d + "/community", host.port, d + "/ca2")
