@@ -77,15 +77,13 @@ private slots:
         QFETCH(QString, type);
         QFETCH(int, offset);
         QFETCH(Replies, replies);
-        QUdpSocket standIn;
+        QUdpSocket standIn; // answers the longest question it knows that a datagram begins with
         QVERIFY(standIn.bind(QHostAddress::LocalHost, 0));
         connect(&standIn, &QUdpSocket::readyRead, &standIn, [&] {
-            while (standIn.hasPendingDatagrams()) {
-                const QNetworkDatagram d = standIn.receiveDatagram();
-                QByteArray asked; // the longest question it knows that this one begins with
+            for (QNetworkDatagram d; standIn.hasPendingDatagrams();) {
+                QByteArray asked, data = (d = standIn.receiveDatagram()).data();
                 for (auto it = replies.begin(); it != replies.end(); ++it)
-                    if (d.data().startsWith(it.key()) && it.key().size() > asked.size())
-                        asked = it.key();
+                    asked = data.startsWith(it.key()) && it.key().size() > asked.size() ? it.key() : asked;
                 for (const QByteArray& r : replies.value(asked))
                     standIn.writeDatagram(r, d.senderAddress(), d.senderPort());
             }
@@ -104,9 +102,8 @@ private slots:
                                      transformed.state() == QProcess::NotRunning && whole.state() == QProcess::NotRunning, 10000);
         auto rows = [](QProcess& p) {
             QList<QStringList> out;
-            for (const QByteArray& line : p.readAllStandardOutput().split('\n'))
-                if (!line.isEmpty())
-                    out << QString::fromUtf8(line).split('\t');
+            for (const QString& line : QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts))
+                out << line.split('\t');
             return out;
         };
         const QList<QStringList> q = rows(transformed), w = rows(whole);
