@@ -17,17 +17,19 @@
 
 int main(int argc, char** argv)
 {
-    // --help and --version answer before anything needs a display.
     QCoreApplication::setApplicationName(QStringLiteral("tovo"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TOVO_VERSION));
-    QCommandLineParser line;
-    line.setApplicationDescription(QStringLiteral("Iron Lantern / Night Owls Online Game Service"));
-    const QCommandLineOption help = line.addHelpOption(), version = line.addVersionOption();
-    line.parse(QStringList(argv, argv + argc));
-    if (line.isSet(help))
-        line.showHelp(0);
-    if (line.isSet(version))
-        line.showVersion();
+    if (argc > 1) { // --help and --version answer before anything needs a display
+        const QCoreApplication bare(argc, argv);
+        QCommandLineParser line;
+        line.setApplicationDescription(QStringLiteral("Iron Lantern / Night Owls Online Game Service"));
+        const QCommandLineOption help = line.addHelpOption(), version = line.addVersionOption();
+        line.parse(bare.arguments());
+        if (line.isSet(help))
+            line.showHelp(0);
+        if (line.isSet(version))
+            line.showVersion();
+    }
     // The program's look is drawn on its own grey; the system's theme would fight it.
     QApplication::setStyle(QStringLiteral("Fusion"));
     chooseRendering();
