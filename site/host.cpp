@@ -123,6 +123,9 @@ private:
             }
             auto* socket = new QTcpSocket(this);
             socket->setSocketDescriptor(fd);
+            // What a member sends is taken as it is read: requests sent far ahead wait in the
+            // system's buffers, not the host's memory.
+            socket->setReadBufferSize(32 * 1024); // as much as a request may be behind nginx
             connect(socket, &QObject::destroyed, this, &Listener::resume); // its descriptor is free
             addPendingConnection(socket);
             emit newConnection();
@@ -171,8 +174,10 @@ public:
 
     void ask(Asked a)
     {
-        if (waiting_.size() >= maxWaiting) // asking far ahead of reading
+        if (waiting_.size() >= maxWaiting) { // asking far ahead of reading: cut off, the rest unread
+            QObject::disconnect(socket_, &QIODevice::readyRead, nullptr, nullptr);
             return socket_->abort();
+        }
         waiting_.push_back(std::move(a));
         if (!file_)
             next();
