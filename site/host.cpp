@@ -82,8 +82,9 @@ bool sameFile(int fd, const QString& path)
 
 // The listening socket, accepting on its own: Qt's accepting, at the open-file limit, retries
 // the failing accept as fast as the event loop turns. Here accepting stops there, and starts
-// again when one of its connections is gone, or a moment later (a descriptor freed elsewhere). Its queue is as deep as the system allows, so that a crowd arriving at once waits
-// in it rather than retrying its connections a second later.
+// again when one of its connections is gone, or a moment later (a descriptor freed elsewhere).
+// Its queue is as deep as the system allows, so that a crowd arriving at once waits in it
+// rather than retrying its connections a second later.
 class CommunityHost::Listener final : public QTcpServer {
 public:
     using QTcpServer::QTcpServer;
@@ -123,9 +124,9 @@ private:
             }
             auto* socket = new QTcpSocket(this);
             socket->setSocketDescriptor(fd);
-            // What a member sends is taken as it is read: requests sent far ahead wait in the
-            // system's buffers, not the host's memory.
-            socket->setReadBufferSize(32 * 1024); // as much as a request may be behind nginx
+            // What a member sends is taken as it is answered: requests sent far ahead wait in the
+            // system's buffers, not the host's memory. 32 KB: the most a request may be behind nginx.
+            socket->setReadBufferSize(32 * 1024);
             connect(socket, &QObject::destroyed, this, &Listener::resume); // its descriptor is free
             addPendingConnection(socket);
             emit newConnection();
