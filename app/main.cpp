@@ -9,17 +9,30 @@
 #include "program.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QIcon>
 
 int main(int argc, char** argv)
 {
+    QCoreApplication::setApplicationName(QStringLiteral("tovo"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TOVO_VERSION));
+    if (argc > 1) { // --help and --version answer before anything needs a display
+        const QCoreApplication bare(argc, argv);
+        QCommandLineParser line;
+        line.setApplicationDescription(QStringLiteral("Iron Lantern / Night Owls Online Game Service"));
+        const QCommandLineOption help = line.addHelpOption(), version = line.addVersionOption();
+        line.parse(bare.arguments());
+        if (line.isSet(help))
+            line.showHelp(0);
+        if (line.isSet(version))
+            line.showVersion();
+    }
     // The program's look is drawn on its own grey; the system's theme would fight it.
     QApplication::setStyle(QStringLiteral("Fusion"));
     chooseRendering();
     QApplication app(argc, argv);
     art::prepareLogin(); // the login window's pictures, made meanwhile on a thread of their own
     quietHiddenControls();
-    QApplication::setApplicationName(QStringLiteral("tovo"));
 
     const FilesFolder files = FilesFolder::choose(QCoreApplication::applicationDirPath().toStdString(),
                                                   FilesFolder::dataHome());

@@ -7,10 +7,16 @@
 #include <QFileInfo>
 #include <QMetaEnum>
 #include <QHttpServerRequest>
+#include <QTcpServer>
 #include <QTcpSocket>
+#include <QSocketNotifier>
 #include <QThread>
+#include <QTimer>
 
+#include <sys/socket.h>
 #include <sys/stat.h>
+
+#include <cerrno>
 
 #include <algorithm>
 #include <cstdio>
@@ -74,6 +80,63 @@ bool sameFile(int fd, const QString& path)
 
 } // namespace
 
+// The listening socket, accepting on its own: Qt's accepting, at the open-file limit, retries
+// the failing accept as fast as the event loop turns. Here accepting stops there, and starts
+// again when one of its connections is gone, or a moment later (a descriptor freed elsewhere).
+// Its queue is as deep as the system allows, so that a crowd arriving at once waits in it
+// rather than retrying its connections a second later.
+class CommunityHost::Listener final : public QTcpServer {
+public:
+    using QTcpServer::QTcpServer;
+
+    bool start(const QHostAddress& address, quint16 port)
+    {
+        QFile somaxconn(QStringLiteral("/proc/sys/net/core/somaxconn"));
+        const int deepest = somaxconn.open(QIODevice::ReadOnly) ? somaxconn.readAll().trimmed().toInt() : 0;
+        setListenBacklogSize(deepest > 0 ? deepest : SOMAXCONN);
+        if (!listen(address, port))
+            return false;
+        // Qt's own accepting off for good: it accepts only while fewer connections than this wait
+        // to be taken (and taking one wakes it, to find that none may).
+        setMaxPendingConnections(0);
+        notifier_ = new QSocketNotifier(socketDescriptor(), QSocketNotifier::Read, this);
+        connect(notifier_, &QSocketNotifier::activated, this, &Listener::accept);
+        later_.setSingleShot(true);
+        connect(&later_, &QTimer::timeout, this, &Listener::resume);
+        return true;
+    }
+
+    void resume() { notifier_->setEnabled(true); }
+
+private:
+    void accept()
+    {
+        for (;;) {
+            const int fd = ::accept4(int(socketDescriptor()), nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+            if (fd < 0) {
+                if (errno == EMFILE || errno == ENFILE || errno == ENOBUFS || errno == ENOMEM) {
+                    notifier_->setEnabled(false);
+                    later_.start(250);
+                }
+                if (errno != ECONNABORTED && errno != EINTR)
+                    return; // EAGAIN: all taken
+                continue;
+            }
+            auto* socket = new QTcpSocket(this);
+            socket->setSocketDescriptor(fd);
+            // What a member sends is taken as it is answered: requests sent far ahead wait in the
+            // system's buffers, not the host's memory. 32 KB: the most a request may be behind nginx.
+            socket->setReadBufferSize(32 * 1024);
+            connect(socket, &QObject::destroyed, this, &Listener::resume); // its descriptor is free
+            addPendingConnection(socket);
+            emit newConnection();
+        }
+    }
+
+    QSocketNotifier* notifier_ = nullptr;
+    QTimer later_;
+};
+
 // Qt's own server, with the socket at hand: answers are written here, so that a file can go out
 // a piece at a time, HEAD gets no body, and "Connection: close" closes.
 class CommunityHost::Http final : public QAbstractHttpServer {
@@ -112,8 +175,10 @@ public:
 
     void ask(Asked a)
     {
-        if (waiting_.size() >= maxWaiting) // asking far ahead of reading
+        if (waiting_.size() >= maxWaiting) { // asking far ahead of reading: cut off, the rest unread
+            QObject::disconnect(socket_, &QIODevice::readyRead, nullptr, nullptr);
             return socket_->abort();
+        }
         waiting_.push_back(std::move(a));
         if (!file_)
             next();
@@ -124,7 +189,10 @@ private:
 
     void next()
     {
-        while (!file_ && !waiting_.empty() && socket_->state() == QAbstractSocket::ConnectedState) {
+        // Answers wait their turn while the reader is behind: what the host holds for one
+        // connection is the few answers asked for, not everything they would write.
+        while (!file_ && !waiting_.empty() && socket_->state() == QAbstractSocket::ConnectedState &&
+               socket_->bytesToWrite() < buffered) {
             const Asked a = waiting_.takeFirst();
             Reply r = a.refusal ? refused(a.refusal) : host_->page(a.name);
             const qint64 length = r.file ? r.file->size() : r.body.size();
@@ -159,6 +227,8 @@ private:
                 next();
             }
         }
+        if (!file_)
+            next();
     }
 
     QTcpSocket* socket_;
@@ -179,7 +249,16 @@ CommunityHost::CommunityHost(const Options& o)
 
 CommunityHost::~CommunityHost() = default;
 
-quint16 CommunityHost::listen(const QHostAddress& address, quint16 port) { return http_->listen(address, port); }
+quint16 CommunityHost::listen(const QHostAddress& address, quint16 port)
+{
+    auto* server = new Listener(http_.get());
+    if (!server->start(address, port)) {
+        delete server;
+        return 0;
+    }
+    http_->bind(server);
+    return server->serverPort();
+}
 
 // Only GET and HEAD; "/" is the index, everything else lies under the prefix. The rest of the
 // path is taken whole: as a URL of its own, a server page such as "qktre127.0.0.1:27960.htm"

@@ -40,6 +40,7 @@ public:
 
 private:
     class Http;
+    class Listener;
     class Connection;
     void answer(const QHttpServerRequest& r, QTcpSocket* socket);
     Reply file(const QString& name);

@@ -1,12 +1,13 @@
 // The community's web host: serves a community's pages, its server list and one page per
 // server with live status, on Qt HTTP Server.
-//   tovo-site [--root DIR] [--address A] [--port N] [--log] [--delay MS]
+//   tovo-site [--root DIR] [--address A] [--port N] [--log] [--delay MS] [--help] [--version]
 // Without --root it serves the built-in demo community. N = 0 picks a free port; the port is
 // printed on stdout. --log prints each request's method and path, control characters as %XX;
-// --delay holds every answer back.
+// --delay holds every answer back. A command line it cannot follow ends it with status 2.
 
 #include "host.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDirIterator>
 #include <QFile>
@@ -18,10 +19,18 @@
 
 namespace {
 
-QString option(const QStringList& args, const char* name, const QString& fallback = {})
+int usage(const QString& problem)
 {
-    const qsizetype i = args.indexOf(QLatin1String(name));
-    return i >= 0 && i + 1 < args.size() ? args[i + 1] : fallback;
+    std::fprintf(stderr, "tovo-site: %s\nTry 'tovo-site --help'.\n", qPrintable(problem));
+    return 2;
+}
+
+// A whole number from `low` to `high`, else nullopt.
+std::optional<uint> whole(const QString& text, uint low, uint high)
+{
+    bool ok = false;
+    const uint n = text.toUInt(&ok);
+    return ok && n >= low && n <= high ? std::optional<uint>(n) : std::nullopt;
 }
 
 // The demo community is a folder like any other: the built-in pages and servers.con, copied.
@@ -56,13 +65,44 @@ int main(int argc, char** argv)
 {
     raiseOpenFileLimit();
     QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("tovo-site"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TOVO_VERSION));
     Q_INIT_RESOURCE(pages); // the built-in pages live in the host's library
-    const QStringList args = app.arguments();
+    QCommandLineParser p;
+    p.setApplicationDescription(QStringLiteral("The web host of a TOVO gaming community."));
+    const QCommandLineOption root(QStringLiteral("root"), QStringLiteral("The community's folder (default: a demo community)."),
+                                  QStringLiteral("folder"));
+    const QCommandLineOption addressOption(QStringLiteral("address"), QStringLiteral("The address to listen on."),
+                                           QStringLiteral("address"), QStringLiteral("127.0.0.1"));
+    const QCommandLineOption portOption(QStringLiteral("port"), QStringLiteral("The port to listen on, 0 for a free one."),
+                                        QStringLiteral("port"), QStringLiteral("8790"));
+    const QCommandLineOption log(QStringLiteral("log"), QStringLiteral("Print each request's method and path."));
+    const QCommandLineOption delay(QStringLiteral("delay"), QStringLiteral("Hold every answer back this long."),
+                                   QStringLiteral("ms"), QStringLiteral("0"));
+    p.addOptions({root, addressOption, portOption, log, delay});
+    const QCommandLineOption help = p.addHelpOption(), version = p.addVersionOption();
+    if (!p.parse(app.arguments()))
+        return usage(p.errorText());
+    if (p.isSet(help))
+        p.showHelp(0);
+    if (p.isSet(version))
+        p.showVersion();
+    if (!p.positionalArguments().isEmpty())
+        return usage(QStringLiteral("unexpected argument '%1'").arg(p.positionalArguments().first()));
+    const std::optional<uint> wanted = whole(p.value(portOption), 0, 65535);
+    if (!wanted)
+        return usage(QStringLiteral("--port: '%1' is no port (0 to 65535)").arg(p.value(portOption)));
+    const std::optional<uint> delayMs = whole(p.value(delay), 0, 60000);
+    if (!delayMs)
+        return usage(QStringLiteral("--delay: '%1' is no time (0 to 60000 ms)").arg(p.value(delay)));
+    const QHostAddress address(p.value(addressOption));
+    if (address.isNull())
+        return usage(QStringLiteral("--address: '%1' is no IP address").arg(p.value(addressOption)));
     QTemporaryDir demo;
     CommunityHost::Options o;
-    o.root = option(args, "--root");
-    o.log = args.contains(QStringLiteral("--log"));
-    o.delayMs = option(args, "--delay", QStringLiteral("0")).toInt();
+    o.root = p.value(root);
+    o.log = p.isSet(log);
+    o.delayMs = int(*delayMs);
     if (o.root.isEmpty()) {
         if (!demo.isValid() || !unpackDemo(demo.path())) {
             std::fprintf(stderr, "tovo-site: cannot unpack the demo community\n");
@@ -73,12 +113,10 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "tovo-site: %s is no folder\n", qPrintable(o.root));
         return 1;
     }
-    const QHostAddress address(option(args, "--address", QStringLiteral("127.0.0.1")));
-    const quint16 wanted = quint16(option(args, "--port", QStringLiteral("8790")).toUInt());
     CommunityHost host(o);
-    const quint16 port = address.isNull() ? 0 : host.listen(address, wanted);
+    const quint16 port = host.listen(address, quint16(*wanted));
     if (!port) {
-        std::fprintf(stderr, "tovo-site: cannot listen on %s:%u\n", qPrintable(address.toString()), unsigned(wanted));
+        std::fprintf(stderr, "tovo-site: cannot listen on %s:%u\n", qPrintable(address.toString()), *wanted);
         return 1;
     }
     std::printf("%u\n", unsigned(port));

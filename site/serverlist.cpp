@@ -4,7 +4,9 @@
 #include "platform/profile.h"
 #include "status.h"
 
+#include <QHostInfo>
 #include <QRegularExpression>
+#include <QSet>
 
 #include <arpa/inet.h>
 #include <sys/stat.h>
@@ -34,21 +36,60 @@ bool ServerList::validAddress(const QString& address)
     return m.hasMatch() && (m.captured(1).isEmpty() || (m.captured(1).toInt() > 0 && m.captured(1).toInt() < 65536));
 }
 
-// Read as the resolver reads it, so the short numeric forms ("0", "4294967295", "0xe0.1") are
-// caught too.
-bool ServerList::singleHost(const QString& host)
+ServerList::ServerList(std::filesystem::path file, Resolve resolve) : file_(std::move(file)), resolve_(std::move(resolve))
 {
-    in_addr a{};
-    if (!inet_aton(host.toLatin1().constData(), &a))
-        return true; // a name: whatever it stands for is the community's choice
-    const quint32 ip = ntohl(a.s_addr);
-    return ip != 0 && (ip >> 28) != 0xe && (ip & 0xff) != 0xff;
+    if (!resolve_)
+        resolve_ = [](const QString& name) { return QHostInfo::fromName(name).addresses(); };
 }
 
-std::vector<Server> ServerList::parse(const std::string& contents, const std::filesystem::path& file)
+// IPv4's broadcast addresses are taken as those ending in 255: the subnet's own is not known.
+bool ServerList::singleHost(const QHostAddress& address)
+{
+    bool v4 = false;
+    const quint32 ip = address.toIPv4Address(&v4);
+    if (v4)
+        return ip != 0 && (ip >> 28) != 0xe && (ip & 0xff) != 0xff;
+    return address.protocol() == QAbstractSocket::IPv6Protocol && !address.isMulticast() && address != QHostAddress::AnyIPv6;
+}
+
+namespace {
+
+// The addresses a row's host stands for: a number read as the resolver reads it, so the short
+// forms ("0", "4294967295", "0xe0.1") are caught too; else what the name resolves to.
+QList<QHostAddress> addressesOf(const QString& host, const ServerList::Resolve& resolve)
+{
+    in_addr a{};
+    if (inet_aton(host.toLatin1().constData(), &a))
+        return {QHostAddress(ntohl(a.s_addr))};
+    return resolve(host);
+}
+
+// Sections whose name came before (in any case): the client reads only the first.
+QStringList repeated(const std::string& contents)
+{
+    static const QRegularExpression header(QStringLiteral("^[ \\t]*\\[([^\\]\\n]*)\\]"),
+                                           QRegularExpression::MultilineOption);
+    QSet<QString> seen;
+    QStringList twice;
+    const QString text = QString::fromUtf8(contents).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    for (auto it = header.globalMatch(text); it.hasNext();) {
+        const QString name = it.next().captured(1).trimmed();
+        if (!name.isEmpty() && seen.contains(name.toLower()))
+            twice << name;
+        seen.insert(name.toLower());
+    }
+    return twice;
+}
+
+} // namespace
+
+std::vector<Server> ServerList::parse(const std::string& contents, const std::filesystem::path& file, const Resolve& resolve)
 {
     const profile::Contents con(contents);
     std::vector<Server> out;
+    for (const QString& name : repeated(contents))
+        std::fprintf(stderr, "tovo-site: %s: a second [%s] left out: a section of that name comes before it\n",
+                     file.string().c_str(), name.toUtf8().constData());
     for (const std::string& section : con.sections()) {
         const QString name = QString::fromUtf8(section);
         const std::string code = con.read(section, "Game", "", 256);
@@ -60,13 +101,18 @@ std::vector<Server> ServerList::parse(const std::string& contents, const std::fi
         const uint configured = QByteArray::fromStdString(queryText).toUInt();
         const std::optional<quint16> query =
             configured <= 65535 ? status::queryPort(code, gamePort, quint16(configured)) : std::nullopt;
+        // A name that leads nowhere now is kept: its server is only silent until it does.
+        auto nowhere = [&] {
+            const QList<QHostAddress> found = addressesOf(host, resolve);
+            return !found.isEmpty() && std::none_of(found.begin(), found.end(), [](const QHostAddress& a) { return singleHost(a); });
+        };
         const char* problem = !catalogue::byCode(code) ? "its Game is no game code the client knows"
                               : address.isEmpty()       ? "it has no Address"
                               : !validAddress(address)  ? "its Address is not host[:port]"
-                              : !singleHost(host)       ? "its Address is a broadcast, multicast or unspecified address"
                               : (!queryText.empty() && configured == 0) || !query
                                   ? "it has no usable query port"
-                                  : nullptr;
+                              : nowhere() ? "its Address leads only to broadcast, multicast or unspecified addresses"
+                                          : nullptr;
         if (problem) {
             std::fprintf(stderr, "tovo-site: %s: [%s] left out: %s\n", file.string().c_str(), section.c_str(), problem);
             continue;
@@ -102,7 +148,7 @@ const std::vector<Server>& ServerList::servers()
         return servers_;
     std::string contents = now.exists ? contentsOf(file_) : std::string();
     if (!read_ || !(now == seen_) || contents != contents_) {
-        servers_ = parse(contents, file_);
+        servers_ = parse(contents, file_, resolve_);
         pages_.clear();
         for (std::size_t i = servers_.size(); i-- > 0;)
             pages_.insert(servers_[i].pageName(), i); // of two rows with one page, the first

@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QHash>
+#include <QHostAddress>
+#include <QList>
 #include <QString>
 
 #include <ctime>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,7 +29,9 @@ struct Server {
 // is read again when it changes.
 class ServerList final {
 public:
-    explicit ServerList(std::filesystem::path file) : file_(std::move(file)) {}
+    // How a host name becomes addresses: the system's resolver unless replaced.
+    using Resolve = std::function<QList<QHostAddress>(const QString& name)>;
+    explicit ServerList(std::filesystem::path file, Resolve resolve = {});
 
     const std::vector<Server>& servers(); // reads the file again if it changed
     const Server* byPage(const QString& pageName);
@@ -34,8 +39,8 @@ public:
     // An address the client can pass on as one word: host name or IPv4, optional port.
     static bool validAddress(const QString& address);
     // An address that names one machine: no broadcast, multicast or "any" address.
-    static bool singleHost(const QString& host);
-    static std::vector<Server> parse(const std::string& contents, const std::filesystem::path& file);
+    static bool singleHost(const QHostAddress& address);
+    static std::vector<Server> parse(const std::string& contents, const std::filesystem::path& file, const Resolve& resolve);
 
 private:
     // What the file looked like when it was last read.
@@ -50,6 +55,7 @@ private:
     static Seen look(const std::filesystem::path& file);
 
     std::filesystem::path file_;
+    Resolve resolve_;
     Seen seen_;
     bool read_ = false;
     bool young_ = false;   // read so soon after its last change that a change may hide in the same tick

@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QByteArray>
-#include <QMap>
 #include <QString>
 
+#include <memory>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -11,7 +11,9 @@
 // The games' own status queries, as the server browsers that members know ask them: what to
 // send, on which port, and what an answer says. Everything a server sends is untrusted: a reply
 // that does not follow its game's form is no answer, and every text taken from it is stripped
-// of colour codes and control characters and cut short.
+// of control characters (and colour codes, in the games that have them) and cut short.
+// Each protocol family lives in a file of its own (its question and its reader); the games and
+// which family each speaks are the table in games.cpp.
 namespace status {
 
 enum class Protocol {
@@ -29,6 +31,8 @@ struct Game {
     int queryOffset = 0;   // where the query goes relative to the game port...
     quint16 queryPort = 0; // ...unless the game has a query port of its own
     const char* shortName = "";
+    bool colourCodes = false; // "^1" in its texts is a colour (the Quake III engine), not a letter
+    int gameSpyOffset = 0;    // also answers GameSpy "\status\" on the game port + this (0: not)
 };
 std::optional<Game> gameOf(std::string_view gameCode);
 
@@ -37,8 +41,6 @@ std::optional<Game> gameOf(std::string_view gameCode);
 std::optional<quint16> queryPort(std::string_view gameCode, quint16 gamePort, quint16 configured = 0);
 
 QByteArray request(Protocol p);
-// NetQuake asks for each player by its number among the players on the server.
-QByteArray playerRequest(int index);
 
 inline constexpr qsizetype MaxReply = 16384; // larger datagrams are ignored
 inline constexpr qsizetype MaxText = 64;     // characters kept of any text a server sends
@@ -58,30 +60,26 @@ struct Info {
     std::vector<Player> list; // best score first, at most MaxPlayers
 };
 
+class Reader;
+
 // One question to one server, fed every datagram that server sends back.
 class Answer final {
 public:
-    explicit Answer(Protocol p) : protocol_(p) {}
+    explicit Answer(Protocol p, bool colourCodes = false);
+    ~Answer();
+    Answer(Answer&&) noexcept;
+    Answer& operator=(Answer&&) noexcept;
     enum class Step { Ignored, More, Done };
     // `next`: packets to send now (NetQuake's player requests).
     Step take(const QByteArray& datagram, std::vector<QByteArray>* next = nullptr);
-    const std::optional<Info>& info() const { return info_; } // once the server's info is in
+    const std::optional<Info>& info() const; // once the server's info is in
 
 private:
-    Step gameSpyPart(const QByteArray& part);
-    Step netQuakePlayer(const QByteArray& reply);
-
-    Protocol protocol_;
-    std::optional<Info> info_;
-    struct Parts {
-        QMap<int, QByteArray> bodies; // by part number
-        int last = 0;                 // the number of the part that said \final\, once seen
-    };
-    QMap<QByteArray, Parts> parts_; // GameSpy: by query id
-    std::vector<bool> playerSeen_; // NetQuake: which player replies are in
+    std::unique_ptr<Reader> reader_;
 };
 
-// Colour codes ("^1") and control characters out, at most MaxText characters.
-QString clean(QByteArrayView raw);
+// Control characters (and, with colourCodes, colour codes such as "^1") out, at most MaxText
+// characters.
+QString clean(QByteArrayView raw, bool colourCodes);
 
 } // namespace status

@@ -4,12 +4,18 @@
 #include <QNetworkDatagram>
 #include <QTimer>
 
+#include <sys/socket.h>
+
 StatusCache::StatusCache(int timeoutMs, int maxAgeMs, QObject* parent)
     : QObject(parent), timeoutMs_(timeoutMs), maxAgeMs_(maxAgeMs)
 {
     // One socket for both families; a machine without IPv6 gets an IPv4 one.
     if (!socket_.bind(QHostAddress::Any, 0))
         socket_.bind(QHostAddress::AnyIPv4, 0);
+    // Qt lets its UDP sockets send to broadcast addresses; a question to one would go to every
+    // machine of a network, so the system is told to refuse.
+    const int off = 0;
+    ::setsockopt(int(socket_.socketDescriptor()), SOL_SOCKET, SO_BROADCAST, &off, sizeof off);
     connect(&socket_, &QUdpSocket::readyRead, this, &StatusCache::readReplies);
     lookup_ = [](const QString& name, QObject* context, std::function<void(QList<QHostAddress>)> done) {
         QHostInfo::lookupHost(name, context, [done](const QHostInfo& info) { done(info.addresses()); });
@@ -31,86 +37,104 @@ void StatusCache::refresh(const std::vector<Server>& all)
 
 void StatusCache::ask(const Server& s, Entry& e)
 {
-    e.protocol = status::gameOf(s.code.toStdString()).value_or(status::Game{}).protocol;
+    const status::Game game = status::gameOf(s.code.toStdString()).value_or(status::Game{});
+    e.protocol = game.protocol;
     if (e.protocol == status::Protocol::None || e.answer)
         return; // status unknown for good, or a question already out
     if (e.settledAt.isValid() && e.settledAt.elapsed() < maxAgeMs_)
         return;
     e.port = status::queryPort(s.code.toStdString(), s.port, s.queryPort).value_or(0);
+    const int gameSpyPort = s.port + game.gameSpyOffset; // a QueryPort of its own is the one asked
+    e.gameSpyPort = game.gameSpyOffset && !s.queryPort && gameSpyPort <= 65535 ? quint16(gameSpyPort) : 0;
+    e.colourCodes = game.colourCodes;
     if (e.status.state == Status::State::Unknown)
         e.status.state = Status::State::Asking;
-    e.answer.emplace(e.protocol);
+    e.answer.emplace(e.protocol, e.colourCodes);
+    e.gameSpy.reset();
     const int question = ++e.question;
     // Quake III engine servers drop questions that come too often from one address, so a
     // silence is only believed after a second question, still within the timeout.
     auto later = [this, k = key(s), question](bool last) {
-        auto it = entries_.find(k);
-        if (it == entries_.end() || it->question != question || !it->answer)
+        auto at = entries_.find(k);
+        if (at == entries_.end() || at->second.question != question || !at->second.answer)
             return;
-        if (!last && !it->answer->info())
-            return send(*it);
+        Entry* it = &at->second;
+        if (!last && !it->info())
+            return send(*it, true);
         if (last)
-            settle(*it, it->answer->info() ? it->status : Status{Status::State::Silent, {}, -1});
+            settle(*it, it->info() ? it->status : Status{Status::State::Silent, {}, -1});
     };
     QTimer::singleShot(timeoutMs_ / 2, Qt::PreciseTimer, this, [later] { later(false); });
     QTimer::singleShot(timeoutMs_, Qt::PreciseTimer, this, [later] { later(true); });
     if (QHostAddress a(s.host); !a.isNull()) {
         e.addresses = {a};
-        return send(e);
+        return send(e, false);
     }
     // A host name: the question goes out once the name is known; the timeout runs meanwhile.
     lookup_(s.host, this, [this, k = key(s), question](const QList<QHostAddress>& found) {
-        auto it = entries_.find(k);
-        if (it == entries_.end() || it->question != question || !it->answer)
+        auto at = entries_.find(k);
+        if (at == entries_.end() || at->second.question != question || !at->second.answer)
             return;
+        Entry* it = &at->second;
         it->addresses.clear();
         for (auto family : {QAbstractSocket::IPv6Protocol, QAbstractSocket::IPv4Protocol}) {
-            auto a = std::find_if(found.begin(), found.end(), [family](const QHostAddress& h) { return h.protocol() == family; });
+            auto a = std::find_if(found.begin(), found.end(), [family](const QHostAddress& h) {
+                return h.protocol() == family && ServerList::singleHost(h);
+            });
             if (a != found.end())
                 it->addresses << *a;
         }
-        send(*it);
+        send(*it, false);
     });
 }
 
-void StatusCache::send(Entry& e)
+// Only to addresses that name one machine: never a broadcast, multicast or unspecified one.
+void StatusCache::send(Entry& e, bool again)
 {
     e.sentAt.start();
-    for (const QHostAddress& a : e.addresses)
+    if (again && e.gameSpyPort && !e.gameSpy)
+        e.gameSpy.emplace(status::Protocol::GameSpy, e.colourCodes);
+    for (const QHostAddress& a : e.addresses) {
+        if (!ServerList::singleHost(a))
+            continue;
         socket_.writeDatagram(status::request(e.protocol), a, e.port);
+        if (e.gameSpy)
+            socket_.writeDatagram(status::request(status::Protocol::GameSpy), a, e.gameSpyPort);
+    }
 }
 
 void StatusCache::readReplies()
 {
     while (socket_.hasPendingDatagrams()) {
         const QNetworkDatagram d = socket_.receiveDatagram(status::MaxReply + 1);
-        for (Entry& e : entries_) {
-            if (!e.answer || e.port != d.senderPort())
+        for (auto& [k, e] : entries_) {
+            const bool own = e.answer && e.port == d.senderPort(), gameSpy = e.gameSpy && e.gameSpyPort == d.senderPort();
+            if (!own && !gameSpy)
                 continue; // no question out to that port
             if (std::any_of(e.addresses.begin(), e.addresses.end(), [&](const QHostAddress& a) {
                     return a.isEqual(d.senderAddress(), QHostAddress::TolerantConversion);
                 }))
-                answered(e, d.senderAddress(), quint16(d.senderPort()), d.data());
+                answered(e, own ? *e.answer : *e.gameSpy, d.senderAddress(), quint16(d.senderPort()), d.data());
         }
     }
 }
 
-void StatusCache::answered(Entry& e, const QHostAddress& from, quint16 port, const QByteArray& data)
+void StatusCache::answered(Entry& e, status::Answer& a, const QHostAddress& from, quint16 port, const QByteArray& data)
 {
-    const bool hadInfo = e.answer->info().has_value();
+    const bool hadInfo = e.info().has_value();
     std::vector<QByteArray> next;
-    const status::Answer::Step step = e.answer->take(data, &next);
+    const status::Answer::Step step = a.take(data, &next);
     if (step == status::Answer::Step::Ignored)
         return; // not its answer: the question stays open until its timeout
     for (const QByteArray& packet : next)
         socket_.writeDatagram(packet, from, port);
-    if (e.answer->info()) {
+    if (a.info()) {
         const int rtt = hadInfo ? e.status.roundTripMs : int(e.sentAt.elapsed());
-        e.status = {Status::State::Answering, *e.answer->info(), rtt};
+        e.status = {Status::State::Answering, *a.info(), rtt};
     }
     if (step == status::Answer::Step::Done)
         settle(e, e.status);
-    else if (e.answer->info())
+    else if (a.info())
         emit changed();
 }
 
@@ -118,6 +142,7 @@ void StatusCache::settle(Entry& e, const Status& st)
 {
     e.status = st;
     e.answer.reset();
+    e.gameSpy.reset();
     e.settledAt.start();
     emit changed();
 }

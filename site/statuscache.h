@@ -10,6 +10,7 @@
 #include <QUdpSocket>
 
 #include <functional>
+#include <unordered_map>
 #include <optional>
 #include <vector>
 
@@ -48,19 +49,25 @@ private:
         QList<QHostAddress> addresses; // a name's first IPv6 and first IPv4 address
         quint16 port = 0;
         std::optional<status::Answer> answer; // while a question is out
+        bool colourCodes = false;
+        // Medal of Honor: GameSpy's port, asked too when the game's own question goes
+        // unanswered, and the answer from there.
+        quint16 gameSpyPort = 0;
+        std::optional<status::Answer> gameSpy;
+        const std::optional<status::Info>& info() const { return gameSpy && gameSpy->info() ? gameSpy->info() : answer->info(); }
         QElapsedTimer sentAt;
         QElapsedTimer settledAt; // since the last answer or silence
         int question = 0;        // which question a timer belongs to
     };
     static QString key(const Server& s) { return s.code + QLatin1Char('@') + s.address; }
     void ask(const Server& s, Entry& e);
-    void send(Entry& e);
+    void send(Entry& e, bool again);
     void readReplies();
-    void answered(Entry& e, const QHostAddress& from, quint16 port, const QByteArray& data);
+    void answered(Entry& e, status::Answer& a, const QHostAddress& from, quint16 port, const QByteArray& data);
     void settle(Entry& e, const Status& st);
 
     int timeoutMs_, maxAgeMs_;
     QUdpSocket socket_;
-    QHash<QString, Entry> entries_;
+    std::unordered_map<QString, Entry> entries_; // an Entry's answer is not copied, so no QHash
     Lookup lookup_;
 };
