@@ -1,13 +1,24 @@
 #pragma once
 
-#include <array>
+#include <cstdint>
 #include <filesystem>
+#include <span>
 #include <string>
 #include <string_view>
 
+// How a game's servers answer a status question (the community's web host asks them).
+enum class Protocol {
+    Quake3,   // "getstatus" -> "statusResponse": Quake III and the games on its engine
+    Moh,      // the same with a direction byte after the four 0xFF: the Medal of Honor games
+    Quake2,   // "status" -> "print": Quake II, Soldier of Fortune
+    GameSpy,  // "\status\" -> "\key\value" in numbered parts: Unreal Tournament, 007 Night Fire
+    NetQuake, // the NetQuake server-info request, then one player request per player
+    None      // no query known: status unknown
+};
+
 // The twelve games the program supports, in catalogue order: the order of the settings window's
-// rows, of the first run and of "Clear All Directories". Everything done for a game is keyed by
-// its row.
+// rows, of the first run and of "Clear All Directories". Everything done for a game, by the
+// client and by the community's web host, is keyed by its row.
 struct Game {
     int row;                      // 1 to 12
     const char* code;             // five lower-case letters: names the game's files
@@ -18,11 +29,19 @@ struct Game {
     const char* clearBox;         // the settings window's clear box
     const char* clearedCaption;   // after "Clear Selected Directories"
     const char* allClearedCaption; // after "Clear All Directories"
+    // What the web host shows and asks of the game's servers.
+    const char* shortName;        // in the server list
+    Protocol protocol;
+    std::uint16_t port;           // the game port its servers use unless told otherwise
+    int queryOffset;              // where the status question goes relative to the game port...
+    std::uint16_t queryPort;      // ...unless the game has a query port of its own
+    bool colourCodes;             // "^1" in its texts is a colour (the Quake III engine), not a letter
+    int gameSpyOffset;            // also answers GameSpy "\status\" on the game port + this (0: not)
 };
 
 namespace catalogue {
 
-const std::array<Game, 12>& games();
+std::span<const Game> games();
 
 // Exact, case-sensitive: "mohaa" matches row 1, "Mohaa" and " mohaa" match nothing.
 const Game* byCode(std::string_view code);

@@ -14,12 +14,19 @@
 #include <QtConcurrent/QtConcurrentRun>
 
 namespace {
+// Rows of Set buttons and clear boxes, one a game from the top; the clear buttons, the Close
+// picture and the window's foot stand below the last row, where the design puts them for twelve.
+int rowTop(std::size_t row) { return 1200 + 360 * int(row - 1); }
+const int clearTop = rowTop(catalogue::games().size() + 1) + 240; // 5760
+const int closeTop = clearTop + 960;                               // 6720
+const int windowHeight = closeTop + 705;                           // 7425
+
 // The order in which "Clear Selected Directories" visits the boxes: by their names, Check1 to
 // Check12, which puts row 3 (Check11) after row 11.
 std::vector<const Game*> byBoxName()
 {
     std::vector<const Game*> order;
-    for (int i = 1; i <= 12; ++i)
+    for (std::size_t i = 1; i <= catalogue::games().size(); ++i)
         order.push_back(catalogue::byClearBox("Check" + std::to_string(i)));
     return order;
 }
@@ -27,7 +34,7 @@ std::vector<const Game*> byBoxName()
 
 Settings::Settings(Forms& forms)
     : Form(forms, QStringLiteral("Settings"), Kind::MdiChild, QStringLiteral("Settings and Options"),
-           11340, 7425)
+           11340, windowHeight)
 {
     setFrameClosable(true);
     setBackgroundPicture(art::background(false));
@@ -64,7 +71,7 @@ Settings::Settings(Forms& forms)
     Text1->hide();
 
     for (const Game& g : catalogue::games()) {
-        const int top = 1200 + 360 * (g.row - 1);
+        const int top = rowTop(g.row);
         auto* set = new QPushButton(QString::fromLatin1(g.unsetCaption), this);
         set->setObjectName(QString::fromLatin1(g.setButton));
         placeTwips(set, 6000, top, 2535, 375);
@@ -80,17 +87,17 @@ Settings::Settings(Forms& forms)
     }
     Command1 = new QPushButton(QStringLiteral("Clear Selected Directories"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
-    placeTwips(Command1, 6000, 5760, 2535, 375);
+    placeTwips(Command1, 6000, clearTop, 2535, 375);
     Command5 = new QPushButton(QStringLiteral("Clear All Directories"), this);
     Command5->setObjectName(QStringLiteral("Command5"));
-    placeTwips(Command5, 6000, 6120, 2535, 375);
+    placeTwips(Command5, 6000, clearTop + 360, 2535, 375);
     // Under the lists, beside "Clear All Directories": the free place on the window.
     FindGames = new QPushButton(QStringLiteral("Find Games"), this);
     FindGames->setObjectName(QStringLiteral("FindGames"));
-    placeTwips(FindGames, 1680, 6120, 2895, 375);
+    placeTwips(FindGames, 1680, clearTop + 360, 2895, 375);
     Image1 = new Picture(this, QStringLiteral("Image1"), QStringLiteral("Close"));
     Image1->setPicture(art::button(QStringLiteral("Close"), 136, 45));
-    placeTwips(Image1, 4680, 6720, 2040, 675);
+    placeTwips(Image1, 4680, closeTop, 2040, 675);
 
     startIn(services().programDir);
     // Connected only now: a new window has no pending directory, although its lists show files.

@@ -96,7 +96,7 @@ std::vector<Server> ServerList::parse(const std::string& contents, const std::fi
         const QString address = QString::fromUtf8(con.read(section, "Address", "", 256));
         const QString host = address.section(QLatin1Char(':'), 0, 0);
         const QString port = address.section(QLatin1Char(':'), 1, 1);
-        const quint16 gamePort = port.isEmpty() ? status::gameOf(code).value_or(status::Game{}).port : quint16(port.toUInt());
+        const quint16 gamePort = port.isEmpty() ? (catalogue::byCode(code) ? catalogue::byCode(code)->port : quint16(0)) : quint16(port.toUInt());
         const std::string queryText = con.read(section, "QueryPort", "", 16);
         const uint configured = QByteArray::fromStdString(queryText).toUInt();
         const std::optional<quint16> query =

@@ -9,6 +9,13 @@
 
 namespace serverpages {
 namespace {
+// The game's short name, as the list shows it; nothing for a row of no known game.
+QByteArray shortNameOf(const Server& s)
+{
+    const Game* g = catalogue::byCode(s.code.toStdString());
+    return g ? g->shortName : "";
+}
+
 
 const QByteArray prefix = "/ilnightowls/servers/";
 
@@ -77,7 +84,7 @@ QByteArray list(const std::vector<Server>& servers, const std::function<Status(c
         const Cells c = cellsOf(st);
         rows += "<tr><td class=\"mark " + cls + "\" title=\"" + word + "\">&#9679;</td><td class=\"name\"><a href=\"" +
                 prefix + html(s.pageName()) + "\">" + html(s.name) + "</a></td><td>" +
-                status::gameOf(s.code.toStdString()).value_or(status::Game{}).shortName + "</td><td class=\"addr\">" +
+                shortNameOf(s) + "</td><td class=\"addr\">" +
                 html(s.address) + "</td><td class=\"map\">" + c.map + "</td><td>" + c.players + "</td><td>" + c.roundTrip +
                 "</td></tr>\n";
     }

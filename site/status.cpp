@@ -7,6 +7,19 @@
 
 namespace status {
 
+std::optional<quint16> queryPort(std::string_view code, quint16 gamePort, quint16 configured)
+{
+    if (configured)
+        return configured;
+    const Game* g = catalogue::byCode(code);
+    if (!g)
+        return std::nullopt;
+    if (g->queryPort)
+        return g->queryPort;
+    const int port = gamePort + g->queryOffset;
+    return port > 0 && port <= 65535 ? std::optional<quint16>(quint16(port)) : std::nullopt;
+}
+
 int number(QByteArrayView v)
 {
     bool ok = false;

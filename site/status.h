@@ -1,5 +1,7 @@
 #pragma once
 
+#include "games/catalogue.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -12,32 +14,14 @@
 // send, on which port, and what an answer says. Everything a server sends is untrusted: a reply
 // that does not follow its game's form is no answer, and every text taken from it is stripped
 // of control characters (and colour codes, in the games that have them) and cut short.
-// Each protocol family lives in a file of its own (its question and its reader); the games and
-// which family each speaks are the table in games.cpp.
+// Each protocol family lives in a file of its own (its question and its reader).
 namespace status {
 
-enum class Protocol {
-    Quake3,   // "getstatus" -> "statusResponse": Quake III and the games on its engine
-    Moh,      // the same with a direction byte after the four 0xFF: the Medal of Honor games
-    Quake2,   // "status" -> "print": Quake II, Soldier of Fortune
-    GameSpy,  // "\status\" -> "\key\value" in numbered parts: Unreal Tournament, 007 Night Fire
-    NetQuake, // the NetQuake server-info request, then one player request per player
-    None      // no query known: status unknown
-};
-
-struct Game {
-    Protocol protocol = Protocol::None;
-    quint16 port = 0;      // the game port its servers use unless told otherwise
-    int queryOffset = 0;   // where the query goes relative to the game port...
-    quint16 queryPort = 0; // ...unless the game has a query port of its own
-    const char* shortName = "";
-    bool colourCodes = false; // "^1" in its texts is a colour (the Quake III engine), not a letter
-    int gameSpyOffset = 0;    // also answers GameSpy "\status\" on the game port + this (0: not)
-};
-std::optional<Game> gameOf(std::string_view gameCode);
+// The games and which family each speaks are rows of the client's game catalogue.
+using ::Protocol;
 
 // Where a server's status question goes: servers.con's QueryPort if given, else the game's own
-// rule. nullopt: no usable port (the game port + 1 past 65535).
+// rule. nullopt: an unknown game, or no usable port (the game port + 1 past 65535).
 std::optional<quint16> queryPort(std::string_view gameCode, quint16 gamePort, quint16 configured = 0);
 
 QByteArray request(Protocol p);

@@ -37,16 +37,16 @@ void StatusCache::refresh(const std::vector<Server>& all)
 
 void StatusCache::ask(const Server& s, Entry& e)
 {
-    const status::Game game = status::gameOf(s.code.toStdString()).value_or(status::Game{});
-    e.protocol = game.protocol;
+    const Game* game = catalogue::byCode(s.code.toStdString());
+    e.protocol = game ? game->protocol : Protocol::None;
     if (e.protocol == status::Protocol::None || e.answer)
         return; // status unknown for good, or a question already out
     if (e.settledAt.isValid() && e.settledAt.elapsed() < maxAgeMs_)
         return;
     e.port = status::queryPort(s.code.toStdString(), s.port, s.queryPort).value_or(0);
-    const int gameSpyPort = s.port + game.gameSpyOffset; // a QueryPort of its own is the one asked
-    e.gameSpyPort = game.gameSpyOffset && !s.queryPort && gameSpyPort <= 65535 ? quint16(gameSpyPort) : 0;
-    e.colourCodes = game.colourCodes;
+    const int gameSpyPort = s.port + game->gameSpyOffset; // a QueryPort of its own is the one asked
+    e.gameSpyPort = game->gameSpyOffset && !s.queryPort && gameSpyPort <= 65535 ? quint16(gameSpyPort) : 0;
+    e.colourCodes = game->colourCodes;
     if (e.status.state == Status::State::Unknown)
         e.status.state = Status::State::Asking;
     e.answer.emplace(e.protocol, e.colourCodes);

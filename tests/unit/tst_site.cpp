@@ -102,7 +102,7 @@ private slots:
         QFETCH(QList<QByteArray>, datagrams);
         QFETCH(QString, steps);
         QFETCH(QString, seen);
-        const status::Game g = *status::gameOf(game.toStdString());
+        const Game& g = *catalogue::byCode(game.toStdString());
         status::Answer a(g.protocol, g.colourCodes);
         QString got;
         std::vector<QByteArray> next;
