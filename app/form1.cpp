@@ -1,5 +1,7 @@
 #include "form1.h"
 
+#include "games/community.h"
+
 #include "login.h"
 #include "platform/art.h"
 #include "platform/browserpane.h"
@@ -26,7 +28,7 @@ Form1::Form1(Forms& forms)
     cboAddress = new QComboBox(this);
     cboAddress->setObjectName(QStringLiteral("cboAddress"));
     cboAddress->setEditable(true);
-    cboAddress->setEditText(services().host + QStringLiteral("/ilnightowls/servers/detect.htm"));
+    cboAddress->setEditText(services().host + QLatin1String(community::pages) + QStringLiteral("detect.htm"));
     placeTwips(cboAddress, 3000, 360, 3000, 315);
     Timer1 = new Timer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -49,7 +51,7 @@ Form1::Form1(Forms& forms)
 void Form1::Form_Load()
 {
     Timer1->setEnabled(true);
-    Timer1->setInterval(QStringLiteral("100").toInt());
+    Timer1->setInterval(100); // the progress bar's sweep: a step every tenth of a second
     brwWebBrowser->Navigate(cboAddress->currentText());
     forms().as<Login>(QStringLiteral("Login")).Text4->setText(QStringLiteral("no"));
 }

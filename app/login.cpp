@@ -165,6 +165,8 @@ void Login::Image5_MouseUp()
     Image5->setPicture(Image7->picture());
 }
 
+// Pressed, then released at once: the button's release has already shown the raised picture,
+// and a click on the login picture logs in only through its release (Image5_MouseUp).
 void Login::Image5_Click()
 {
     Image5->setPicture(Image6->picture());

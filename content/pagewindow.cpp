@@ -1,5 +1,7 @@
 #include "pagewindow.h"
 
+#include "games/community.h"
+
 #include "app/form1.h"
 #include "app/login.h"
 #include "platform/art.h"
@@ -20,15 +22,15 @@ const std::vector<PageRow>& rows()
 {
     using S = PageRow::Step;
     static const std::vector<PageRow> table{
-        {"news", "News", "/ilnightowls/servers/news.htm", 11385, 7560, "Label4", "Label7",
+        {"news", "News", "news.htm", 11385, 7560, "Label4", "Label7",
          {S::NetworkCheckOn, S::Alias, S::ClockOn, S::Navigate, S::ShowPane}, true, true},
-        {"events", "Events", "/ilnightowls/servers/events.htm", 11385, 7440, "Label4", "Label7",
+        {"events", "Events", "events.htm", 11385, 7440, "Label4", "Label7",
          {S::Alias, S::Navigate, S::ClockOn}, false, false},
-        {"update", "Patches / Update", "/ilnightowls/servers/patches.htm", 11475, 7425, "Label9",
+        {"update", "Patches / Update", "patches.htm", 11475, 7425, "Label9",
          "Label7", {S::Alias, S::Navigate, S::ClockOn}, false, false},
-        {"discuss", "Discuss", "/ilnightowls/servers/discuss.htm", 11385, 7365, "Label4", "Label10",
+        {"discuss", "Discuss", "discuss.htm", 11385, 7365, "Label4", "Label10",
          {S::Alias, S::Navigate, S::ClockOn}, false, false},
-        {"viewservers", "View Servers", "/ilnightowls/servers/viewservers.htm", 11460, 7545,
+        {"viewservers", "View Servers", "viewservers.htm", 11460, 7545,
          "Label4", "Label3", {S::ClockOn, S::Alias, S::Navigate}, false, false},
     };
     return table;
@@ -54,7 +56,7 @@ PageWindow::PageWindow(Forms& forms, const PageRow& row)
     cboAddress = new QComboBox(this);
     cboAddress->setObjectName(QStringLiteral("cboAddress"));
     cboAddress->setEditable(true);
-    cboAddress->setEditText(services().host + QString::fromLatin1(row.path));
+    cboAddress->setEditText(services().host + QLatin1String(community::pages) + QLatin1String(row.page));
     placeTwips(cboAddress, 840, 960, 3795, 315);
     brwWebBrowser = services().makeBrowser(this);
     brwWebBrowser->setObjectName(QStringLiteral("brwWebBrowser"));

@@ -17,7 +17,7 @@ struct PageRow {
     enum class Step { NetworkCheckOn, Alias, ClockOn, Navigate, ShowPane };
     const char* name;
     const char* caption;
-    const char* path;
+    const char* page; // in the community's pages folder
     int widthTwips, heightTwips;
     const char* aliasLabel;
     const char* clockLabel;

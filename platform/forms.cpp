@@ -84,7 +84,7 @@ Form& Forms::get(const QString& name)
         Qt::WindowFlags flags = Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint;
         if (form->frameClosable())
             flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-        QMdiSubWindow* frame = mdiArea()->addSubWindow(form, flags);
+        QMdiSubWindow* frame = shownMdiArea()->addSubWindow(form, flags);
         frame->setObjectName(name + QStringLiteral("Frame"));
         frame->setWindowTitle(form->windowTitle());
         frame->setAttribute(Qt::WA_DeleteOnClose, false);
@@ -101,7 +101,7 @@ Form& Forms::get(const QString& name)
     return *form;
 }
 
-QMdiArea* Forms::mdiArea()
+QMdiArea* Forms::shownMdiArea()
 {
     Form& main = get(QStringLiteral("MDIForm1"));
     if (!main.isVisible())
@@ -127,7 +127,7 @@ void Forms::show(const QString& name)
         QMdiSubWindow* frame = frameOf(name);
         frame->show();
         frame->raise();
-        mdiArea()->setActiveSubWindow(frame);
+        shownMdiArea()->setActiveSubWindow(frame);
         break;
     }
     case Form::Kind::TopLevel:

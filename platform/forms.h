@@ -86,7 +86,9 @@ public:
     // Created and not hidden (for an MDI child: its frame in the main window).
     bool isShown(const QString& name) const;
 
-    QMdiArea* mdiArea();
+    // The main window's area for the child windows; the main window is shown first, as the
+    // first child's Show brings it up.
+    QMdiArea* shownMdiArea();
     QMdiSubWindow* frameOf(const QString& name) const;
 
     // "create X", "show X", "hide X" in the order they happened.

@@ -217,6 +217,8 @@ std::string Contents::read(std::string_view section, std::string_view key, std::
     return cut(std::move(value), size);
 }
 
+namespace {
+// The edit that write() makes, on the file's contents in memory.
 std::string edit(std::string s, std::string_view section, std::string_view key,
                  std::string_view value)
 {
@@ -249,6 +251,8 @@ std::string edit(std::string s, std::string_view section, std::string_view key,
     return s;
 }
 
+// Replaces a file whole through a temporary file and a rename, so that a crash never leaves
+// half a file behind.
 bool replaceFile(const std::filesystem::path& file, std::string_view bytes)
 {
     std::filesystem::path tmp = file;
@@ -274,6 +278,8 @@ bool replaceFile(const std::filesystem::path& file, std::string_view bytes)
     }
     return true;
 }
+
+} // namespace
 
 bool write(std::string_view section, std::string_view key, std::string_view value,
            const std::filesystem::path& file)

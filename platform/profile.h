@@ -37,12 +37,4 @@ private:
 bool write(std::string_view section, std::string_view key, std::string_view value,
            const std::filesystem::path& file);
 
-// The edit that write() makes, on file contents in memory.
-std::string edit(std::string content, std::string_view section, std::string_view key,
-                 std::string_view value);
-
-// Replaces a file whole through a temporary file and a rename, so that a crash never leaves
-// half a file behind.
-bool replaceFile(const std::filesystem::path& file, std::string_view bytes);
-
 } // namespace profile

@@ -1,5 +1,7 @@
 #include "services.h"
 
+#include "games/community.h"
+
 #include "batchrunner.h"
 #include "browserpane.h"
 #include "paths.h"
@@ -11,10 +13,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-
-#ifndef TOVO_DEFAULT_HOST
-#define TOVO_DEFAULT_HOST "127.0.0.1:8790"
-#endif
 
 QString Services::hostFrom(const std::filesystem::path& programDir, const QString& fallback)
 {
@@ -51,7 +49,7 @@ Services Services::real(const std::filesystem::path& programDir, const std::file
 {
     Services s;
     s.programDir = programDir;
-    const QString builtIn = QStringLiteral(TOVO_DEFAULT_HOST);
+    const QString builtIn = QString::fromLatin1(community::defaultHost);
     s.host = hostFrom(programDir, systemConfig.empty() ? builtIn : hostFrom(systemConfig, builtIn));
     s.boxes = std::make_unique<msgbox::QtBoxes>();
     s.makeBrowser = [](QWidget* parent) { return makeWebEnginePane(parent); };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "batchrunner.h"
+#include "games/community.h"
 #include "drives.h"
 #include "msgbox.h"
 
@@ -21,7 +22,7 @@ class QWidget;
 // directory and the drive table.
 struct Services {
     std::filesystem::path programDir;       // the folder that holds the program file
-    QString host = QStringLiteral("127.0.0.1:8790"); // the community's web host
+    QString host = QString::fromLatin1(community::defaultHost); // the community's web host
     std::unique_ptr<msgbox::Boxes> boxes;
     std::function<BrowserPane*(QWidget* parent)> makeBrowser;
     std::function<QTime()> now;

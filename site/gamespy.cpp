@@ -14,7 +14,7 @@ std::optional<Info> fields(const Reader& r, const QByteArray& joined)
         return std::nullopt;
     Info i{r.text(kv.value("hostname")), r.text(kv.value("mapname")), number(kv.value("numplayers")),
            number(kv.value("maxplayers")), {}};
-    for (int n = 0; n < 4096; ++n) {
+    for (int n = 0; n < MaxCount; ++n) {
         const QByteArray k = QByteArray::number(n);
         const QByteArray name = kv.value("player_" + k, kv.value("playername_" + k));
         if (name.isNull()) {

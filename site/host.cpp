@@ -1,5 +1,7 @@
 #include "host.h"
 
+#include "games/community.h"
+
 #include "serverpages.h"
 
 #include <QAbstractHttpServer>
@@ -23,7 +25,7 @@
 
 namespace {
 
-const QString prefix = QStringLiteral("/ilnightowls/servers/");
+const QString prefix = QString::fromLatin1(community::pages);
 
 // The answer's first line and headers; the body follows as it is.
 QByteArray head(const CommunityHost::Reply& r, qint64 length, bool close)

@@ -25,8 +25,6 @@ public:
     // The port it listens on, 0 when it cannot.
     quint16 listen(const QHostAddress& address, quint16 port);
 
-    static QByteArray contentType(const QString& name);
-
     // One answer: a status, its headers, and a body held in memory or a file sent a piece at a
     // time.
     struct Reply {
@@ -42,6 +40,7 @@ private:
     class Http;
     class Listener;
     class Connection;
+    static QByteArray contentType(const QString& name);
     void answer(const QHttpServerRequest& r, QTcpSocket* socket);
     Reply file(const QString& name);
     QByteArray listPage();

@@ -1,6 +1,7 @@
 #include "serverpages.h"
 
 #include "games/catalogue.h"
+#include "games/community.h"
 
 #include <QFile>
 #include <QHash>
@@ -17,7 +18,7 @@ QByteArray shortNameOf(const Server& s)
 }
 
 
-const QByteArray prefix = "/ilnightowls/servers/";
+const QByteArray prefix = community::pages;
 
 QByteArray html(const QString& s) { return s.toHtmlEscaped().toUtf8(); }
 QByteArray num(int n) { return QByteArray::number(n); }

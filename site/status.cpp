@@ -24,7 +24,7 @@ int number(QByteArrayView v)
 {
     bool ok = false;
     const int n = v.trimmed().toInt(&ok);
-    return ok ? std::clamp(n, 0, 4096) : 0;
+    return ok ? std::clamp(n, 0, MaxCount) : 0;
 }
 
 std::optional<int> signedNumber(QByteArrayView v)
@@ -89,10 +89,10 @@ std::optional<Info> quakeLines(const Reader& r, const QByteArray& reply, QByteAr
     for (auto l = infoLine + 1; l != lines.end(); ++l)
         if (!l->trimmed().isEmpty()) {
             ++i.players;
-            if (i.list.size() < 4096)
+            if (i.list.size() < size_t(MaxCount))
                 i.list.push_back(playerLine(r, *l));
         }
-    i.players = std::min(i.players, 4096);
+    i.players = std::min(i.players, MaxCount);
     finish(i);
     return i;
 }

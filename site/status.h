@@ -29,6 +29,8 @@ QByteArray request(Protocol p);
 inline constexpr qsizetype MaxReply = 16384; // larger datagrams are ignored
 inline constexpr qsizetype MaxText = 64;     // characters kept of any text a server sends
 inline constexpr int MaxPlayers = 64;        // player rows kept
+// The most any count a server sends is believed: more players than any game's server holds.
+inline constexpr int MaxCount = 4096;
 
 struct Player {
     QString name;

@@ -134,8 +134,6 @@ void StatusCache::answered(Entry& e, status::Answer& a, const QHostAddress& from
     }
     if (step == status::Answer::Step::Done)
         settle(e, e.status);
-    else if (a.info())
-        emit changed();
 }
 
 void StatusCache::settle(Entry& e, const Status& st)
@@ -144,5 +142,4 @@ void StatusCache::settle(Entry& e, const Status& st)
     e.answer.reset();
     e.gameSpy.reset();
     e.settledAt.start();
-    emit changed();
 }

@@ -39,9 +39,6 @@ public:
     void refresh(const std::vector<Server>& all); // asks every server whose answer is stale
     quint16 localPort() const { return socket_.localPort(); }
 
-signals:
-    void changed();
-
 private:
     struct Entry {
         Status status;

@@ -39,7 +39,7 @@ extern const Family quake3, moh, quake2, gameSpy, netQuake;
 
 inline const QByteArray oob("\xff\xff\xff\xff", 4);
 
-int number(QByteArrayView v);                     // 0..4096, 0 when no number
+int number(QByteArrayView v);                     // 0..MaxCount, 0 when no number
 std::optional<int> signedNumber(QByteArrayView v); // within +-99999
 QHash<QByteArray, QByteArray> pairs(QByteArrayView info); // "\key\value...", keys in lower case
 void finish(Info& i);                                     // best score first, at most MaxPlayers

@@ -1,6 +1,7 @@
 // Where the client keeps its files: its own folder when it is a portable install, else the
 // member's data folder, made on the first start; the web host from the member's host.con, else
 // the system's; and a data folder that cannot be made, which the member is told about.
+#include "games/community.h"
 #include "platform/filesfolder.h"
 #include "tests/fakes/fakes.h"
 
@@ -49,12 +50,12 @@ private slots:
         struct Row { std::string member, system; bool installed; QString expected; };
         for (const Row& r : {Row{"owls.example.net:80", "lantern.example.net", true, "owls.example.net:80"},
                              Row{"", "lantern.example.net", true, "lantern.example.net"},
-                             Row{"", "", true, "127.0.0.1:8790"},
-                             Row{"", "lantern.example.net", false, "127.0.0.1:8790"},
+                             Row{"", "", true, community::defaultHost},
+                             Row{"", "lantern.example.net", false, community::defaultHost},
                              Row{"HTTP://owls.example.net/", "", true, "owls.example.net"},
                              Row{"https://owls.example.net:8443//", "", true, "https://owls.example.net:8443"},
                              Row{"ftp://owls.example.net", "lantern.example.net", true, "lantern.example.net"},
-                             Row{"https://", "", true, "127.0.0.1:8790"}}) {
+                             Row{"https://", "", true, community::defaultHost}}) {
             QTemporaryDir m, s;
             if (!r.member.empty())
                 writeFile(m.path().toStdString() + "/host.con", "[Web]\r\nHost=" + r.member + "\r\n");
