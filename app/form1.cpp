@@ -1,10 +1,10 @@
 #include "form1.h"
 
-#include "games/community.h"
+#include "files/community.h"
 
 #include "login.h"
 #include "platform/art.h"
-#include "platform/browserpane.h"
+#include "browser/browserpane.h"
 #include "platform/controls.h"
 #include "platform/services.h"
 #include "platform/timer.h"

@@ -4,8 +4,8 @@
 #include "games/dirfile.h"
 #include "platform/art.h"
 #include "platform/controls.h"
-#include "platform/paths.h"
-#include "platform/profile.h"
+#include "files/paths.h"
+#include "files/profile.h"
 #include "platform/services.h"
 #include "platform/text.h"
 

@@ -2,18 +2,18 @@
 // processes. Prints one "name value unit" line per figure (medians).
 //   tovo-bench SITE-PROGRAM FAKEGAME [WINDOWS-STAND-IN]
 #include "app/login.h"
-#include "app/program.h"
+#include "program/program.h"
 #include "games/catalogue.h"
 #include "games/dirfile.h"
 #include "installs/finder.h"
 #include "launch/warmwine.h"
 #include "settings/settings.h"
 #include "platform/accessibility.h"
-#include "platform/batchrunner.h"
-#include "platform/browserpane.h"
+#include "launch/batchrunner.h"
+#include "browser/browserpane.h"
 #include "platform/controls.h"
 #include "platform/filelists.h"
-#include "platform/rendering.h"
+#include "browser/rendering.h"
 #include "platform/services.h"
 #include "servers/viewservers.h"
 
@@ -88,6 +88,7 @@ struct Client {
     explicit Client(const QString& host)
     {
         services = Services::real(dir.path().toStdString());
+        services.makeBrowser = makeWebEnginePane;
         warmWebEngine(); // as the program does at start
         services.host = host;
         services.boxes = std::make_unique<SilentBoxes>();

@@ -1,11 +1,11 @@
 #include "pagewindow.h"
 
-#include "games/community.h"
+#include "files/community.h"
 
 #include "app/form1.h"
 #include "app/login.h"
 #include "platform/art.h"
-#include "platform/browserpane.h"
+#include "browser/browserpane.h"
 #include "platform/clock.h"
 #include "platform/controls.h"
 #include "platform/services.h"

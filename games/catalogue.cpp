@@ -1,6 +1,6 @@
 #include "catalogue.h"
 
-#include "platform/paths.h"
+#include "files/paths.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "dirfile.h"
 
-#include "platform/paths.h"
-#include "platform/profile.h"
+#include "files/paths.h"
+#include "files/profile.h"
 
 namespace dirfile {
 

@@ -3,7 +3,7 @@
 #include "installs/places.h"
 #include "installs/registry.h"
 #include "installs/steam.h"
-#include "platform/paths.h"
+#include "files/paths.h"
 
 #include <algorithm>
 #include <cctype>

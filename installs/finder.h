@@ -1,7 +1,7 @@
 #pragma once
 
 #include "games/catalogue.h"
-#include "platform/drives.h"
+#include "files/drives.h"
 
 #include <chrono>
 #include <filesystem>

@@ -2,7 +2,7 @@
 
 #include "games/catalogue.h"
 #include "games/dirfile.h"
-#include "platform/wine.h"
+#include "launch/wine.h"
 
 #include <QProcess>
 #include <QStandardPaths>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/drives.h"
+#include "files/drives.h"
 
 #include <filesystem>
 #include <vector>

@@ -1,6 +1,6 @@
 #include "filelists.h"
 
-#include "paths.h"
+#include "files/paths.h"
 #include "text.h"
 
 #include <QApplication>

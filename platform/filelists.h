@@ -1,6 +1,6 @@
 #pragma once
 
-#include "drives.h"
+#include "files/drives.h"
 
 #include <QComboBox>
 #include <QListWidget>

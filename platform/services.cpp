@@ -1,11 +1,10 @@
 #include "services.h"
 
-#include "games/community.h"
+#include "files/community.h"
 
-#include "batchrunner.h"
-#include "browserpane.h"
-#include "paths.h"
-#include "profile.h"
+#include "launch/batchrunner.h"
+#include "files/paths.h"
+#include "files/profile.h"
 #include "text.h"
 
 #include <QCursor>
@@ -52,7 +51,6 @@ Services Services::real(const std::filesystem::path& programDir, const std::file
     const QString builtIn = QString::fromLatin1(community::defaultHost);
     s.host = hostFrom(programDir, systemConfig.empty() ? builtIn : hostFrom(systemConfig, builtIn));
     s.boxes = std::make_unique<msgbox::QtBoxes>();
-    s.makeBrowser = [](QWidget* parent) { return makeWebEnginePane(parent); };
     s.now = [] { return QTime::currentTime(); };
     s.locale = QLocale::system();
     s.drives = DriveTable::fromEnvironment();

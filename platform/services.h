@@ -1,8 +1,8 @@
 #pragma once
 
-#include "batchrunner.h"
-#include "games/community.h"
-#include "drives.h"
+#include "launch/batchrunner.h"
+#include "files/community.h"
+#include "files/drives.h"
 #include "msgbox.h"
 
 #include <QLocale>
@@ -35,7 +35,8 @@ struct Services {
     std::function<void(QMenu* menu)> popup;  // a pop-up menu at the mouse pointer
     std::function<void()> endProgram;        // ends the process at once
 
-    // The real world: Qt WebEngine, the system clock, the Wine drives, our batch runner. An
+    // The real world: the system clock, the Wine drives, our batch runner (the program puts the
+    // browser engine's pane in, from the layer above this one). An
     // installed client (files in the member's folder) also takes its web host from
     // systemConfig/host.con when the member's folder has none.
     static Services real(const std::filesystem::path& programDir, const std::filesystem::path& systemConfig = {});

@@ -3,12 +3,12 @@
 #include "games/catalogue.h"
 #include "games/dirfile.h"
 #include "launch/warmwine.h"
-#include "platform/browserpane.h"
+#include "browser/browserpane.h"
 #include "platform/controls.h"
-#include "platform/profile.h"
+#include "files/profile.h"
 #include "platform/services.h"
 #include "platform/text.h"
-#include "servers/batchfile.h"
+#include "launch/batchfile.h"
 #include "servers/pagename.h"
 
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "content/pagewindow.h"
-#include "platform/batchrunner.h"
+#include "launch/batchrunner.h"
 
 #include <QElapsedTimer>
 

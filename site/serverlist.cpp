@@ -1,7 +1,7 @@
 #include "serverlist.h"
 
 #include "games/catalogue.h"
-#include "platform/profile.h"
+#include "files/profile.h"
 #include "status.h"
 
 #include <QHostInfo>

@@ -1,7 +1,7 @@
 #include "serverpages.h"
 
 #include "games/catalogue.h"
-#include "games/community.h"
+#include "files/community.h"
 
 #include <QFile>
 #include <QHash>

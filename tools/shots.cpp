@@ -1,14 +1,14 @@
 // Takes the README's pictures: the client's windows as a member meets them, with the real
 // browser against the demo web host.   tovo-shots OUTDIR SITE-PROGRAM
 #include "app/login.h"
-#include "app/program.h"
+#include "program/program.h"
 #include "settings/gamesfound.h"
 #include "settings/settings.h"
 #include "platform/art.h"
-#include "platform/browserpane.h"
+#include "browser/browserpane.h"
 #include "platform/controls.h"
 #include "platform/filelists.h"
-#include "platform/rendering.h"
+#include "browser/rendering.h"
 #include "platform/services.h"
 #include "servers/viewservers.h"
 
@@ -92,6 +92,7 @@ int main(int argc, char** argv)
     std::filesystem::create_directories(root / "tovo");
 
     Services services = Services::real(root / "tovo");
+    services.makeBrowser = makeWebEnginePane;
     services.host = host;
     services.boxes = std::make_unique<msgbox::QtBoxes>();
     services.startBatch = [](const std::filesystem::path&, const std::filesystem::path&) { return batch::Outcome::Started; };

@@ -4,11 +4,11 @@
 // host.con naming an HTTPS host behind the nginx front, its CA trusted in the member's own
 // certificate store, or not trusted, which fails as a host that is down.
 #include "app/login.h"
-#include "platform/browserpane.h"
+#include "browser/browserpane.h"
 #include "platform/controls.h"
 #include "games/catalogue.h"
 #include "games/dirfile.h"
-#include "platform/rendering.h"
+#include "browser/rendering.h"
 #include "servers/viewservers.h"
 #include "tests/fakes/fakes.h"
 
@@ -51,6 +51,7 @@ struct Real : Harness {
         writeFile(dir() / "host.con", "[Web]\r\nHost=" + site.toStdString() + "\r\n");
         auto scripted = std::move(services.boxes);
         services = Services::real(dir());
+        services.makeBrowser = makeWebEnginePane;
         services.boxes = std::move(scripted);
         warmWebEngine(); // as the program does at start
         forms->show(QStringLiteral("Login"));

@@ -1,6 +1,6 @@
 #include "fakes.h"
 
-#include "app/program.h"
+#include "program/program.h"
 
 #include <QLocale>
 #include <QMenu>

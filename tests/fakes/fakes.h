@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/browserpane.h"
+#include "browser/browserpane.h"
 #include "platform/forms.h"
 #include "platform/msgbox.h"
 #include "platform/services.h"

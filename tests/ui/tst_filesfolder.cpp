@@ -1,7 +1,7 @@
 // Where the client keeps its files: its own folder when it is a portable install, else the
 // member's data folder, made on the first start; the web host from the member's host.con, else
 // the system's; and a data folder that cannot be made, which the member is told about.
-#include "games/community.h"
+#include "files/community.h"
 #include "platform/filesfolder.h"
 #include "tests/fakes/fakes.h"
 

@@ -9,7 +9,7 @@
 #include "settings/settings.h"
 #include "platform/controls.h"
 #include "platform/filelists.h"
-#include "platform/paths.h"
+#include "files/paths.h"
 #include "platform/timer.h"
 #include "servers/viewservers.h"
 #include "tests/fakes/fakes.h"

@@ -2,10 +2,10 @@
 // and the batch runner that starts a game without a shell.
 #include "games/catalogue.h"
 #include "games/dirfile.h"
-#include "platform/batchrunner.h"
-#include "platform/paths.h"
-#include "platform/profile.h"
-#include "platform/wine.h"
+#include "launch/batchrunner.h"
+#include "files/paths.h"
+#include "files/profile.h"
+#include "launch/wine.h"
 #include "servers/pagename.h"
 #include "tests/fakes/fakes.h"
 

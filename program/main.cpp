@@ -1,9 +1,9 @@
 #include "platform/accessibility.h"
 #include "platform/art.h"
-#include "platform/browserpane.h"
+#include "browser/browserpane.h"
 #include "platform/filesfolder.h"
 #include "platform/forms.h"
-#include "platform/rendering.h"
+#include "browser/rendering.h"
 #include "launch/warmwine.h"
 #include "platform/services.h"
 #include "program.h"
@@ -37,6 +37,7 @@ int main(int argc, char** argv)
     const FilesFolder files = FilesFolder::choose(QCoreApplication::applicationDirPath().toStdString(),
                                                   FilesFolder::dataHome());
     Services services = Services::real(files.dir, files.own ? std::filesystem::path() : "/etc/tovo");
+    services.makeBrowser = makeWebEnginePane;
     services.warmWine = warmwine::warm;
     files.tell(services);
     warmWebEngine(); // once the login window is painted, while the member types

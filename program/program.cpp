@@ -1,13 +1,13 @@
 #include "program.h"
 
-#include "about.h"
-#include "closeprog.h"
+#include "app/about.h"
+#include "app/closeprog.h"
 #include "content/pagewindow.h"
 #include "content/popmnu.h"
-#include "form1.h"
+#include "app/form1.h"
 #include "settings/settings.h"
-#include "login.h"
-#include "mdiform1.h"
+#include "app/login.h"
+#include "app/mdiform1.h"
 #include "servers/viewservers.h"
 
 void addWindows(Forms& forms)

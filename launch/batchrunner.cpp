@@ -1,6 +1,6 @@
 #include "batchrunner.h"
 
-#include "paths.h"
+#include "files/paths.h"
 #include "wine.h"
 
 #include <QProcess>
