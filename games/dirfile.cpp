@@ -42,12 +42,11 @@ Record read(const std::filesystem::path& programDir, const Game& g)
     return {readPath(programDir, g), key("Drive", Missing), key("Dir", Missing), key("File", Missing), key("Prefix", "")};
 }
 
-std::string folderOf(const Record& r)
+std::string dirValue(const std::string& folder) { return "cd " + folder + "\\"; }
+
+std::string folderOf(const std::string& dirValue)
 {
-    std::string dir = r.dir.starts_with("cd ") ? r.dir.substr(3) : r.dir;
-    if (dir.size() > 3 && dir.back() == '\\') // a drive's root keeps its backslash
-        dir.pop_back();
-    return dir;
+    return dirValue.starts_with("cd ") ? dirValue.substr(3) : dirValue;
 }
 
 } // namespace dirfile

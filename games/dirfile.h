@@ -28,9 +28,10 @@ void store(const std::filesystem::path& programDir, const Game& g, const std::st
            const std::string& dir, const std::string& file, const std::string& prefix = {});
 void reset(const std::filesystem::path& programDir, const Game& g);  // a clear
 
-// The game's folder as a Windows path: the "Dir" value less the "cd " and the final backslash a
-// Set gives it ("cd c:\Games\Q3\" is c:\Games\Q3).
-std::string folderOf(const Record& r);
+// The "Dir" value is a line of the batch file: "cd ", the game's folder, a backslash. These two
+// are the only places that make and read that form.
+std::string dirValue(const std::string& folder);   // c:\Games\Q3 -> "cd c:\Games\Q3\"
+std::string folderOf(const std::string& dirValue); // "cd c:\Games\Q3\" -> c:\Games\Q3\ (as set)
 
 std::string readPath(const std::filesystem::path& programDir, const Game& g);
 Record read(const std::filesystem::path& programDir, const Game& g); // what the launch reads

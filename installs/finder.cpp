@@ -1,5 +1,6 @@
 #include "finder.h"
 
+#include "games/dirfile.h"
 #include "installs/places.h"
 #include "installs/registry.h"
 #include "installs/steam.h"
@@ -221,7 +222,7 @@ std::optional<Setting> settingFor(const Find& f, const DriveTable& browsed, cons
     const auto win = drives.toWindows(f.program.parent_path());
     if (!win)
         return std::nullopt;
-    return Setting{DriveTable::text(*drives.find((*win)[0])), "cd " + *win + "\\", f.program.filename().string(),
+    return Setting{DriveTable::text(*drives.find((*win)[0])), dirfile::dirValue(*win), f.program.filename().string(),
                    own ? fs::path() : f.prefix};
 }
 

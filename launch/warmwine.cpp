@@ -20,7 +20,7 @@ std::vector<std::filesystem::path> prefixesToWarm(const std::filesystem::path& p
             continue;
         const std::filesystem::path prefix = r.prefix.empty() ? DriveTable::defaultPrefix() : std::filesystem::path(r.prefix);
         const DriveTable own = r.prefix.empty() ? drives : DriveTable::fromPrefix(prefix);
-        const auto folder = own.toHost(dirfile::folderOf(r));
+        const auto folder = own.toHost(dirfile::folderOf(r.dir));
         if (folder && wine::machineOf(*folder / r.file) != 0 && std::find(out.begin(), out.end(), prefix) == out.end())
             out.push_back(prefix);
     }

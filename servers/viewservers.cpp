@@ -83,9 +83,7 @@ void viewservers::Command6_Click()
 void viewservers::tellWhyNotStarted(batch::Outcome outcome)
 {
     // The directory file names the game's place; what is there may have changed since.
-    QString folder = Text6->text();
-    if (folder.startsWith(QLatin1String("cd ")))
-        folder.remove(0, 3);
+    const QString folder = fromBytes(dirfile::folderOf(toBytes(Text6->text())));
     const QString program = Text7->text();
     QString text, title;
     bool setAgain = true;

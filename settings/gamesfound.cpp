@@ -1,5 +1,6 @@
 #include "gamesfound.h"
 
+#include "games/dirfile.h"
 #include "platform/text.h"
 
 #include <QCheckBox>
@@ -19,7 +20,7 @@ namespace {
 QString shown(const GamesFound::Row& r)
 {
     if (!r.find.prefix.empty()) {
-        QString dir = fromBytes(r.setting.dir.substr(3)); // "cd c:\...\"
+        QString dir = fromBytes(dirfile::folderOf(r.setting.dir));
         dir[0] = dir[0].toUpper();
         return dir + fromBytes(r.setting.file);
     }

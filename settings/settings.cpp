@@ -159,7 +159,7 @@ void Settings::Set_Click(const Game& g)
     }
     setButton(g)->setText(QString::fromLatin1(g.setCaption));
     dirfile::store(services().programDir, g, toBytes(Drive1->Drive()),
-                   "cd " + toBytes(Text1->text()) + "\\", toBytes(File1->FileName()));
+                   dirfile::dirValue(toBytes(Text1->text())), toBytes(File1->FileName()));
     Text1->setText(QString());
 }
 
