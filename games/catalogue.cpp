@@ -43,6 +43,10 @@ std::span<const Game> games()
         {12, "jedio", "JKII - Jedi Outcast", "Command12", "Set JKII - Jedi Outcast",
          "Set JKII - Jedi Outcast+", "Check12", "Set JKII - Jedi Outcast", "JKII - Jedi Outcast",
          "JK II", Protocol::Quake3, 28070, 0, 0, true, 0},
+#ifdef TOVO_THIRTEENTH_GAME // a test build: the next game is this one row and nothing else
+        {13, "tstgm", "Test Game", "Command15", "Set Test Game", "Set Test Game +", "Check13", "Set Test Game",
+         "Set Test Game", "Test", Protocol::Quake3, 27960, 0, 0, true, 0},
+#endif
     };
     return table;
 }
