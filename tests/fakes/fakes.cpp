@@ -86,6 +86,12 @@ QByteArray readFile(const std::filesystem::path& p)
     return QByteArray::fromStdString(std::string(std::istreambuf_iterator<char>(in), {}));
 }
 
+QByteArray netQuake(const QByteArray& body)
+{
+    const int n = int(body.size()) + 4;
+    return QByteArray("\x80\x00", 2) + char(n >> 8) + char(n & 0xff) + body;
+}
+
 void writeFile(const std::filesystem::path& p, const std::string& bytes)
 {
     std::ofstream(p, std::ios::binary) << bytes;

@@ -15,6 +15,9 @@
 
 QByteArray readFile(const std::filesystem::path& p); // "<missing>" when there is none
 void writeFile(const std::filesystem::path& p, const std::string& bytes);
+// Status replies: the Quake engines' first four bytes; NetQuake's control packet (flag, length, body).
+inline const QByteArray oob("\xff\xff\xff\xff", 4);
+QByteArray netQuake(const QByteArray& body);
 
 // The community's site as the tests want it: address -> page name, or a failure.
 struct FakeWeb {

@@ -1,6 +1,7 @@
 // The host's status against Debian's quakestat, a status tool written against real game servers:
 // the same stand-in replies, read by both, field by field, family by family.
 #include "site/statuscache.h"
+#include "tests/fakes/fakes.h"
 
 #include <QNetworkDatagram>
 #include <QProcess>
@@ -10,12 +11,6 @@
 using Replies = QHash<QByteArray, QList<QByteArray>>; // by the question's first bytes
 
 namespace {
-const QByteArray oob("\xff\xff\xff\xff", 4);
-QByteArray netQuake(const QByteArray& body)
-{
-    const int n = int(body.size()) + 4;
-    return QByteArray("\x80\x00", 2) + char(n >> 8) + char(n & 0xff) + body;
-}
 QByteArray netQuakePlayer(char index, const QByteArray& name, char frags) // colours 0, connect time 16 s
 {
     return netQuake("\x84" + QByteArray(1, index) + name + QByteArray("\0\0\0\0\0", 5) + frags + QByteArray(frags < 0 ? 3 : 0, '\xff') +

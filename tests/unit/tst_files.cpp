@@ -1,16 +1,41 @@
-// The program's files byte by byte: profile files, directory files, the batch file, page names,
-// and the batch runner that starts a game without a shell.
+// The program's files byte by byte: profile files, directory files, the batch file, the batch
+// runner that starts a game without a shell; and Find Games over homes laid out as Wine, Lutris,
+// Steam and Debian's engines leave them, the hostile ones included (a bad file only shortens the list).
 #include "games/catalogue.h"
 #include "games/dirfile.h"
-#include "launch/batchrunner.h"
 #include "files/paths.h"
 #include "files/profile.h"
+#include "installs/finder.h"
+#include "launch/batchrunner.h"
 #include "launch/wine.h"
-#include "servers/pagename.h"
 #include "tests/fakes/fakes.h"
 
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <fstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+// A prefix as wineboot leaves it: the registry, drive_c, c: and z: in dosdevices.
+void prefix(const fs::path& p, const std::string& reg)
+{
+    fs::create_directories(p / "drive_c");
+    fs::create_directories(p / "dosdevices");
+    fs::create_directory_symlink("../drive_c", p / "dosdevices/c:");
+    fs::create_directory_symlink("/", p / "dosdevices/z:");
+    writeFile(p / "system.reg", "WINE REGISTRY Version 2\n;; All keys relative to \\\\Machine\n\n#arch=win64\n\n" + reg);
+}
+// Any file, its folders made.
+void program(const fs::path& p, const std::string& bytes = "MZ", fs::perms perms = fs::perms::owner_all)
+{
+    fs::create_directories(p.parent_path());
+    writeFile(p, bytes);
+    fs::permissions(p, perms);
+}
+const std::string q3key = "[Software\\\\Wow6432Node\\\\Id\\\\Quake III Arena] 1701234567\n#time=1d9\n";
+} // namespace
 
 class FilesTest final : public QObject {
     Q_OBJECT
@@ -52,7 +77,8 @@ private slots:
         QCOMPARE(readFile(g), QByteArray("; keep me\n[One]\n REM=\n  key =new\nadded=v\r\n\n[Two]\rx=1\r\ny=2\r\n"));
     }
 
-    void readsCutDefaultAndAcceptEveryLineEnd()
+    // The default for what is not there, garbage included, is tst_login's (the alias file).
+    void readsCutAndAcceptEveryLineEnd()
     {
         const auto f = file("c.ini");
         for (const char* eol : {"\r\n", "\n", "\r"}) {
@@ -60,8 +86,6 @@ private slots:
                              "Key= spaced " + eol);
             QCOMPARE(profile::read("sec", "KEY", "d", 30, f), std::string(29, 'x'));
             QCOMPARE(profile::read("Next", "Key", "d", 30, f), std::string("spaced"));
-            QCOMPARE(profile::read("Sec", "Missing", "name", 30, f), std::string("name"));
-            QCOMPARE(profile::read("Nope", "Key", "name", 30, f), std::string("name"));
         }
         // The cut counts characters: never half of a UTF-8 letter; any other byte is one.
         writeFile(f, "[Sec]\r\nU=" + std::string(28, 'u') + "\xc3\xa9\xc3\xa9\r\nL=" + std::string(28, 'l') + "\xe9\xe9\r\n"
@@ -69,21 +93,6 @@ private slots:
         QCOMPARE(profile::read("Sec", "U", "", 30, f), std::string(28, 'u') + "\xc3\xa9");
         QCOMPARE(profile::read("Sec", "L", "", 30, f), std::string(28, 'l') + "\xe9");
         QCOMPARE(profile::read("Sec", "B", "", 30, f), std::string(27, 'b') + "\xe2\x82"); // a broken letter: bytes
-        QCOMPARE(profile::read("Sec", "Key", "name", 30, file("absent.ini")), std::string("name"));
-        QCOMPARE(profile::read("Sec", "Key", std::string(40, 'd'), 30, file("absent.ini")), std::string(29, 'd'));
-        // Garbage is no profile: the default comes back, nothing crashes.
-        writeFile(f, std::string("\0\xff[\x01=\r\r\n=[]\n", 12));
-        QCOMPARE(profile::read("Sec", "Key", "name", 30, f), std::string("name"));
-    }
-
-    void foldersMatchWithoutRegardToCase()
-    {
-        QTemporaryDir own;
-        const std::filesystem::path base = own.path().toStdString();
-        QVERIFY(paths::makeDir(base, "\\settings"));
-        QVERIFY(paths::makeDir(base, "\\Settings")); // the same folder, already there
-        QCOMPARE(paths::resolve(base, "\\Settings\\mohaa.con"), base / "settings" / "mohaa.con");
-        QCOMPARE(std::distance(std::filesystem::directory_iterator(base), {}), 1);
     }
 
     void aFailedWriteLosesNothing()
@@ -114,30 +123,12 @@ private slots:
         const std::string deep = "cd c:\\" + std::string(300, 'd') + "\\";
         dirfile::store(dir, g, "c: [/home/member/.wine/drive_c]", deep, "MOHAA.exe");
         QCOMPARE(dirfile::read(dir, g).dir, deep.substr(0, 259));
-        // Where the installer puts the game: read back whole.
-        dirfile::store(dir, g, "c: [/home/member/.wine/drive_c]", "cd c:\\Program Files (x86)\\EA Games\\MOHAA\\", "MOHAA.exe");
-        QVERIFY(readFile(file).contains("Dir=cd c:\\Program Files (x86)\\EA Games\\MOHAA\\\r\n"));
-        dirfile::Record r = dirfile::read(dir, g);
-        QCOMPARE(r.path + "|" + r.drive + "|" + r.dir, std::string("1|c: [/home/member/.wine/drive_c]|cd c:\\Program Files (x86)\\EA Games\\MOHAA\\"));
 
         // The first run over a set file only turns Path to 0; the game's record stays.
         dirfile::create(dir, g);
         QVERIFY(readFile(file).endsWith("[Saved]\r\nPath=0\r\n"));
         QVERIFY(readFile(file).contains("File=MOHAA.exe"));
     }
-    void pageNameCut()
-    {
-        const QString longest = QString(32762, QLatin1Char('1'));
-        const QStringList cases[] = { // name, its game's code, the address
-            {"viewservers.htm", "views", "ervers"}, {"qktre127.0.0.1:27960.htm", "qktre", "127.0.0.1:27960"},
-            {"mohaaowls.example.net:12203.htm", "mohaa", "owls.example.net:12203"}, {"untor.htm", "untor", ""},
-            {"untr.htm", "", ""}, {"", "", ""}, {"night" + longest + ".htm", "night", longest}, {"night" + longest + "1.htm", "", ""}};
-        for (const QStringList& c : cases) {
-            const PageName p = cutPageName(c[0]);
-            QCOMPARE((QStringList{p.full, p.code, p.address}), c);
-        }
-    }
-
     void runnerStartsTheGameWithNoShell()
     {
         QVERIFY2(!fakegame().empty(), "TOVO_FAKEGAME names the helper game");
@@ -165,19 +156,13 @@ private slots:
         QCOMPARE(batch::parse("d:\r\ncd \\game dir\r\ngame.exe a\r\ngame.exe b\r\n", drives, 'd').launch->arguments,
                  std::vector<std::string>{"a"});
         // A program or a folder that is not there starts nothing, and says which; so does a
-        // Windows program where Wine is missing, or a 32-bit one where the Wine on PATH runs only
-        // 64-bit ones.
-        std::filesystem::create_directory(root / "bin");
-        writeFile(root / "bin" / "wine", elf(2, 62));
-        std::filesystem::permissions(root / "bin" / "wine", std::filesystem::perms::owner_all);
+        // Windows program where Wine is missing (a 32-bit one on a 64-bit Wine: tst_wine).
         writeFile(root / "game dir" / "win16.exe", "MZ\x90");
-        writeFile(root / "game dir" / "win.exe", pe(0x014c));
         const QByteArray path = qgetenv("PATH");
         const std::tuple<std::string, std::string, batch::Outcome> cases[] = { // lines, PATH, outcome
             {"cd d:\\game dir\\\r\nmissing.exe", path.toStdString(), batch::Outcome::ProgramMissing},
             {"cd d:\\gone\\\r\ngame.exe", path.toStdString(), batch::Outcome::FolderMissing},
-            {"cd d:\\game dir\\\r\nwin16.exe", "/nonexistent", batch::Outcome::NeedsWine},
-            {"cd d:\\game dir\\\r\nwin.exe", (root / "bin").string(), batch::Outcome::Needs32BitWine}};
+            {"cd d:\\game dir\\\r\nwin16.exe", "/nonexistent", batch::Outcome::NeedsWine}};
         for (const auto& [lines, bin, outcome] : cases) {
             writeFile(root / "x.bat", "d:\r\n" + lines + " +connect x\r\n");
             qputenv("PATH", bin.c_str());
@@ -193,9 +178,8 @@ private slots:
         QTest::addColumn<QStringList>("files"); // path=elf32|elf64|dll|script|other|link:target
         QTest::addColumn<bool>("runs32");
         const QString debian = "bin/wine=script", wine64 = "lib/wine/wine64=elf64";
-        const QString lone = "lib/x86_64-linux-gnu/wine/i386-windows/zlib1.dll=dll"; // as Debian's 64-bit half has
-        QTest::newRow("Debian, without wine32") << QStringList{debian, wine64, lone} << false;
-        QTest::newRow("Debian, with wine32:i386") << QStringList{debian, wine64, lone, "lib/wine/wine=elf32"} << true;
+        // Debian without wine32 is the machine's own: tst_wine.
+        QTest::newRow("Debian, with wine32:i386") << QStringList{debian, wine64, "lib/x86_64-linux-gnu/wine/i386-windows/zlib1.dll=dll", "lib/wine/wine=elf32"} << true;
         QTest::newRow("Debian, wine32 only") << QStringList{debian, "lib/wine/wine=elf32"} << true;
         QTest::newRow("WoW64 build") << QStringList{"bin/wine=elf64", "lib/wine/x86_64-windows/ntdll.dll=dll", "lib/wine/i386-windows/ntdll.dll=dll"} << true;
         QTest::newRow("64-bit build") << QStringList{"bin/wine=elf64", "lib/wine/x86_64-windows/ntdll.dll=dll"} << false;
@@ -226,17 +210,91 @@ private slots:
         QCOMPARE(wine::runs32Bit(root / "bin" / "wine"), runs32);
     }
 
-    void windowsProgramsMachine()
+    void findsWhatIsThereAndNothingElse_data()
     {
-        std::string ne = pe(0x014c), far = pe(0x014c);
-        ne[0x80] = 'N';   // a 16-bit program
-        far[0x3d] = 0x7f; // its header past the file's end
-        const std::pair<std::string, int> cases[] = {{pe(0x014c), 0x014c}, {pe(0x8664), 0x8664},
-            {pe(0x014c).substr(0, 0x80), 0}, {ne, 0}, {far, 0}, {elf(1, 3), 0}, {"", 0}};
-        for (const auto& [bytes, machine] : cases) {
-            writeFile(file("p.exe"), bytes);
-            QCOMPARE(int(wine::machineOf(file("p.exe"))), machine);
+        QTest::addColumn<QString>("layout");
+        QTest::addColumn<QStringList>("offered"); // code, where, program below home
+        auto row = [](const char* name, const char* layout, QStringList offered) { QTest::newRow(name) << layout << offered; };
+        row("registry, both views, escapes", "escapes",
+            {"qktre|Wine prefix ~/.wine|.wine/drive_c/Program Files (x86)/Spi\u00e9le \"Q3\"/quake3.exe",
+             "jedio|Wine prefix ~/.wine|.wine/drive_c/JK2/GameData/jk2mp.exe"});
+        row("folders the editions install to, GOG's key", "folders",
+            {"softw|Lutris ~/Games/moh|Games/moh/drive_c/GOG/SOF2/SoF2MP.exe",
+             "mohaa|Lutris ~/Games/moh|Games/moh/drive_c/Program Files (x86)/EA GAMES/MOHAA/MOHAA.exe",
+             "mohsh|Lutris ~/Games/moh|Games/moh/drive_c/Program Files (x86)/EA GAMES/MOHAA/moh_spearhead.exe"});
+        row("Steam library named by libraryfolders.vdf", "steam",
+            {"qktre|Steam library ~/disk2/Steam|disk2/Steam/steamapps/common/Quake 3 Arena/quake3.exe"});
+        row("native engines on PATH, executable only", "engines", {"qkone|installed engine|bin/quakespasm"});
+        row("truncated registry", "truncated", {});
+        row("binary registry", "binary", {});
+        row("200 MB registry without a line end", "huge", {});
+        row("prefix without drive_c", "no drive_c", {});
+        row("dangling drive link", "dangling", {});
+        row("link loop in Lutris' folder", "loop", {});
+        row("hostile .vdf", "hostile vdf", {});
+    }
+
+    void findsWhatIsThereAndNothingElse()
+    {
+        QFETCH(QString, layout);
+        QFETCH(QStringList, offered);
+        QTemporaryDir tmp;
+        const fs::path h = tmp.path().toStdString();
+        const std::string q3 = q3key + "\"InstallPath\"=\"C:\\\\Games\\\\Quake3\"\n";
+        program(h / ".wine/drive_c/Games/Quake3/quake3.exe"); // found only where its key is read
+        if (layout == "escapes") {
+            prefix(h / ".wine", "[Software\\\\Wow6432Node\\\\Id\\\\Quake III Arena] 1\n\"InstallPath\"=\"C:\\\\Program Files (x86)\\\\Spi\\xe9le \\\"Q3\\\"\"\n"
+                                "[Software\\\\LucasArts Entertainment Company LLC\\\\Star Wars JK II Jedi Outcast\\\\1.0] 2\n"
+                                "@=\"x\"\n\"Install Path\"=str(2):\"c:\\\\jk2\"\n");
+            program(h / ".wine/drive_c/Program Files (x86)/Spi\u00e9le \"Q3\"/quake3.exe");
+            program(h / ".wine/drive_c/JK2/GameData/jk2mp.exe");
+        } else if (layout == "folders") {
+            prefix(h / "Games/moh", "[Software\\\\Wow6432Node\\\\GOG.com\\\\Games\\\\1228964594] 3\n\"PATH\"=\"C:\\\\GOG\\\\SOF2\"\n");
+            program(h / "Games/moh/drive_c/Program Files (x86)/EA GAMES/MOHAA/MOHAA.exe");
+            program(h / "Games/moh/drive_c/Program Files (x86)/EA GAMES/MOHAA/moh_spearhead.exe");
+            program(h / "Games/moh/drive_c/GOG/SOF2/SoF2MP.exe");
+        } else if (layout == "steam") {
+            program(h / ".local/share/Steam/steamapps/libraryfolders.vdf",
+                      "\"libraryfolders\"\n{\n\t\"0\"\n\t{\n\t\t\"path\"\t\t\"" + (h / "disk2/Steam").string() + "\"\n\t}\n}\n");
+            program(h / "disk2/Steam/steamapps/appmanifest_2200.acf", "\"AppState\"\n{\n\t\"appid\"\t\"2200\"\n\t\"installdir\"\t\"Quake 3 Arena\"\n}\n");
+            program(h / "disk2/Steam/steamapps/common/Quake 3 Arena/quake3.exe");
+        } else if (layout == "engines") {
+            program(h / "bin/quakespasm", elf(2, 62));
+            program(h / "bin/darkplaces", "#!/bin/sh\n", fs::perms::owner_read); // not executable
+            program(h / "bin/ioquake3", "MZ not a Linux program");
+        } else if (layout == "truncated") {
+            prefix(h / ".wine", q3key + "\"InstallPath\"=\"C:\\\\Gam");
+        } else if (layout == "binary") {
+            prefix(h / ".wine", std::string("\0[\xff\x01\"\\", 7) + std::string(4096, '\x9c'));
+        } else if (layout == "huge") {
+            prefix(h / ".wine", "");
+            fs::resize_file(h / ".wine/system.reg", 200u << 20);
+            std::ofstream(h / ".wine/system.reg", std::ios::app) << "\n" << q3;
+        } else if (layout == "no drive_c") {
+            prefix(h / ".wine", q3);
+            fs::remove_all(h / ".wine/drive_c");
+        } else if (layout == "dangling") {
+            prefix(h / ".wine", q3key + "\"InstallPath\"=\"D:\\\\Games\\\\Quake3\"\n");
+            fs::create_directory_symlink(h / "gone", h / ".wine/dosdevices/d:");
+        } else if (layout == "loop") {
+            fs::create_directories(h / "Games");
+            fs::create_directory_symlink(h / "Games", h / "Games/loop");
+        } else if (layout == "hostile vdf") {
+            program(h / ".local/share/Steam/steamapps/libraryfolders.vdf",
+                      std::string(100000, '{') + "\"path\" \"/\" \"1\" \"/etc\" \"path\" \"unterminated");
+            program(h / ".local/share/Steam/steamapps/appmanifest_2200.acf", "\"installdir\" \"..\"");
+            program(h / ".local/share/Steam/steamapps/quake3.exe");
         }
+
+        installs::Search s;
+        s.home = h;
+        s.pathDirs = {h / "bin"};
+        s.engineDirs = {};
+        QStringList seen;
+        for (const installs::Find& f : installs::find(s))
+            seen << QString::fromLatin1(f.game->code) + "|" + QString::fromStdString(f.where) + "|" +
+                        QString::fromStdString(f.program.lexically_relative(h).string());
+        QCOMPARE(seen, offered);
     }
 };
 

@@ -12,13 +12,7 @@
 #include <QUdpSocket>
 
 namespace {
-const QByteArray oob("\xff\xff\xff\xff", 4);
 template <size_t N> QByteArray bytes(const char (&s)[N]) { return QByteArray(s, N - 1); } // NULs included
-QByteArray netQuake(const QByteArray& body) // a control packet: flag, length, then the body
-{
-    const int n = int(body.size()) + 4;
-    return QByteArray("\x80\x00", 2) + char(n >> 8) + char(n & 0xff) + body;
-}
 
 QString describe(const std::optional<status::Info>& info)
 {
