@@ -2,6 +2,8 @@
 
 #include "drives.h"
 
+#include <QString>
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -45,7 +47,18 @@ struct Command {
 };
 Command commandFor(const Launch& launch);
 
+// Starts the program as commandFor says, detached, in its working folder; complaints go to stderr.
+Outcome start(const Launch& launch);
+
 // Reads, plans and starts a batch file; complaints go to stderr.
 Outcome run(const std::filesystem::path& file, const DriveTable& drives);
+
+// What the member is told about a program that did not start, in its folder: the message box's
+// text and title, and whether setting the game again in Settings would help.
+struct WhyNot {
+    QString text, title;
+    bool setAgain = true;
+};
+WhyNot whyNotStarted(Outcome outcome, const QString& folder, const QString& program);
 
 } // namespace batch

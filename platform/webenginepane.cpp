@@ -4,7 +4,9 @@
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QPointer>
 #include <QWebEngineCertificateError>
+#include <QWebEngineDownloadRequest>
 #include <QWebEngineHistory>
 #include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
@@ -24,12 +26,80 @@ class Page final : public QWebEnginePage {
 public:
     using QWebEnginePage::QWebEnginePage;
     std::function<bool(const QUrl&, NavigationType, bool mainFrame)> accept;
+    std::function<QWebEnginePage*()> window;
 
 protected:
+    QWebEnginePage* createWindow(WebWindowType) override { return window(); }
     bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool mainFrame) override
     {
         return accept(url, type, mainFrame);
     }
+};
+
+// The page a link with a target, or a script, asks for: it lives only until its address is
+// known, and the pane decides where that address goes.
+class Asked final : public QWebEnginePage {
+public:
+    Asked(QObject* parent, std::function<void(const QUrl&)> go) : QWebEnginePage(parent), go_(std::move(go)) {}
+
+protected:
+    bool acceptNavigationRequest(const QUrl& url, NavigationType, bool mainFrame) override
+    {
+        if (mainFrame && go_) {
+            std::exchange(go_, nullptr)(url);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    std::function<void(const QUrl&)> go_;
+};
+
+// One file the engine saves. The engine drops the request unless it is saved while the
+// profile's signal is still being handled; the request itself may go first, at the end.
+class Saving final : public Download {
+public:
+    explicit Saving(QWebEngineDownloadRequest* r) : request_(r) {}
+    ~Saving() override
+    {
+        if (request_ && request_->state() == QWebEngineDownloadRequest::DownloadInProgress)
+            request_->cancel();
+    }
+    QString suggestedName() const override { return request_ ? request_->suggestedFileName() : QString(); }
+    void save(const QString& folder, const QString& fileName, Events events) override
+    {
+        events_ = std::move(events);
+        request_->setDownloadDirectory(folder);
+        request_->setDownloadFileName(fileName);
+        QObject::connect(request_, &QWebEngineDownloadRequest::receivedBytesChanged, &context_,
+                         [this] { events_.progress(request_->receivedBytes(), request_->totalBytes()); });
+        // A download cut short waits, interrupted, for someone to resume it; it ends here instead,
+        // and the engine drops what it had written.
+        QObject::connect(request_, &QWebEngineDownloadRequest::stateChanged, &context_,
+                         [this](QWebEngineDownloadRequest::DownloadState state) {
+                             if (state == QWebEngineDownloadRequest::DownloadInProgress)
+                                 return;
+                             QObject::disconnect(request_, nullptr, &context_, nullptr);
+                             if (state == QWebEngineDownloadRequest::DownloadInterrupted)
+                                 request_->cancel();
+                             events_.ended(state == QWebEngineDownloadRequest::DownloadCompleted   ? End::Whole
+                                           : state == QWebEngineDownloadRequest::DownloadCancelled ? End::Cancelled
+                                                                                                   : End::Failed,
+                                           request_->interruptReasonString());
+                         });
+        request_->accept();
+    }
+    void cancel() override
+    {
+        if (request_)
+            request_->cancel();
+    }
+
+private:
+    QPointer<QWebEngineDownloadRequest> request_;
+    QObject context_; // the connections go with this object
+    Events events_;
 };
 
 class WebEnginePane final : public Engine {
@@ -55,6 +125,21 @@ public:
                 [](QWebEngineCertificateError error) { error.rejectCertificate(); });
         connect(page_, &QWebEnginePage::loadingChanged, this,
                 [this](const QWebEngineLoadingInfo& info) { loadingChanged(info); });
+        page_->window = [this] {
+            return new Asked(page_, [this](const QUrl& url) {
+                if (events_.newWindow && events_.newWindow(url))
+                    whenIdle([this, url] { view_->load(url); });
+            });
+        };
+        // Every pane hears every download of the profile; the first whose window saves downloads
+        // takes it. (The request's page is not to be asked: it may be gone.)
+        connect(page_->profile(), &QWebEngineProfile::downloadRequested, this, [this](QWebEngineDownloadRequest* r) {
+            if (r->property("taken").toBool())
+                return;
+            std::unique_ptr<Download> d = std::make_unique<Saving>(r);
+            events_.download(d);
+            r->setProperty("taken", !d);
+        });
     }
 
     void navigate(const QString& address) override

@@ -2,8 +2,10 @@
 // the server list, a server's page by its link, back and forward, Connect to Server starting the
 // game through the Wine drives; logins where the host is gone or answers only "not found"; and a
 // host.con naming an HTTPS host behind the nginx front, its CA trusted in the member's own
-// certificate store, or not trusted, which fails as a host that is down.
+// certificate store, or not trusted, which fails as a host that is down; the Patches page's links
+// as a browser gives them: downloads saved safely, new windows in the pane or the member's browser.
 #include "app/login.h"
+#include "browser/downloadwindow.h"
 #include "platform/browserpane.h"
 #include "platform/controls.h"
 #include "games/catalogue.h"
@@ -13,6 +15,10 @@
 #include "tests/fakes/fakes.h"
 
 #include <QDeadlineTimer>
+#include <QLabel>
+#include <QMdiArea>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -39,6 +45,32 @@ struct Site {
     QProcess p;
     QString host;
     QStringList requests;
+};
+// A host of another kind: a file named to climb out of the download folder, a file that never
+// ends, a page that, still loading, moves on by script to a page the community's host lacks.
+struct Sender : QTcpServer {
+    explicit Sender(const QString& site)
+    {
+        listen(QHostAddress::LocalHost);
+        connect(this, &QTcpServer::newConnection, this, [this, site] {
+            QTcpSocket* s = nextPendingConnection();
+            connect(s, &QTcpSocket::readyRead, s, [s, site] {
+                const QByteArray path = s->readAll().split(' ').value(1);
+                const QByteArray file = "HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\n"
+                                        "Content-Disposition: attachment; filename=\"";
+                if (path == "/hostile")
+                    s->write(file + "../../.bashrc\"\r\nContent-Length: 5\r\n\r\nowls\n");
+                else if (path == "/cut")
+                    s->write(file + "cut.zip\"\r\nContent-Length: 100000000\r\n\r\n" + QByteArray(300000, 'x')), s->flush(), s->close();
+                else if (path == "/endless")
+                    s->write(file + "endless.zip\"\r\nContent-Length: 100000000\r\n\r\n" + QByteArray(300000, 'x'));
+                else
+                    s->write("HTTP/1.1 200 OK\r\nContent-Type: text/html\r\n\r\n<html><body><script>location.href='http://" +
+                             site.toUtf8() + "/ilnightowls/servers/gone.htm'</script><img src=/endless>");
+            });
+        });
+    }
+    QString at(const char* path) const { return "http://127.0.0.1:" + QString::number(serverPort()) + path; }
 };
 QProcess front; // the demo community behind two fronts: one whose CA the member trusts, one not
 QString trusted, untrusted;
@@ -159,6 +191,67 @@ private slots:
             QCOMPARE(site->requests.value(0), QStringLiteral("GET /ilnightowls/servers/detect.htm"));
     }
 
+    void patchesPageLinks()
+    {
+        Site site;
+        Sender other(site.host);
+        Real r(site.host);
+        QTest::keyClick(r.forms->as<Login>(QStringLiteral("Login")).Text1, Qt::Key_Return);
+        QTRY_VERIFY_WITH_TIMEOUT(r.forms->isShown(QStringLiteral("news")), 30000);
+        r.forms->show(QStringLiteral("update"));
+        BrowserPane* pane = r.forms->as<PageWindow>(QStringLiteral("update")).brwWebBrowser;
+        QWidget* page = nullptr;
+        for (QWidget* w : pane->findChildren<QWidget*>())
+            page = w->inherits("QWebEngineView") ? w->focusProxy() : page;
+        QTRY_VERIFY_WITH_TIMEOUT(drawn(page), 30000);
+        const QDir got(QDir::homePath() + "/Downloads");
+        const QString patch = "mohaa_patch_111.zip", patch1 = "mohaa_patch_111 (1).zip", pageName = pane->LocationName();
+        const QString opened = QDir::homePath() + "/opened";
+        struct Step {
+            QString go; // "link N": the member's Nth link on the page; else an address for the pane
+            QStringList files; // the download folder afterwards
+            QString elsewhere, title, box; // what the member's browser, the pane and a message box show
+        } steps[] = {
+            {"link 1", {patch}, "<missing>", pageName, {}},
+            {"link 1", {patch1, patch}, "<missing>", pageName, {}},
+            {other.at("/hostile"), {"bashrc", patch1, patch}, "<missing>", pageName, {}},
+            {other.at("/endless"), {"bashrc", patch1, patch}, "<missing>", pageName, {}}, // cancelled
+            {other.at("/cut"), {"bashrc", patch1, patch}, "<missing>", pageName, {}},
+            {"link 3", {"bashrc", patch1, patch}, "https://www.moddb.com/games/medal-of-honor-allied-assault/downloads\n", pageName, {}},
+            {"link 2", {"bashrc", patch1, patch}, "<missing>", "Iron Lantern / Night Owls - News", {}},
+            {other.at("/moving"), {"bashrc", patch1, patch}, "<missing>", {}, "IL Owls - Network Unavailable"},
+        };
+        for (const Step& s : steps) {
+            qInfo() << "step" << s.go;
+            if (s.go.startsWith("link")) {
+                QTest::mouseClick(page, Qt::LeftButton, {}, QPoint(page->width() * 3 / 4, 12));
+                for (int i = s.go.back().digitValue(); i > 0; --i)
+                    QTest::keyClick(page, Qt::Key_Tab);
+                QTest::keyClick(page, Qt::Key_Return);
+            } else {
+                pane->Navigate(s.go);
+            }
+            if (s.go.endsWith("/endless")) { // cancelled once some of it is on disk
+                QTRY_VERIFY_WITH_TIMEOUT(got.entryInfoList({"endless*"}).value(0).size() > 0, 30000);
+                QTest::mouseClick(r.forms->mdiArea()->findChildren<DownloadWindow*>().back()->cancel, Qt::LeftButton);
+            }
+            if (s.go.endsWith("/cut")) // the member is told
+                QTRY_VERIFY_WITH_TIMEOUT(r.forms->mdiArea()->findChildren<DownloadWindow*>().back()->status->text().startsWith("Failed"), 30000);
+            QTRY_COMPARE_WITH_TIMEOUT(got.entryList(QDir::Files | QDir::Hidden), s.files, 30000);
+            QTRY_COMPARE_WITH_TIMEOUT(readFile(opened.toStdString()), s.elsewhere.toUtf8(), 30000);
+            if (!s.title.isEmpty())
+                QTRY_COMPARE_WITH_TIMEOUT(pane->LocationName(), s.title, 30000);
+            if (!s.box.isEmpty())
+                QTRY_COMPARE_WITH_TIMEOUT(r.boxes->seen.size() == 1 ? r.boxes->seen[0].title : QString(), s.box, 30000);
+            QFile::remove(opened); // what went elsewhere, once seen, goes for the next step
+        }
+        const QByteArray host = readFile(TOVO_SOURCE "/site/pages/mohaa_patch_111.zip");
+        QVERIFY(host.startsWith("PK"));
+        QCOMPARE(readFile(got.filePath(patch).toStdString()), host);
+        QCOMPARE(readFile(got.filePath(patch1).toStdString()), host);
+        QCOMPARE(readFile(got.filePath("bashrc").toStdString()), QByteArray("owls\n"));
+    }
+
     void loginAndServerListOverHttps()
     {
         Real r(trusted);
@@ -178,6 +271,13 @@ int main(int argc, char** argv)
     qputenv("HOME", home.path().toUtf8());
     const QString db = "sql:" + home.path() + "/.pki/nssdb";
     QDir().mkpath(home.path() + "/.pki/nssdb");
+    // The member's download folder, and a browser that writes down what it is asked to open.
+    for (const char* dir : {"/Downloads", "/.config", "/bin"})
+        QDir().mkpath(home.path() + dir);
+    writeFile(home.path().toStdString() + "/.config/user-dirs.dirs", "XDG_DOWNLOAD_DIR=\"$HOME/Downloads\"\n");
+    writeFile(home.path().toStdString() + "/bin/xdg-open", "#!/bin/sh\necho \"$1\" >> \"$HOME/opened\"\n");
+    QFile::setPermissions(home.path() + "/bin/xdg-open", QFile::ExeOwner | QFile::ReadOwner);
+    qputenv("PATH", (home.path() + "/bin:").toUtf8() + qgetenv("PATH"));
     chooseRendering(); // as the program does, before the application exists
     QApplication app(argc, argv);
     front.start("python3", {QStringLiteral(TOVO_SOURCE "/tests/front/front.py"), qEnvironmentVariable("TOVO_SITE"),

@@ -1,6 +1,8 @@
 // Connect to Server with Debian's real Wine: stand-in Windows games (built with MinGW, 64-bit and
 // 32-bit) in a fresh Wine prefix, in the folder the game's installer chooses, blanks and
-// parentheses included; what each game itself was told by Windows.
+// parentheses included; what each game itself was told by Windows. A downloaded Windows program
+// started by the download window's Run.
+#include "browser/downloadwindow.h"
 #include "games/catalogue.h"
 #include "games/dirfile.h"
 #include "servers/viewservers.h"
@@ -105,6 +107,28 @@ private slots:
         QVERIFY(!h.forms->isShown(QStringLiteral("Settings")));
         run("wineserver", {"-w"});
         QVERIFY(!fs::exists(log));
+    }
+
+    void runStartsADownloadedProgram()
+    {
+        struct Whole final : Download { // a patch installer the engine has saved
+            QString suggestedName() const override { return QStringLiteral("mohaa patch 1.11.exe"); }
+            void save(const QString& folder, const QString& name, Events events) override
+            {
+                fs::copy_file(qEnvironmentVariable("TOVO_WINGAME64").toStdString(), (folder + '/' + name).toStdString());
+                events.ended(End::Whole, {});
+            }
+            void cancel() override {}
+        };
+        QTemporaryDir home; // no download folder there: the file lands in the home folder
+        qputenv("HOME", home.path().toUtf8());
+        Started h;
+        DownloadWindow* w = DownloadWindow::start(*h.forms, std::make_unique<Whole>());
+        QTest::mouseClick(w->run, Qt::LeftButton);
+        const fs::path log = home.path().toStdString() + "/wingame.log";
+        QTRY_VERIFY_WITH_TIMEOUT(fs::exists(log), 30000);
+        QVERIFY2(readFile(log).contains("mohaa patch 1.11.exe"), readFile(log));
+        QVERIFY(h.boxes->seen.empty());
     }
 };
 
