@@ -35,6 +35,10 @@ DownloadWindow* DownloadWindow::start(Forms& forms, std::unique_ptr<Download> do
                                                                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     frame->setAttribute(Qt::WA_DeleteOnClose);
     frame->setWindowTitle(w->windowTitle());
+    frame->resize(frame->sizeHint());
+    // Top right, each further one below the last, over the page the member is reading.
+    const int open = int(forms.mdiArea()->findChildren<DownloadWindow*>().size()) - 1;
+    frame->move(std::max(0, forms.mdiArea()->width() - frame->width()), (open % 4) * frame->height());
     frame->show();
     return w;
 }
@@ -53,6 +57,7 @@ DownloadWindow::DownloadWindow(Forms& forms, std::unique_ptr<Download> download)
 
     name = new QLabel(name_, this);
     bar = new QProgressBar(this);
+    bar->setTextVisible(false); // the sizes say it below
     status = new QLabel(this);
     cancel = new QPushButton(QStringLiteral("Cancel"), this);
     openFolder = new QPushButton(QStringLiteral("Open Folder"), this);
