@@ -53,6 +53,8 @@ bench("dbus-run-session", "--", "sh", "-c", '/usr/libexec/at-spi-bus-launcher --
 figures.update({key: statistics.median(values) for key, values in samples.items()})
 if "login_to_news" in figures and "login_to_news_first" in figures:
     figures["login_ratio"] = figures["login_to_news_first"] / figures["login_to_news"]
+if "download_100mb" in figures and "download_100mb_curl" in figures:
+    figures["download_ratio"] = figures["download_100mb"] / figures["download_100mb_curl"]
 
 rows = [
     ("Start to login window shown", "start_to_login", "ms", "<= 1500"),
@@ -68,6 +70,9 @@ rows = [
     ("A Set (directory file stored)", "set", "ms", "<= 10"),
     ("Connect to Server to game process started", "connect_to_started", "ms", "<= 100"),
     ("Connect to Server to game running", "connect_to_game_running", "ms", "<= 250"),
+    ("A 100 MB download from a host on loopback", "download_100mb", "ms", ""),
+    ("  curl, the same file", "download_100mb_curl", "ms", ""),
+    ("  the client against curl", "download_ratio", "x", ""),
     ("Idle CPU, five page windows (all processes)", "idle_cpu", "% core", "<= 0.5"),
     ("  with the accessibility bus on", "idle_cpu_a11y", "% core", "<= 0.5"),
     ("Idle resident memory, all processes (RSS)", "idle_rss", "MiB", ""),

@@ -54,6 +54,13 @@ QString freeName(const QString& name, const std::function<bool(const QString&)>&
     return candidate;
 }
 
+QString chooseName(const QDir& folder, const QString& suggested, const std::function<bool(const QString&)>& running)
+{
+    return freeName(safeName(suggested), [&](const QString& n) {
+        return running(n) || folder.exists(n) || folder.exists(partName(n));
+    });
+}
+
 QString partName(const QString& name) { return name + partSuffix; }
 
 QString finish(const QDir& folder, const QString& part, const QString& name)

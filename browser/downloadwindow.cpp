@@ -48,10 +48,8 @@ DownloadWindow::DownloadWindow(Forms& forms, std::unique_ptr<Download> download)
 {
     setObjectName(QStringLiteral("Downloading"));
     setWindowTitle(QStringLiteral("Downloading"));
-    const QDir dir(folder_);
-    name_ = downloads::freeName(downloads::safeName(download_->suggestedName()), [&](const QString& n) {
-        return reserved.contains(n) || dir.exists(n) || dir.exists(downloads::partName(n));
-    });
+    name_ = downloads::chooseName(QDir(folder_), download_->suggestedName(),
+                                  [](const QString& n) { return reserved.contains(n); });
     part_ = downloads::partName(name_);
     reserved.insert(name_);
 
