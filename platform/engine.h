@@ -23,7 +23,7 @@ public:
 };
 
 // The browser engine's side of a pane, as its module (tovo-webengine.so) makes it: a widget with
-// the pane's commands, reporting through two callbacks. Only virtual calls cross into the module,
+// the pane's commands, reporting through callbacks. Only virtual calls cross into the module,
 // so the module needs nothing of the program's, and the program links nothing of the engine's.
 class Engine : public QWidget {
 public:

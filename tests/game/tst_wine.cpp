@@ -124,6 +124,7 @@ private slots:
         qputenv("HOME", home.path().toUtf8());
         Started h;
         DownloadWindow* w = DownloadWindow::start(*h.forms, std::make_unique<Whole>());
+        QVERIFY(w->run->isVisible()); // a Windows program: the member can run it
         QTest::mouseClick(w->run, Qt::LeftButton);
         const fs::path log = home.path().toStdString() + "/wingame.log";
         QTRY_VERIFY_WITH_TIMEOUT(fs::exists(log), 30000);

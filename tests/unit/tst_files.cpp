@@ -41,7 +41,6 @@ private slots:
         const QString u = QString(200, QChar(0xfc)) + ".zip"; // 404 bytes in UTF-8
         QTest::newRow("control characters") << "pat\x01" "ch\x1b\u202e.zip" << QStringList{} << false << "patch.zip";
         QTest::newRow("a Windows path, leading blanks") << "C:\\Games\\  setup.exe" << QStringList{} << false << "setup.exe";
-        QTest::newRow("dots only") << "..." << QStringList{} << false << "download";
         QTest::newRow("taken, its (1) on its way") << "p.zip" << QStringList{"p.zip", "p (1).zip.part"} << false << "p (2).zip";
         QTest::newRow("taken while it downloads") << "p.zip" << QStringList{} << true << "p (1).zip";
         QTest::newRow("255 bytes with .part") << u << QStringList{} << false << QString(123, QChar(0xfc)) + ".zip";
