@@ -215,7 +215,7 @@ private slots:
             {"link 1", {patch}, "Done", "<missing>", pageName, {}},
             {"link 1", {patch1, patch}, "Done", "<missing>", pageName, {}},
             {other.at("/hostile"), {"bashrc", patch1, patch}, "Done", "<missing>", pageName, {}},
-            {other.at("/endless"), {"bashrc", patch1, patch}, "Cancelled", "<missing>", pageName, {}}, // cancelled
+            {other.at("/endless"), {"bashrc", patch1, patch}, "Cancelled", "<missing>", pageName, {}},
             {other.at("/cut"), {"bashrc", patch1, patch}, "Failed", "<missing>", pageName, {}},
             {"link 3", {"bashrc", patch1, patch}, {}, "https://www.moddb.com/games/medal-of-honor-allied-assault/downloads\n", pageName, {}},
             {"link 2", {"bashrc", patch1, patch}, {}, "<missing>", "Iron Lantern / Night Owls - News", {}},
@@ -223,11 +223,8 @@ private slots:
             {other.at("/silent"), {"bashrc", patch1, patch}, {}, "<missing>", {}, {}},
             {"http://" + site.host + "/ilnightowls/servers/gone.htm", {"bashrc", patch1, patch}, {}, "<missing>", {}, "IL Owls - Network Unavailable"},
         };
-        int downloads = 0;
-        const auto said = [&](int n) {
-            const auto w = r.forms->mdiArea()->findChildren<DownloadWindow*>();
-            return w.size() == n ? w.back()->status->text() : QString();
-        };
+        int downloads = 0; // each has a window of its own, the last of them
+        const auto windows = [&] { return r.forms->mdiArea()->findChildren<DownloadWindow*>(); };
         for (const Step& s : steps) {
             if (s.go.startsWith("link"))
                 followLink(pane, s.go.back().digitValue());
@@ -235,13 +232,12 @@ private slots:
                 pane->Navigate(s.go);
             if (s.go.endsWith("/endless")) { // cancelled once some of it is on disk
                 QTRY_VERIFY_WITH_TIMEOUT(got.entryInfoList({"endless*"}).value(0).size() > 0, 30000);
-                QTest::mouseClick(r.forms->mdiArea()->findChildren<DownloadWindow*>().back()->cancel, Qt::LeftButton);
+                QTest::mouseClick(windows().back()->cancel, Qt::LeftButton);
             }
             if (s.go.endsWith("/silent")) // the page asked for is on its way
                 QTRY_VERIFY_WITH_TIMEOUT(other.asked.contains("/silent"), 30000);
-            downloads += !s.said.isEmpty(); // each has a window of its own, the last of them
-            if (!s.said.isEmpty())
-                QTRY_VERIFY_WITH_TIMEOUT(said(downloads).startsWith(s.said), 30000);
+            if (!s.said.isEmpty() && ++downloads)
+                QTRY_VERIFY_WITH_TIMEOUT(windows().size() == downloads && windows().back()->status->text().startsWith(s.said), 30000);
             QTRY_COMPARE_WITH_TIMEOUT(got.entryList(QDir::Files | QDir::Hidden), s.files, 30000);
             QTRY_COMPARE_WITH_TIMEOUT(readFile(opened.toStdString()), s.elsewhere.toUtf8(), 30000);
             if (!s.title.isEmpty())
