@@ -15,6 +15,7 @@
 #include "platform/filelists.h"
 #include "browser/rendering.h"
 #include "platform/services.h"
+#include "content/pagewindow.h"
 #include "servers/viewservers.h"
 
 #include <QApplication>
@@ -344,6 +345,36 @@ int main(int argc, char** argv)
             }
             wine("wineserver", {"-k"});
         }
+    // A 100 MB file from a host on loopback: the client's download, from the Navigate to the
+    // file under its own name, against curl's.
+    {
+        QTemporaryDir root, home;
+        std::ofstream(root.filePath("big.zip").toStdString()) << std::string(100 << 20, 'x');
+        QProcess big;
+        big.start(QString::fromLocal8Bit(argv[1]), {"--port", "0", "--root", root.path()});
+        big.waitForReadyRead(10000);
+        const QString url = "http://127.0.0.1:" + QString::fromLatin1(big.readLine().trimmed()) + "/ilnightowls/servers/big.zip";
+        qputenv("HOME", home.path().toLocal8Bit()); // no download folder there: the home folder
+        Client c(host);
+        c.forms->show("update");
+        BrowserPane* pane = c.forms->as<PageWindow>("update").brwWebBrowser;
+        std::vector<double> client, curl;
+        for (int i = 0; i < 3; ++i) {
+            QElapsedTimer t;
+            t.start();
+            pane->Navigate(url);
+            const QString file = i ? QString("big (%1).zip").arg(i) : QString("big.zip");
+            waitFor([&] { return QFile::exists(home.filePath(file)); }, 120000);
+            client.push_back(t.nsecsElapsed() / 1e6);
+            t.restart();
+            QProcess::execute("curl", {"-s", "-o", home.filePath("curl.zip"), url});
+            curl.push_back(t.nsecsElapsed() / 1e6);
+        }
+        report("download_100mb", median(client), "ms");
+        report("download_100mb_curl", median(curl), "ms");
+        big.kill();
+        big.waitForFinished();
+    }
     }
 
     // Idle: all five page windows with their clocks, nothing else happening.

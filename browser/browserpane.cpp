@@ -107,7 +107,12 @@ public:
         if (!make)
             return;
         engine_ = make(this, {[this](const QString& a) { emit DocumentComplete(a); },
-                              [this](const QString& a, int status) { fail(a, status); }});
+                              [this](const QString& a, int status) { fail(a, status); },
+                              [this](const QUrl& a) { return newWindow && newWindow(a); },
+                              [this](std::unique_ptr<Download>& d) {
+                                  if (takeDownload)
+                                      takeDownload(std::move(d));
+                              }});
         auto* layout = new QVBoxLayout(this);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(engine_);

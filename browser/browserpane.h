@@ -1,7 +1,13 @@
 #pragma once
 
 #include <QString>
+#include <QUrl>
 #include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class Download;
 
 // The embedded browser pane of the page windows and the detection window.
 class BrowserPane : public QWidget {
@@ -16,6 +22,12 @@ public:
     virtual void GoForward() = 0;
     // The page's title, or its address when it has none.
     virtual QString LocationName() const = 0;
+
+    // Set by the window that holds the pane. A file the pane does not show is saved only when
+    // takeDownload takes it; a page's request for a new window shows the address in this pane
+    // when newWindow says so.
+    std::function<void(std::unique_ptr<Download> download)> takeDownload;
+    std::function<bool(const QUrl& address)> newWindow;
 
 signals:
     // A document finished loading, the pane's own error page included.

@@ -1,10 +1,13 @@
 // The browser engine behind every pane, built as a module of its own (see browserpane.cpp).
 #include "engine.h"
 
+#include <QPointer>
+#include <QHash>
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWebEngineCertificateError>
+#include <QWebEngineDownloadRequest>
 #include <QWebEngineHistory>
 #include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
@@ -24,12 +27,102 @@ class Page final : public QWebEnginePage {
 public:
     using QWebEnginePage::QWebEnginePage;
     std::function<bool(const QUrl&, NavigationType, bool mainFrame)> accept;
+    std::function<QWebEnginePage*()> window;
 
 protected:
+    QWebEnginePage* createWindow(WebWindowType) override { return window(); }
     bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool mainFrame) override
     {
         return accept(url, type, mainFrame);
     }
+};
+
+// The page a link with a target, or a script, asks for: it lives only until its address is
+// known, and the pane decides where that address goes.
+class Asked final : public QWebEnginePage {
+public:
+    Asked(QObject* parent, std::function<void(const QUrl&)> go) : QWebEnginePage(parent), go_(std::move(go)) {}
+
+protected:
+    bool acceptNavigationRequest(const QUrl& url, NavigationType, bool mainFrame) override
+    {
+        if (mainFrame && go_) {
+            std::exchange(go_, nullptr)(url);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    std::function<void(const QUrl&)> go_;
+};
+
+// One file the engine saves. The engine drops the request unless it is saved while the
+// profile's signal is still being handled; the request itself may go first, at the end.
+class Saving final : public Download {
+public:
+    explicit Saving(QWebEngineDownloadRequest* r) : request_(r), id_(r->id()) {}
+    ~Saving() override
+    {
+        if (saving().value(id_) == this)
+            saving().remove(id_);
+        if (request_ && request_->state() == QWebEngineDownloadRequest::DownloadInProgress)
+            request_->cancel();
+    }
+    // The downloads being saved, by the engine's number for them.
+    static QHash<quint32, Saving*>& saving()
+    {
+        static QHash<quint32, Saving*> all;
+        return all;
+    }
+    bool follows(const QWebEngineDownloadRequest* r) const { return request_ == r; }
+    QString suggestedName() const override { return request_ ? request_->suggestedFileName() : QString(); }
+    void save(const QString& folder, const QString& fileName, Events events) override
+    {
+        events_ = std::move(events);
+        saving().insert(id_, this);
+        request_->setDownloadDirectory(folder);
+        request_->setDownloadFileName(fileName);
+        QObject::connect(request_, &QWebEngineDownloadRequest::receivedBytesChanged, &context_,
+                         [this] { events_.progress(request_->receivedBytes(), request_->totalBytes()); });
+        QObject::connect(request_, &QWebEngineDownloadRequest::stateChanged, &context_,
+                         [this](QWebEngineDownloadRequest::DownloadState state) {
+                             if (state == QWebEngineDownloadRequest::DownloadCompleted)
+                                 end(End::Whole, {});
+                             else if (state == QWebEngineDownloadRequest::DownloadCancelled)
+                                 end(End::Cancelled, {});
+                             else if (state == QWebEngineDownloadRequest::DownloadInterrupted)
+                                 cut(request_->interruptReasonString());
+                         });
+        request_->accept();
+    }
+    void cancel() override
+    {
+        if (request_)
+            request_->cancel();
+    }
+    // A download cut short waits, interrupted, to be resumed, or the engine asks for it anew to
+    // resume it by itself; it ends here instead, and the engine drops what it had written.
+    void cut(const QString& why)
+    {
+        end(End::Failed, why);
+        cancel();
+    }
+
+private:
+    void end(End how, const QString& why)
+    {
+        if (std::exchange(ended_, true))
+            return;
+        QObject::disconnect(request_, nullptr, &context_, nullptr);
+        events_.ended(how, why);
+    }
+
+    QPointer<QWebEngineDownloadRequest> request_;
+    quint32 id_;
+    bool ended_ = false;
+    QObject context_; // the connections go with this object
+    Events events_;
 };
 
 class WebEnginePane final : public Engine {
@@ -55,6 +148,22 @@ public:
                 [](QWebEngineCertificateError error) { error.rejectCertificate(); });
         connect(page_, &QWebEnginePage::loadingChanged, this,
                 [this](const QWebEngineLoadingInfo& info) { loadingChanged(info); });
+        page_->window = [this] {
+            return new Asked(page_, [this](const QUrl& url) {
+                if (events_.newWindow && events_.newWindow(url))
+                    whenIdle([this, url] { view_->load(url); });
+            });
+        };
+        // Every pane hears every download of the profile; the first whose window saves downloads
+        // takes it. (The request's page is not to be asked: it may be gone.)
+        connect(page_->profile(), &QWebEngineProfile::downloadRequested, this, [this](QWebEngineDownloadRequest* r) {
+            if (Saving* s = Saving::saving().value(r->id()); s && !s->follows(r))
+                return s->cut(QStringLiteral("the connection was cut")); // asked anew, to resume it
+            if (Saving::saving().contains(r->id()))
+                return; // taken by another pane
+            std::unique_ptr<Download> d = std::make_unique<Saving>(r);
+            events_.download(d);
+        });
     }
 
     void navigate(const QString& address) override

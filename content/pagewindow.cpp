@@ -4,6 +4,7 @@
 
 #include "app/form1.h"
 #include "app/login.h"
+#include "browser/downloadwindow.h"
 #include "platform/art.h"
 #include "browser/browserpane.h"
 #include "platform/clock.h"
@@ -12,6 +13,7 @@
 #include "platform/timer.h"
 
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -75,6 +77,17 @@ PageWindow::PageWindow(Forms& forms, const PageRow& row)
         connect(Timer2, &Timer::tick, this, &PageWindow::Timer2_Timer);
     }
     connect(brwWebBrowser, &BrowserPane::NavigateError, this, &PageWindow::brwWebBrowser_NavigateError);
+    brwWebBrowser->takeDownload = [this](std::unique_ptr<Download> d) { DownloadWindow::start(this->forms(), std::move(d)); };
+    // A page's new window: the community's own pages open in this pane; other sites, and mail,
+    // in the member's own browser or mail program.
+    brwWebBrowser->newWindow = [this](const QUrl& url) {
+        const QUrl home = QUrl::fromUserInput(services().host);
+        auto port = [](const QUrl& u) { return u.port(u.scheme() == QLatin1String("https") ? 443 : 80); };
+        if (url.scheme().startsWith(QLatin1String("http")) && url.host() == home.host() && port(url) == port(home))
+            return true;
+        QDesktopServices::openUrl(url);
+        return false;
+    };
     makeStatusLine();
     makePageButtons();
 }

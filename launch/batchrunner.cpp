@@ -194,11 +194,16 @@ Outcome run(const std::filesystem::path& file, const DriveTable& defaultDrives, 
     auto here = drives.toWindows(file.parent_path());
     char start = here ? (*here)[0] : (drives.drives().empty() ? 'z' : drives.drives().front().letter);
     Plan plan = parse(bytes, drives, start);
-    const Command cmd = plan.launch ? commandFor(*plan.launch) : Command{{}, {}, plan.missing, {}};
-    if (!cmd.complaint.empty())
-        plan.complaints.push_back(cmd.complaint);
     for (const auto& c : plan.complaints)
         std::fprintf(stderr, "tovo: %s: %s\n", file.filename().string().c_str(), c.c_str());
+    return plan.launch ? batch::start(*plan.launch, winePrefix) : plan.missing;
+}
+
+Outcome start(const Launch& launch, const std::filesystem::path& winePrefix)
+{
+    const Command cmd = commandFor(launch);
+    if (!cmd.complaint.empty())
+        std::fprintf(stderr, "tovo: %s\n", cmd.complaint.c_str());
     if (cmd.refused != Outcome::Started)
         return cmd.refused;
     QStringList args;
@@ -207,13 +212,43 @@ Outcome run(const std::filesystem::path& file, const DriveTable& defaultDrives, 
     QProcess p;
     p.setProgram(QString::fromLocal8Bit(cmd.program.c_str()));
     p.setArguments(args);
-    p.setWorkingDirectory(QString::fromLocal8Bit(plan.launch->workingDir.c_str()));
+    p.setWorkingDirectory(QString::fromLocal8Bit(launch.workingDir.c_str()));
     if (!winePrefix.empty()) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("WINEPREFIX"), QString::fromLocal8Bit(winePrefix.c_str()));
         p.setProcessEnvironment(env);
     }
     return p.startDetached() ? Outcome::Started : Outcome::NotStarted;
+}
+
+WhyNot whyNotStarted(Outcome outcome, const QString& folder, const QString& program)
+{
+    switch (outcome) {
+    case Outcome::Started:
+        break;
+    case Outcome::FolderMissing:
+        return {QStringLiteral("The game's folder %1 could not be found. Please set the game again in Settings.").arg(folder),
+                QStringLiteral("Game not found.")};
+    case Outcome::ProgramMissing:
+        return {QStringLiteral("The game's program %1 could not be found in %2. Please set the game again in Settings.")
+                    .arg(program, folder),
+                QStringLiteral("Game not found.")};
+    case Outcome::NeedsWine:
+        return {QStringLiteral("%1 is a Windows program and needs Wine to run. Please install Wine, then connect again.")
+                    .arg(program),
+                QStringLiteral("Wine not installed."), false};
+    case Outcome::Needs32BitWine: // the folder is right: Settings would not help
+        return {QStringLiteral("%1 is a 32-bit Windows program, and the Wine on this computer runs only 64-bit programs. "
+                               "Please install Wine's 32-bit part (on Debian, as root: dpkg --add-architecture i386, "
+                               "then apt update, then apt install wine32:i386), then connect again.")
+                    .arg(program),
+                QStringLiteral("32-bit Wine not installed."), false};
+    case Outcome::NotStarted:
+        return {QStringLiteral("The game %1 could not be started. Please check that it can be run, or set the game again in Settings.")
+                    .arg(program),
+                QStringLiteral("Game not started.")};
+    }
+    return {};
 }
 
 } // namespace batch

@@ -2,6 +2,8 @@
 
 #include "files/drives.h"
 
+#include <QString>
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -45,8 +47,20 @@ struct Command {
 };
 Command commandFor(const Launch& launch);
 
+// Starts the program as commandFor says, detached, in its working folder, in the Wine prefix given
+// (the default one when none); complaints go to stderr.
+Outcome start(const Launch& launch, const std::filesystem::path& winePrefix = {});
+
 // Reads, plans and starts a batch file; complaints go to stderr. A game with a Wine prefix of
 // its own runs there: its drive letters are that prefix's, and Wine is told to use it.
 Outcome run(const std::filesystem::path& file, const DriveTable& drives, const std::filesystem::path& winePrefix = {});
+
+// What the member is told about a program that did not start, in its folder: the message box's
+// text and title, and whether setting the game again in Settings would help.
+struct WhyNot {
+    QString text, title;
+    bool setAgain = true;
+};
+WhyNot whyNotStarted(Outcome outcome, const QString& folder, const QString& program);
 
 } // namespace batch

@@ -82,44 +82,12 @@ void viewservers::Command6_Click()
 
 void viewservers::tellWhyNotStarted(batch::Outcome outcome)
 {
+    if (outcome == batch::Outcome::Started)
+        return;
     // The directory file names the game's place; what is there may have changed since.
     const QString folder = fromBytes(dirfile::folderOf(toBytes(Text6->text())));
-    const QString program = Text7->text();
-    QString text, title;
-    bool setAgain = true;
-    switch (outcome) {
-    case batch::Outcome::Started:
-        return;
-    case batch::Outcome::FolderMissing:
-        text = QStringLiteral("The game's folder %1 could not be found. Please set the game again in Settings.").arg(folder);
-        title = QStringLiteral("Game not found.");
-        break;
-    case batch::Outcome::ProgramMissing:
-        text = QStringLiteral("The game's program %1 could not be found in %2. Please set the game again in Settings.")
-                   .arg(program, folder);
-        title = QStringLiteral("Game not found.");
-        break;
-    case batch::Outcome::NeedsWine:
-        text = QStringLiteral("%1 is a Windows program and needs Wine to run. Please install Wine, then connect again.")
-                   .arg(program);
-        title = QStringLiteral("Wine not installed.");
-        setAgain = false;
-        break;
-    case batch::Outcome::Needs32BitWine: // the folder is right: Settings would not help
-        text = QStringLiteral("%1 is a 32-bit Windows program, and the Wine on this computer runs only 64-bit programs. "
-                              "Please install Wine's 32-bit part (on Debian, as root: dpkg --add-architecture i386, "
-                              "then apt update, then apt install wine32:i386), then connect again.")
-                   .arg(program);
-        title = QStringLiteral("32-bit Wine not installed.");
-        setAgain = false;
-        break;
-    case batch::Outcome::NotStarted:
-        text = QStringLiteral("The game %1 could not be started. Please check that it can be run, or set the game again in Settings.")
-                   .arg(program);
-        title = QStringLiteral("Game not started.");
-        break;
-    }
-    services().msg(text, msgbox::Buttons::Ok, msgbox::Icon::Critical, title);
-    if (setAgain)
+    const batch::WhyNot why = batch::whyNotStarted(outcome, folder, Text7->text());
+    services().msg(why.text, msgbox::Buttons::Ok, msgbox::Icon::Critical, why.title);
+    if (why.setAgain)
         forms().show(QStringLiteral("Settings"));
 }

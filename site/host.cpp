@@ -303,7 +303,8 @@ QByteArray CommunityHost::contentType(const QString& name)
     static const QHash<QString, QByteArray> types{
         {"htm", "text/html; charset=utf-8"}, {"html", "text/html; charset=utf-8"}, {"css", "text/css"},
         {"png", "image/png"}, {"jpg", "image/jpeg"}, {"jpeg", "image/jpeg"}, {"gif", "image/gif"},
-        {"ico", "image/x-icon"}, {"svg", "image/svg+xml"}, {"js", "text/javascript"}, {"txt", "text/plain; charset=utf-8"}};
+        {"ico", "image/x-icon"}, {"svg", "image/svg+xml"}, {"js", "text/javascript"}, {"txt", "text/plain; charset=utf-8"},
+        {"zip", "application/zip"}};
     return types.value(ext, "application/octet-stream");
 }
 

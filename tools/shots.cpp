@@ -1,6 +1,7 @@
 // Takes the README's pictures: the client's windows as a member meets them, with the real
 // browser against the demo web host.   tovo-shots OUTDIR SITE-PROGRAM
 #include "app/login.h"
+#include "browser/downloadwindow.h"
 #include "program/program.h"
 #include "settings/gamesfound.h"
 #include "settings/settings.h"
@@ -51,6 +52,14 @@ void open(QListWidget* list, const QString& name)
             return;
         }
 }
+
+// A patch halfway through, as the member watches it come.
+struct Halfway final : Download {
+    QString suggestedName() const override { return QStringLiteral("mohaa_patch_111.zip"); }
+    void save(const QString&, const QString&, Events e) override { events = std::move(e); }
+    void cancel() override {}
+    Events events;
+};
 
 } // namespace
 
@@ -149,6 +158,16 @@ int main(int argc, char** argv)
     shot(main, "about");
     forms.show("closeprog");
     shot(&forms.get("closeprog"), "exit");
+    forms.hide("closeprog");
+    forms.hide("About");
+
+    forms.show("update");
+    settle(1500);
+    auto* half = new Halfway;
+    DownloadWindow::start(forms, std::unique_ptr<Download>(half));
+    settle(1000);
+    half->events.progress(4'700'000, 9'800'000);
+    shot(main, "download");
     site.kill();
     site.waitForFinished();
     std::fflush(stdout);

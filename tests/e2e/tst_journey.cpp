@@ -2,9 +2,11 @@
 // the server list, a server's page by its link, back and forward, Connect to Server starting the
 // game through the Wine drives; logins where the host is gone or answers only "not found"; and a
 // host.con naming an HTTPS host behind the nginx front, its CA trusted in the member's own
-// certificate store, or not trusted, which fails as a host that is down.
+// certificate store, or not trusted, which fails as a host that is down; the Patches page's links
+// as a browser gives them: downloads saved safely, new windows in the pane or the member's browser.
 #include "app/login.h"
 #include "browser/browserpane.h"
+#include "browser/downloadwindow.h"
 #include "platform/controls.h"
 #include "games/catalogue.h"
 #include "games/dirfile.h"
@@ -13,6 +15,10 @@
 #include "tests/fakes/fakes.h"
 
 #include <QDeadlineTimer>
+#include <QLabel>
+#include <QMdiArea>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -39,6 +45,31 @@ struct Site {
     QProcess p;
     QString host;
     QStringList requests;
+};
+// A host of another kind: a file named to climb out of the download folder, a file that never
+// ends, one cut short; any other address it never answers.
+struct Sender : QTcpServer {
+    Sender()
+    {
+        listen(QHostAddress::LocalHost);
+        connect(this, &QTcpServer::newConnection, this, [this] {
+            QTcpSocket* s = nextPendingConnection();
+            connect(s, &QTcpSocket::readyRead, s, [this, s] {
+                const QByteArray path = s->readAll().split(' ').value(1);
+                const QByteArray file = "HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\n"
+                                        "Content-Disposition: attachment; filename=\"";
+                asked << path;
+                if (path == "/hostile")
+                    s->write(file + "../../.bashrc\"\r\nContent-Length: 5\r\n\r\nowls\n");
+                else if (path == "/endless" || path == "/cut")
+                    s->write(file + path.mid(1) + ".zip\"\r\nContent-Length: 100000000\r\n\r\n" + QByteArray(300000, 'x'));
+                if (path == "/cut")
+                    s->disconnectFromHost();
+            });
+        });
+    }
+    QString at(const char* path) const { return "http://127.0.0.1:" + QString::number(serverPort()) + path; }
+    QByteArrayList asked;
 };
 QProcess front; // the demo community behind two fronts: one whose CA the member trusts, one not
 QString trusted, untrusted;
@@ -67,6 +98,20 @@ bool drawn(QWidget* w)
             if (i.pixel(x, y) != i.pixel(0, 0))
                 return true;
     return false;
+}
+// The member's own click on the pane's page near its top, then Tab to its nth link and Enter. The
+// engine takes no input on a page it has not drawn yet; a member clicks on the page seen on
+// screen, not on the grey before it.
+void followLink(QWidget* pane, int n)
+{
+    QWidget* page = nullptr;
+    for (QWidget* w : pane->findChildren<QWidget*>())
+        page = w->inherits("QWebEngineView") ? w->focusProxy() : page;
+    QTRY_VERIFY_WITH_TIMEOUT(drawn(page), 30000);
+    QTest::mouseClick(page, Qt::LeftButton, {}, QPoint(page->width() * 3 / 4, 12));
+    while (n--)
+        QTest::keyClick(page, Qt::Key_Tab);
+    QTest::keyClick(page, Qt::Key_Return);
 }
 // The browser engine's library is in the process, or on its way in.
 bool engineLoading()
@@ -108,16 +153,7 @@ private slots:
         QTest::mouseClick(r.child<QPushButton>(QStringLiteral("news"), QStringLiteral("Command3")), Qt::LeftButton);
         auto& v = r.forms->as<viewservers>(QStringLiteral("viewservers"));
         QTRY_COMPARE_WITH_TIMEOUT(v.Text3->text(), QStringLiteral("views"), 30000);
-        // The member's own click on the page above the list, then Tab to its first link and Enter.
-        QWidget* page = nullptr;
-        for (QWidget* w : v.brwWebBrowser->findChildren<QWidget*>())
-            page = w->inherits("QWebEngineView") ? w->focusProxy() : page;
-        // The engine takes no input on a page it has not drawn yet; a member clicks on the list
-        // seen on screen, not on the grey before it.
-        QTRY_VERIFY_WITH_TIMEOUT(drawn(page), 30000);
-        QTest::mouseClick(page, Qt::LeftButton, {}, QPoint(page->width() * 3 / 4, 12));
-        QTest::keyClick(page, Qt::Key_Tab);
-        QTest::keyClick(page, Qt::Key_Return);
+        followLink(v.brwWebBrowser, 1);
         QTRY_COMPARE_WITH_TIMEOUT(v.Text3->text(), QStringLiteral("qktre"), 30000);
         QCOMPARE(v.Text1->text(), QStringLiteral("127.0.0.1:27960"));
         QCOMPARE(v.Text2->text(), QStringLiteral("qktre127.0.0.1:27960.htm"));
@@ -160,6 +196,62 @@ private slots:
             QCOMPARE(site->requests.value(0), QStringLiteral("GET /ilnightowls/servers/detect.htm"));
     }
 
+    void patchesPageLinks()
+    {
+        Site site;
+        Sender other;
+        Real r(site.host);
+        QTest::keyClick(r.forms->as<Login>(QStringLiteral("Login")).Text1, Qt::Key_Return);
+        QTRY_VERIFY_WITH_TIMEOUT(r.forms->isShown(QStringLiteral("news")), 30000);
+        r.forms->show(QStringLiteral("update"));
+        BrowserPane* pane = r.forms->as<PageWindow>(QStringLiteral("update")).brwWebBrowser;
+        const QDir got(QDir::homePath() + "/Downloads");
+        const QString patch = "mohaa_patch_111.zip", patch1 = "mohaa_patch_111 (1).zip", pageName = pane->LocationName(),
+                      opened = QDir::homePath() + "/opened";
+        struct Step {
+            QString go; // "link N": the member's Nth link on the page; else an address for the pane
+            QStringList files; // the download folder afterwards
+            QString said, elsewhere, title, box; // what the download's window, the member's browser, the pane and a message box show
+        } steps[] = {
+            {"link 1", {patch}, "Done", "<missing>", pageName, {}},
+            {"link 1", {patch1, patch}, "Done", "<missing>", pageName, {}},
+            {other.at("/hostile"), {"bashrc", patch1, patch}, "Done", "<missing>", pageName, {}},
+            {other.at("/endless"), {"bashrc", patch1, patch}, "Cancelled", "<missing>", pageName, {}},
+            {other.at("/cut"), {"bashrc", patch1, patch}, "Failed", "<missing>", pageName, {}},
+            {"link 3", {"bashrc", patch1, patch}, {}, "https://www.moddb.com/games/medal-of-honor-allied-assault/downloads\n", pageName, {}},
+            {"link 2", {"bashrc", patch1, patch}, {}, "<missing>", "Iron Lantern / Night Owls - News", {}},
+            // A page asked for while another is still on its way, and failing.
+            {other.at("/silent"), {"bashrc", patch1, patch}, {}, "<missing>", {}, {}},
+            {"http://" + site.host + "/ilnightowls/servers/gone.htm", {"bashrc", patch1, patch}, {}, "<missing>", {}, "IL Owls - Network Unavailable"},
+        };
+        int downloads = 0; // each has a window of its own, the last of them
+        const auto windows = [&] { return r.forms->shownMdiArea()->findChildren<DownloadWindow*>(); };
+        for (const Step& s : steps) {
+            if (s.go.startsWith("link"))
+                followLink(pane, s.go.back().digitValue());
+            else
+                pane->Navigate(s.go);
+            if (s.go.endsWith("/endless")) { // cancelled once some of it is on disk
+                QTRY_VERIFY_WITH_TIMEOUT(got.entryInfoList({"endless*"}).value(0).size() > 0, 30000);
+                QTest::mouseClick(windows().back()->cancel, Qt::LeftButton);
+            }
+            if (s.go.endsWith("/silent")) // the page asked for is on its way
+                QTRY_VERIFY_WITH_TIMEOUT(other.asked.contains("/silent"), 30000);
+            if (!s.said.isEmpty() && ++downloads)
+                QTRY_VERIFY_WITH_TIMEOUT(windows().size() == downloads && windows().back()->status->text().startsWith(s.said), 30000);
+            QTRY_COMPARE_WITH_TIMEOUT(got.entryList(QDir::Files | QDir::Hidden), s.files, 30000);
+            QTRY_COMPARE_WITH_TIMEOUT(readFile(opened.toStdString()), s.elsewhere.toUtf8(), 30000);
+            if (!s.title.isEmpty())
+                QTRY_COMPARE_WITH_TIMEOUT(pane->LocationName(), s.title, 30000);
+            if (!s.box.isEmpty())
+                QTRY_COMPARE_WITH_TIMEOUT(r.boxes->seen.size() == 1 ? r.boxes->seen[0].title : QString(), s.box, 30000);
+            QFile::remove(opened); // what went elsewhere, once seen, goes for the next step
+        }
+        const QByteArray host = readFile(TOVO_SOURCE "/site/pages/mohaa_patch_111.zip");
+        QCOMPARE(readFile(got.filePath(patch).toStdString()), host);
+        QCOMPARE(readFile(got.filePath("bashrc").toStdString()), QByteArray("owls\n"));
+    }
+
     void loginAndServerListOverHttps()
     {
         Real r(trusted);
@@ -179,6 +271,13 @@ int main(int argc, char** argv)
     qputenv("HOME", home.path().toUtf8());
     const QString db = "sql:" + home.path() + "/.pki/nssdb";
     QDir().mkpath(home.path() + "/.pki/nssdb");
+    // The member's download folder, and a browser that writes down what it is asked to open.
+    for (const char* dir : {"/Downloads", "/.config", "/bin"})
+        QDir().mkpath(home.path() + dir);
+    writeFile(home.path().toStdString() + "/.config/user-dirs.dirs", "XDG_DOWNLOAD_DIR=\"$HOME/Downloads\"\n");
+    writeFile(home.path().toStdString() + "/bin/xdg-open", "#!/bin/sh\necho \"$1\" >> \"$HOME/opened\"\n");
+    QFile::setPermissions(home.path() + "/bin/xdg-open", QFile::ExeOwner | QFile::ReadOwner);
+    qputenv("PATH", (home.path() + "/bin:").toUtf8() + qgetenv("PATH"));
     chooseRendering(); // as the program does, before the application exists
     QApplication app(argc, argv);
     front.start("python3", {QStringLiteral(TOVO_SOURCE "/tests/front/front.py"), qEnvironmentVariable("TOVO_SITE"),

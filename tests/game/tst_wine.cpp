@@ -2,7 +2,9 @@
 // MinGW) installed where their installers put them, their registry keys written by Wine's own
 // reg, one game in a Lutris-style prefix of its own. Find Games offers them with Debian's native
 // engines, Set Selected sets them, and Connect to Server starts each in its prefix, as the game
-// itself reports.
+// itself reports. A downloaded Windows program started by the download window's Run.
+#include "browser/downloadwindow.h"
+#include "games/catalogue.h"
 #include "games/dirfile.h"
 #include "launch/warmwine.h"
 #include "servers/viewservers.h"
@@ -191,6 +193,29 @@ private slots:
         QVERIFY(!h.forms->isShown(QStringLiteral("Settings")));
         run("wineserver", {"-w"});
         QVERIFY(!fs::exists(log));
+    }
+
+    void runStartsADownloadedProgram()
+    {
+        struct Whole final : Download { // a patch installer the engine has saved
+            QString suggestedName() const override { return QStringLiteral("mohaa patch 1.11.exe"); }
+            void save(const QString& folder, const QString& name, Events events) override
+            {
+                fs::copy_file(qEnvironmentVariable("TOVO_WINGAME64").toStdString(), (folder + '/' + name).toStdString());
+                events.ended(End::Whole, {});
+            }
+            void cancel() override {}
+        };
+        QTemporaryDir home; // no download folder there: the file lands in the home folder
+        qputenv("HOME", home.path().toUtf8());
+        Started h;
+        DownloadWindow* w = DownloadWindow::start(*h.forms, std::make_unique<Whole>());
+        QVERIFY(w->run->isVisible()); // a Windows program: the member can run it
+        QTest::mouseClick(w->run, Qt::LeftButton);
+        const fs::path log = home.path().toStdString() + "/wingame.log";
+        QTRY_VERIFY_WITH_TIMEOUT(fs::exists(log), 30000);
+        QVERIFY2(readFile(log).contains("mohaa patch 1.11.exe"), readFile(log));
+        QVERIFY(h.boxes->seen.empty());
     }
 };
 

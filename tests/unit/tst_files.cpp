@@ -1,6 +1,8 @@
 // The program's files byte by byte: profile files, directory files, the batch file, the batch
-// runner that starts a game without a shell; and Find Games over homes laid out as Wine, Lutris,
-// Steam and Debian's engines leave them, the hostile ones included (a bad file only shortens the list).
+// runner that starts a game without a shell, a download's names; and Find Games over homes laid
+// out as Wine, Lutris, Steam and Debian's engines leave them, the hostile ones included (a bad
+// file only shortens the list).
+#include "browser/downloads.h"
 #include "games/catalogue.h"
 #include "games/dirfile.h"
 #include "files/paths.h"
@@ -56,6 +58,44 @@ class FilesTest final : public QObject {
     }
 
 private slots:
+    void downloadNames_data()
+    {
+        QTest::addColumn<QString>("suggested");
+        QTest::addColumn<QStringList>("there"); // in the folder before
+        QTest::addColumn<bool>("meanwhile");    // the name taken while the file downloads
+        QTest::addColumn<QString>("saved");
+        const QString u = QString(200, QChar(0xfc)) + ".zip"; // 404 bytes in UTF-8
+        QTest::newRow("control characters") << "pat\x01" "ch\x1b\u202e.zip" << QStringList{} << false << "patch.zip";
+        QTest::newRow("a Windows path, leading blanks") << "C:\\Games\\  setup.exe" << QStringList{} << false << "setup.exe";
+        QTest::newRow("taken, its (1) on its way") << "p.zip" << QStringList{"p.zip", "p (1).zip.part"} << false << "p (2).zip";
+        QTest::newRow("taken while it downloads") << "p.zip" << QStringList{} << true << "p (1).zip";
+        QTest::newRow("255 bytes with .part") << u << QStringList{} << false << QString(123, QChar(0xfc)) + ".zip";
+        QTest::newRow("255 bytes, taken") << u << QStringList{QString(123, QChar(0xfc)) + ".zip"} << false
+                                          << QString(121, QChar(0xfc)) + " (1).zip";
+    }
+
+    void downloadNames()
+    {
+        QFETCH(QString, suggested);
+        QFETCH(QStringList, there);
+        QFETCH(bool, meanwhile);
+        QFETCH(QString, saved);
+        QTemporaryDir d;
+        const QDir dir(d.path());
+        const auto put = [&](const QString& n, const char* bytes) { writeFile(dir.filePath(n).toStdString(), bytes); };
+        for (const QString& n : there)
+            put(n, "old");
+        const QString name = downloads::chooseName(dir, suggested, [](const QString&) { return false; });
+        put(downloads::partName(name), "new");
+        if (meanwhile)
+            put(name, "old"), there << name;
+        QCOMPARE(downloads::finish(dir, downloads::partName(name), name), saved);
+        QCOMPARE(readFile(dir.filePath(saved).toStdString()), QByteArray("new"));
+        QVERIFY(!dir.exists(downloads::partName(name)));
+        for (const QString& n : there)
+            QVERIFY(n.endsWith(".part") || readFile(dir.filePath(n).toStdString()) == "old");
+    }
+
     void writesCreateAndEditOnlyWhatTheyMust()
     {
         const auto f = file("a.ini");
