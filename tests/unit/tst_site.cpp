@@ -226,7 +226,7 @@ private slots:
             QFile f(QStringLiteral("/proc/%1/statm").arg(pid));
             return f.open(QIODevice::ReadOnly) ? f.readAll().split(' ').value(1).toLong() * 4 : 0L;
         };
-        const long before = residentKb();
+        [[maybe_unused]] const long before = residentKb();
         QTcpSocket idle, greedy;
         for (QTcpSocket* s : {&idle, &greedy}) {
             s->setReadBufferSize(4096);
@@ -236,7 +236,9 @@ private slots:
         idle.write("GET " + p + "huge.bin HTTP/1.1\r\nHost: owls\r\n\r\n");
         greedy.write(("GET " + p + "gone.htm HTTP/1.1\r\n\r\n").repeated(500000)); // 20 MB
         QTRY_COMPARE(greedy.state(), QAbstractSocket::UnconnectedState);
+#ifndef __SANITIZE_ADDRESS__ // which holds freed memory back on purpose: the plain build measures it
         QVERIFY2(residentKb() - before < 16384, QByteArray::number(residentKb() - before) + " KB");
+#endif
         site.kill();
         site.waitForFinished();
         const QByteArray hostilePage = p + "qktre127.0.0.1:" + QByteArray::number(hostile.localPort()) + ".htm";
