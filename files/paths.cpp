@@ -6,7 +6,6 @@
 #include <system_error>
 
 namespace paths {
-namespace {
 
 bool sameIgnoringCase(const std::string& a, const std::string& b)
 {
@@ -15,8 +14,6 @@ bool sameIgnoringCase(const std::string& a, const std::string& b)
                       std::tolower(static_cast<unsigned char>(y));
            });
 }
-
-} // namespace
 
 std::filesystem::path resolve(const std::filesystem::path& base, std::string_view winRelative)
 {

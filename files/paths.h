@@ -11,6 +11,9 @@ namespace paths {
 
 std::filesystem::path resolve(const std::filesystem::path& base, std::string_view winRelative);
 
+// Two names alike without regard to case, as Windows compares its file names.
+bool sameIgnoringCase(const std::string& a, const std::string& b);
+
 // The folder below base, made when missing. False when it cannot be made.
 bool makeDir(const std::filesystem::path& base, std::string_view winRelative);
 

@@ -7,6 +7,7 @@
 #include "files/paths.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cstdlib>
 #include <set>
@@ -21,10 +22,37 @@ using Clock = std::chrono::steady_clock;
 // A launcher's folder of prefixes holds one per game; more than this is not a member's.
 constexpr int MostPrefixesPerFolder = 256;
 
-std::string lower(std::string s)
+// A key below HKLM\Software as the registry text names it in the 64-bit view, and in the 32-bit
+// view (Wow6432Node) where a 32-bit installer's writes land on a 64-bit prefix.
+std::array<std::string, 2> views(std::string_view key)
 {
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return char(std::tolower(c)); });
-    return s;
+    const std::string k = registry::lowered(std::string(key)); // "software\..."
+    return {k, "software\\wow6432node\\" + k.substr(std::string_view("software\\").size())};
+}
+
+// The keys of each game's own installer, in both views; looked up once per prefix read.
+const std::set<std::string>& gameKeys()
+{
+    static const std::set<std::string> keys = [] {
+        std::set<std::string> k;
+        for (const Place& place : places())
+            for (const RegistryValue& r : place.registry)
+                for (std::string& view : views(r.key))
+                    k.insert(std::move(view));
+        return k;
+    }();
+    return keys;
+}
+
+// An entry that names a folder without saying which game is in it: GOG's games, and every
+// program's uninstall entry (Steam's among them), in either view.
+bool anyGameUnder(std::string_view key)
+{
+    for (const char* head : {"software\\gog.com\\games\\", "software\\microsoft\\windows\\currentversion\\uninstall\\"})
+        for (const std::string& view : views(head))
+            if (key.starts_with(view))
+                return true;
+    return false;
 }
 
 bool isPrefix(const fs::path& p)
@@ -125,37 +153,20 @@ private:
         const DriveTable drives = DriveTable::fromPrefix(p);
         auto host = [&](const std::string& win) { return drives.toHost(win).value_or(fs::path()); };
 
-        // The registry: each game's own keys, in both views, then GOG's and every uninstall entry,
-        // which name a folder that may hold any of the games.
-        static const std::string gog = "software\\gog.com\\games\\", uninstall = "software\\microsoft\\windows\\currentversion\\uninstall\\";
-        std::set<std::string> keys;
-        for (const Place& place : places())
-            for (const RegistryValue& r : place.registry) {
-                const std::string k = lower(r.key);
-                keys.insert(k);
-                keys.insert("software\\wow6432node\\" + k.substr(9));
-            }
-        auto under = [](std::string_view key, const std::string& head) {
-            return key.starts_with(head) || (key.starts_with("software\\wow6432node\\") && key.substr(21).starts_with(head.substr(9)));
-        };
-        const registry::Values values = registry::read(p / "system.reg", [&](std::string_view k) {
-            return keys.count(std::string(k)) || under(k, gog) || under(k, uninstall);
+        // The registry: each game's own keys, then GOG's and every uninstall entry, which name a
+        // folder that may hold any of the games.
+        const registry::Values values = registry::read(p / "system.reg", [](std::string_view k) {
+            return gameKeys().count(std::string(k)) || anyGameUnder(k);
         });
         for (const Place& place : places())
-            for (const RegistryValue& r : place.registry) {
-                const std::string k = lower(r.key);
-                for (const std::string& view : {k, "software\\wow6432node\\" + k.substr(9)}) {
-                    auto key = values.find(view);
-                    if (key == values.end())
-                        continue;
-                    auto v = key->second.find(lower(r.value));
-                    if (v != key->second.end())
-                        folder(place, host(v->second), where, p);
-                }
-            }
+            for (const RegistryValue& r : place.registry)
+                for (const std::string& view : views(r.key))
+                    if (auto key = values.find(view); key != values.end())
+                        if (auto v = key->second.find(registry::lowered(r.value)); v != key->second.end())
+                            folder(place, host(v->second), where, p);
         for (const auto& [key, named] : values)
             for (const char* valueName : {"path", "installlocation"})
-                if (auto v = named.find(valueName); v != named.end() && (under(key, gog) || under(key, uninstall)))
+                if (auto v = named.find(valueName); v != named.end() && anyGameUnder(key))
                     for (const Place& place : places())
                         folder(place, host(v->second), where, p);
 

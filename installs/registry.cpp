@@ -21,11 +21,6 @@ void appendUtf8(std::string& out, unsigned c)
     }
 }
 
-std::string lower(std::string s)
-{
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return char(std::tolower(c)); });
-    return s;
-}
 
 // Where the quoted text starting at `open` (a '"') ends: the next quote no backslash escapes.
 std::size_t closingQuote(std::string_view line, std::size_t open)
@@ -40,6 +35,12 @@ std::size_t closingQuote(std::string_view line, std::size_t open)
 }
 
 } // namespace
+
+std::string lowered(std::string s)
+{
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    return s;
+}
 
 std::string unescape(std::string_view q)
 {
@@ -125,7 +126,7 @@ Values read(const std::filesystem::path& file, const std::function<bool(std::str
             current = nullptr;
             if (end >= line.size())
                 continue;
-            std::string key = lower(unescape(std::string_view(line).substr(1, end - 1)));
+            std::string key = lowered(unescape(std::string_view(line).substr(1, end - 1)));
             if (wanted(key))
                 current = &found[key];
             continue;
@@ -140,7 +141,7 @@ Values read(const std::filesystem::path& file, const std::function<bool(std::str
             const std::size_t close = closingQuote(line, 0);
             if (close == std::string::npos || close + 1 >= line.size() || line[close + 1] != '=')
                 continue;
-            name = lower(unescape(std::string_view(line).substr(1, close - 1)));
+            name = lowered(unescape(std::string_view(line).substr(1, close - 1)));
             eq = close + 1;
         } else {
             continue;

@@ -23,6 +23,9 @@ using Values = std::map<std::string, std::map<std::string, std::string>>;
 Values read(const std::filesystem::path& file, const std::function<bool(std::string_view key)>& wanted,
             std::size_t limit = 64u << 20);
 
+// A key's or value's name as the lookups compare them: in lower case (the registry ignores case).
+std::string lowered(std::string name);
+
 // The text between the quotes of a registry string, its escapes undone, as UTF-8.
 std::string unescape(std::string_view quoted);
 

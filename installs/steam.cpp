@@ -1,5 +1,7 @@
 #include "steam.h"
 
+#include "files/paths.h"
+
 #include <algorithm>
 #include <cctype>
 #include <fstream>
@@ -20,13 +22,6 @@ std::string readSome(const fs::path& file)
     in.read(text.data(), std::streamsize(text.size()));
     text.resize(std::size_t(in.gcount()));
     return text;
-}
-
-bool same(const std::string& a, const std::string& b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-           });
 }
 
 } // namespace
@@ -85,8 +80,8 @@ std::vector<fs::path> libraries(const fs::path& steamRoot)
     const std::string text = readSome(steamRoot / "steamapps" / "libraryfolders.vdf");
     // Today's file names each library's "path"; older ones gave it as the value of "1", "2"...
     for (const auto& [key, p] : pairs(text)) {
-        const bool numbered = !key.empty() && std::all_of(key.begin(), key.end(), ::isdigit);
-        if (!p.starts_with('/') || !(same(key, "path") || numbered))
+        const bool numbered = !key.empty() && std::all_of(key.begin(), key.end(), [](unsigned char c) { return std::isdigit(c); });
+        if (!p.starts_with('/') || !(paths::sameIgnoringCase(key, "path") || numbered))
             continue;
         std::error_code ec;
         const fs::path lib = fs::weakly_canonical(p, ec);
@@ -101,7 +96,7 @@ std::optional<fs::path> gameFolder(const fs::path& library, int appId)
     const fs::path apps = library / "steamapps";
     std::string dir;
     for (const auto& [key, value] : pairs(readSome(apps / ("appmanifest_" + std::to_string(appId) + ".acf"))))
-        if (same(key, "installdir") && dir.empty())
+        if (paths::sameIgnoringCase(key, "installdir") && dir.empty())
             dir = value;
     // One folder's name inside common/, nothing that leads out of it.
     if (dir.empty() || dir.find('/') != std::string::npos || dir == "." || dir == "..")
