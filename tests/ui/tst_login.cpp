@@ -1,16 +1,13 @@
 // The login window, the alias file and the first run; where the client keeps its files (its own
-// folder, else the member's data folder, which may be unmakeable) and which web host it asks.
-#include "app/form1.h"
+// folder, else the member's data folder) and which web host it asks.
 #include "app/login.h"
 #include "platform/art.h"
 #include "platform/controls.h"
 #include "platform/filesfolder.h"
-#include "platform/timer.h"
 #include "files/community.h"
 #include "tests/fakes/fakes.h"
 
 #include <QLineEdit>
-#include <QProgressBar>
 #include <QTest>
 
 namespace fs = std::filesystem;
@@ -141,20 +138,6 @@ private slots:
         QVERIFY(h.forms->history().contains(QStringLiteral("hide Login"))); // until news hands back
     }
 
-    void progressBarSweepsFromOneToAHundredAndAgain()
-    {
-        Started h;
-        Form1& f = h.forms->as<Form1>(QStringLiteral("Form1")); // loads: detection starts
-        QCOMPARE(f.Timer1->interval(), 100);
-        QVERIFY(f.Timer1->ticking());
-        QList<int> seen;
-        for (int i = 0; i < 102; ++i) {
-            f.Timer1_Timer();
-            seen << f.ProgressBar1->value();
-        }
-        QCOMPARE(seen.mid(0, 2) + seen.mid(98), QList<int>({1, 2, 99, 100, 1, 2}));
-    }
-
     void choose()
     {
         struct Row { std::string program, dataHome, expected; }; // below the test's folder, or absolute
@@ -170,17 +153,6 @@ private slots:
             QCOMPARE(f.own, r.expected == "prog");
             QVERIFY(fs::is_directory(f.dir) && f.problem.isEmpty());
             QCOMPARE(fs::exists(base / r.dataHome), !f.own); // a portable install makes nothing elsewhere
-        }
-    }
-
-    void dataHome()
-    {
-        qputenv("HOME", "/home/member");
-        for (const auto& [xdg, expected] : {std::pair("/srv/member/share", "/srv/member/share"),
-                                            std::pair("", "/home/member/.local/share"),
-                                            std::pair("share", "/home/member/.local/share")}) { // relative: ignored
-            qputenv("XDG_DATA_HOME", xdg);
-            QCOMPARE(FilesFolder::dataHome(), fs::path(expected));
         }
     }
 
@@ -205,28 +177,6 @@ private slots:
             const fs::path system = r.installed ? s.path().toStdString() : "";
             QCOMPARE(Services::real(m.path().toStdString(), system).host, r.expected);
         }
-    }
-
-    // A file where the data folder should be: said once, at start, and the login window still
-    // comes up; the file keeps its bytes.
-    void dataFolderCannotBeMade()
-    {
-        QTemporaryDir tmp;
-        const fs::path data = tmp.path().toStdString();
-        writeFile(data / "tovo", "mine");
-        const FilesFolder f = FilesFolder::choose("/usr/lib/tovo", data);
-        Harness h(QString::fromStdString(f.dir.string()));
-        f.tell(h.services);
-        QCOMPARE(h.boxes->seen.size(), size_t(1));
-        const Box& box = h.boxes->seen[0];
-        QCOMPARE(box.title, QStringLiteral("Cannot save"));
-        QVERIFY(box.icon == msgbox::Icon::Critical && box.buttons == msgbox::Buttons::Ok);
-        QVERIFY2(box.prompt.contains(QString::fromStdString((data / "tovo").string())), qPrintable(box.prompt));
-        QVERIFY2(box.prompt.contains(QStringLiteral("cannot save your alias")), qPrintable(box.prompt));
-        h.forms->show(QStringLiteral("Login"));
-        QVERIFY(h.forms->get(QStringLiteral("Login")).isVisible());
-        QCOMPARE(h.child<QLineEdit>(QStringLiteral("Login"), QStringLiteral("Text1"))->text(), QStringLiteral("Type here"));
-        QCOMPARE(readFile(data / "tovo"), QByteArray("mine"));
     }
 };
 

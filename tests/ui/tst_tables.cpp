@@ -1,6 +1,7 @@
 // Every text a member sees or that lands in a file, as literal tables: the twelve games, the
 // message boxes, the page windows and their buttons, the menus. The expected values are typed
-// here, so a wrong row in the program's own tables shows.
+// here, so a wrong row in the program's own tables shows. Built a second time with a thirteenth
+// game in the catalogue: everything here takes it with no other change.
 #include "app/login.h"
 #include "games/dirfile.h"
 #include "settings/settings.h"
@@ -8,6 +9,7 @@
 #include "platform/filelists.h"
 #include "platform/timer.h"
 #include "servers/viewservers.h"
+#include "site/serverlist.h"
 #include "tests/fakes/fakes.h"
 
 #include <QAction>
@@ -43,6 +45,9 @@ private slots:
         row({"10", "sofon", "Soldier of Fortune", "Command11", "Set Soldier of Fortune", "Set Soldier of Fortune +", "Check9", "Set Soldier of Fortune", "Set Soldier of Fortune"});
         row({"11", "softw", "Soldier of Fortune II", "Command13", "Set Soldier of Fortune II ", "Set Soldier of Fortune II +", "Check10", "Set Soldier of Fortune II", "Set Soldier of Fortune II"});
         row({"12", "jedio", "JKII - Jedi Outcast", "Command12", "Set JKII - Jedi Outcast", "Set JKII - Jedi Outcast+", "Check12", "Set JKII - Jedi Outcast", "JKII - Jedi Outcast"});
+#ifdef TOVO_THIRTEENTH_GAME // the next game, added as one row of the catalogue and nothing else
+        row({"13", "tstgm", "Test Game", "Command15", "Set Test Game", "Set Test Game +", "Check13", "Set Test Game", "Set Test Game"});
+#endif
     }
 
     // A game's row in the settings window and its directory file; Clear Selected clears only what
@@ -60,6 +65,9 @@ private slots:
         QVERIFY(b && tick);
         QCOMPARE(b->geometry().top(), twips(1200 + 360 * (g[0].toInt() - 1))); // its row, top to bottom
         QCOMPARE(tick->geometry().top(), b->geometry().top());
+        // Above the clear buttons, which are above the Close picture, inside the window.
+        QVERIFY(b->geometry().bottom() < s.Command1->geometry().top() && s.Command5->geometry().bottom() < s.Image1->geometry().top() &&
+                s.Image1->geometry().bottom() < s.height());
         const std::filesystem::path con = h.dir() / "settings" / (g[1] + ".con").toStdString();
         const auto other = h.dir() / "settings" / (g[1] == "mohaa" ? "jedio.con" : "mohaa.con");
         const QString unset = "[Saved]\r\nPath=0\r\n", untouched = "untouched";
@@ -82,6 +90,9 @@ private slots:
         h.boxes->answers = {msgbox::Answer::No};
         QCOMPARE(click(s.Command5), (QStringList{g[5], "ticked", set, untouched}));
         QCOMPARE(click(s.Command5), (QStringList{g[8], "", unset, unset}));
+#ifdef TOVO_THIRTEENTH_GAME // and the community's host lists its servers
+        QCOMPARE(ServerList::parse("[S]\r\nGame=" + g[1].toStdString() + "\r\nAddress=127.0.0.1\r\n", "servers.con", {}).size(), size_t(1));
+#endif
     }
 
     void boxes_data()
