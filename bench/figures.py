@@ -41,7 +41,7 @@ def start_to_window(programs, runs=int(os.environ.get("TOVO_BENCH_START_ROUNDS",
 
 def bench(*prefix, env=None):
     out = subprocess.run([*prefix, os.path.join(build, "tovo-bench"), os.path.join(build, "tovo-site"),
-                          os.path.join(build, "tests", "fakegame"), os.path.join(build, "tests", "wingame64.exe")], capture_output=True, text=True, timeout=900,
+                          os.path.join(os.path.dirname(__file__), "..", "tests", "fakegame.sh"), os.path.join(build, "tests", "wingame64.exe")], capture_output=True, text=True, timeout=900,
                          env=dict(os.environ, **(env or {})))
     for line in out.stdout.splitlines():
         words = line.split()
