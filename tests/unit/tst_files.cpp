@@ -196,7 +196,7 @@ private slots:
         QCOMPARE(batch::parse("d:\r\ncd \\game dir\r\ngame.exe a\r\ngame.exe b\r\n", drives, 'd').launch->arguments,
                  std::vector<std::string>{"a"});
         // A program or a folder that is not there starts nothing, and says which; so does a
-        // Windows program where Wine is missing (a 32-bit one on a 64-bit Wine: tst_wine).
+        // Windows program where Wine is missing (a 32-bit one on a 64-bit Wine: tst_games).
         writeFile(root / "game dir" / "win16.exe", "MZ\x90");
         const QByteArray path = qgetenv("PATH");
         const std::tuple<std::string, std::string, batch::Outcome> cases[] = { // lines, PATH, outcome
@@ -218,7 +218,7 @@ private slots:
         QTest::addColumn<QStringList>("files"); // path=elf32|elf64|dll|script|other|link:target
         QTest::addColumn<bool>("runs32");
         const QString debian = "bin/wine=script", wine64 = "lib/wine/wine64=elf64";
-        // Debian without wine32 is the machine's own: tst_wine.
+        // Debian without wine32 is the machine's own: tst_games.
         QTest::newRow("Debian, with wine32:i386") << QStringList{debian, wine64, "lib/x86_64-linux-gnu/wine/i386-windows/zlib1.dll=dll", "lib/wine/wine=elf32"} << true;
         QTest::newRow("Debian, wine32 only") << QStringList{debian, "lib/wine/wine=elf32"} << true;
         QTest::newRow("WoW64 build") << QStringList{"bin/wine=elf64", "lib/wine/x86_64-windows/ntdll.dll=dll", "lib/wine/i386-windows/ntdll.dll=dll"} << true;

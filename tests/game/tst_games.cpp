@@ -1,15 +1,19 @@
-// Games under Debian's real Wine, as a member has them: stand-in Windows games (built with
+// Real games, as a member has them. Under Debian's real Wine: stand-in Windows games (built with
 // MinGW) installed where their installers put them, their registry keys written by Wine's own
 // reg, one game in a Lutris-style prefix of its own. Find Games offers them with Debian's native
 // engines, Set Selected sets them, and Connect to Server starts each in its prefix, as the game
-// itself reports. A downloaded Windows program started by the download window's Run.
+// itself reports. A downloaded Windows program started by the download window's Run. And a real
+// OpenArena dedicated server (Debian's, ioquake3 engine) on loopback with a bot playing, which the
+// real OpenArena client, picked in the file list where Debian installs it, joins.
 #include "browser/downloadwindow.h"
 #include "games/catalogue.h"
 #include "games/dirfile.h"
 #include "launch/warmwine.h"
+#include "platform/filelists.h"
 #include "servers/viewservers.h"
 #include "settings/gamesfound.h"
 #include "settings/settings.h"
+#include "site/statuscache.h"
 #include "tests/fakes/fakes.h"
 
 #include <QCheckBox>
@@ -19,6 +23,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QUdpSocket>
 
 #include <csignal>
 #include <sys/stat.h>
@@ -40,10 +45,13 @@ int run(const QString& program, const QStringList& args, const fs::path& prefix 
 }
 } // namespace
 
-class WineTest final : public QObject {
+class GamesTest final : public QObject {
     Q_OBJECT
     QTemporaryDir tmp;
     fs::path home, wine, lutris;
+    QProcess server; // OpenArena's
+    quint16 port = 0;
+    Server arena() const { return {"Night Owls Arena", "qktre", "127.0.0.1:" + QString::number(port), "127.0.0.1", port}; }
 
     void place(const char* standIn, const fs::path& at)
     {
@@ -58,6 +66,16 @@ private slots:
         wine = home / ".wine";
         lutris = home / "Games/mohaa";
         qputenv("HOME", tmp.path().toUtf8());
+        // OpenArena's server loads its map meanwhile.
+        QUdpSocket probe; // a free UDP port for the server
+        QVERIFY(probe.bind(QHostAddress::LocalHost, 0));
+        port = probe.localPort();
+        probe.close();
+        server.start(QStringLiteral("/usr/games/openarena-server"),
+                     {"+set", "net_ip", "127.0.0.1", "+set", "net_port", QString::number(port), "+set", "dedicated", "1",
+                      "+set", "sv_hostname", "^1Night ^7Owls", "+set", "sv_maxclients", "12", "+set", "bot_enable", "1",
+                      "+map", "oa_dm1", "+addbot", "sarge"});
+        QVERIFY2(server.waitForStarted(), "openarena-server is installed");
         qputenv("WINEPREFIX", QByteArray::fromStdString(wine.string()));
         qputenv("WINEDEBUG", "-all");
         qputenv("WINEDLLOVERRIDES", "mscoree,mshtml="); // no offers to install Mono or Gecko
@@ -76,6 +94,8 @@ private slots:
         place("TOVO_WINGAME64", wine / "drive_c/Program Files/Quake III Arena/quake3.exe");
         place("TOVO_WINGAME64", wine / "drive_c/Spiele/Jedi Outcast \u00e9/GameData/jk2mp.exe");
         place("TOVO_WINGAME64", lutris / "drive_c/Program Files (x86)/EA GAMES/MOHAA/MOHAA.exe");
+        StatusCache cache(1000, 200); // asks again soon after each silence while the map loads
+        QTRY_VERIFY_WITH_TIMEOUT(!cache.of(arena()).info.list.empty(), 60000); // the bot has joined
     }
 
     void cleanupTestCase()
@@ -85,10 +105,13 @@ private slots:
             run("wineserver", {"-w"}, p);
         }
         // A game started where none should be (a 32-bit one on a 64-bit-only Wine hangs, outside
-        // the Wine server) goes too: nothing of the test outlives it.
+        // the Wine server) goes too, and the OpenArena client: nothing of the test outlives it.
+        const QByteArray address = "127.0.0.1:" + QByteArray::number(port);
         for (const QString& pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs))
-            if (readFile("/proc/" + pid.toStdString() + "/cmdline").contains(tmp.path().toUtf8()))
+            if (const QByteArray line = readFile("/proc/" + pid.toStdString() + "/cmdline"); line.contains(tmp.path().toUtf8()) || line.contains(address))
                 ::kill(pid.toInt(), SIGKILL);
+        server.kill();
+        server.waitForFinished();
     }
 
     void foundGamesStartInTheirOwnPrefixes()
@@ -195,6 +218,40 @@ private slots:
         QVERIFY(!fs::exists(log));
     }
 
+    void openArenaPickedInTheFileListJoins()
+    {
+        Started h;
+        h.services.drives = DriveTable({{'z', "/"}});
+        h.services.startBatch = Services::real(h.dir()).startBatch;
+        auto& settings = h.forms->as<Settings>(QStringLiteral("Settings"));
+        QVERIFY(settings.Dir1->setPath(QStringLiteral("z:\\usr\\games")));
+        const auto items = settings.File1->findItems(QStringLiteral("openarena"), Qt::MatchExactly);
+        QCOMPARE(items.size(), 1); // a start script, no ".exe" and no link made for it
+        QTest::mouseClick(settings.File1->viewport(), Qt::LeftButton, {}, settings.File1->visualItemRect(items[0]).center());
+        QTest::mouseClick(settings.setButton(*catalogue::byCode("qktre")), Qt::LeftButton);
+
+        h.page("/ilnightowls/servers/s.htm", "qktre127.0.0.1:" + QString::number(port) + ".htm");
+        auto& v = h.forms->as<viewservers>(QStringLiteral("viewservers"));
+        v.brwWebBrowser->Navigate(h.services.host + "/ilnightowls/servers/s.htm");
+        QTRY_COMPARE(v.Text3->text(), QStringLiteral("qktre"));
+        QTest::mouseClick(v.Command6, Qt::LeftButton);
+        QVERIFY(h.boxes->seen.empty());
+        // The member is on the server: the host's status reads it with the client's player beside
+        // the bot, colours out of the server's name.
+        StatusCache cache(1000, 200);
+        Status st;
+        auto names = [](const Status& st) {
+            QStringList n;
+            for (const status::Player& p : st.info.list)
+                n << p.name + (p.score && p.ping >= 0 ? "" : " (no score or ping)");
+            n.sort(); // whoever leads
+            return n.join(',');
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(names(st = cache.of(arena())).contains(QStringLiteral("UnnamedPlayer")), 120000);
+        QCOMPARE((QStringList{st.info.host, st.info.map, QString::number(st.info.players), QString::number(st.info.maxPlayers), names(st)}),
+                 (QStringList{"Night Owls", "oa_dm1", "2", "12", "Sarge,UnnamedPlayer"}));
+        QVERIFY(st.roundTripMs >= 0 && st.roundTripMs < 1000);
+    }
     void runStartsADownloadedProgram()
     {
         struct Whole final : Download { // a patch installer the engine has saved
@@ -219,5 +276,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(WineTest)
-#include "tst_wine.moc"
+QTEST_MAIN(GamesTest)
+#include "tst_games.moc"
