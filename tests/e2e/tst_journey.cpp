@@ -186,12 +186,20 @@ private slots:
         std::unique_ptr<Site> site(host == "site" ? new Site({"--root", empty.path()}) : nullptr);
         Real r(site ? site->host : host);
         Login& l = r.forms->as<Login>(QStringLiteral("Login"));
+        bool detectingBehindBox = false;
+        r.boxes->whileOpen = [&](const Box&) { detectingBehindBox = detectingBehindBox || r.forms->isShown("Form1"); };
         QTest::keyClick(l.Text1, Qt::Key_Return);
         QTRY_COMPARE_WITH_TIMEOUT(r.boxes->seen.size(), size_t(1), 30000);
-        QCOMPARE(r.boxes->seen[0].title, QStringLiteral("IL Owls - Network Unavailable"));
+        auto said = [&] {
+            const Box& b = r.boxes->seen.back();
+            return QStringList{b.prompt, b.title, b.buttons == msgbox::Buttons::Ok && b.icon == msgbox::Icon::Critical ? "Ok, critical" : "?"};
+        };
+        QCOMPARE(said(), (QStringList{"Unabled to connect to network, either our servers are busy our your not online.",
+                                      "IL Owls - Network Unavailable", "Ok, critical"}));
+        QVERIFY(detectingBehindBox);
         QTRY_VERIFY_WITH_TIMEOUT(r.forms->isShown("Login") && !r.forms->isShown("Form1") && !r.forms->isShown("news"), 30000);
         QTest::keyClick(l.Text1, Qt::Key_Return); // the detection runs once per start
-        QCOMPARE(r.boxes->seen.back().title, QStringLiteral("Network Detection Failed"));
+        QCOMPARE(said(), (QStringList{"Network connection failed, please exit program and try again.", "Network Detection Failed", "Ok, critical"}));
         if (site)
             QCOMPARE(site->requests.value(0), QStringLiteral("GET /ilnightowls/servers/detect.htm"));
     }
