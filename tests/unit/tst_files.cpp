@@ -150,25 +150,6 @@ private slots:
         QCOMPARE(profile::read("A", "k", "name", 30, f), std::string("name"));
     }
 
-    void directoryFileStates()
-    {
-        QTemporaryDir tmp;
-        const std::filesystem::path dir = tmp.path().toStdString();
-        paths::makeDir(dir, "\\settings");
-        const Game& g = *catalogue::byCode("mohaa");
-        const auto file = dir / "settings" / "mohaa.con";
-
-        dirfile::create(dir, g);
-        // A folder deeper than 259 characters comes back cut to a path's length.
-        const std::string deep = "cd c:\\" + std::string(300, 'd') + "\\";
-        dirfile::store(dir, g, "c: [/home/member/.wine/drive_c]", deep, "MOHAA.exe");
-        QCOMPARE(dirfile::read(dir, g).dir, deep.substr(0, 259));
-
-        // The first run over a set file only turns Path to 0; the game's record stays.
-        dirfile::create(dir, g);
-        QVERIFY(readFile(file).endsWith("[Saved]\r\nPath=0\r\n"));
-        QVERIFY(readFile(file).contains("File=MOHAA.exe"));
-    }
     void runnerStartsTheGameWithNoShell()
     {
         QVERIFY2(!fakegame().empty(), "TOVO_FAKEGAME names the helper game");

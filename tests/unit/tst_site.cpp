@@ -317,8 +317,7 @@ private slots:
     {
         const QString site = qEnvironmentVariable("TOVO_SITE"), client = qEnvironmentVariable("TOVO_CLIENT");
         const struct { QString program; QStringList args; int status; const char* says; } cases[] = {
-            {site, {"--bogus"}, 2, "Unknown option 'bogus'"}, {site, {"--port", "70000"}, 2, "--port: '70000' is no port (0 to 65535)"},
-            {site, {"--port", "65536"}, 2, "'65536' is no port"}, {site, {"--port", "abc"}, 2, "'abc' is no port"},
+            {site, {"--bogus"}, 2, "Unknown option 'bogus'"}, {site, {"--port", "65536"}, 2, "--port: '65536' is no port (0 to 65535)"},
             {site, {"--port", "-1"}, 2, "'-1' is no port"}, {site, {"--port"}, 2, "Missing value after '--port'"},
             {site, {"--address", "300.1.2.3"}, 2, "--address: '300.1.2.3' is no IP address"},
             {site, {"--delay", "soon"}, 2, "--delay: 'soon' is no time"}, {site, {"8790"}, 2, "unexpected argument '8790'"},
