@@ -117,7 +117,7 @@ private slots:
         QCOMPARE(readFile(g), QByteArray("; keep me\n[One]\n REM=\n  key =new\nadded=v\r\n\n[Two]\rx=1\r\ny=2\r\n"));
     }
 
-    // The default for what is not there, garbage included, is tst_login's (the alias file).
+    // The default for what is not there, garbage included, is tst_windows' (the alias file).
     void readsCutAndAcceptEveryLineEnd()
     {
         const auto f = file("c.ini");
@@ -201,7 +201,6 @@ private slots:
         const QString debian = "bin/wine=script", wine64 = "lib/wine/wine64=elf64";
         // Debian without wine32 is the machine's own: tst_games.
         QTest::newRow("Debian, with wine32:i386") << QStringList{debian, wine64, "lib/x86_64-linux-gnu/wine/i386-windows/zlib1.dll=dll", "lib/wine/wine=elf32"} << true;
-        QTest::newRow("Debian, wine32 only") << QStringList{debian, "lib/wine/wine=elf32"} << true;
         QTest::newRow("WoW64 build") << QStringList{"bin/wine=elf64", "lib/wine/x86_64-windows/ntdll.dll=dll", "lib/wine/i386-windows/ntdll.dll=dll"} << true;
         QTest::newRow("64-bit build") << QStringList{"bin/wine=elf64", "lib/wine/x86_64-windows/ntdll.dll=dll"} << false;
         QTest::newRow("link to wine64, wine beside") << QStringList{"bin/wine=link:../lib/wine/wine64", wine64, "lib/wine/wine=elf32"} << true;

@@ -252,7 +252,7 @@ private slots:
         QTRY_VERIFY(get(port, p + "qktre127.0.0.1:9.htm").contains("<tr><th>Status</th><td class=\"down\">no answer</td></tr>"));
     }
 
-    // Each family's reading over the cache is in tst_quakestat; here what the cache adds.
+    // Each family's reading over the cache is in tst_games, against quakestat; here what the cache adds.
     void liveStatusFromStandIns()
     {
         // Each stand-in answers its game's query in the documented form ($n: the questions it
