@@ -10,7 +10,10 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFontDatabase>
 #include <QIcon>
+
+#include <future>
 
 int main(int argc, char** argv)
 {
@@ -31,6 +34,10 @@ int main(int argc, char** argv)
     QApplication::setStyle(QStringLiteral("Fusion"));
     chooseRendering();
     QApplication app(argc, argv);
+    // The fonts are read meanwhile on a thread of their own (the font database is safe to use
+    // from any thread), while the windows are set up and the accessibility bus is asked whether
+    // anyone listens: the alias box needs them before the window shows.
+    const auto fonts = std::async(std::launch::async, [] { QFontDatabase::families(); });
     art::prepareLogin(); // the login window's pictures, made meanwhile on a thread of their own
     quietHiddenControls();
 
