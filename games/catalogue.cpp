@@ -64,14 +64,16 @@ const Game* byCode(std::string_view code) { return findBy(code, &Game::code); }
 const Game* bySetButton(std::string_view name) { return findBy(name, &Game::setButton); }
 const Game* byClearBox(std::string_view name) { return findBy(name, &Game::clearBox); }
 
+// The folder by the name the first run gives it, so that finding it needs no search of the program's
+// folder; one named in another case (copied from Windows) is still found.
 std::filesystem::path directoryFile(const std::filesystem::path& programDir, const Game& g)
 {
-    return paths::resolve(programDir, std::string("\\Settings\\") + g.code + ".con");
+    return paths::resolve(programDir, std::string("\\settings\\") + g.code + ".con");
 }
 
 std::filesystem::path batchFile(const std::filesystem::path& programDir, const Game& g)
 {
-    return paths::resolve(programDir, std::string("\\Settings\\") + g.code + ".bat");
+    return paths::resolve(programDir, std::string("\\settings\\") + g.code + ".bat");
 }
 
 } // namespace catalogue
