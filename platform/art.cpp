@@ -100,7 +100,9 @@ QImage drawLogo(int size)
 
 QImage readStored(Stored which, int scale)
 {
-    // A file named @2x is read as a picture for a screen of scale 2.
+    // A file named @2x is read as a picture for a screen of scale 2. Left to find the format
+    // itself, the reader first loads every image plugin installed; the window frames' icons would
+    // load them on the main thread anyway, so this thread does it for them.
     return QImage(QStringLiteral(":/art/%1%2.png")
                       .arg(QLatin1String(storedPictures[int(which)].name), scale > 1 ? "@2x" : ""))
         .convertToFormat(QImage::Format_ARGB32_Premultiplied);
