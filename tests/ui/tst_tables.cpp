@@ -9,7 +9,9 @@
 #include "platform/filelists.h"
 #include "platform/timer.h"
 #include "servers/viewservers.h"
+#ifdef TOVO_THIRTEENTH_GAME
 #include "site/serverlist.h"
+#endif
 #include "tests/fakes/fakes.h"
 
 #include <QAction>
