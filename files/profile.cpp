@@ -1,6 +1,7 @@
 #include "profile.h"
 
 #include <algorithm>
+#include <fcntl.h>
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -279,11 +280,29 @@ bool replaceFile(const std::filesystem::path& file, std::string_view bytes)
     return true;
 }
 
+// Makes a file that is not there yet, in one write: there is no earlier file to keep safe, and a
+// crash leaves at worst an empty file, which reads like none; so no temporary file and rename.
+// False, and nothing made, when anything of that name is there already.
+bool createFile(const std::filesystem::path& file, std::string_view bytes)
+{
+    const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return false;
+    const bool written = ::write(fd, bytes.data(), bytes.size()) == ssize_t(bytes.size());
+    if (::close(fd) != 0 || !written) {
+        ::unlink(file.c_str());
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 bool write(std::string_view section, std::string_view key, std::string_view value,
            const std::filesystem::path& file)
 {
+    if (createFile(file, edit(std::string(), section, key, value)))
+        return true; // the first run makes its two dozen files this way
     std::error_code ec;
     if (std::filesystem::is_directory(file, ec))
         return false;
