@@ -1,5 +1,6 @@
 #include "controls.h"
 
+#include <QApplication>
 #include <QFont>
 #include <QMouseEvent>
 #include <QPainter>
@@ -115,6 +116,8 @@ QFont sansSerif(double points, bool bold)
     f.setBold(bold);
     return f;
 }
+
+void useOneFont() { QApplication::setFont(sansSerif(8.25)); }
 
 void setTextColour(QWidget* w, QRgb colour)
 {

@@ -1,5 +1,6 @@
 #include "platform/accessibility.h"
 #include "platform/art.h"
+#include "platform/controls.h"
 #include "browser/browserpane.h"
 #include "platform/filesfolder.h"
 #include "platform/forms.h"
@@ -34,6 +35,7 @@ int main(int argc, char** argv)
     QApplication::setStyle(QStringLiteral("Fusion"));
     chooseRendering();
     QApplication app(argc, argv);
+    look::useOneFont();
     // The fonts are read meanwhile on a thread of their own (the font database is safe to use
     // from any thread), while the windows are set up and the accessibility bus is asked whether
     // anyone listens: the alias box needs them before the window shows.

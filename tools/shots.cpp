@@ -68,6 +68,7 @@ int main(int argc, char** argv)
     QApplication::setStyle(QStringLiteral("Fusion"));
     chooseRendering();
     QApplication app(argc, argv);
+    look::useOneFont();
     art::prepareLogin(); // as the program makes the login window's pictures
     if (argc < 3) {
         std::fprintf(stderr, "usage: tovo-shots OUTDIR SITE-PROGRAM\n");
