@@ -1,18 +1,19 @@
 #!/usr/bin/env python3
 """Runs the measurements and prints one table. Usage: figures.py BUILD-DIR
 TOVO_BENCH_START_ONLY=1 runs the start rows alone, TOVO_BENCH_START_ROUNDS=N gives them N rounds."""
-import os, queue, shutil, signal, statistics, subprocess, sys, tempfile, threading, time
+import os, queue, random, shutil, signal, statistics, subprocess, sys, tempfile, threading, time
 
 build = sys.argv[1]
 
 
-def start_to_window(programs, runs=int(os.environ.get("TOVO_BENCH_START_ROUNDS", "11"))):
+def start_to_window(programs, runs=int(os.environ.get("TOVO_BENCH_START_ROUNDS", "41"))):
     """Process start to its first window mapped, as the X server reports it to a watcher on the
-    root window, in a fresh program folder each time; the programs take turns, so that the
-    machine's busier moments fall on all of them alike. Also the main thread's processor time up
-    to the map (the program is stopped there): what the program itself does before its window,
-    which a busy machine disturbs far less than the clock on the wall. A program is its name in the
-    build folder, then its arguments."""
+    root window, in a fresh program folder each time; the programs take turns, in a new order each
+    round, so that the machine's busier moments and the run just before fall on all of them alike.
+    The programs are a few milliseconds apart: the median needs many rounds to hold still. Also
+    the main thread's processor time up to the map (the program is stopped there): what the
+    program itself does before its window, which a busy machine disturbs far less than the clock
+    on the wall. A program is its name in the build folder, then its arguments."""
     xev = subprocess.Popen(["stdbuf", "-oL", "xev", "-root", "-event", "substructure"], stdout=subprocess.PIPE, text=True)
     maps = queue.Queue()
     threading.Thread(target=lambda: [maps.put(time.monotonic()) for line in xev.stdout if line.startswith("MapNotify")],
@@ -21,7 +22,7 @@ def start_to_window(programs, runs=int(os.environ.get("TOVO_BENCH_START_ROUNDS",
     times = {program: [] for program in programs}
     cpu = {program: [] for program in programs}
     for _ in range(runs):
-        for program in programs:
+        for program in random.sample(programs, len(programs)):
             with tempfile.TemporaryDirectory() as d:
                 name, *arguments = program.split()
                 shutil.copy(os.path.join(build, name), d)
