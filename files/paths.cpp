@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <dirent.h>
 #include <fstream>
 #include <system_error>
 
@@ -33,15 +34,17 @@ std::filesystem::path resolve(const std::filesystem::path& base, std::string_vie
         }
         std::filesystem::path next = p / part;
         std::error_code ec;
-        if (!std::filesystem::exists(next, ec)) {
-            for (std::filesystem::directory_iterator it(p, ec), end; !ec && it != end;
-                 it.increment(ec)) {
-                if (sameIgnoringCase(it->path().filename().string(), part)) {
-                    next = it->path();
-                    break;
-                }
+        if (!std::filesystem::exists(next, ec))
+            if (DIR* dir = ::opendir(p.c_str())) {
+                // The names straight from the folder: the first run looks up two dozen new files
+                // in a folder that fills as it goes.
+                while (const dirent* entry = ::readdir(dir))
+                    if (sameIgnoringCase(entry->d_name, part)) {
+                        next = p / entry->d_name;
+                        break;
+                    }
+                ::closedir(dir);
             }
-        }
         p = next;
     }
     return p;
