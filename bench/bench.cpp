@@ -269,9 +269,7 @@ int main(int argc, char** argv)
         std::filesystem::copy_file(argv[2], game / "quake3.exe");
         Client c(host);
         c.services.drives = DriveTable({{'g', game}});
-        c.services.startBatch = [&c](const std::filesystem::path& f, const std::filesystem::path& prefix) {
-            return batch::run(f, c.services.drives, prefix);
-        };
+        wireLaunch(c.services);
         dirfile::store(c.services.programDir, *catalogue::byCode("qktre"), "g: [game]", "cd g:\\", "quake3.exe");
         c.forms->show("viewservers");
         auto& v = c.forms->as<viewservers>("viewservers");
@@ -313,12 +311,10 @@ int main(int argc, char** argv)
             std::filesystem::create_directories(folder);
             std::filesystem::copy_file(argv[3], folder / "game.exe");
             Client c(host);
-            c.services.startBatch = [&c](const std::filesystem::path& f, const std::filesystem::path& p) {
-                return batch::run(f, c.services.drives, p);
-            };
+            wireLaunch(c.services);
             const DriveTable drives = DriveTable::fromPrefix(prefix);
             dirfile::store(c.services.programDir, *catalogue::byCode("qktre"), DriveTable::text(*drives.find('c')),
-                           "cd c:\\Games\\Owl\\", "game.exe", prefix.string());
+                           "cd c:\\Games\\Owl\\", "game.exe", Runner{prefix});
             c.forms->show("viewservers");
             auto& v = c.forms->as<viewservers>("viewservers");
             waitFor([&] { return v.Text3->text() == "views"; });
@@ -330,7 +326,7 @@ int main(int argc, char** argv)
                     wine("wineserver", {"-k"});
                     wine("wineserver", {"-w"});
                     if (warmed) {
-                        warmwine::warm(prefix);
+                        warmwine::warm({prefix, QStandardPaths::findExecutable("wine").toStdString()});
                         idle(3000); // the server list shown a few seconds before the press
                     }
                     std::filesystem::remove(folder / "wingame.log");

@@ -117,15 +117,36 @@ void DownloadWindow::ended(Download::End end, const QString& why)
                                                     : QStringLiteral("Failed: %1. Nothing was saved.").arg(why));
 }
 
-// As Connect to Server starts a game: through Wine for a Windows program, and the member told
-// when it cannot start.
+// As Connect to Server starts a game, through the same door: through the system's wine for a
+// Windows program in the member's own prefix. The member is told when it cannot start, in words
+// about the downloaded file: it is no game set in Settings.
 void DownloadWindow::runIt()
 {
-    const batch::Outcome o = batch::start({(folder_ + QLatin1Char('/') + name_).toStdString(), {}, folder_.toStdString()});
-    if (o == batch::Outcome::Started)
+    const batch::Launch file{(folder_ + QLatin1Char('/') + name_).toStdString(), {}, folder_.toStdString()};
+    const batch::Outcome o = forms_.services().startBatch({{}, file, {}});
+    QString text;
+    switch (o) {
+    case batch::Outcome::Started:
         return;
-    const batch::WhyNot why = batch::whyNotStarted(o, folder_, name_);
-    forms_.services().msg(why.text, msgbox::Buttons::Ok, msgbox::Icon::Critical, why.title);
+    case batch::Outcome::NeedsWine:
+        text = QStringLiteral("%1 is a Windows program and needs Wine to run. Please install Wine, then press Run again.").arg(name_);
+        break;
+    case batch::Outcome::Needs32BitWine:
+        text = QStringLiteral("%1 is a 32-bit Windows program, and the Wine on this computer runs only 64-bit programs. "
+                              "Please install Wine's 32-bit part (on Debian, as root: dpkg --add-architecture i386, then "
+                              "apt update, then apt install wine32:i386), then press Run again.")
+                   .arg(name_);
+        break;
+    case batch::Outcome::ProgramMissing:
+    case batch::Outcome::FolderMissing:
+        text = QStringLiteral("%1 is no longer in %2. Please download it again.").arg(name_, folder_);
+        break;
+    default:
+        text = QStringLiteral("%1 could not be started. Please check that it can be run, or open its folder and start it there.")
+                   .arg(name_);
+    }
+    forms_.services().msg(text, msgbox::Buttons::Ok, msgbox::Icon::Critical,
+                          QStringLiteral("Download not started."));
 }
 
 // Closing a window of a running download cancels it; the window goes once it has ended.

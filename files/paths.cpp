@@ -79,4 +79,13 @@ void removeFile(const std::filesystem::path& file)
         std::filesystem::remove(file, ec);
 }
 
+std::string readAtMost(const std::filesystem::path& file, std::size_t most)
+{
+    std::ifstream in(file, std::ios::binary);
+    std::string text(most, '\0');
+    in.read(text.data(), std::streamsize(most));
+    text.resize(std::size_t(in.gcount()));
+    return text;
+}
+
 } // namespace paths

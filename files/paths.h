@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 // The program's files are named by Windows relative paths ("\Settings\mohaa.con") below a base
@@ -20,6 +21,10 @@ bool makeDir(const std::filesystem::path& base, std::string_view winRelative);
 // A program a Linux member can run as it is: a regular file (or a link to one) with an execute
 // bit that is an ELF program or a "#!" script. Native engines of the games are such programs.
 bool isNativeProgram(const std::filesystem::path& file);
+
+// The first `most` bytes of a file (fewer when it is shorter; none when it cannot be read), so
+// that a huge or endless file costs a bounded time.
+std::string readAtMost(const std::filesystem::path& file, std::size_t most);
 
 // Deletes a file; a missing file is no failure.
 void removeFile(const std::filesystem::path& file);

@@ -11,7 +11,7 @@ void create(const std::filesystem::path& programDir, const Game& g)
 }
 
 void store(const std::filesystem::path& programDir, const Game& g, const std::string& drive,
-           const std::string& dir, const std::string& file, const std::string& prefix)
+           const std::string& dir, const std::string& file, const Runner& runner)
 {
     const auto f = catalogue::directoryFile(programDir, g);
     paths::removeFile(f);
@@ -19,8 +19,11 @@ void store(const std::filesystem::path& programDir, const Game& g, const std::st
     profile::write(g.section, "Dir", dir, f);
     profile::write(g.section, "File", file, f);
     profile::write("Saved", "Path", "1", f);
-    if (!prefix.empty())
-        profile::write(g.section, "Prefix", prefix, f);
+    const std::pair<const char*, std::string> how[] = {
+        {"Prefix", runner.prefix.string()}, {"Wine", runner.wine.string()}, {"Steam", runner.steamApp}};
+    for (const auto& [key, value] : how)
+        if (!value.empty())
+            profile::write(g.section, key, value, f);
 }
 
 void reset(const std::filesystem::path& programDir, const Game& g)
@@ -39,7 +42,8 @@ Record read(const std::filesystem::path& programDir, const Game& g)
 {
     const auto f = catalogue::directoryFile(programDir, g);
     auto key = [&](const char* k, const char* missing) { return profile::read(g.section, k, missing, ReadSize, f); };
-    return {readPath(programDir, g), key("Drive", Missing), key("Dir", Missing), key("File", Missing), key("Prefix", "")};
+    return {readPath(programDir, g), key("Drive", Missing), key("Dir", Missing), key("File", Missing),
+            Runner{key("Prefix", ""), key("Wine", ""), key("Steam", "")}};
 }
 
 std::string dirValue(const std::string& folder) { return "cd " + folder + "\\"; }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue.h"
+#include "runner.h"
 
 #include <filesystem>
 #include <string>
@@ -18,14 +19,16 @@ inline constexpr const char* Missing = "name";
 struct Record {
     std::string path; // "0" not set; anything else counts as set
     std::string drive, dir, file;
-    std::string prefix; // the game's own Wine prefix; empty for the member's default one
+    Runner runner; // Prefix=, Wine=, Steam=: how a found game's launcher starts it
 };
 
 void create(const std::filesystem::path& programDir, const Game& g); // first run: Path=0
-// A Set. A game found installed in a Wine prefix of its own keeps it: a fifth write, "Prefix",
-// which only such games have, so a game set by hand runs in the default prefix as it always did.
+// A Set. A game found through a launcher keeps the launcher's way to start it: after the four
+// writes of a Set, "Prefix" (its own Wine prefix) and then "Wine" (the Wine that made it) or
+// "Steam" (Steam's number for it), each only when there is one. A game set by hand has none of
+// them, and runs with the system's wine in the default prefix as it always did.
 void store(const std::filesystem::path& programDir, const Game& g, const std::string& drive,
-           const std::string& dir, const std::string& file, const std::string& prefix = {});
+           const std::string& dir, const std::string& file, const Runner& runner = {});
 void reset(const std::filesystem::path& programDir, const Game& g);  // a clear
 
 // The "Dir" value is a line of the batch file: "cd ", the game's folder, a backslash. These two

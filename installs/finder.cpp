@@ -1,6 +1,7 @@
 #include "finder.h"
 
 #include "games/dirfile.h"
+#include "installs/launchers.h"
 #include "installs/places.h"
 #include "installs/registry.h"
 #include "installs/steam.h"
@@ -80,21 +81,24 @@ public:
     {
         const fs::path& h = s_.home;
         if (!s_.winePrefix.empty())
-            prefix(s_.winePrefix, "Wine prefix");
-        prefix(h / ".wine", "Wine prefix");
-        for (const fs::path& p : inside(h / "Games"))
-            prefix(p, "Lutris");
-        for (const fs::path& p : inside(h / ".local/share/bottles/bottles"))
-            prefix(p, "Bottles");
-        for (const fs::path& p : inside(h / ".PlayOnLinux/wineprefix"))
-            prefix(p, "PlayOnLinux");
+            prefix(s_.winePrefix, "Wine prefix " + shown(s_.winePrefix), {s_.winePrefix});
+        prefix(h / ".wine", "Wine prefix ~/.wine", {h / ".wine"}); // the system's wine made these
+        for (const launchers::Prefix& p : launchers::prefixes(h, [this] { return late(); })) {
+            offerNamed(p);
+            prefix(p.prefix, p.where, {p.prefix, p.wine, {}});
+        }
         for (const fs::path& root : steam::roots(h)) {
             if (late())
                 break;
             for (const fs::path& lib : steam::libraries(root)) {
-                library(lib, {}, "Steam library " + shown(lib));
+                for (const Place& place : places())
+                    for (int app : place.steamApps)
+                        if (auto dir = steam::gameFolder(lib, app))
+                            folder(place, *dir, "Steam " + std::to_string(app), {{}, {}, std::to_string(app)});
+                // Proton's prefixes start only through Steam, by the number of the game they are for.
                 for (const fs::path& data : inside(lib / "steamapps/compatdata"))
-                    prefix(data / "pfx", "Steam (Proton)");
+                    if (const std::string app = data.filename().string(); steam::installed(lib, app))
+                        prefix(data / "pfx", "Steam " + app + " (Proton)", {data / "pfx", {}, app});
             }
         }
         engines();
@@ -110,7 +114,7 @@ private:
         return !home.empty() && text.starts_with(home + "/") ? "~" + text.substr(home.size()) : text;
     }
 
-    void offer(const Game* g, const fs::path& program, const std::string& where, const fs::path& pfx)
+    void offer(const Game* g, const fs::path& program, const std::string& where, const Runner& runner)
     {
         std::error_code ec;
         if (!g || !fs::is_regular_file(program, ec))
@@ -118,30 +122,41 @@ private:
         const fs::path key = fs::weakly_canonical(program, ec);
         if (!seenPrograms_.insert(key.string()).second)
             return;
-        found_.push_back({g, where, program, pfx});
+        found_.push_back({g, where, program, runner});
     }
 
     // The programs of a game in a folder on disk.
-    void folder(const Place& place, const fs::path& dir, const std::string& where, const fs::path& pfx)
+    void folder(const Place& place, const fs::path& dir, const std::string& where, const Runner& runner)
     {
         std::error_code ec;
         if (!fs::is_directory(dir, ec))
             return;
         for (const char* program : place.programs)
-            offer(catalogue::byCode(place.code), paths::resolve(dir, program), where, pfx);
+            offer(catalogue::byCode(place.code), paths::resolve(dir, program), where, runner);
     }
 
-    void library(const fs::path& lib, const fs::path& pfx, const std::string& where)
+    // Whether a launcher's program is this game's: the last words of one of its program names.
+    static bool programOf(const Place& place, const fs::path& program)
     {
-        if (lib.empty())
+        const std::string name = program.filename().string();
+        return !name.empty() && std::any_of(place.programs.begin(), place.programs.end(), [&](std::string p) {
+            return paths::sameIgnoringCase(p.substr(p.rfind('\\') + 1), name);
+        });
+    }
+
+    // The program a launcher's record starts, when it is one of the games' and lies in its prefix.
+    void offerNamed(const launchers::Prefix& p)
+    {
+        std::error_code ec;
+        if (p.program.empty() || late() || !isPrefix(p.prefix) || !fs::weakly_canonical(p.program, ec).string().starts_with(
+                                                 fs::weakly_canonical(p.prefix, ec).string() + "/"))
             return;
         for (const Place& place : places())
-            for (int app : place.steamApps)
-                if (auto dir = steam::gameFolder(lib, app))
-                    folder(place, *dir, where, pfx);
+            if (programOf(place, p.program))
+                offer(catalogue::byCode(place.code), p.program, p.where, {p.prefix, p.wine, {}});
     }
 
-    void prefix(const fs::path& p, const std::string& kind)
+    void prefix(const fs::path& p, const std::string& where, const Runner& runner)
     {
         std::error_code ec;
         if (late() || !isPrefix(p))
@@ -149,7 +164,6 @@ private:
         const fs::path canon = fs::weakly_canonical(p, ec);
         if (ec || !seenPrefixes_.insert(canon.string()).second)
             return;
-        const std::string where = kind + " " + shown(p);
         const DriveTable drives = DriveTable::fromPrefix(p);
         auto host = [&](const std::string& win) { return drives.toHost(win).value_or(fs::path()); };
 
@@ -163,21 +177,26 @@ private:
                 for (const std::string& view : views(r.key))
                     if (auto key = values.find(view); key != values.end())
                         if (auto v = key->second.find(registry::lowered(r.value)); v != key->second.end())
-                            folder(place, host(v->second), where, p);
+                            folder(place, host(v->second), where, runner);
         for (const auto& [key, named] : values)
             for (const char* valueName : {"path", "installlocation"})
                 if (auto v = named.find(valueName); v != named.end() && anyGameUnder(key))
                     for (const Place& place : places())
-                        folder(place, host(v->second), where, p);
+                        folder(place, host(v->second), where, runner);
 
         // The folders the editions install to, and a Windows Steam inside the prefix.
         for (const Place& place : places())
             for (std::string f : place.folders) {
-                folder(place, host("c:\\" + f), where, p);
+                folder(place, host("c:\\" + f), where, runner);
                 if (f.starts_with("Program Files\\"))
-                    folder(place, host("c:\\Program Files (x86)" + f.substr(13)), where, p);
+                    folder(place, host("c:\\Program Files (x86)" + f.substr(13)), where, runner);
             }
-        library(host("c:\\Program Files (x86)\\Steam"), p, where);
+        // A Windows Steam in the prefix: its games run with the prefix's own Wine.
+        const fs::path windowsSteam = host("c:\\Program Files (x86)\\Steam");
+        for (const Place& place : places())
+            for (int app : place.steamApps)
+                if (auto dir = windowsSteam.empty() ? std::nullopt : steam::gameFolder(windowsSteam, app))
+                    folder(place, *dir, where, runner);
     }
 
     void engines()
@@ -228,13 +247,16 @@ std::vector<Find> find(const Search& where) { return Searcher(where).run(); }
 std::optional<Setting> settingFor(const Find& f, const DriveTable& browsed, const fs::path& browsedPrefix)
 {
     std::error_code ec;
-    const bool own = f.prefix.empty() || fs::equivalent(f.prefix, browsedPrefix, ec);
-    const DriveTable drives = own ? browsed : DriveTable::fromPrefix(f.prefix);
+    const bool own = f.runner.prefix.empty() || fs::equivalent(f.runner.prefix, browsedPrefix, ec);
+    const DriveTable drives = own ? browsed : DriveTable::fromPrefix(f.runner.prefix);
     const auto win = drives.toWindows(f.program.parent_path());
     if (!win)
         return std::nullopt;
+    Runner runner = f.runner;
+    if (own)
+        runner.prefix.clear();
     return Setting{DriveTable::text(*drives.find((*win)[0])), dirfile::dirValue(*win), f.program.filename().string(),
-                   own ? fs::path() : f.prefix};
+                   std::move(runner)};
 }
 
 } // namespace installs

@@ -2,6 +2,7 @@
 
 #include "games/catalogue.h"
 #include "files/drives.h"
+#include "games/runner.h"
 
 #include <chrono>
 #include <filesystem>
@@ -17,9 +18,9 @@ namespace installs {
 
 struct Find {
     const Game* game;
-    std::string where;             // "Wine prefix ~/.wine", "Steam library ...", "installed engine"
+    std::string where;             // "Wine prefix ~/.wine", "Lutris: Medal of Honor (Wine lutris-7.2)", "Steam 2200"
     std::filesystem::path program; // the game's program on disk
-    std::filesystem::path prefix;  // the Wine prefix the game is installed in; empty outside one
+    Runner runner;                 // its prefix and the Wine that made it, or its Steam number
 };
 
 struct Search {
@@ -34,16 +35,18 @@ struct Search {
     static Search fromEnvironment();
 };
 
-// In the order a member would pick them: the member's own prefix first, then the launchers'
-// prefixes, Steam, native engines. One find per program file.
+// In the order a member would pick them: the member's own prefix first, then the prefixes the
+// launchers' records name (a prefix no record names has no Wine known to run it, and is passed
+// over), Steam, native engines. One find per program file.
 std::vector<Find> find(const Search& where);
 
 // What a Set of the found program stores, as the settings window's lists would give it: the
-// drive as the drive list shows it, "cd <folder>\", the file; and the prefix, when the game is
-// in another one than the drive list shows (`browsed`, the prefix at `browsedPrefix`).
+// drive as the drive list shows it, "cd <folder>\", the file; and how the game starts: its prefix
+// when it is another one than the drive list shows (`browsed`, the prefix at `browsedPrefix`),
+// its launcher's Wine, or its Steam number.
 struct Setting {
     std::string drive, dir, file;
-    std::filesystem::path prefix;
+    Runner runner;
 };
 std::optional<Setting> settingFor(const Find& f, const DriveTable& browsed, const std::filesystem::path& browsedPrefix);
 

@@ -15,14 +15,7 @@ namespace fs = std::filesystem;
 // Steam's own files are small; a larger one is read only this far.
 constexpr std::size_t MostRead = 1u << 20;
 
-std::string readSome(const fs::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    std::string text(MostRead, '\0');
-    in.read(text.data(), std::streamsize(text.size()));
-    text.resize(std::size_t(in.gcount()));
-    return text;
-}
+std::string readSome(const fs::path& file) { return paths::readAtMost(file, MostRead); }
 
 } // namespace
 
@@ -89,6 +82,13 @@ std::vector<fs::path> libraries(const fs::path& steamRoot)
             libs.push_back(lib);
     }
     return libs;
+}
+
+bool installed(const fs::path& library, const std::string& appId)
+{
+    std::error_code ec;
+    return !appId.empty() && std::all_of(appId.begin(), appId.end(), [](unsigned char c) { return std::isdigit(c); }) &&
+           fs::is_regular_file(library / "steamapps" / ("appmanifest_" + appId + ".acf"), ec);
 }
 
 std::optional<fs::path> gameFolder(const fs::path& library, int appId)

@@ -20,6 +20,9 @@ std::vector<std::filesystem::path> libraries(const std::filesystem::path& steamR
 // when its manifest is there and names a folder that exists.
 std::optional<std::filesystem::path> gameFolder(const std::filesystem::path& library, int appId);
 
+// Whether a library has a game of this number installed (its manifest is there).
+bool installed(const std::filesystem::path& library, const std::string& appId);
+
 // The key-value pairs of a .vdf or .acf file's text, at any depth, in order (a key that opens a
 // block has none). Unterminated or hostile text gives what could be read up to there.
 using Pairs = std::vector<std::pair<std::string, std::string>>;

@@ -9,11 +9,14 @@
 #include <QStringList>
 
 #include <cctype>
+#include <cstdlib>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <map>
 #include <system_error>
+
+#include <unistd.h>
 
 namespace batch {
 namespace {
@@ -164,64 +167,117 @@ Plan parse(std::string_view bytes, const DriveTable& drives, char startDrive)
     return plan;
 }
 
-Command commandFor(const Launch& launch)
+namespace {
+
+std::filesystem::path onPath(const char* name)
 {
+    return QStandardPaths::findExecutable(QString::fromLatin1(name)).toStdString();
+}
+
+// Steam as the member installed it: Debian's or Valve's `steam`, else Flatpak's Steam.
+std::optional<std::vector<std::string>> steamCommand()
+{
+    if (const auto steam = onPath("steam"); !steam.empty())
+        return std::vector<std::string>{steam.string()};
+    const auto flatpak = onPath("flatpak");
+    const char* home = std::getenv("HOME");
+    std::error_code ec;
+    for (const std::filesystem::path installed : {std::filesystem::path(home ? home : "") / ".local/share/flatpak/app",
+                                                  std::filesystem::path("/var/lib/flatpak/app")})
+        if (!flatpak.empty() && std::filesystem::is_directory(installed / "com.valvesoftware.Steam", ec))
+            return std::vector<std::string>{flatpak.string(), "run", "com.valvesoftware.Steam"};
+    return std::nullopt;
+}
+
+bool isProgram(const std::filesystem::path& p)
+{
+    std::error_code ec;
+    return std::filesystem::is_regular_file(p, ec) && ::access(p.c_str(), X_OK) == 0;
+}
+
+} // namespace
+
+Command commandFor(const Launch& launch, const Runner& runner, const Environment& launcherEnv)
+{
+    Command c;
+    if (!runner.steamApp.empty()) {
+        const auto steam = steamCommand();
+        if (!steam)
+            return {{}, {}, {}, Outcome::SteamMissing, "Steam starts this game, and Steam is not installed"};
+        c.program = steam->front();
+        c.arguments.assign(steam->begin() + 1, steam->end());
+        c.arguments.insert(c.arguments.end(), {"-applaunch", runner.steamApp});
+        c.arguments.insert(c.arguments.end(), launch.arguments.begin(), launch.arguments.end());
+        return c;
+    }
     char head[2] = {0, 0};
     std::ifstream(launch.program, std::ios::binary).read(head, 2);
     if (head[0] != 'M' || head[1] != 'Z')
-        return Command{launch.program.string(), launch.arguments, Outcome::Started, {}};
-    const QString found = QStandardPaths::findExecutable(QStringLiteral("wine"));
-    const std::filesystem::path wine = found.toStdString();
-    if (found.isEmpty())
-        return {{}, {}, Outcome::NeedsWine, launch.program.string() + " is a Windows program and wine is not installed"};
+        return Command{launch.program.string(), launch.arguments, {}, Outcome::Started, {}};
+    const std::filesystem::path wine = runner.wine.empty() ? onPath("wine") : runner.wine;
+    if (!runner.wine.empty() && !isProgram(wine))
+        return {{}, {}, {}, Outcome::WineMissing, "the Wine of this game's prefix, " + wine.string() + ", is gone"};
+    if (wine.empty())
+        return {{}, {}, {}, Outcome::NeedsWine, launch.program.string() + " is a Windows program and wine is not installed"};
     if (wine::machineOf(launch.program) == wine::I386 && !wine::runs32Bit(wine))
-        return {{}, {}, Outcome::Needs32BitWine,
+        return {{}, {}, {}, Outcome::Needs32BitWine,
                 launch.program.string() + " is a 32-bit Windows program and this wine runs only 64-bit programs"};
-    Command c{wine.string(), {launch.program.string()}, Outcome::Started, {}};
+    c.program = wine.string();
+    c.arguments = {launch.program.string()};
     c.arguments.insert(c.arguments.end(), launch.arguments.begin(), launch.arguments.end());
+    if (!runner.prefix.empty()) {
+        c.environment = launcherEnv;
+        c.environment.emplace_back("WINEPREFIX", runner.prefix.string());
+        if (const std::string arch = wine::archOf(runner.prefix); !arch.empty())
+            c.environment.emplace_back("WINEARCH", arch);
+    }
     return c;
 }
 
-Outcome run(const std::filesystem::path& file, const DriveTable& defaultDrives, const std::filesystem::path& winePrefix)
+Outcome run(const Start& s, const DriveTable& defaultDrives, const Environment& launcherEnv)
 {
-    const DriveTable drives = winePrefix.empty() ? defaultDrives : DriveTable::fromPrefix(winePrefix);
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        std::fprintf(stderr, "tovo: cannot read %s\n", file.string().c_str());
-        return Outcome::NotStarted;
+    std::optional<Launch> launch = s.launch;
+    if (!s.batchFile.empty()) {
+        const std::filesystem::path& file = s.batchFile;
+        const DriveTable drives = s.runner.prefix.empty() ? defaultDrives : DriveTable::fromPrefix(s.runner.prefix);
+        std::ifstream in(file, std::ios::binary);
+        if (!in) {
+            std::fprintf(stderr, "tovo: cannot read %s\n", file.string().c_str());
+            return Outcome::NotStarted;
+        }
+        std::string bytes((std::istreambuf_iterator<char>(in)), {});
+        auto here = drives.toWindows(file.parent_path());
+        char first = here ? (*here)[0] : (drives.drives().empty() ? 'z' : drives.drives().front().letter);
+        Plan plan = parse(bytes, drives, first);
+        for (const auto& c : plan.complaints)
+            std::fprintf(stderr, "tovo: %s: %s\n", file.filename().string().c_str(), c.c_str());
+        if (!plan.launch)
+            return plan.missing;
+        launch = plan.launch;
     }
-    std::string bytes((std::istreambuf_iterator<char>(in)), {});
-    auto here = drives.toWindows(file.parent_path());
-    char start = here ? (*here)[0] : (drives.drives().empty() ? 'z' : drives.drives().front().letter);
-    Plan plan = parse(bytes, drives, start);
-    for (const auto& c : plan.complaints)
-        std::fprintf(stderr, "tovo: %s: %s\n", file.filename().string().c_str(), c.c_str());
-    return plan.launch ? batch::start(*plan.launch, winePrefix) : plan.missing;
-}
-
-Outcome start(const Launch& launch, const std::filesystem::path& winePrefix)
-{
-    const Command cmd = commandFor(launch);
+    const Command cmd = commandFor(*launch, s.runner, launcherEnv);
     if (!cmd.complaint.empty())
         std::fprintf(stderr, "tovo: %s\n", cmd.complaint.c_str());
     if (cmd.refused != Outcome::Started)
         return cmd.refused;
+    auto local = [](const std::string& text) { return QString::fromLocal8Bit(text.data(), qsizetype(text.size())); };
     QStringList args;
     for (const auto& a : cmd.arguments)
-        args << QString::fromLocal8Bit(a.data(), qsizetype(a.size()));
+        args << local(a);
     QProcess p;
-    p.setProgram(QString::fromLocal8Bit(cmd.program.c_str()));
+    p.setProgram(local(cmd.program));
     p.setArguments(args);
-    p.setWorkingDirectory(QString::fromLocal8Bit(launch.workingDir.c_str()));
-    if (!winePrefix.empty()) {
+    p.setWorkingDirectory(local(launch->workingDir.string()));
+    if (!cmd.environment.empty()) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("WINEPREFIX"), QString::fromLocal8Bit(winePrefix.c_str()));
+        for (const auto& [name, value] : cmd.environment)
+            env.insert(local(name), local(value));
         p.setProcessEnvironment(env);
     }
     return p.startDetached() ? Outcome::Started : Outcome::NotStarted;
 }
 
-WhyNot whyNotStarted(Outcome outcome, const QString& folder, const QString& program)
+WhyNot whyNotStarted(Outcome outcome, const QString& folder, const QString& program, const QString& runner)
 {
     switch (outcome) {
     case Outcome::Started:
@@ -243,6 +299,17 @@ WhyNot whyNotStarted(Outcome outcome, const QString& folder, const QString& prog
                                "then apt update, then apt install wine32:i386), then connect again.")
                     .arg(program),
                 QStringLiteral("32-bit Wine not installed."), false};
+    case Outcome::WineMissing: // never another Wine: it would rewrite the launcher's prefix
+        return {QStringLiteral("%1 runs with the Wine its launcher installed it with, %2, and that Wine is not there any "
+                               "more. Please install that Wine again in the launcher the game came from, or set the "
+                               "game again in Settings.")
+                    .arg(program, runner),
+                QStringLiteral("Wine not found.")};
+    case Outcome::SteamMissing:
+        return {QStringLiteral("%1 is started through Steam, and Steam is not installed. Please install Steam again, "
+                               "or set the game again in Settings.")
+                    .arg(program),
+                QStringLiteral("Steam not installed.")};
     case Outcome::NotStarted:
         return {QStringLiteral("The game %1 could not be started. Please check that it can be run, or set the game again in Settings.")
                     .arg(program),

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/drives.h"
+#include "games/runner.h"
 
 #include <QString>
 
@@ -8,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // Runs the game batch files that the launch writes, without any shell. It understands exactly
@@ -24,8 +26,10 @@ struct Launch {
 };
 
 // How a start went, so that the member can be told what to do about a game that did not start.
-// Needs32BitWine: a 32-bit Windows program where Wine runs only 64-bit ones.
-enum class Outcome { Started, FolderMissing, ProgramMissing, NeedsWine, Needs32BitWine, NotStarted };
+// Needs32BitWine: a 32-bit Windows program where Wine runs only 64-bit ones. WineMissing: the
+// Wine the game's launcher made its prefix with is gone; SteamMissing: Steam, which starts the
+// game, is not installed. Neither is ever replaced by another.
+enum class Outcome { Started, FolderMissing, ProgramMissing, NeedsWine, Needs32BitWine, WineMissing, SteamMissing, NotStarted };
 
 struct Plan {
     std::optional<Launch> launch;         // at most one program is ever started
@@ -36,31 +40,44 @@ struct Plan {
 // startDrive is the current drive when the file starts (the drive of the batch file itself).
 Plan parse(std::string_view bytes, const DriveTable& drives, char startDrive);
 
-// Windows programs start through wine when it is installed (and, for a 32-bit program, when
-// that Wine runs 32-bit programs); anything else directly. The process is detached: nobody
-// waits for the game. Without a command, `refused` says why and `complaint` says it in words.
+using Environment = std::vector<std::pair<std::string, std::string>>;
+
+// One start, as it travels from the window that asks for it to the process: Connect to Server
+// names the game's batch file, which says the program, its arguments and its folder; a
+// download's Run names the program itself. The runner says how the game's launcher starts it.
+struct Start {
+    std::filesystem::path batchFile; // read for the launch when given
+    Launch launch;                   // otherwise started as it stands
+    Runner runner;
+};
+
+// A game with a Steam number starts through Steam, with the batch file's arguments; a Windows
+// program through its launcher's Wine, else the system's wine when it is installed (and, for a
+// 32-bit program, when that Wine runs 32-bit programs); anything else directly. A game in a
+// prefix of its own runs there, for the architecture the prefix was made for, with its
+// launcher's environment beside. Without a command, `refused` says why and `complaint` says it
+// in words.
 struct Command {
     std::string program;
     std::vector<std::string> arguments;
+    Environment environment; // set over the member's own
     Outcome refused = Outcome::Started;
     std::string complaint;
 };
-Command commandFor(const Launch& launch);
+Command commandFor(const Launch& launch, const Runner& runner = {}, const Environment& launcherEnv = {});
 
-// Starts the program as commandFor says, detached, in its working folder, in the Wine prefix given
-// (the default one when none); complaints go to stderr.
-Outcome start(const Launch& launch, const std::filesystem::path& winePrefix = {});
+// Reads and plans the batch file, when there is one (its drive letters are those of the game's
+// own prefix, when it has one), and starts the program as commandFor says, detached, in its
+// working folder: nobody waits for the game. Complaints go to stderr.
+Outcome run(const Start& start, const DriveTable& drives, const Environment& launcherEnv = {});
 
-// Reads, plans and starts a batch file; complaints go to stderr. A game with a Wine prefix of
-// its own runs there: its drive letters are that prefix's, and Wine is told to use it.
-Outcome run(const std::filesystem::path& file, const DriveTable& drives, const std::filesystem::path& winePrefix = {});
-
-// What the member is told about a program that did not start, in its folder: the message box's
-// text and title, and whether setting the game again in Settings would help.
+// What the member is told about a game that did not start, in its folder: the message box's
+// text and title, and whether setting the game again in Settings would help. `runner` names the
+// program that starts the game, when that is what is missing.
 struct WhyNot {
     QString text, title;
     bool setAgain = true;
 };
-WhyNot whyNotStarted(Outcome outcome, const QString& folder, const QString& program);
+WhyNot whyNotStarted(Outcome outcome, const QString& folder, const QString& program, const QString& runner = {});
 
 } // namespace batch

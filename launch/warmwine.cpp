@@ -4,6 +4,7 @@
 #include "games/dirfile.h"
 #include "launch/wine.h"
 
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -11,31 +12,33 @@
 
 namespace warmwine {
 
-std::vector<std::filesystem::path> prefixesToWarm(const std::filesystem::path& programDir, const DriveTable& drives)
+std::vector<Runner> prefixesToWarm(const std::filesystem::path& programDir, const DriveTable& drives)
 {
-    std::vector<std::filesystem::path> out;
+    std::vector<Runner> out;
+    const std::filesystem::path systemWine = QStandardPaths::findExecutable(QStringLiteral("wine")).toStdString();
     for (const Game& g : catalogue::games()) {
         const dirfile::Record r = dirfile::read(programDir, g);
-        if (r.path == "0" || r.path == dirfile::Missing)
+        if (r.path == "0" || r.path == dirfile::Missing || !r.runner.steamApp.empty())
             continue;
-        const std::filesystem::path prefix = r.prefix.empty() ? DriveTable::defaultPrefix() : std::filesystem::path(r.prefix);
-        const DriveTable own = r.prefix.empty() ? drives : DriveTable::fromPrefix(prefix);
+        const Runner w{r.runner.prefix.empty() ? DriveTable::defaultPrefix() : r.runner.prefix,
+                       r.runner.wine.empty() ? systemWine : r.runner.wine, {}};
+        const DriveTable own = r.runner.prefix.empty() ? drives : DriveTable::fromPrefix(w.prefix);
         const auto folder = own.toHost(dirfile::folderOf(r.dir));
-        if (folder && wine::machineOf(*folder / r.file) != 0 && std::find(out.begin(), out.end(), prefix) == out.end())
-            out.push_back(prefix);
+        if (folder && wine::machineOf(*folder / r.file) != 0 && std::find(out.begin(), out.end(), w) == out.end() &&
+            wine::keepsPrefix(w.wine, w.prefix))
+            out.push_back(w);
     }
     return out;
 }
 
-void warm(const std::filesystem::path& prefix)
+void warm(const Runner& runner)
 {
-    const QString key = QString::fromLocal8Bit(prefix.c_str());
-    const QString wineserver = QStandardPaths::findExecutable(QStringLiteral("wineserver"));
-    const QString wine = QStandardPaths::findExecutable(QStringLiteral("wine"));
-    if (wineserver.isEmpty() || wine.isEmpty())
+    const QString wineserver = QString::fromLocal8Bit((runner.wine.parent_path() / "wineserver").c_str());
+    const QString wine = QString::fromLocal8Bit(runner.wine.c_str());
+    if (runner.wine.empty() || !QFileInfo(wineserver).isExecutable())
         return;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("WINEPREFIX"), key);
+    env.insert(QStringLiteral("WINEPREFIX"), QString::fromLocal8Bit(runner.prefix.c_str()));
     // The server first, so that it is the one kept a while; it leaves its foreground process as
     // soon as it listens. Then one program, which brings up Wine's services for the game.
     auto* server = new QProcess;

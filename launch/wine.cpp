@@ -1,5 +1,7 @@
 #include "wine.h"
 
+#include "files/paths.h"
+
 #include <array>
 #include <cctype>
 #include <fstream>
@@ -8,6 +10,8 @@
 #include <string_view>
 #include <system_error>
 #include <vector>
+
+#include <sys/stat.h>
 
 namespace wine {
 namespace {
@@ -37,10 +41,7 @@ std::uint16_t elfMachine(const std::filesystem::path& file)
 // (Debian's /usr/bin/wine names /usr/lib/wine/wine and /usr/lib/wine/wine64).
 std::vector<std::filesystem::path> namedLoaders(const std::filesystem::path& script)
 {
-    std::ifstream in(script, std::ios::binary);
-    std::string text(64 * 1024, '\0');
-    in.read(text.data(), std::streamsize(text.size()));
-    text.resize(std::size_t(in.gcount()));
+    const std::string text = paths::readAtMost(script, 64 * 1024);
     std::vector<std::filesystem::path> out;
     if (!text.starts_with("#!"))
         return out;
@@ -108,6 +109,36 @@ bool runs32Bit(const std::filesystem::path& wine)
             return true;
     }
     return false;
+}
+
+bool keepsPrefix(const std::filesystem::path& wine, const std::filesystem::path& prefix)
+{
+    std::string stamp = paths::readAtMost(prefix / ".update-timestamp", 64);
+    stamp = stamp.substr(0, stamp.find_first_of(" \r\n"));
+    if (stamp == "disable")
+        return true;
+    if (stamp.empty())
+        return false;
+    std::error_code ec;
+    // Wine finds its data beside its own folder; a link on PATH (/usr/bin/wine to /opt/...) is
+    // followed to where the Wine really is.
+    for (const std::filesystem::path& w : {wine, std::filesystem::canonical(wine, ec)}) {
+        struct stat st{};
+        const std::filesystem::path inf = w.parent_path() / "../share/wine/wine.inf";
+        if (!w.empty() && ::stat(inf.c_str(), &st) == 0)
+            return stamp == std::to_string(st.st_mtime);
+    }
+    return false;
+}
+
+std::string archOf(const std::filesystem::path& prefix)
+{
+    const std::string text = paths::readAtMost(prefix / "system.reg", 4096);
+    const std::size_t at = text.find("\n#arch=");
+    if (at == std::string::npos)
+        return {};
+    const std::string arch = text.substr(at + 7, 5);
+    return arch == "win32" || arch == "win64" ? arch : std::string();
 }
 
 } // namespace wine

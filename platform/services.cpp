@@ -2,7 +2,6 @@
 
 #include "files/community.h"
 
-#include "launch/batchrunner.h"
 #include "files/paths.h"
 #include "files/profile.h"
 #include "text.h"
@@ -54,9 +53,6 @@ Services Services::real(const std::filesystem::path& programDir, const std::file
     s.now = [] { return QTime::currentTime(); };
     s.locale = QLocale::system();
     s.drives = DriveTable::fromEnvironment();
-    s.startBatch = [drives = s.drives](const std::filesystem::path& f, const std::filesystem::path& prefix) {
-        return batch::run(f, drives, prefix);
-    };
     s.popup = [](QMenu* m) { m->exec(QCursor::pos()); };
     s.endProgram = [] {
         std::fflush(nullptr);

@@ -28,15 +28,17 @@ struct Services {
     std::function<QTime()> now;
     QLocale locale;                          // the member's regional settings
     DriveTable drives;
-    // Starts a game's batch file; in the game's own Wine prefix when it has one.
-    std::function<batch::Outcome(const std::filesystem::path& batchFile, const std::filesystem::path& winePrefix)> startBatch;
-    // Gets a Wine prefix ready for a game's start, in the background; nothing by default.
-    std::function<void(const std::filesystem::path& winePrefix)> warmWine = [](const std::filesystem::path&) {};
+    // Starts a game's batch file, or a downloaded program, the way the game's launcher starts it
+    // (the program wires the real one: it reads the launchers' records).
+    std::function<batch::Outcome(const batch::Start& start)> startBatch;
+    // Gets a Wine prefix ready for a game's start with the Wine that runs it, in the background;
+    // nothing by default.
+    std::function<void(const Runner& runner)> warmWine = [](const Runner&) {};
     std::function<void(QMenu* menu)> popup;  // a pop-up menu at the mouse pointer
     std::function<void()> endProgram;        // ends the process at once
 
-    // The real world: the system clock, the Wine drives, our batch runner (the program puts the
-    // browser engine's pane in, from the layer above this one). An
+    // The real world: the system clock, the Wine drives (the program puts the browser engine's
+    // pane and the game's start in, from the layers above this one). An
     // installed client (files in the member's folder) also takes its web host from
     // systemConfig/host.con when the member's folder has none.
     static Services real(const std::filesystem::path& programDir, const std::filesystem::path& systemConfig = {});

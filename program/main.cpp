@@ -5,7 +5,6 @@
 #include "platform/filesfolder.h"
 #include "platform/forms.h"
 #include "browser/rendering.h"
-#include "launch/warmwine.h"
 #include "platform/services.h"
 #include "program.h"
 
@@ -47,7 +46,7 @@ int main(int argc, char** argv)
                                                   FilesFolder::dataHome());
     Services services = Services::real(files.dir, files.own ? std::filesystem::path() : "/etc/tovo");
     services.makeBrowser = makeWebEnginePane;
-    services.warmWine = warmwine::warm;
+    wireLaunch(services);
     files.tell(services);
     warmWebEngine(); // once the login window is painted, while the member types
     Forms forms(services);

@@ -9,6 +9,10 @@
 #include "app/login.h"
 #include "app/mdiform1.h"
 #include "servers/viewservers.h"
+#include "installs/launchers.h"
+#include "launch/batchrunner.h"
+#include "launch/warmwine.h"
+#include "platform/services.h"
 
 void addWindows(Forms& forms)
 {
@@ -26,4 +30,12 @@ void addWindows(Forms& forms)
             forms.add(name, [&row](Forms& f) { return new PageWindow(f, row); });
     }
     menus::add(forms);
+}
+
+void wireLaunch(Services& services)
+{
+    services.startBatch = [drives = services.drives](const batch::Start& s) {
+        return batch::run(s, drives, s.runner.prefix.empty() ? batch::Environment() : launchers::environmentOf(s.runner.prefix));
+    };
+    services.warmWine = warmwine::warm;
 }

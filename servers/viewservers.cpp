@@ -34,11 +34,11 @@ viewservers::viewservers(Forms& forms) : PageWindow(forms, pages::row(QStringLit
 void viewservers::showEvent(QShowEvent* e)
 {
     PageWindow::showEvent(e);
-    const auto prefixes = warmwine::prefixesToWarm(services().programDir, services().drives);
+    const std::vector<Runner> prefixes = warmwine::prefixesToWarm(services().programDir, services().drives);
     if (prefixes.empty() || (sinceWarmed_.isValid() && sinceWarmed_.elapsed() < 60000))
         return;
     sinceWarmed_.start();
-    for (const auto& prefix : prefixes)
+    for (const Runner& prefix : prefixes)
         services().warmWine(prefix);
 }
 
@@ -77,16 +77,17 @@ void viewservers::Command6_Click()
     const auto batch = catalogue::batchFile(s.programDir, *g);
     batchfile::write(batch, g->section, toBytes(Text5->text()), toBytes(Text6->text()),
                      toBytes(Text7->text()), toBytes(Text1->text()));
-    tellWhyNotStarted(s.startBatch(batch, r.prefix));
+    tellWhyNotStarted(s.startBatch({batch, {}, r.runner}), r.runner);
 }
 
-void viewservers::tellWhyNotStarted(batch::Outcome outcome)
+void viewservers::tellWhyNotStarted(batch::Outcome outcome, const Runner& runner)
 {
     if (outcome == batch::Outcome::Started)
         return;
     // The directory file names the game's place; what is there may have changed since.
     const QString folder = fromBytes(dirfile::folderOf(toBytes(Text6->text())));
-    const batch::WhyNot why = batch::whyNotStarted(outcome, folder, Text7->text());
+    const QString starter = fromBytes(runner.wine.string());
+    const batch::WhyNot why = batch::whyNotStarted(outcome, folder, Text7->text(), starter);
     services().msg(why.text, msgbox::Buttons::Ok, msgbox::Icon::Critical, why.title);
     if (why.setAgain)
         forms().show(QStringLiteral("Settings"));

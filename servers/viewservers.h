@@ -17,7 +17,7 @@ public:
 
     void brwWebBrowser_DocumentComplete();
     void Command6_Click();
-    void tellWhyNotStarted(batch::Outcome outcome);
+    void tellWhyNotStarted(batch::Outcome outcome, const Runner& runner);
 
     QPushButton* Command6;
 protected:

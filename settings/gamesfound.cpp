@@ -19,7 +19,7 @@ namespace {
 // this machine, the home folder as "~".
 QString shown(const GamesFound::Row& r)
 {
-    if (!r.find.prefix.empty()) {
+    if (!r.find.runner.prefix.empty()) {
         QString dir = fromBytes(dirfile::folderOf(r.setting.dir));
         dir[0] = dir[0].toUpper();
         return dir + fromBytes(r.setting.file);

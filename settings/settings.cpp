@@ -244,7 +244,6 @@ void Settings::SetSelected(const GamesFound& found)
     for (const GamesFound::Row* r : found.ticked()) {
         const Game& g = *r->find.game;
         setButton(g)->setText(QString::fromLatin1(g.setCaption));
-        dirfile::store(services().programDir, g, r->setting.drive, r->setting.dir, r->setting.file,
-                       r->setting.prefix.string());
+        dirfile::store(services().programDir, g, r->setting.drive, r->setting.dir, r->setting.file, r->setting.runner);
     }
 }

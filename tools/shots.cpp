@@ -105,7 +105,7 @@ int main(int argc, char** argv)
     services.makeBrowser = makeWebEnginePane;
     services.host = host;
     services.boxes = std::make_unique<msgbox::QtBoxes>();
-    services.startBatch = [](const std::filesystem::path&, const std::filesystem::path&) { return batch::Outcome::Started; };
+    services.startBatch = [](const batch::Start&) { return batch::Outcome::Started; };
     Forms forms(services);
     addWindows(forms);
     art::logo(128).save(out + "/icon.png");

@@ -82,6 +82,7 @@ struct Real : Harness {
         writeFile(dir() / "host.con", "[Web]\r\nHost=" + site.toStdString() + "\r\n");
         auto scripted = std::move(services.boxes);
         services = Services::real(dir());
+        wireLaunch(services);
         services.makeBrowser = makeWebEnginePane;
         services.boxes = std::move(scripted);
         warmWebEngine(); // as the program does at start

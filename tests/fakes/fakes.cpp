@@ -57,8 +57,8 @@ Harness::Harness(const QString& programDir)
     services.now = [this] { return clock; };
     services.locale = QLocale(QLocale::English, QLocale::UnitedStates);
     services.drives = DriveTable({{'z', "/"}});
-    services.startBatch = [this](const std::filesystem::path& f, const std::filesystem::path&) {
-        started.push_back(f);
+    services.startBatch = [this](const batch::Start& s) {
+        started.push_back(s);
         return outcome;
     };
     services.popup = [this](QMenu* m) { popups.push_back(m->parentWidget()->objectName()); };

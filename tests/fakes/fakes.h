@@ -4,6 +4,7 @@
 #include "platform/forms.h"
 #include "platform/msgbox.h"
 #include "platform/services.h"
+#include "program/program.h"
 
 #include <QMap>
 #include <QStringList>
@@ -64,7 +65,7 @@ struct Harness {
     FakeWeb web;
     ScriptedBoxes* boxes;
     QTime clock = QTime(19, 5, 23);
-    std::vector<std::filesystem::path> started; // batch files started
+    std::vector<batch::Start> started;          // starts asked for
     batch::Outcome outcome = batch::Outcome::Started; // what starting them gives
     std::vector<QString> popups;                // menus popped up, by holder
     int ended = 0;                              // end-of-program requests

@@ -66,10 +66,24 @@ QByteArray quakeLines(bool score) // [score] ping "name"
 class GamesTest final : public QObject {
     Q_OBJECT
     QTemporaryDir tmp;
-    fs::path home, wine, lutris;
+    fs::path home, wine, lutris, runner, system, starts;
     QProcess server; // OpenArena's
     quint16 port = 0;
     Server arena() const { return {"Night Owls Arena", "qktre", "127.0.0.1:" + QString::number(port), "127.0.0.1", port}; }
+
+    // A Wine's folder with stand-ins for its wine and wineserver that write each start to the
+    // starts log and run Debian's; its wine.inf is Debian's, so a prefix Debian's Wine made is its.
+    void wineFolder(const fs::path& dir, const std::string& who)
+    {
+        fs::create_directories(dir / "bin");
+        fs::create_directories(dir / "share/wine");
+        fs::create_symlink("/usr/share/wine/wine.inf", dir / "share/wine/wine.inf");
+        for (const std::string program : {"wine", "wineserver"}) {
+            writeFile(dir / "bin" / program, "#!/bin/sh\necho \"" + who + " " + program + " $WINEPREFIX $*\" >>'" + starts.string() +
+                                                "'\nexec /usr/bin/" + program + " \"$@\"\n");
+            fs::permissions(dir / "bin" / program, fs::perms::owner_all);
+        }
+    }
 
     void place(const char* standIn, const fs::path& at)
     {
@@ -82,7 +96,10 @@ private slots:
     {
         home = fs::path(tmp.path().toStdString());
         wine = home / ".wine";
-        lutris = home / "Games/mohaa";
+        lutris = home / "Lutris Games/mohaa"; // not in ~/Games: only its Lutris config names it
+        runner = home / ".local/share/lutris/runners/wine/lutris-7.2-x86_64";
+        system = home / "usr";
+        starts = home / "starts.log";
         qputenv("HOME", tmp.path().toUtf8());
         // OpenArena's server loads its map meanwhile.
         QUdpSocket probe; // a free UDP port for the server
@@ -101,6 +118,8 @@ private slots:
         QVERIFY(fs::is_regular_file(qEnvironmentVariable("TOVO_WINGAME64").toStdString()));
         run("wineserver", {"-w"});
         fs::create_directories(lutris.parent_path());
+        fs::create_directories(home / ".config/lutris/games");
+        fs::create_directories(home / ".local/share/Steam/steamapps");
         QCOMPARE(run("cp", {"-a", QString::fromStdString(wine.string()), QString::fromStdString(lutris.string())}), 0);
         // As the installers leave them: Quake III's key in the 64-bit view, Jedi Outcast's in the
         // 32-bit one, folders with blanks and a letter outside ASCII; MOHAA in its usual folder.
@@ -112,6 +131,16 @@ private slots:
         place("TOVO_WINGAME64", wine / "drive_c/Program Files/Quake III Arena/quake3.exe");
         place("TOVO_WINGAME64", wine / "drive_c/Spiele/Jedi Outcast \u00e9/GameData/jk2mp.exe");
         place("TOVO_WINGAME64", lutris / "drive_c/Program Files (x86)/EA GAMES/MOHAA/MOHAA.exe");
+        writeFile(home / ".config/lutris/games/medal-of-honor-1700000000.yml",
+                  "game:\n  arch: win64\n  prefix: " + lutris.string() + "\nwine:\n  version: lutris-7.2-x86_64\n");
+        wineFolder(runner, "runner");
+        // Debian's wine and wineserver, and a Steam, as the client finds them on PATH.
+        wineFolder(system, "system");
+        writeFile(system / "bin/steam", "#!/bin/sh\necho \"steam $*\" >>'" + starts.string() + "'\n");
+        fs::permissions(system / "bin/steam", fs::perms::owner_all);
+        qputenv("PATH", QByteArray::fromStdString((system / "bin").string()) + ":" + qgetenv("PATH"));
+        writeFile(home / ".local/share/Steam/steamapps/appmanifest_2320.acf", "\"AppState\" { \"installdir\" \"Quake 2\" }");
+        place("TOVO_WINGAME64", home / ".local/share/Steam/steamapps/common/Quake 2/quake2.exe");
         StatusCache cache(1000, 200); // asks again soon after each silence while the map loads
         QTRY_VERIFY_WITH_TIMEOUT(!cache.of(arena()).info.list.empty(), 60000); // the bot has joined
     }
@@ -135,11 +164,10 @@ private slots:
     void foundGamesStartInTheirOwnPrefixes()
     {
         Started h; // the first run done; then the program's own drives and batch runner
-        const Services real = Services::real(h.dir());
-        h.services.drives = real.drives;
-        h.services.startBatch = real.startBatch;
-        std::vector<fs::path> warmed;
-        h.services.warmWine = [&](const fs::path& p) { warmed.push_back(p), warmwine::warm(p); };
+        h.services.drives = Services::real(h.dir()).drives;
+        wireLaunch(h.services);
+        std::vector<Runner> warmed;
+        h.services.warmWine = [&](const Runner& r) { warmed.push_back(r), warmwine::warm(r); };
         h.forms->show(QStringLiteral("viewservers")); // no Windows game set: nothing to get ready
         QVERIFY(warmed.empty());
         auto& v = h.forms->as<viewservers>(QStringLiteral("viewservers"));
@@ -164,23 +192,28 @@ private slots:
         QCOMPARE(rows, (QStringList{
             "[x] Quake III" + d + "Wine prefix ~/.wine" + d + "C:\\Program Files\\Quake III Arena\\quake3.exe",
             "[x] JKII - Jedi Outcast" + d + "Wine prefix ~/.wine" + d + "C:\\Spiele\\Jedi Outcast \u00e9\\GameData\\jk2mp.exe",
-            "[x] Medal of Honor - Allied Assault" + d + "Lutris ~/Games/mohaa" + d + "C:\\Program Files (x86)\\EA GAMES\\MOHAA\\MOHAA.exe",
+            "[x] Medal of Honor - Allied Assault" + d + "Lutris: Medal of Honor (Wine lutris-7.2)" + d + "C:\\Program Files (x86)\\EA GAMES\\MOHAA\\MOHAA.exe",
+            "[x] Quake II" + d + "Steam 2320" + d + "~/.local/share/Steam/steamapps/common/Quake 2/quake2.exe",
             "[x] Quake" + d + "installed engine" + d + "/usr/games/quakespasm",
             "[ ] Quake III" + d + "installed engine" + d + "/usr/lib/ioquake3/ioquake3"}));
         QTest::mouseClick(found->SetSelected, Qt::LeftButton);
 
-        // Each as its Set button writes it; the game in a prefix of its own keeps the prefix.
+        // Each as its Set button writes it; a game from a launcher keeps its prefix and Wine, or
+        // its Steam number.
         const std::string w = wine.string(), l = lutris.string();
+        std::string z = home.string();
+        std::replace(z.begin(), z.end(), '/', '\\');
         QCOMPARE(h.file("qktre.con"), QByteArray::fromStdString("[Quake III]\r\nDrive=c: [" + w + "/drive_c]\r\nDir=cd c:\\Program Files\\Quake III Arena\\\r\nFile=quake3.exe\r\n[Saved]\r\nPath=1\r\n"));
-        QCOMPARE(h.file("mohaa.con"), QByteArray::fromStdString("[Medal of Honor - Allied Assault]\r\nDrive=c: [" + l + "/drive_c]\r\nDir=cd c:\\Program Files (x86)\\EA GAMES\\MOHAA\\\r\nFile=MOHAA.exe\r\nPrefix=" + l + "\r\n[Saved]\r\nPath=1\r\n"));
+        QCOMPARE(h.file("mohaa.con"), QByteArray::fromStdString("[Medal of Honor - Allied Assault]\r\nDrive=c: [" + l + "/drive_c]\r\nDir=cd c:\\Program Files (x86)\\EA GAMES\\MOHAA\\\r\nFile=MOHAA.exe\r\nPrefix=" + l + "\r\nWine=" + (runner / "bin/wine").string() + "\r\n[Saved]\r\nPath=1\r\n"));
+        QCOMPARE(h.file("qktwo.con"), QByteArray::fromStdString("[Quake II]\r\nDrive=z: [/]\r\nDir=cd z:" + z + "\\.local\\share\\Steam\\steamapps\\common\\Quake 2\\\r\nFile=quake2.exe\r\nSteam=2320\r\n[Saved]\r\nPath=1\r\n"));
         QCOMPARE(h.file("qkone.con"), QByteArray("[Quake]\r\nDrive=z: [/]\r\nDir=cd z:\\usr\\games\\\r\nFile=quakespasm\r\n[Saved]\r\nPath=1\r\n"));
         QCOMPARE(settings.setButton(*catalogue::byCode("jedio"))->text(), QStringLiteral("Set JKII - Jedi Outcast+"));
 
-        // The server list shown again: Wine's server of each game's prefix started and kept a
-        // while, before any game starts.
+        // The server list shown again: Wine's server of each Windows game's prefix, the one beside
+        // the Wine that made it, started and kept a while, before any game starts; none for Steam's.
         h.forms->hide(QStringLiteral("viewservers"));
         h.forms->show(QStringLiteral("viewservers"));
-        QCOMPARE(warmed, (std::vector<fs::path>{lutris, wine})); // in the games' order
+        QCOMPARE(warmed, (std::vector<Runner>{{lutris, runner / "bin/wine", {}}, {wine, system / "bin/wine", {}}})); // in the games' order
         auto kept = [](const fs::path& prefix) {
             struct stat st{};
             ::stat(prefix.c_str(), &st);
@@ -206,6 +239,22 @@ private slots:
             QCOMPARE(seen.value(2), QByteArray::fromStdString("prefix=" + g.prefix));
             QCOMPARE(h.boxes->seen.size(), before);
         }
+        connect("qktwo127.0.0.1:27960.htm");
+        QTRY_VERIFY(readFile(starts).contains("steam -applaunch 2320 +set cl_playintro 0 +connect 127.0.0.1:27960\n"));
+        // Nothing of the system's Wine ran in the Lutris prefix: its runner did all.
+        const QByteArray log = readFile(starts), lp = QByteArray::fromStdString(l);
+        const QByteArray exe = QByteArray::fromStdString((lutris / "drive_c/Program Files (x86)/EA GAMES/MOHAA/MOHAA.exe").string());
+        QVERIFY2(!log.contains("system wine " + lp) && !log.contains("system wineserver " + lp), log);
+        for (const QByteArray& line : {"runner wineserver " + lp + " -p300\n", "runner wine " + lp + " cmd /c exit\n",
+                                        "runner wine " + lp + " " + exe + " +set cl_playintro 0 +connect 127.0.0.1:27960\n"})
+            QVERIFY2(log.contains(line), line);
+
+        // The runner removed in Lutris: the member is told, and no other Wine stands in.
+        fs::rename(runner, runner.string() + ".gone");
+        connect("mohaa127.0.0.1:27960.htm");
+        QCOMPARE(h.boxes->seen.back().title, QStringLiteral("Wine not found.")); // its text is the tables' test
+        fs::rename(runner.string() + ".gone", runner);
+        QCOMPARE(readFile(starts), log);
     }
 
     // Wine without its 32-bit part: the member is told what to install; nothing starts, and
@@ -219,9 +268,8 @@ private slots:
         if (fs::exists(log))
             QSKIP("this Wine runs 32-bit programs");
         Started h;
-        const Services real = Services::real(h.dir());
-        h.services.drives = real.drives;
-        h.services.startBatch = real.startBatch;
+        h.services.drives = Services::real(h.dir()).drives;
+        wireLaunch(h.services);
         dirfile::store(h.dir(), *catalogue::byCode("qktre"), DriveTable::text(*h.services.drives.find('c')),
                        "cd c:\\Program Files\\Quake III Arena\\", "quake3.exe");
         h.page("/ilnightowls/servers/s.htm", "qktre127.0.0.1:27960.htm");
@@ -240,7 +288,7 @@ private slots:
     {
         Started h;
         h.services.drives = DriveTable({{'z', "/"}});
-        h.services.startBatch = Services::real(h.dir()).startBatch;
+        wireLaunch(h.services);
         auto& settings = h.forms->as<Settings>(QStringLiteral("Settings"));
         QVERIFY(settings.Dir1->setPath(QStringLiteral("z:\\usr\\games")));
         const auto items = settings.File1->findItems(QStringLiteral("openarena"), Qt::MatchExactly);
@@ -284,6 +332,7 @@ private slots:
         QTemporaryDir home; // no download folder there: the file lands in the home folder
         qputenv("HOME", home.path().toUtf8());
         Started h;
+        wireLaunch(h.services);
         DownloadWindow* w = DownloadWindow::start(*h.forms, std::make_unique<Whole>());
         QVERIFY(w->run->isVisible()); // a Windows program: the member can run it
         QTest::mouseClick(w->run, Qt::LeftButton);

@@ -114,6 +114,11 @@ private slots:
         row({"Connect, no 32-bit Wine", "q3.exe is a 32-bit Windows program, and the Wine on this computer runs only 64-bit programs. "
              "Please install Wine's 32-bit part (on Debian, as root: dpkg --add-architecture i386, then apt update, then apt install "
              "wine32:i386), then connect again.", "32-bit Wine not installed.", "Ok", "Critical", "Login"});
+        row({"Connect, Wine gone", "q3.exe runs with the Wine its launcher installed it with, /gone/lutris-7.2/bin/wine, and that Wine is "
+             "not there any more. Please install that Wine again in the launcher the game came from, or set the game again in Settings.",
+             "Wine not found.", "Ok", "Critical", "Login Settings"});
+        row({"Connect, Steam gone", "q3.exe is started through Steam, and Steam is not installed. Please install Steam again, or set "
+             "the game again in Settings.", "Steam not installed.", "Ok", "Critical", "Login Settings"});
         row({"Connect, not started", "The game q3.exe could not be started. Please check that it can be run, or set the game again in Settings.",
              "Game not started.", "Ok", "Critical", "Login Settings"});
         row({"a page fails, hidden", "Unabled to connect to network, either our servers are busy our your not online.", "IL Owls - Network Unavailable", "Ok", "Critical", "Login"});
@@ -140,11 +145,12 @@ private slots:
             QTRY_COMPARE(v.Text3->text(), QStringLiteral("views"));
             const std::pair<const char*, batch::Outcome> outcomes[] = {{"Connect, folder gone", batch::Outcome::FolderMissing},
                 {"Connect, program gone", batch::Outcome::ProgramMissing}, {"Connect, no Wine", batch::Outcome::NeedsWine},
-                {"Connect, no 32-bit Wine", batch::Outcome::Needs32BitWine}, {"Connect, not started", batch::Outcome::NotStarted}};
+                {"Connect, no 32-bit Wine", batch::Outcome::Needs32BitWine}, {"Connect, not started", batch::Outcome::NotStarted},
+                {"Connect, Wine gone", batch::Outcome::WineMissing}, {"Connect, Steam gone", batch::Outcome::SteamMissing}};
             for (auto [what, outcome] : outcomes)
                 if (action == what) {
                     h.outcome = outcome;
-                    dirfile::store(h.dir(), *catalogue::byCode("qktre"), "z: [/]", "cd z:\\q3\\", "q3.exe");
+                    dirfile::store(h.dir(), *catalogue::byCode("qktre"), "z: [/]", "cd z:\\q3\\", "q3.exe", {{}, "/gone/lutris-7.2/bin/wine", {}});
                 }
             if (action != "Connect on the list") {
                 h.page("/ilnightowls/servers/s.htm", "qktre1.2.3.4:27960.htm");

@@ -8,6 +8,7 @@
 #include "files/paths.h"
 #include "files/profile.h"
 #include "installs/finder.h"
+#include "installs/launchers.h"
 #include "launch/batchrunner.h"
 #include "launch/wine.h"
 #include "tests/fakes/fakes.h"
@@ -165,7 +166,7 @@ private slots:
                                   "game.exe +set cl_playintro 0 +connect " + address + "\r\n REM=\r\n");
         // "cd d:\GAME DIR\" holds a blank: cd takes the rest of its line, as the command
         // interpreter does.
-        QCOMPARE(batch::run(root / "q.bat", drives), batch::Outcome::Started);
+        QCOMPARE(batch::run({root / "q.bat"}, drives), batch::Outcome::Started);
         (void)QTest::qWaitFor([&] { return std::filesystem::exists(log); }, 10000);
         QCOMPARE(readFile(log), QByteArray("+set\ncl_playintro\n0\n+connect\n") + address.c_str() +
                                     "\ncwd=" + (root / "game dir").c_str() + "\n");
@@ -187,8 +188,21 @@ private slots:
         for (const auto& [lines, bin, outcome] : cases) {
             writeFile(root / "x.bat", "d:\r\n" + lines + " +connect x\r\n");
             qputenv("PATH", bin.c_str());
-            QCOMPARE(batch::run(root / "x.bat", drives), outcome);
+            QCOMPARE(batch::run({root / "x.bat"}, drives), outcome);
         }
+        // A launcher's game: its own Wine in its prefix, for the prefix's architecture, with the
+        // launcher's environment; Steam's through Steam. Neither replaced when it is gone.
+        prefix(root / "pfx", "");
+        writeFile(root / "pfx/system.reg", "WINE REGISTRY Version 2\n\n#arch=win32\n");
+        program(root / "runner/bin/wine", "#!/bin/sh\n");
+        const batch::Launch win16{root / "game dir/win16.exe", {"+connect", "x"}, root / "game dir"};
+        const batch::Command c = batch::commandFor(win16, {root / "pfx", root / "runner/bin/wine", {}}, {{"DXVK_HUD", "fps"}});
+        QCOMPARE(c.program, (root / "runner/bin/wine").string());
+        QCOMPARE(c.arguments, (std::vector<std::string>{(root / "game dir/win16.exe").string(), "+connect", "x"}));
+        QCOMPARE(c.environment, (batch::Environment{{"DXVK_HUD", "fps"}, {"WINEPREFIX", (root / "pfx").string()}, {"WINEARCH", "win32"}}));
+        QCOMPARE(batch::commandFor(win16, {root / "pfx", root / "gone/bin/wine", {}}).refused, batch::Outcome::WineMissing);
+        qputenv("PATH", "/nonexistent");
+        QCOMPARE(batch::commandFor(win16, {{}, {}, "2200"}).refused, batch::Outcome::SteamMissing);
         qputenv("PATH", path);
     }
 
@@ -235,16 +249,29 @@ private slots:
         QTest::addColumn<QString>("layout");
         QTest::addColumn<QStringList>("offered"); // code, where, program below home
         auto row = [](const char* name, const char* layout, QStringList offered) { QTest::newRow(name) << layout << offered; };
+        // code|where|program|prefix;wine;Steam, paths below the home
         row("registry, both views, escapes", "escapes",
-            {"qktre|Wine prefix ~/.wine|.wine/drive_c/Program Files (x86)/Spi\u00e9le \"Q3\"/quake3.exe",
-             "jedio|Wine prefix ~/.wine|.wine/drive_c/JK2/GameData/jk2mp.exe"});
-        row("folders the editions install to, GOG's key", "folders",
-            {"softw|Lutris ~/Games/moh|Games/moh/drive_c/GOG/SOF2/SoF2MP.exe",
-             "mohaa|Lutris ~/Games/moh|Games/moh/drive_c/Program Files (x86)/EA GAMES/MOHAA/MOHAA.exe",
-             "mohsh|Lutris ~/Games/moh|Games/moh/drive_c/Program Files (x86)/EA GAMES/MOHAA/moh_spearhead.exe"});
-        row("Steam library named by libraryfolders.vdf", "steam",
-            {"qktre|Steam library ~/disk2/Steam|disk2/Steam/steamapps/common/Quake 3 Arena/quake3.exe"});
-        row("native engines on PATH, executable only", "engines", {"qkone|installed engine|bin/quakespasm"});
+            {"qktre|Wine prefix ~/.wine|.wine/drive_c/Program Files (x86)/Spi\u00e9le \"Q3\"/quake3.exe|.wine;;",
+             "jedio|Wine prefix ~/.wine|.wine/drive_c/JK2/GameData/jk2mp.exe|.wine;;"});
+        const QString moh = "|Lutris: Medal of Honor (Wine lutris-7.2)|Lutris Games/moh/drive_c/";
+        const QString runner = "|Lutris Games/moh;.local/share/lutris/runners/wine/lutris-7.2-x86_64/bin/wine;"; // not installed
+        row("Lutris: its config's exe and prefix, the editions' folders, GOG's key", "lutris",
+            {"mohaa" + moh + "Owls/MOHAA.exe" + runner, "softw" + moh + "GOG/SOF2/SoF2MP.exe" + runner,
+             "mohsh" + moh + "Program Files (x86)/EA GAMES/MOHAA/moh_spearhead.exe" + runner,
+             "qktre|Lutris: Quake 3 Arena (Wine system)|q3/drive_c/Games/Quake3/quake3.exe|q3;;"});
+        row("Bottles: its runner, sys-wine, a placeholder", "bottles",
+            {"qktre|Bottles: Owl Arena (Wine caffe-7.20)|.local/share/bottles/bottles/q3/drive_c/Games/Quake3/quake3.exe|"
+             ".local/share/bottles/bottles/q3;.local/share/bottles/runners/caffe-7.20/bin/wine;",
+             "qktre|Bottles: Kept (Wine system)|kept/drive_c/Games/Quake3/quake3.exe|kept;;"});
+        row("PlayOnLinux and Heroic, not Heroic's Proton", "pol heroic",
+            {"qktre|PlayOnLinux: Q3 (Wine 4.0.3)|.PlayOnLinux/wineprefix/Q3/drive_c/Games/Quake3/quake3.exe|"
+             ".PlayOnLinux/wineprefix/Q3;.PlayOnLinux/wine/linux-amd64/4.0.3/bin/wine;",
+             "qktre|Heroic: owl (Wine Wine-GE)|hq/drive_c/Games/Quake3/quake3.exe|hq;/opt/ge/bin/wine;"});
+        row("Steam library named by libraryfolders.vdf, Proton's prefixes", "steam",
+            {"qktre|Steam 2200|disk2/Steam/steamapps/common/Quake 3 Arena/quake3.exe|;;2200",
+             "qktre|Steam 2310 (Proton)|disk2/Steam/steamapps/compatdata/2310/pfx/drive_c/Games/Quake3/quake3.exe|"
+             "disk2/Steam/steamapps/compatdata/2310/pfx;;2310"});
+        row("native engines on PATH, executable only", "engines", {"qkone|installed engine|bin/quakespasm|;;"});
         row("truncated registry", "truncated", {});
         row("binary registry", "binary", {});
         row("200 MB registry without a line end", "huge", {});
@@ -252,6 +279,8 @@ private slots:
         row("dangling drive link", "dangling", {});
         row("link loop in Lutris' folder", "loop", {});
         row("hostile .vdf", "hostile vdf", {});
+        row("broken YAML and JSON, a prefix no launcher names", "broken", {});
+        row("a 50 MB Lutris config", "50 MB", {});
     }
 
     void findsWhatIsThereAndNothingElse()
@@ -262,22 +291,51 @@ private slots:
         const fs::path h = tmp.path().toStdString();
         const std::string q3 = q3key + "\"InstallPath\"=\"C:\\\\Games\\\\Quake3\"\n";
         program(h / ".wine/drive_c/Games/Quake3/quake3.exe"); // found only where its key is read
+        auto q3at = [&](const fs::path& p) { prefix(p, q3), program(p / "drive_c/Games/Quake3/quake3.exe"); };
         if (layout == "escapes") {
             prefix(h / ".wine", "[Software\\\\Wow6432Node\\\\Id\\\\Quake III Arena] 1\n\"InstallPath\"=\"C:\\\\Program Files (x86)\\\\Spi\\xe9le \\\"Q3\\\"\"\n"
                                 "[Software\\\\LucasArts Entertainment Company LLC\\\\Star Wars JK II Jedi Outcast\\\\1.0] 2\n"
                                 "@=\"x\"\n\"Install Path\"=str(2):\"c:\\\\jk2\"\n");
             program(h / ".wine/drive_c/Program Files (x86)/Spi\u00e9le \"Q3\"/quake3.exe");
             program(h / ".wine/drive_c/JK2/GameData/jk2mp.exe");
-        } else if (layout == "folders") {
-            prefix(h / "Games/moh", "[Software\\\\Wow6432Node\\\\GOG.com\\\\Games\\\\1228964594] 3\n\"PATH\"=\"C:\\\\GOG\\\\SOF2\"\n");
-            program(h / "Games/moh/drive_c/Program Files (x86)/EA GAMES/MOHAA/MOHAA.exe");
-            program(h / "Games/moh/drive_c/Program Files (x86)/EA GAMES/MOHAA/moh_spearhead.exe");
-            program(h / "Games/moh/drive_c/GOG/SOF2/SoF2MP.exe");
+        } else if (layout == "lutris") {
+            prefix(h / "Lutris Games/moh", "[Software\\\\Wow6432Node\\\\GOG.com\\\\Games\\\\1228964594] 3\n\"PATH\"=\"C:\\\\GOG\\\\SOF2\"\n");
+            program(h / "Lutris Games/moh/drive_c/Owls/MOHAA.exe");
+            program(h / "Lutris Games/moh/drive_c/Program Files (x86)/EA GAMES/MOHAA/moh_spearhead.exe");
+            program(h / "Lutris Games/moh/drive_c/GOG/SOF2/SoF2MP.exe");
+            program(h / ".config/lutris/games/medal-of-honor-1699999999.yml",
+                    "game:\n  arch: win64\n  exe: drive_c/Owls/MOHAA.exe\n  prefix: " + (h / "Lutris Games/moh").string() +
+                        "\nsystem: {}\nwine:\n  version: lutris-7.2-x86_64\n");
+            program(h / ".var/app/net.lutris.Lutris/data/lutris/games/quake-3-arena-1700000000.yml",
+                    "game:\n  prefix: '" + (h / "q3").string() + "'\nwine:\n  version: system\n");
+            q3at(h / "q3");
+        } else if (layout == "bottles") {
+            const fs::path b = h / ".local/share/bottles/bottles";
+            q3at(b / "q3");
+            program(b / "q3/bottle.yml", "Name: Owl Arena\nRunner: caffe-7.20\nArch: win64\nEnvironment_Variables:\n  DXVK_HUD: fps\n  A: b c\n");
+            q3at(h / "kept");
+            program(h / "kept/bottle.yml", "Name: Kept\nRunner: sys-wine-9.0\nCustom_Path: true\n");
+            program(h / ".var/app/com.usebottles.bottles/data/bottles/bottles/kept/placeholder.yml", "Path: " + (h / "kept").string() + "\n");
+            QCOMPARE(launchers::environmentOf(b / "q3"), (std::vector<std::pair<std::string, std::string>>{{"DXVK_HUD", "fps"}, {"A", "b c"}}));
+        } else if (layout == "pol heroic") {
+            q3at(h / ".PlayOnLinux/wineprefix/Q3");
+            program(h / ".PlayOnLinux/wineprefix/Q3/playonlinux.cfg", "ARCH=amd64\r\nVERSION=4.0.3\r\n");
+            q3at(h / "hq");
+            q3at(h / "hp");
+            program(h / ".config/heroic/GamesConfig/owl.json", "{\"owl\": {\"winePrefix\": \"" + (h / "hq").string() +
+                        "\", \"wineVersion\": {\"bin\": \"/opt/ge/bin/wine\", \"name\": \"Wine-GE\", \"type\": \"wine\"}}}");
+            program(h / ".config/heroic/GamesConfig/pro.json", "{\"pro\": {\"winePrefix\": \"" + (h / "hp").string() +
+                        "\", \"wineVersion\": {\"bin\": \"/p/proton\", \"name\": \"Proton\", \"type\": \"proton\"}}}");
         } else if (layout == "steam") {
             program(h / ".local/share/Steam/steamapps/libraryfolders.vdf",
                       "\"libraryfolders\"\n{\n\t\"0\"\n\t{\n\t\t\"path\"\t\t\"" + (h / "disk2/Steam").string() + "\"\n\t}\n}\n");
             program(h / "disk2/Steam/steamapps/appmanifest_2200.acf", "\"AppState\"\n{\n\t\"appid\"\t\"2200\"\n\t\"installdir\"\t\"Quake 3 Arena\"\n}\n");
             program(h / "disk2/Steam/steamapps/common/Quake 3 Arena/quake3.exe");
+            for (const char* app : {"2310", "999"}) { // a game's prefix, and one left by a game gone
+                prefix(h / "disk2/Steam/steamapps/compatdata" / app / "pfx", q3);
+                program(h / "disk2/Steam/steamapps/compatdata" / app / "pfx/drive_c/Games/Quake3/quake3.exe");
+            }
+            program(h / "disk2/Steam/steamapps/appmanifest_2310.acf", "\"AppState\" { \"installdir\" \"Quake\" }");
         } else if (layout == "engines") {
             program(h / "bin/quakespasm", elf(2, 62));
             program(h / "bin/darkplaces", "#!/bin/sh\n", fs::perms::owner_read); // not executable
@@ -304,6 +362,18 @@ private slots:
                       std::string(100000, '{') + "\"path\" \"/\" \"1\" \"/etc\" \"path\" \"unterminated");
             program(h / ".local/share/Steam/steamapps/appmanifest_2200.acf", "\"installdir\" \"..\"");
             program(h / ".local/share/Steam/steamapps/quake3.exe");
+        } else if (layout == "broken") {
+            q3at(h / "Games/q3");
+            q3at(h / "b");
+            program(h / ".config/lutris/games/a.yml", "game:\n  prefix: [" + (h / "b").string());
+            program(h / ".config/lutris/games/b.yml", std::string(100000, '[') + "x");
+            program(h / ".config/lutris/games/c.yml", "game: " + (h / "b").string() + "\nwine: 7\n");
+            program(h / ".local/share/bottles/bottles/b/bottle.yml", std::string("\0\xff: [", 5));
+            program(h / ".config/heroic/GamesConfig/b.json", "{\"b\": {\"winePrefix\": \"" + (h / "b").string() + "\"");
+        } else if (layout == "50 MB") {
+            q3at(h / "b");
+            program(h / ".config/lutris/games/b.yml", "game:\n  prefix: " + (h / "b").string() + "\nwine:\n  version: system\n");
+            std::ofstream(h / ".config/lutris/games/b.yml", std::ios::app) << "#" << std::string(50u << 20, 'x') << "\n";
         }
 
         installs::Search s;
@@ -311,9 +381,10 @@ private slots:
         s.pathDirs = {h / "bin"};
         s.engineDirs = {};
         QStringList seen;
+        auto below = [&](const fs::path& p) { return QString::fromStdString((p.string().starts_with(h.string()) ? p.lexically_relative(h) : p).string()); };
         for (const installs::Find& f : installs::find(s))
-            seen << QString::fromLatin1(f.game->code) + "|" + QString::fromStdString(f.where) + "|" +
-                        QString::fromStdString(f.program.lexically_relative(h).string());
+            seen << QString::fromLatin1(f.game->code) + "|" + QString::fromStdString(f.where) + "|" + below(f.program) + "|" +
+                        below(f.runner.prefix) + ";" + below(f.runner.wine) + ";" + QString::fromStdString(f.runner.steamApp);
         QCOMPARE(seen, offered);
     }
 };
