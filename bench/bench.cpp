@@ -225,13 +225,16 @@ int main(int argc, char** argv)
         report("set", median(set), "ms");
     }
 
-    // Find Games over a home with ten Wine prefixes (registries of a fresh prefix's size, one
-    // game each) and a Steam library of a hundred games.
+    // Find Games over a home where launchers made 70 prefixes (registries of a fresh prefix's
+    // size, one game each): 50 named by Lutris' game configs, 20 Bottles' bottles; and a Steam
+    // library of a hundred games.
     {
         QTemporaryDir home;
         const std::filesystem::path h = home.path().toStdString();
-        for (int p = 0; p < 10; ++p) {
-            const auto prefix = h / "Games" / ("game" + std::to_string(p));
+        for (int p = 0; p < 70; ++p) {
+            const bool lutris = p < 50;
+            const std::string name = "game" + std::to_string(p);
+            const auto prefix = lutris ? h / "Lutris" / name : h / ".local/share/bottles/bottles" / name;
             std::filesystem::create_directories(prefix / "drive_c/Games/Quake3");
             std::ofstream(prefix / "drive_c/Games/Quake3/quake3.exe") << "MZ";
             std::ofstream reg(prefix / "system.reg");
@@ -239,6 +242,14 @@ int main(int argc, char** argv)
             for (int k = 0; k < 20000; ++k) // some 2 MB, as wineboot leaves it
                 reg << "[Software\\\\Classes\\\\Key" << k << "] 1701234567\n#time=1d9\n@=\"value " << k << "\"\n\n";
             reg << "[Software\\\\Wow6432Node\\\\Id\\\\Quake III Arena] 1\n\"InstallPath\"=\"C:\\\\Games\\\\Quake3\"\n";
+            if (lutris) {
+                std::filesystem::create_directories(h / ".config/lutris/games");
+                std::ofstream(h / ".config/lutris/games" / (name + "-1700000000.yml"))
+                    << "game:\n  exe: drive_c/Games/Quake3/quake3.exe\n  prefix: " << prefix.string()
+                    << "\nsystem: {}\nwine:\n  version: lutris-7.2-x86_64\n";
+            } else {
+                std::ofstream(prefix / "bottle.yml") << "Name: " << name << "\nRunner: caffe-7.20\nArch: win64\n";
+            }
         }
         const auto apps = h / ".local/share/Steam/steamapps";
         for (int a = 0; a < 100; ++a) {

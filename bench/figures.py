@@ -86,7 +86,7 @@ rows = [
     ("File list, folder of 10,000 files", "file_list_10000", "ms", "<= 200"),
     ("  of which shown (*.exe)", "file_list_matches", "files", "= 100"),
     ("A Set (directory file stored)", "set", "ms", "<= 10"),
-    ("Find Games, 10 Wine prefixes and a Steam library of 100 games", "find_games", "ms", "<= 1000"),
+    ("Find Games, 50 Lutris games, 20 bottles and a Steam library of 100 games", "find_games", "ms", "<= 1000"),
     ("  of which offered (one per prefix, one in Steam, engines here)", "find_games_found", "games", ""),
     ("Connect to Server to game process started", "connect_to_started", "ms", "<= 100"),
     ("Connect to Server to game running", "connect_to_game_running", "ms", "<= 250"),

@@ -225,6 +225,9 @@ private slots:
             return false;
         };
         QTRY_VERIFY_WITH_TIMEOUT(kept(wine) && kept(lutris), 20000);
+        h.forms->hide(QStringLiteral("viewservers")); // once a minute at most
+        h.forms->show(QStringLiteral("viewservers"));
+        QCOMPARE(warmed.size(), size_t(2));
 
         struct Game { const char* page; fs::path folder; const char* cwd; std::string prefix; };
         for (const Game& g : {Game{"qktre127.0.0.1:27960.htm", wine / "drive_c/Program Files/Quake III Arena", "C:\\Program Files\\Quake III Arena", w},

@@ -374,6 +374,10 @@ private slots:
             q3at(h / "b");
             program(h / ".config/lutris/games/b.yml", "game:\n  prefix: " + (h / "b").string() + "\nwine:\n  version: system\n");
             std::ofstream(h / ".config/lutris/games/b.yml", std::ios::app) << "#" << std::string(50u << 20, 'x') << "\n";
+            // Steam's list of libraries naming one only past its first megabyte.
+            program(h / ".steam/steam/steamapps/libraryfolders.vdf", "//" + std::string(1u << 20, 'x') + "\n\"path\" \"" + (h / "l").string() + "\"");
+            program(h / "l/steamapps/appmanifest_2200.acf", "\"installdir\" \"Q3\"");
+            program(h / "l/steamapps/common/Q3/quake3.exe");
         }
 
         installs::Search s;
@@ -386,6 +390,9 @@ private slots:
             seen << QString::fromLatin1(f.game->code) + "|" + QString::fromStdString(f.where) + "|" + below(f.program) + "|" +
                         below(f.runner.prefix) + ";" + below(f.runner.wine) + ";" + QString::fromStdString(f.runner.steamApp);
         QCOMPARE(seen, offered);
+        s.budget = std::chrono::milliseconds(0); // out of time: nothing but what costs no reading
+        for (const installs::Find& f : installs::find(s))
+            QCOMPARE(f.where, std::string("installed engine"));
     }
 };
 
