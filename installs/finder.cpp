@@ -32,10 +32,10 @@ std::array<std::string, 2> views(std::string_view key)
 }
 
 // The keys of each game's own installer, in both views; looked up once per prefix read.
-const std::set<std::string>& gameKeys()
+const std::set<std::string, std::less<>>& gameKeys()
 {
-    static const std::set<std::string> keys = [] {
-        std::set<std::string> k;
+    static const std::set<std::string, std::less<>> keys = [] {
+        std::set<std::string, std::less<>> k;
         for (const Place& place : places())
             for (const RegistryValue& r : place.registry)
                 for (std::string& view : views(r.key))
@@ -49,11 +49,11 @@ const std::set<std::string>& gameKeys()
 // program's uninstall entry (Steam's among them), in either view.
 bool anyGameUnder(std::string_view key)
 {
-    for (const char* head : {"software\\gog.com\\games\\", "software\\microsoft\\windows\\currentversion\\uninstall\\"})
-        for (const std::string& view : views(head))
-            if (key.starts_with(view))
-                return true;
-    return false;
+    static const std::array<std::string, 4> heads = [] {
+        const auto gog = views("software\\gog.com\\games\\"), uninstall = views("software\\microsoft\\windows\\currentversion\\uninstall\\");
+        return std::array<std::string, 4>{gog[0], gog[1], uninstall[0], uninstall[1]};
+    }();
+    return std::any_of(heads.begin(), heads.end(), [&](const std::string& head) { return key.starts_with(head); });
 }
 
 bool isPrefix(const fs::path& p)
@@ -170,7 +170,7 @@ private:
         // The registry: each game's own keys, then GOG's and every uninstall entry, which name a
         // folder that may hold any of the games.
         const registry::Values values = registry::read(p / "system.reg", [](std::string_view k) {
-            return gameKeys().count(std::string(k)) || anyGameUnder(k);
+            return gameKeys().contains(k) || anyGameUnder(k);
         });
         for (const Place& place : places())
             for (const RegistryValue& r : place.registry)

@@ -114,9 +114,9 @@ Values read(const std::filesystem::path& file, const std::function<bool(std::str
             current = nullptr;
             continue;
         }
-        std::string line(buffer.data(), std::size_t(in.gcount()) - (in.eof() ? 0 : 1));
+        std::string_view line(buffer.data(), std::size_t(in.gcount()) - (in.eof() ? 0 : 1));
         if (!line.empty() && line.back() == '\r')
-            line.pop_back();
+            line.remove_suffix(1);
         if (line.starts_with('[')) {
             // "[Software\\Id\\Quake III Arena] 1701234567": the key's name runs to the first
             // ']' no backslash escapes.
@@ -126,7 +126,7 @@ Values read(const std::filesystem::path& file, const std::function<bool(std::str
             current = nullptr;
             if (end >= line.size())
                 continue;
-            std::string key = lowered(unescape(std::string_view(line).substr(1, end - 1)));
+            std::string key = lowered(unescape(line.substr(1, end - 1)));
             if (wanted(key))
                 current = &found[key];
             continue;
@@ -141,12 +141,12 @@ Values read(const std::filesystem::path& file, const std::function<bool(std::str
             const std::size_t close = closingQuote(line, 0);
             if (close == std::string::npos || close + 1 >= line.size() || line[close + 1] != '=')
                 continue;
-            name = lowered(unescape(std::string_view(line).substr(1, close - 1)));
+            name = lowered(unescape(line.substr(1, close - 1)));
             eq = close + 1;
         } else {
             continue;
         }
-        std::string_view value = std::string_view(line).substr(eq + 1);
+        std::string_view value = line.substr(eq + 1);
         if (value.starts_with("str(2):")) // an expandable string: the same text
             value.remove_prefix(7);
         if (!value.starts_with('"'))
