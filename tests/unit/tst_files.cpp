@@ -362,6 +362,7 @@ private slots:
                       std::string(100000, '{') + "\"path\" \"/\" \"1\" \"/etc\" \"path\" \"unterminated");
             program(h / ".local/share/Steam/steamapps/appmanifest_2200.acf", "\"installdir\" \"..\"");
             program(h / ".local/share/Steam/steamapps/quake3.exe");
+            fs::create_directories(h / ".local/share/Steam/steamapps/common"); // so that "common/.." is a folder
         } else if (layout == "broken") {
             q3at(h / "Games/q3");
             q3at(h / "b");
