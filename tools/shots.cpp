@@ -97,6 +97,9 @@ int main(int argc, char** argv)
     std::ofstream(root / "Games/mohaa/system.reg") << "WINE REGISTRY Version 2\n";
     for (const char* exe : {"MOHAA.exe", "moh_spearhead.exe", "moh_breakthrough.exe"})
         std::ofstream(moh / exe) << "MZ";
+    std::filesystem::create_directories(root / ".config/lutris/games"); // Lutris' record of that prefix
+    std::ofstream(root / ".config/lutris/games/medal-of-honor-1700000000.yml")
+        << "game:\n  prefix: " << (root / "Games/mohaa").string() << "\nwine:\n  version: lutris-7.2-x86_64\n";
     qputenv("WINEPREFIX", (home.path() + "/prefix").toLocal8Bit());
     qputenv("HOME", home.path().toLocal8Bit());
     std::filesystem::create_directories(root / "tovo");
