@@ -24,28 +24,30 @@ namespace {
 // names say the same on disk, but only once the engine has made them.
 QSet<QString> reserved;
 
-QString bytes(qint64 n) { return QLocale().formattedDataSize(n, 1, QLocale::DataSizeTraditionalFormat); }
+QString bytes(qint64 n) {
+    return QLocale().formattedDataSize(n, 1, QLocale::DataSizeTraditionalFormat);
+}
 
 } // namespace
 
-DownloadWindow* DownloadWindow::start(Forms& forms, std::unique_ptr<Download> download)
-{
+DownloadWindow* DownloadWindow::start(Forms& forms, std::unique_ptr<Download> download) {
     auto* w = new DownloadWindow(forms, std::move(download));
-    QMdiSubWindow* frame = forms.shownMdiArea()->addSubWindow(w, Qt::SubWindow | Qt::WindowTitleHint |
-                                                                Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    QMdiSubWindow* frame = forms.shownMdiArea()->addSubWindow(
+        w,
+        Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     frame->setAttribute(Qt::WA_DeleteOnClose);
     frame->setWindowTitle(w->windowTitle());
     frame->resize(frame->sizeHint());
     // Top right, each further one below the last, over the page the member is reading.
     const int open = int(forms.shownMdiArea()->findChildren<DownloadWindow*>().size()) - 1;
-    frame->move(std::max(0, forms.shownMdiArea()->width() - frame->width()), (open % 4) * frame->height());
+    frame->move(std::max(0, forms.shownMdiArea()->width() - frame->width()),
+                (open % 4) * frame->height());
     frame->show();
     return w;
 }
 
 DownloadWindow::DownloadWindow(Forms& forms, std::unique_ptr<Download> download)
-    : forms_(forms), download_(std::move(download)), folder_(downloads::folder())
-{
+    : forms_(forms), download_(std::move(download)), folder_(downloads::folder()) {
     setObjectName(QStringLiteral("Downloading"));
     setWindowTitle(QStringLiteral("Downloading"));
     name_ = downloads::chooseName(QDir(folder_), download_->suggestedName(),
@@ -82,18 +84,16 @@ DownloadWindow::DownloadWindow(Forms& forms, std::unique_ptr<Download> download)
                      [this](Download::End end, const QString& why) { ended(end, why); }});
 }
 
-void DownloadWindow::progress(qint64 received, qint64 total)
-{
+void DownloadWindow::progress(qint64 received, qint64 total) {
     bar->setRange(0, total > 0 ? 1000 : 0);
-    if (total > 0)
-        bar->setValue(int(received * 1000 / total));
+    if (total > 0) bar->setValue(int(received * 1000 / total));
     const qint64 ms = std::max<qint64>(clock_.elapsed(), 1);
     status->setText(QStringLiteral("%1 of %2 at %3/s")
-                        .arg(bytes(received), total >= 0 ? bytes(total) : QStringLiteral("?"), bytes(received * 1000 / ms)));
+                        .arg(bytes(received), total >= 0 ? bytes(total) : QStringLiteral("?"),
+                             bytes(received * 1000 / ms)));
 }
 
-void DownloadWindow::ended(Download::End end, const QString& why)
-{
+void DownloadWindow::ended(Download::End end, const QString& why) {
     running_ = false;
     reserved.remove(name_);
     cancel->hide();
@@ -104,7 +104,8 @@ void DownloadWindow::ended(Download::End end, const QString& why)
         name_ = got;
         bar->setRange(0, 1);
         bar->setValue(1);
-        status->setText(QStringLiteral("Done: %1 in %2").arg(bytes(QFileInfo(dir.filePath(got)).size()), folder_));
+        status->setText(QStringLiteral("Done: %1 in %2")
+                            .arg(bytes(QFileInfo(dir.filePath(got)).size()), folder_));
         openFolder->show();
         QFile f(dir.filePath(got));
         run->setVisible(f.open(QIODevice::ReadOnly) && f.read(2) == "MZ");
@@ -112,37 +113,45 @@ void DownloadWindow::ended(Download::End end, const QString& why)
     }
     // Nothing that looks whole is left behind.
     QFile::remove(dir.filePath(part_));
-    status->setText(end == Download::End::Cancelled ? QStringLiteral("Cancelled: nothing was saved.")
-                    : end == Download::End::Whole   ? QStringLiteral("Not saved: the file could not be named in %1.").arg(folder_)
-                                                    : QStringLiteral("Failed: %1. Nothing was saved.").arg(why));
+    status->setText(
+        end == Download::End::Cancelled ? QStringLiteral("Cancelled: nothing was saved.")
+        : end == Download::End::Whole
+            ? QStringLiteral("Not saved: the file could not be named in %1.").arg(folder_)
+            : QStringLiteral("Failed: %1. Nothing was saved.").arg(why));
 }
 
 // As Connect to Server starts a game, through the same door: through the system's wine for a
 // Windows program in the member's own prefix. The member is told when it cannot start, in words
 // about the downloaded file: it is no game set in Settings.
-void DownloadWindow::runIt()
-{
-    const batch::Launch file{(folder_ + QLatin1Char('/') + name_).toStdString(), {}, folder_.toStdString()};
+void DownloadWindow::runIt() {
+    const batch::Launch file{
+        (folder_ + QLatin1Char('/') + name_).toStdString(), {}, folder_.toStdString()};
     const batch::Outcome o = forms_.services().startBatch({{}, file, {}});
     QString text;
     switch (o) {
     case batch::Outcome::Started:
         return;
     case batch::Outcome::NeedsWine:
-        text = QStringLiteral("%1 is a Windows program and needs Wine to run. Please install Wine, then press Run again.").arg(name_);
+        text = QStringLiteral("%1 is a Windows program and needs Wine to run. Please install Wine, "
+                              "then press Run again.")
+                   .arg(name_);
         break;
     case batch::Outcome::Needs32BitWine:
-        text = QStringLiteral("%1 is a 32-bit Windows program, and the Wine on this computer runs only 64-bit programs. "
-                              "Please install Wine's 32-bit part (on Debian, as root: dpkg --add-architecture i386, then "
+        text = QStringLiteral("%1 is a 32-bit Windows program, and the Wine on this computer runs "
+                              "only 64-bit programs. "
+                              "Please install Wine's 32-bit part (on Debian, as root: dpkg "
+                              "--add-architecture i386, then "
                               "apt update, then apt install wine32:i386), then press Run again.")
                    .arg(name_);
         break;
     case batch::Outcome::ProgramMissing:
     case batch::Outcome::FolderMissing:
-        text = QStringLiteral("%1 is no longer in %2. Please download it again.").arg(name_, folder_);
+        text =
+            QStringLiteral("%1 is no longer in %2. Please download it again.").arg(name_, folder_);
         break;
     default:
-        text = QStringLiteral("%1 could not be started. Please check that it can be run, or open its folder and start it there.")
+        text = QStringLiteral("%1 could not be started. Please check that it can be run, or open "
+                              "its folder and start it there.")
                    .arg(name_);
     }
     forms_.services().msg(text, msgbox::Buttons::Ok, msgbox::Icon::Critical,
@@ -150,10 +159,8 @@ void DownloadWindow::runIt()
 }
 
 // Closing a window of a running download cancels it; the window goes once it has ended.
-void DownloadWindow::closeEvent(QCloseEvent* e)
-{
-    if (!running_)
-        return e->accept();
+void DownloadWindow::closeEvent(QCloseEvent* e) {
+    if (!running_) return e->accept();
     e->ignore();
     download_->cancel();
 }

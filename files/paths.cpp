@@ -8,26 +8,22 @@
 
 namespace paths {
 
-bool sameIgnoringCase(const std::string& a, const std::string& b)
-{
+bool sameIgnoringCase(const std::string& a, const std::string& b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                return std::tolower(static_cast<unsigned char>(x)) ==
                       std::tolower(static_cast<unsigned char>(y));
            });
 }
 
-std::filesystem::path resolve(const std::filesystem::path& base, std::string_view winRelative)
-{
+std::filesystem::path resolve(const std::filesystem::path& base, std::string_view winRelative) {
     std::filesystem::path p = base;
     std::size_t i = 0;
     while (i <= winRelative.size()) {
         std::size_t j = winRelative.find_first_of("\\/", i);
-        if (j == std::string_view::npos)
-            j = winRelative.size();
+        if (j == std::string_view::npos) j = winRelative.size();
         std::string part(winRelative.substr(i, j - i));
         i = j + 1;
-        if (part.empty() || part == ".")
-            continue;
+        if (part.empty() || part == ".") continue;
         if (part == "..") {
             p = p.parent_path();
             continue;
@@ -50,37 +46,34 @@ std::filesystem::path resolve(const std::filesystem::path& base, std::string_vie
     return p;
 }
 
-bool makeDir(const std::filesystem::path& base, std::string_view winRelative)
-{
+bool makeDir(const std::filesystem::path& base, std::string_view winRelative) {
     std::error_code ec;
     std::filesystem::path dir = resolve(base, winRelative);
-    if (std::filesystem::is_directory(dir, ec))
-        return true;
+    if (std::filesystem::is_directory(dir, ec)) return true;
     return std::filesystem::create_directory(dir, ec);
 }
 
-bool isNativeProgram(const std::filesystem::path& file)
-{
+bool isNativeProgram(const std::filesystem::path& file) {
     namespace fs = std::filesystem;
     std::error_code ec;
     const fs::file_status st = fs::status(file, ec);
-    constexpr fs::perms anyExec = fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec;
+    constexpr fs::perms anyExec =
+        fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec;
     if (ec || !fs::is_regular_file(st) || (st.permissions() & anyExec) == fs::perms::none)
         return false;
     char head[4] = {};
     std::ifstream(file, std::ios::binary).read(head, 4);
-    return std::string_view(head, 4) == "\x7f" "ELF" || std::string_view(head, 2) == "#!";
+    return std::string_view(head, 4) == "\x7f"
+                                        "ELF" ||
+           std::string_view(head, 2) == "#!";
 }
 
-void removeFile(const std::filesystem::path& file)
-{
+void removeFile(const std::filesystem::path& file) {
     std::error_code ec;
-    if (!std::filesystem::is_directory(file, ec))
-        std::filesystem::remove(file, ec);
+    if (!std::filesystem::is_directory(file, ec)) std::filesystem::remove(file, ec);
 }
 
-std::string readAtMost(const std::filesystem::path& file, std::size_t most)
-{
+std::string readAtMost(const std::filesystem::path& file, std::size_t most) {
     std::ifstream in(file, std::ios::binary);
     std::string text(most, '\0');
     in.read(text.data(), std::streamsize(most));

@@ -29,7 +29,7 @@ void create(const std::filesystem::path& programDir, const Game& g); // first ru
 // them, and runs with the system's wine in the default prefix as it always did.
 void store(const std::filesystem::path& programDir, const Game& g, const std::string& drive,
            const std::string& dir, const std::string& file, const Runner& runner = {});
-void reset(const std::filesystem::path& programDir, const Game& g);  // a clear
+void reset(const std::filesystem::path& programDir, const Game& g); // a clear
 
 // The "Dir" value is a line of the batch file: "cd ", the game's folder, a backslash. These two
 // are the only places that make and read that form.

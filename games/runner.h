@@ -9,8 +9,8 @@
 // launcher's way, and a game set by hand runs with the system's wine in the default prefix.
 struct Runner {
     std::filesystem::path prefix; // the game's own Wine prefix; empty: the member's default one
-    std::filesystem::path wine;   // the Wine program that made that prefix; empty: the system's wine
-    std::string steamApp;         // Steam's number for the game: Steam starts it; empty: not a Steam game
+    std::filesystem::path wine; // the Wine program that made that prefix; empty: the system's wine
+    std::string steamApp; // Steam's number for the game: Steam starts it; empty: not a Steam game
 
     bool operator==(const Runner&) const = default;
 };

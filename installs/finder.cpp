@@ -1,11 +1,11 @@
 #include "finder.h"
 
+#include "files/paths.h"
 #include "games/dirfile.h"
 #include "installs/launchers.h"
 #include "installs/places.h"
 #include "installs/registry.h"
 #include "installs/steam.h"
-#include "files/paths.h"
 
 #include <algorithm>
 #include <array>
@@ -25,15 +25,13 @@ constexpr int MostPrefixesPerFolder = 256;
 
 // A key below HKLM\Software as the registry text names it in the 64-bit view, and in the 32-bit
 // view (Wow6432Node) where a 32-bit installer's writes land on a 64-bit prefix.
-std::array<std::string, 2> views(std::string_view key)
-{
+std::array<std::string, 2> views(std::string_view key) {
     const std::string k = registry::lowered(std::string(key)); // "software\..."
     return {k, "software\\wow6432node\\" + k.substr(std::string_view("software\\").size())};
 }
 
 // The keys of each game's own installer, in both views; looked up once per prefix read.
-const std::set<std::string, std::less<>>& gameKeys()
-{
+const std::set<std::string, std::less<>>& gameKeys() {
     static const std::set<std::string, std::less<>> keys = [] {
         std::set<std::string, std::less<>> k;
         for (const Place& place : places())
@@ -47,27 +45,27 @@ const std::set<std::string, std::less<>>& gameKeys()
 
 // An entry that names a folder without saying which game is in it: GOG's games, and every
 // program's uninstall entry (Steam's among them), in either view.
-bool anyGameUnder(std::string_view key)
-{
+bool anyGameUnder(std::string_view key) {
     static const std::array<std::string, 4> heads = [] {
-        const auto gog = views("software\\gog.com\\games\\"), uninstall = views("software\\microsoft\\windows\\currentversion\\uninstall\\");
+        const auto gog = views("software\\gog.com\\games\\"),
+                   uninstall = views("software\\microsoft\\windows\\currentversion\\uninstall\\");
         return std::array<std::string, 4>{gog[0], gog[1], uninstall[0], uninstall[1]};
     }();
-    return std::any_of(heads.begin(), heads.end(), [&](const std::string& head) { return key.starts_with(head); });
+    return std::any_of(heads.begin(), heads.end(),
+                       [&](const std::string& head) { return key.starts_with(head); });
 }
 
-bool isPrefix(const fs::path& p)
-{
+bool isPrefix(const fs::path& p) {
     std::error_code ec;
     return fs::is_regular_file(p / "system.reg", ec) && fs::is_directory(p / "drive_c", ec);
 }
 
 // The folders directly inside `dir` (links to folders included), at most MostPrefixesPerFolder.
-std::vector<fs::path> inside(const fs::path& dir)
-{
+std::vector<fs::path> inside(const fs::path& dir) {
     std::vector<fs::path> out;
     std::error_code ec;
-    for (fs::directory_iterator it(dir, ec), end; !ec && it != end && out.size() < MostPrefixesPerFolder; it.increment(ec))
+    for (fs::directory_iterator it(dir, ec), end;
+         !ec && it != end && out.size() < MostPrefixesPerFolder; it.increment(ec))
         out.push_back(it->path());
     std::sort(out.begin(), out.end());
     return out;
@@ -77,8 +75,7 @@ class Searcher {
 public:
     explicit Searcher(const Search& s) : s_(s), deadline_(Clock::now() + s.budget) {}
 
-    std::vector<Find> run()
-    {
+    std::vector<Find> run() {
         const fs::path& h = s_.home;
         if (!s_.winePrefix.empty())
             prefix(s_.winePrefix, "Wine prefix " + shown(s_.winePrefix), {s_.winePrefix});
@@ -88,16 +85,18 @@ public:
             prefix(p.prefix, p.where, {p.prefix, p.wine, {}});
         }
         for (const fs::path& root : steam::roots(h)) {
-            if (late())
-                break;
+            if (late()) break;
             for (const fs::path& lib : steam::libraries(root)) {
                 for (const Place& place : places())
                     for (int app : place.steamApps)
                         if (auto dir = steam::gameFolder(lib, app))
-                            folder(place, *dir, "Steam " + std::to_string(app), {{}, {}, std::to_string(app)});
-                // Proton's prefixes start only through Steam, by the number of the game they are for.
+                            folder(place, *dir, "Steam " + std::to_string(app),
+                                   {{}, {}, std::to_string(app)});
+                // Proton's prefixes start only through Steam, by the number of the game they are
+                // for.
                 for (const fs::path& data : inside(lib / "steamapps/compatdata"))
-                    if (const std::string app = data.filename().string(); steam::installed(lib, app))
+                    if (const std::string app = data.filename().string();
+                        steam::installed(lib, app))
                         prefix(data / "pfx", "Steam " + app + " (Proton)", {data / "pfx", {}, app});
             }
         }
@@ -108,62 +107,57 @@ public:
 private:
     bool late() const { return Clock::now() > deadline_; }
 
-    std::string shown(const fs::path& p) const
-    {
+    std::string shown(const fs::path& p) const {
         const std::string home = s_.home.string(), text = p.string();
-        return !home.empty() && text.starts_with(home + "/") ? "~" + text.substr(home.size()) : text;
+        return !home.empty() && text.starts_with(home + "/") ? "~" + text.substr(home.size())
+                                                             : text;
     }
 
-    void offer(const Game* g, const fs::path& program, const std::string& where, const Runner& runner)
-    {
+    void offer(const Game* g, const fs::path& program, const std::string& where,
+               const Runner& runner) {
         std::error_code ec;
-        if (!g || !fs::is_regular_file(program, ec))
-            return;
+        if (!g || !fs::is_regular_file(program, ec)) return;
         const fs::path key = fs::weakly_canonical(program, ec);
-        if (!seenPrograms_.insert(key.string()).second)
-            return;
+        if (!seenPrograms_.insert(key.string()).second) return;
         found_.push_back({g, where, program, runner});
     }
 
     // The programs of a game in a folder on disk.
-    void folder(const Place& place, const fs::path& dir, const std::string& where, const Runner& runner)
-    {
+    void folder(const Place& place, const fs::path& dir, const std::string& where,
+                const Runner& runner) {
         std::error_code ec;
-        if (!fs::is_directory(dir, ec))
-            return;
+        if (!fs::is_directory(dir, ec)) return;
         for (const char* program : place.programs)
             offer(catalogue::byCode(place.code), paths::resolve(dir, program), where, runner);
     }
 
     // Whether a launcher's program is this game's: the last words of one of its program names.
-    static bool programOf(const Place& place, const fs::path& program)
-    {
+    static bool programOf(const Place& place, const fs::path& program) {
         const std::string name = program.filename().string();
-        return !name.empty() && std::any_of(place.programs.begin(), place.programs.end(), [&](std::string p) {
-            return paths::sameIgnoringCase(p.substr(p.rfind('\\') + 1), name);
-        });
+        return !name.empty() &&
+               std::any_of(place.programs.begin(), place.programs.end(), [&](std::string p) {
+                   return paths::sameIgnoringCase(p.substr(p.rfind('\\') + 1), name);
+               });
     }
 
     // The program a launcher's record starts, when it is one of the games' and lies in its prefix.
-    void offerNamed(const launchers::Prefix& p)
-    {
+    void offerNamed(const launchers::Prefix& p) {
         std::error_code ec;
-        if (p.program.empty() || late() || !isPrefix(p.prefix) || !fs::weakly_canonical(p.program, ec).string().starts_with(
-                                                 fs::weakly_canonical(p.prefix, ec).string() + "/"))
+        if (p.program.empty() || late() || !isPrefix(p.prefix) ||
+            !fs::weakly_canonical(p.program, ec)
+                 .string()
+                 .starts_with(fs::weakly_canonical(p.prefix, ec).string() + "/"))
             return;
         for (const Place& place : places())
             if (programOf(place, p.program))
                 offer(catalogue::byCode(place.code), p.program, p.where, {p.prefix, p.wine, {}});
     }
 
-    void prefix(const fs::path& p, const std::string& where, const Runner& runner)
-    {
+    void prefix(const fs::path& p, const std::string& where, const Runner& runner) {
         std::error_code ec;
-        if (late() || !isPrefix(p))
-            return;
+        if (late() || !isPrefix(p)) return;
         const fs::path canon = fs::weakly_canonical(p, ec);
-        if (ec || !seenPrefixes_.insert(canon.string()).second)
-            return;
+        if (ec || !seenPrefixes_.insert(canon.string()).second) return;
         const DriveTable drives = DriveTable::fromPrefix(p);
         auto host = [&](const std::string& win) { return drives.toHost(win).value_or(fs::path()); };
 
@@ -176,7 +170,8 @@ private:
             for (const RegistryValue& r : place.registry)
                 for (const std::string& view : views(r.key))
                     if (auto key = values.find(view); key != values.end())
-                        if (auto v = key->second.find(registry::lowered(r.value)); v != key->second.end())
+                        if (auto v = key->second.find(registry::lowered(r.value));
+                            v != key->second.end())
                             folder(place, host(v->second), where, runner);
         for (const auto& [key, named] : values)
             for (const char* valueName : {"path", "installlocation"})
@@ -195,12 +190,12 @@ private:
         const fs::path windowsSteam = host("c:\\Program Files (x86)\\Steam");
         for (const Place& place : places())
             for (int app : place.steamApps)
-                if (auto dir = windowsSteam.empty() ? std::nullopt : steam::gameFolder(windowsSteam, app))
+                if (auto dir =
+                        windowsSteam.empty() ? std::nullopt : steam::gameFolder(windowsSteam, app))
                     folder(place, *dir, where, runner);
     }
 
-    void engines()
-    {
+    void engines() {
         for (const Place& place : places())
             for (const char* name : place.engines) {
                 std::vector<fs::path> candidates;
@@ -223,40 +218,36 @@ private:
 
 } // namespace
 
-Search Search::fromEnvironment()
-{
+Search Search::fromEnvironment() {
     Search s;
-    if (const char* h = std::getenv("HOME"))
-        s.home = h;
-    if (const char* p = std::getenv("WINEPREFIX"); p && *p)
-        s.winePrefix = p;
+    if (const char* h = std::getenv("HOME")) s.home = h;
+    if (const char* p = std::getenv("WINEPREFIX"); p && *p) s.winePrefix = p;
     if (const char* path = std::getenv("PATH")) {
         std::string_view rest = path;
         while (!rest.empty()) {
             const std::size_t colon = std::min(rest.find(':'), rest.size());
-            if (colon > 0)
-                s.pathDirs.emplace_back(std::string(rest.substr(0, colon)));
+            if (colon > 0) s.pathDirs.emplace_back(std::string(rest.substr(0, colon)));
             rest.remove_prefix(std::min(colon + 1, rest.size()));
         }
     }
     return s;
 }
 
-std::vector<Find> find(const Search& where) { return Searcher(where).run(); }
+std::vector<Find> find(const Search& where) {
+    return Searcher(where).run();
+}
 
-std::optional<Setting> settingFor(const Find& f, const DriveTable& browsed, const fs::path& browsedPrefix)
-{
+std::optional<Setting> settingFor(const Find& f, const DriveTable& browsed,
+                                  const fs::path& browsedPrefix) {
     std::error_code ec;
     const bool own = f.runner.prefix.empty() || fs::equivalent(f.runner.prefix, browsedPrefix, ec);
     const DriveTable drives = own ? browsed : DriveTable::fromPrefix(f.runner.prefix);
     const auto win = drives.toWindows(f.program.parent_path());
-    if (!win)
-        return std::nullopt;
+    if (!win) return std::nullopt;
     Runner runner = f.runner;
-    if (own)
-        runner.prefix.clear();
-    return Setting{DriveTable::text(*drives.find((*win)[0])), dirfile::dirValue(*win), f.program.filename().string(),
-                   std::move(runner)};
+    if (own) runner.prefix.clear();
+    return Setting{DriveTable::text(*drives.find((*win)[0])), dirfile::dirValue(*win),
+                   f.program.filename().string(), std::move(runner)};
 }
 
 } // namespace installs

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "games/catalogue.h"
 #include "files/drives.h"
+#include "games/catalogue.h"
 #include "games/runner.h"
 
 #include <chrono>
@@ -18,7 +18,8 @@ namespace installs {
 
 struct Find {
     const Game* game;
-    std::string where;             // "Wine prefix ~/.wine", "Lutris: Medal of Honor (Wine lutris-7.2)", "Steam 2200"
+    std::string
+        where; // "Wine prefix ~/.wine", "Lutris: Medal of Honor (Wine lutris-7.2)", "Steam 2200"
     std::filesystem::path program; // the game's program on disk
     Runner runner;                 // its prefix and the Wine that made it, or its Steam number
 };
@@ -29,7 +30,8 @@ struct Search {
     std::vector<std::filesystem::path> pathDirs; // $PATH
     // Where Debian and local installs put engines beside PATH (Debian's ioquake3 keeps its
     // engine in a folder of its own).
-    std::vector<std::filesystem::path> engineDirs{"/usr/games", "/usr/local/games", "/usr/lib/ioquake3"};
+    std::vector<std::filesystem::path> engineDirs{"/usr/games", "/usr/local/games",
+                                                  "/usr/lib/ioquake3"};
     std::chrono::milliseconds budget{10000};
 
     static Search fromEnvironment();
@@ -48,6 +50,7 @@ struct Setting {
     std::string drive, dir, file;
     Runner runner;
 };
-std::optional<Setting> settingFor(const Find& f, const DriveTable& browsed, const std::filesystem::path& browsedPrefix);
+std::optional<Setting> settingFor(const Find& f, const DriveTable& browsed,
+                                  const std::filesystem::path& browsedPrefix);
 
 } // namespace installs

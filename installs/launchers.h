@@ -17,8 +17,8 @@ inline constexpr std::size_t MostRead = 1u << 20;
 
 struct Prefix {
     std::filesystem::path prefix;
-    std::filesystem::path wine;    // the Wine that made it; empty: the system's wine
-    std::string where;             // as Games Found shows it: "Lutris: Medal of Honor (Wine lutris-7.2)"
+    std::filesystem::path wine; // the Wine that made it; empty: the system's wine
+    std::string where; // as Games Found shows it: "Lutris: Medal of Honor (Wine lutris-7.2)"
     std::filesystem::path program; // the program the record starts, when it names one (Lutris' exe)
 };
 

@@ -9,8 +9,8 @@
 #include <QStringList>
 
 #include <cctype>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -21,8 +21,7 @@
 namespace batch {
 namespace {
 
-std::string_view trim(std::string_view v)
-{
+std::string_view trim(std::string_view v) {
     while (!v.empty() && (v.front() == ' ' || v.front() == '\t'))
         v.remove_prefix(1);
     while (!v.empty() && (v.back() == ' ' || v.back() == '\t'))
@@ -30,21 +29,16 @@ std::string_view trim(std::string_view v)
     return v;
 }
 
-bool startsWithWord(std::string_view line, std::string_view word)
-{
-    if (line.size() < word.size())
-        return false;
+bool startsWithWord(std::string_view line, std::string_view word) {
+    if (line.size() < word.size()) return false;
     for (std::size_t i = 0; i < word.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(line[i])) != word[i])
-            return false;
-    if (line.size() == word.size())
-        return true;
+        if (std::tolower(static_cast<unsigned char>(line[i])) != word[i]) return false;
+    if (line.size() == word.size()) return true;
     char next = line[word.size()];
     return !std::isalnum(static_cast<unsigned char>(next));
 }
 
-std::vector<std::string> words(std::string_view line)
-{
+std::vector<std::string> words(std::string_view line) {
     std::vector<std::string> out;
     std::size_t i = 0;
     while (i < line.size()) {
@@ -53,8 +47,7 @@ std::vector<std::string> words(std::string_view line)
         std::size_t j = i;
         while (j < line.size() && line[j] != ' ' && line[j] != '\t')
             ++j;
-        if (j > i)
-            out.emplace_back(line.substr(i, j - i));
+        if (j > i) out.emplace_back(line.substr(i, j - i));
         i = j;
     }
     return out;
@@ -64,16 +57,15 @@ class Interpreter {
 public:
     Interpreter(const DriveTable& drives, char startDrive) : drives_(drives), drive_(startDrive) {}
 
-    void line(std::string_view raw, Plan& plan)
-    {
+    void line(std::string_view raw, Plan& plan) {
         std::string_view l = trim(raw);
-        if (l.empty() || startsWithWord(l, "rem") || l.front() == ':')
-            return;
+        if (l.empty() || startsWithWord(l, "rem") || l.front() == ':') return;
         if (l.front() == '[') {
             plan.complaints.push_back("'" + std::string(l) + "' is not a command; skipped");
             return;
         }
-        if (auto letter = DriveTable::letterOf(l); letter && (l.size() == 2 || (l[2] != '\\' && l[2] != '/'))) {
+        if (auto letter = DriveTable::letterOf(l);
+            letter && (l.size() == 2 || (l[2] != '\\' && l[2] != '/'))) {
             if (drives_.find(*letter))
                 drive_ = *letter;
             else
@@ -90,44 +82,41 @@ public:
 private:
     // The game's drive or folder is gone: the program line that follows then cannot be found
     // either, but the folder is what the member has to set again.
-    static void missingFolder(Plan& plan, std::string complaint)
-    {
+    static void missingFolder(Plan& plan, std::string complaint) {
         plan.complaints.push_back(std::move(complaint));
         plan.missing = Outcome::FolderMissing;
     }
 
     std::string& current(char letter) { return dirs_.try_emplace(letter, "\\").first->second; }
 
-    std::optional<std::filesystem::path> host(char letter, const std::string& winDir) const
-    {
+    std::optional<std::filesystem::path> host(char letter, const std::string& winDir) const {
         return drives_.toHost(std::string(1, letter) + ":" + winDir);
     }
 
-    void changeDir(std::string_view arg, Plan& plan)
-    {
+    void changeDir(std::string_view arg, Plan& plan) {
         char letter = drive_;
         if (auto l = DriveTable::letterOf(arg)) {
             letter = *l;
             arg.remove_prefix(2);
         }
-        if (arg.empty())
-            return; // "cd X:" only names the drive's current folder
+        if (arg.empty()) return; // "cd X:" only names the drive's current folder
         std::string target = (arg.front() == '\\' || arg.front() == '/')
                                  ? std::string(arg)
                                  : current(letter) + "\\" + std::string(arg);
         auto dir = host(letter, target);
         std::error_code ec;
         if (!dir || !std::filesystem::is_directory(*dir, ec)) {
-            missingFolder(plan, "cannot change to " + std::string(1, letter) + ":" + target + ": no such folder");
+            missingFolder(plan, "cannot change to " + std::string(1, letter) + ":" + target +
+                                    ": no such folder");
             return;
         }
         current(letter) = target;
     }
 
-    void program(std::string_view l, Plan& plan)
-    {
+    void program(std::string_view l, Plan& plan) {
         if (plan.launch) {
-            plan.complaints.push_back("'" + std::string(l) + "' ignored: a game is already started");
+            plan.complaints.push_back("'" + std::string(l) +
+                                      "' ignored: a game is already started");
             return;
         }
         std::vector<std::string> w = words(l);
@@ -152,15 +141,13 @@ private:
 
 } // namespace
 
-Plan parse(std::string_view bytes, const DriveTable& drives, char startDrive)
-{
+Plan parse(std::string_view bytes, const DriveTable& drives, char startDrive) {
     Plan plan;
     Interpreter in(drives, startDrive);
     std::size_t i = 0;
     while (i < bytes.size()) {
         std::size_t j = bytes.find_first_of("\r\n", i);
-        if (j == std::string_view::npos)
-            j = bytes.size();
+        if (j == std::string_view::npos) j = bytes.size();
         in.line(bytes.substr(i, j - i), plan);
         i = j + 1;
     }
@@ -169,41 +156,43 @@ Plan parse(std::string_view bytes, const DriveTable& drives, char startDrive)
 
 namespace {
 
-std::filesystem::path onPath(const char* name)
-{
+std::filesystem::path onPath(const char* name) {
     return QStandardPaths::findExecutable(QString::fromLatin1(name)).toStdString();
 }
 
 // Steam as the member installed it: Debian's or Valve's `steam`, else Flatpak's Steam.
-std::optional<std::vector<std::string>> steamCommand()
-{
+std::optional<std::vector<std::string>> steamCommand() {
     if (const auto steam = onPath("steam"); !steam.empty())
         return std::vector<std::string>{steam.string()};
     const auto flatpak = onPath("flatpak");
     const char* home = std::getenv("HOME");
     std::error_code ec;
-    for (const std::filesystem::path installed : {std::filesystem::path(home ? home : "") / ".local/share/flatpak/app",
-                                                  std::filesystem::path("/var/lib/flatpak/app")})
-        if (!flatpak.empty() && std::filesystem::is_directory(installed / "com.valvesoftware.Steam", ec))
+    for (const std::filesystem::path installed :
+         {std::filesystem::path(home ? home : "") / ".local/share/flatpak/app",
+          std::filesystem::path("/var/lib/flatpak/app")})
+        if (!flatpak.empty() &&
+            std::filesystem::is_directory(installed / "com.valvesoftware.Steam", ec))
             return std::vector<std::string>{flatpak.string(), "run", "com.valvesoftware.Steam"};
     return std::nullopt;
 }
 
-bool isProgram(const std::filesystem::path& p)
-{
+bool isProgram(const std::filesystem::path& p) {
     std::error_code ec;
     return std::filesystem::is_regular_file(p, ec) && ::access(p.c_str(), X_OK) == 0;
 }
 
 } // namespace
 
-Command commandFor(const Launch& launch, const Runner& runner, const Environment& launcherEnv)
-{
+Command commandFor(const Launch& launch, const Runner& runner, const Environment& launcherEnv) {
     Command c;
     if (!runner.steamApp.empty()) {
         const auto steam = steamCommand();
         if (!steam)
-            return {{}, {}, {}, Outcome::SteamMissing, "Steam starts this game, and Steam is not installed"};
+            return {{},
+                    {},
+                    {},
+                    Outcome::SteamMissing,
+                    "Steam starts this game, and Steam is not installed"};
         c.program = steam->front();
         c.arguments.assign(steam->begin() + 1, steam->end());
         c.arguments.insert(c.arguments.end(), {"-applaunch", runner.steamApp});
@@ -216,12 +205,24 @@ Command commandFor(const Launch& launch, const Runner& runner, const Environment
         return Command{launch.program.string(), launch.arguments, {}, Outcome::Started, {}};
     const std::filesystem::path wine = runner.wine.empty() ? onPath("wine") : runner.wine;
     if (!runner.wine.empty() && !isProgram(wine))
-        return {{}, {}, {}, Outcome::WineMissing, "the Wine of this game's prefix, " + wine.string() + ", is gone"};
+        return {{},
+                {},
+                {},
+                Outcome::WineMissing,
+                "the Wine of this game's prefix, " + wine.string() + ", is gone"};
     if (wine.empty())
-        return {{}, {}, {}, Outcome::NeedsWine, launch.program.string() + " is a Windows program and wine is not installed"};
+        return {{},
+                {},
+                {},
+                Outcome::NeedsWine,
+                launch.program.string() + " is a Windows program and wine is not installed"};
     if (wine::machineOf(launch.program) == wine::I386 && !wine::runs32Bit(wine))
-        return {{}, {}, {}, Outcome::Needs32BitWine,
-                launch.program.string() + " is a 32-bit Windows program and this wine runs only 64-bit programs"};
+        return {{},
+                {},
+                {},
+                Outcome::Needs32BitWine,
+                launch.program.string() +
+                    " is a 32-bit Windows program and this wine runs only 64-bit programs"};
     c.program = wine.string();
     c.arguments = {launch.program.string()};
     c.arguments.insert(c.arguments.end(), launch.arguments.begin(), launch.arguments.end());
@@ -234,12 +235,12 @@ Command commandFor(const Launch& launch, const Runner& runner, const Environment
     return c;
 }
 
-Outcome run(const Start& s, const DriveTable& defaultDrives, const Environment& launcherEnv)
-{
+Outcome run(const Start& s, const DriveTable& defaultDrives, const Environment& launcherEnv) {
     std::optional<Launch> launch = s.launch;
     if (!s.batchFile.empty()) {
         const std::filesystem::path& file = s.batchFile;
-        const DriveTable drives = s.runner.prefix.empty() ? defaultDrives : DriveTable::fromPrefix(s.runner.prefix);
+        const DriveTable drives =
+            s.runner.prefix.empty() ? defaultDrives : DriveTable::fromPrefix(s.runner.prefix);
         std::ifstream in(file, std::ios::binary);
         if (!in) {
             std::fprintf(stderr, "tovo: cannot read %s\n", file.string().c_str());
@@ -247,20 +248,20 @@ Outcome run(const Start& s, const DriveTable& defaultDrives, const Environment& 
         }
         std::string bytes((std::istreambuf_iterator<char>(in)), {});
         auto here = drives.toWindows(file.parent_path());
-        char first = here ? (*here)[0] : (drives.drives().empty() ? 'z' : drives.drives().front().letter);
+        char first =
+            here ? (*here)[0] : (drives.drives().empty() ? 'z' : drives.drives().front().letter);
         Plan plan = parse(bytes, drives, first);
         for (const auto& c : plan.complaints)
             std::fprintf(stderr, "tovo: %s: %s\n", file.filename().string().c_str(), c.c_str());
-        if (!plan.launch)
-            return plan.missing;
+        if (!plan.launch) return plan.missing;
         launch = plan.launch;
     }
     const Command cmd = commandFor(*launch, s.runner, launcherEnv);
-    if (!cmd.complaint.empty())
-        std::fprintf(stderr, "tovo: %s\n", cmd.complaint.c_str());
-    if (cmd.refused != Outcome::Started)
-        return cmd.refused;
-    auto local = [](const std::string& text) { return QString::fromLocal8Bit(text.data(), qsizetype(text.size())); };
+    if (!cmd.complaint.empty()) std::fprintf(stderr, "tovo: %s\n", cmd.complaint.c_str());
+    if (cmd.refused != Outcome::Started) return cmd.refused;
+    auto local = [](const std::string& text) {
+        return QString::fromLocal8Bit(text.data(), qsizetype(text.size()));
+    };
     QStringList args;
     for (const auto& a : cmd.arguments)
         args << local(a);
@@ -277,41 +278,53 @@ Outcome run(const Start& s, const DriveTable& defaultDrives, const Environment& 
     return p.startDetached() ? Outcome::Started : Outcome::NotStarted;
 }
 
-WhyNot whyNotStarted(Outcome outcome, const QString& folder, const QString& program, const QString& runner)
-{
+WhyNot whyNotStarted(Outcome outcome, const QString& folder, const QString& program,
+                     const QString& runner) {
     switch (outcome) {
     case Outcome::Started:
         break;
     case Outcome::FolderMissing:
-        return {QStringLiteral("The game's folder %1 could not be found. Please set the game again in Settings.").arg(folder),
-                QStringLiteral("Game not found.")};
+        return {
+            QStringLiteral(
+                "The game's folder %1 could not be found. Please set the game again in Settings.")
+                .arg(folder),
+            QStringLiteral("Game not found.")};
     case Outcome::ProgramMissing:
-        return {QStringLiteral("The game's program %1 could not be found in %2. Please set the game again in Settings.")
+        return {QStringLiteral("The game's program %1 could not be found in %2. Please set the "
+                               "game again in Settings.")
                     .arg(program, folder),
                 QStringLiteral("Game not found.")};
     case Outcome::NeedsWine:
-        return {QStringLiteral("%1 is a Windows program and needs Wine to run. Please install Wine, then connect again.")
+        return {QStringLiteral("%1 is a Windows program and needs Wine to run. Please install "
+                               "Wine, then connect again.")
                     .arg(program),
                 QStringLiteral("Wine not installed."), false};
     case Outcome::Needs32BitWine: // the folder is right: Settings would not help
-        return {QStringLiteral("%1 is a 32-bit Windows program, and the Wine on this computer runs only 64-bit programs. "
-                               "Please install Wine's 32-bit part (on Debian, as root: dpkg --add-architecture i386, "
-                               "then apt update, then apt install wine32:i386), then connect again.")
-                    .arg(program),
-                QStringLiteral("32-bit Wine not installed."), false};
+        return {
+            QStringLiteral("%1 is a 32-bit Windows program, and the Wine on this computer runs "
+                           "only 64-bit programs. "
+                           "Please install Wine's 32-bit part (on Debian, as root: dpkg "
+                           "--add-architecture i386, "
+                           "then apt update, then apt install wine32:i386), then connect again.")
+                .arg(program),
+            QStringLiteral("32-bit Wine not installed."), false};
     case Outcome::WineMissing: // never another Wine: it would rewrite the launcher's prefix
-        return {QStringLiteral("%1 runs with the Wine its launcher installed it with, %2, and that Wine is not there any "
-                               "more. Please install that Wine again in the launcher the game came from, or set the "
+        return {QStringLiteral("%1 runs with the Wine its launcher installed it with, %2, and that "
+                               "Wine is not there any "
+                               "more. Please install that Wine again in the launcher the game came "
+                               "from, or set the "
                                "game again in Settings.")
                     .arg(program, runner),
                 QStringLiteral("Wine not found.")};
     case Outcome::SteamMissing:
-        return {QStringLiteral("%1 is started through Steam, and Steam is not installed. Please install Steam again, "
+        return {QStringLiteral("%1 is started through Steam, and Steam is not installed. Please "
+                               "install Steam again, "
                                "or set the game again in Settings.")
                     .arg(program),
                 QStringLiteral("Steam not installed.")};
     case Outcome::NotStarted:
-        return {QStringLiteral("The game %1 could not be started. Please check that it can be run, or set the game again in Settings.")
+        return {QStringLiteral("The game %1 could not be started. Please check that it can be run, "
+                               "or set the game again in Settings.")
                     .arg(program),
                 QStringLiteral("Game not started.")};
     }

@@ -29,11 +29,20 @@ struct Launch {
 // Needs32BitWine: a 32-bit Windows program where Wine runs only 64-bit ones. WineMissing: the
 // Wine the game's launcher made its prefix with is gone; SteamMissing: Steam, which starts the
 // game, is not installed. Neither is ever replaced by another.
-enum class Outcome { Started, FolderMissing, ProgramMissing, NeedsWine, Needs32BitWine, WineMissing, SteamMissing, NotStarted };
+enum class Outcome {
+    Started,
+    FolderMissing,
+    ProgramMissing,
+    NeedsWine,
+    Needs32BitWine,
+    WineMissing,
+    SteamMissing,
+    NotStarted
+};
 
 struct Plan {
-    std::optional<Launch> launch;         // at most one program is ever started
-    std::vector<std::string> complaints;  // what a command interpreter would have said
+    std::optional<Launch> launch;              // at most one program is ever started
+    std::vector<std::string> complaints;       // what a command interpreter would have said
     Outcome missing = Outcome::ProgramMissing; // why there is no launch
 };
 
@@ -64,7 +73,8 @@ struct Command {
     Outcome refused = Outcome::Started;
     std::string complaint;
 };
-Command commandFor(const Launch& launch, const Runner& runner = {}, const Environment& launcherEnv = {});
+Command commandFor(const Launch& launch, const Runner& runner = {},
+                   const Environment& launcherEnv = {});
 
 // Reads and plans the batch file, when there is one (its drive letters are those of the game's
 // own prefix, when it has one), and starts the program as commandFor says, detached, in its
@@ -78,6 +88,7 @@ struct WhyNot {
     QString text, title;
     bool setAgain = true;
 };
-WhyNot whyNotStarted(Outcome outcome, const QString& folder, const QString& program, const QString& runner = {});
+WhyNot whyNotStarted(Outcome outcome, const QString& folder, const QString& program,
+                     const QString& runner = {});
 
 } // namespace batch

@@ -12,31 +12,32 @@
 
 namespace warmwine {
 
-std::vector<Runner> prefixesToWarm(const std::filesystem::path& programDir, const DriveTable& drives)
-{
+std::vector<Runner> prefixesToWarm(const std::filesystem::path& programDir,
+                                   const DriveTable& drives) {
     std::vector<Runner> out;
-    const std::filesystem::path systemWine = QStandardPaths::findExecutable(QStringLiteral("wine")).toStdString();
+    const std::filesystem::path systemWine =
+        QStandardPaths::findExecutable(QStringLiteral("wine")).toStdString();
     for (const Game& g : catalogue::games()) {
         const dirfile::Record r = dirfile::read(programDir, g);
-        if (r.path == "0" || r.path == dirfile::Missing || !r.runner.steamApp.empty())
-            continue;
+        if (r.path == "0" || r.path == dirfile::Missing || !r.runner.steamApp.empty()) continue;
         const Runner w{r.runner.prefix.empty() ? DriveTable::defaultPrefix() : r.runner.prefix,
-                       r.runner.wine.empty() ? systemWine : r.runner.wine, {}};
+                       r.runner.wine.empty() ? systemWine : r.runner.wine,
+                       {}};
         const DriveTable own = r.runner.prefix.empty() ? drives : DriveTable::fromPrefix(w.prefix);
         const auto folder = own.toHost(dirfile::folderOf(r.dir));
-        if (folder && wine::machineOf(*folder / r.file) != 0 && std::find(out.begin(), out.end(), w) == out.end() &&
+        if (folder && wine::machineOf(*folder / r.file) != 0 &&
+            std::find(out.begin(), out.end(), w) == out.end() &&
             wine::keepsPrefix(w.wine, w.prefix))
             out.push_back(w);
     }
     return out;
 }
 
-void warm(const Runner& runner)
-{
-    const QString wineserver = QString::fromLocal8Bit((runner.wine.parent_path() / "wineserver").c_str());
+void warm(const Runner& runner) {
+    const QString wineserver =
+        QString::fromLocal8Bit((runner.wine.parent_path() / "wineserver").c_str());
     const QString wine = QString::fromLocal8Bit(runner.wine.c_str());
-    if (runner.wine.empty() || !QFileInfo(wineserver).isExecutable())
-        return;
+    if (runner.wine.empty() || !QFileInfo(wineserver).isExecutable()) return;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("WINEPREFIX"), QString::fromLocal8Bit(runner.prefix.c_str()));
     // The server first, so that it is the one kept a while; it leaves its foreground process as

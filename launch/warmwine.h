@@ -23,7 +23,8 @@ inline constexpr int KeepSeconds = 300;
 // a prefix that Wine would rewrite (its stamp is another Wine's, or none), so that a prefix whose
 // Wine is not known stays cold. Only directory files, the programs' first bytes and the stamps
 // are read.
-std::vector<Runner> prefixesToWarm(const std::filesystem::path& programDir, const DriveTable& drives);
+std::vector<Runner> prefixesToWarm(const std::filesystem::path& programDir,
+                                   const DriveTable& drives);
 
 // Starts the Wine server beside the runner's Wine for its prefix, kept KeepSeconds after its last
 // program, then a program of that Wine that ends at once, so that Wine's services are up too; in

@@ -9,7 +9,7 @@
 // start "succeeds", runs nothing and says so only on the terminal.
 namespace wine {
 
-inline constexpr std::uint16_t I386 = 0x014c;   // a 32-bit Windows program
+inline constexpr std::uint16_t I386 = 0x014c; // a 32-bit Windows program
 
 // The machine field of a Windows program's PE header ("MZ", the offset at 0x3C, "PE\0\0",
 // machine); 0 when the file is no PE program.

@@ -2,20 +2,19 @@
 
 #include "app/about.h"
 #include "app/closeprog.h"
-#include "content/pagewindow.h"
-#include "content/popmnu.h"
 #include "app/form1.h"
-#include "settings/settings.h"
 #include "app/login.h"
 #include "app/mdiform1.h"
-#include "servers/viewservers.h"
+#include "content/pagewindow.h"
+#include "content/popmnu.h"
 #include "installs/launchers.h"
 #include "launch/batchrunner.h"
 #include "launch/warmwine.h"
 #include "platform/services.h"
+#include "servers/viewservers.h"
+#include "settings/settings.h"
 
-void addWindows(Forms& forms)
-{
+void addWindows(Forms& forms) {
     forms.add(QStringLiteral("MDIForm1"), [](Forms& f) { return new MDIForm1(f); });
     forms.add(QStringLiteral("Login"), [](Forms& f) { return new Login(f); });
     forms.add(QStringLiteral("Form1"), [](Forms& f) { return new Form1(f); });
@@ -32,10 +31,11 @@ void addWindows(Forms& forms)
     menus::add(forms);
 }
 
-void wireLaunch(Services& services)
-{
+void wireLaunch(Services& services) {
     services.startBatch = [drives = services.drives](const batch::Start& s) {
-        return batch::run(s, drives, s.runner.prefix.empty() ? batch::Environment() : launchers::environmentOf(s.runner.prefix));
+        return batch::run(s, drives,
+                          s.runner.prefix.empty() ? batch::Environment()
+                                                  : launchers::environmentOf(s.runner.prefix));
     };
     services.warmWine = warmwine::warm;
 }
