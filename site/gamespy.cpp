@@ -7,24 +7,29 @@
 namespace status {
 namespace {
 
-std::optional<Info> fields(const Reader& r, const QByteArray& joined)
-{
+// Players are numbered by the slot they hold, with gaps where slots are free: every player_N
+// part is read, whatever its N, in slot order.
+std::optional<Info> fields(const Reader& r, const QByteArray& joined) {
     const QHash<QByteArray, QByteArray> kv = pairs(joined);
-    if (!kv.contains("hostname"))
-        return std::nullopt;
-    Info i{r.text(kv.value("hostname")), r.text(kv.value("mapname")), number(kv.value("numplayers")),
-           number(kv.value("maxplayers")), {}};
-    for (int n = 0; n < MaxCount; ++n) {
-        const QByteArray k = QByteArray::number(n);
-        const QByteArray name = kv.value("player_" + k, kv.value("playername_" + k));
-        if (name.isNull()) {
-            if (n >= i.players)
-                break;
-            continue; // a gap where a player left between the parts
-        }
-        const QByteArray score = kv.value("frags_" + k, kv.value("score_" + k));
+    if (!kv.contains("hostname")) return std::nullopt;
+    Info i{r.text(kv.value("hostname")),
+           r.text(kv.value("mapname")),
+           number(kv.value("numplayers")),
+           number(kv.value("maxplayers")),
+           {}};
+    QMap<int, QByteArray> seats; // slot -> its number as sent
+    for (auto it = kv.begin(); it != kv.end() && seats.size() < MaxCount; ++it) {
+        const QByteArray& k = it.key();
+        const qsizetype cut = k.startsWith("player_") ? 7 : k.startsWith("playername_") ? 11 : -1;
+        bool ok = false;
+        const int slot = cut < 0 ? -1 : k.mid(cut).toInt(&ok);
+        if (ok && slot >= 0) seats.insert(slot, k.mid(cut));
+    }
+    for (const QByteArray& n : std::as_const(seats)) {
+        const QByteArray name = kv.value("player_" + n, kv.value("playername_" + n));
+        const QByteArray score = kv.value("frags_" + n, kv.value("score_" + n));
         i.list.push_back({r.text(name), score.isNull() ? std::nullopt : signedNumber(score),
-                          kv.contains("ping_" + k) ? number(kv.value("ping_" + k)) : -1});
+                          kv.contains("ping_" + n) ? number(kv.value("ping_" + n)) : -1});
     }
     finish(i);
     return i;
@@ -35,24 +40,23 @@ std::optional<Info> fields(const Reader& r, const QByteArray& joined)
 class GameSpyReader final : public Reader {
 public:
     using Reader::Reader;
-    Answer::Step take(const QByteArray& part, std::vector<QByteArray>*) override
-    {
-        if (info || !part.startsWith('\\'))
-            return Answer::Step::Ignored;
+    Answer::Step take(const QByteArray& part, std::vector<QByteArray>*) override {
+        if (info || !part.startsWith('\\')) return Answer::Step::Ignored;
         const qsizetype q = part.lastIndexOf("\\queryid\\");
         QByteArray body = q < 0 ? part : part.left(q);
         const QByteArray id = q < 0 ? QByteArray("1.1") : part.mid(q + 9).split('\\').first();
-        const bool final = body.contains("\\final\\") || part.mid(q < 0 ? part.size() : q).contains("\\final\\");
+        const bool final =
+            body.contains("\\final\\") || part.mid(q < 0 ? part.size() : q).contains("\\final\\");
         body.replace("\\final\\", "\\");
         const qsizetype dot = id.lastIndexOf('.');
         bool ok = false;
         const int number = id.mid(dot + 1).toInt(&ok);
-        if (dot < 0 || !ok || number < 1 || number > 32 || (!parts_.contains(id.left(dot)) && parts_.size() >= 4))
+        if (dot < 0 || !ok || number < 1 || number > 32 ||
+            (!parts_.contains(id.left(dot)) && parts_.size() >= 4))
             return Answer::Step::Ignored;
         Parts& mine = parts_[id.left(dot)];
         mine.bodies.insert(number, body);
-        if (final)
-            mine.last = number;
+        if (final) mine.last = number;
         if (!mine.last || mine.bodies.size() < mine.last || mine.bodies.lastKey() > mine.last)
             return Answer::Step::More;
         QByteArray joined;
@@ -72,7 +76,8 @@ private:
 
 } // namespace
 
-const Family gameSpy{[] { return QByteArray("\\status\\"); },
-                     [](bool c) -> std::unique_ptr<Reader> { return std::make_unique<GameSpyReader>(c); }};
+const Family gameSpy{
+    [] { return QByteArray("\\status\\"); },
+    [](bool c) -> std::unique_ptr<Reader> { return std::make_unique<GameSpyReader>(c); }};
 
 } // namespace status

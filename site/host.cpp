@@ -7,11 +7,11 @@
 #include <QAbstractHttpServer>
 #include <QFile>
 #include <QFileInfo>
-#include <QMetaEnum>
 #include <QHttpServerRequest>
+#include <QMetaEnum>
+#include <QSocketNotifier>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QSocketNotifier>
 #include <QThread>
 #include <QTimer>
 
@@ -28,56 +28,61 @@ namespace {
 const QString prefix = QString::fromLatin1(community::pages);
 
 // The answer's first line and headers; the body follows as it is.
-QByteArray head(const CommunityHost::Reply& r, qint64 length, bool close)
-{
+QByteArray head(const CommunityHost::Reply& r, qint64 length, bool close) {
     const int status = r.status;
     static const QHash<int, QByteArray> reasons{
         {200, "OK"}, {403, "Forbidden"}, {404, "Not Found"}, {405, "Method Not Allowed"}};
-    QByteArray h = "HTTP/1.1 " + QByteArray::number(status) + ' ' + reasons.value(status) + "\r\nContent-Type: " + r.type +
-                   "\r\nContent-Length: " + QByteArray::number(length) + "\r\nCache-Control: " + r.cache + "\r\n";
-    if (status == 405)
-        h += "Allow: GET, HEAD\r\n";
-    if (close)
-        h += "Connection: close\r\n";
+    QByteArray h = "HTTP/1.1 " + QByteArray::number(status) + ' ' + reasons.value(status) +
+                   "\r\nContent-Type: " + r.type +
+                   "\r\nContent-Length: " + QByteArray::number(length) +
+                   "\r\nCache-Control: " + r.cache + "\r\n";
+    if (status == 405) h += "Allow: GET, HEAD\r\n";
+    if (close) h += "Connection: close\r\n";
     return h + "\r\n";
 }
 
-CommunityHost::Reply refused(int status)
-{
-    const QByteArray what = status == 403 ? "Forbidden" : status == 405 ? "Method not allowed" : "Not found";
-    return {status, "text/html; charset=utf-8", "no-store",
-            "<!DOCTYPE html><html><head><title>" + what + "</title></head><body>" + what + "</body></html>\n", {}};
+CommunityHost::Reply refused(int status) {
+    const QByteArray what = status == 403   ? "Forbidden"
+                            : status == 405 ? "Method not allowed"
+                                            : "Not found";
+    return {status,
+            "text/html; charset=utf-8",
+            "no-store",
+            "<!DOCTYPE html><html><head><title>" + what + "</title></head><body>" + what +
+                "</body></html>\n",
+            {}};
 }
 
 // Names a community never means to publish: dot-files and dot-folders (.git, .env, an editor's
 // .name.swp) and the backups editors leave beside a file.
-bool privateName(const QStringList& parts)
-{
-    static const QStringList backups{QStringLiteral("~"), QStringLiteral(".swp"), QStringLiteral(".bak"),
-                                     QStringLiteral(".orig")};
+bool privateName(const QStringList& parts) {
+    static const QStringList backups{QStringLiteral("~"), QStringLiteral(".swp"),
+                                     QStringLiteral(".bak"), QStringLiteral(".orig")};
     return std::any_of(parts.begin(), parts.end(), [](const QString& part) {
-        return part.startsWith(QLatin1Char('.')) || part.compare(QLatin1String("servers.con"), Qt::CaseInsensitive) == 0 ||
-               std::any_of(backups.begin(), backups.end(), [&](const QString& b) { return part.endsWith(b, Qt::CaseInsensitive); });
+        return part.startsWith(QLatin1Char('.')) ||
+               part.compare(QLatin1String("servers.con"), Qt::CaseInsensitive) == 0 ||
+               std::any_of(backups.begin(), backups.end(),
+                           [&](const QString& b) { return part.endsWith(b, Qt::CaseInsensitive); });
     });
 }
 
 // Control characters and '%' as %XX, so a path can neither start a line of its own in the log
 // nor speak to the terminal.
-QByteArray escaped(const QString& path)
-{
+QByteArray escaped(const QString& path) {
     QString out;
     for (const QChar c : path) {
-        const bool control = c.unicode() < 0x20 || (c.unicode() >= 0x7f && c.unicode() < 0xa0) || c == QLatin1Char('%');
+        const bool control = c.unicode() < 0x20 || (c.unicode() >= 0x7f && c.unicode() < 0xa0) ||
+                             c == QLatin1Char('%');
         out += control ? QString::fromLatin1(QString(c).toUtf8().toPercentEncoding()) : QString(c);
     }
     return out.toUtf8();
 }
 
-bool sameFile(int fd, const QString& path)
-{
-    struct stat a {}, b {};
-    return ::fstat(fd, &a) == 0 && ::stat(QFile::encodeName(path).constData(), &b) == 0 && a.st_dev == b.st_dev &&
-           a.st_ino == b.st_ino;
+bool sameFile(int fd, const QString& path) {
+    struct stat a {
+    }, b{};
+    return ::fstat(fd, &a) == 0 && ::stat(QFile::encodeName(path).constData(), &b) == 0 &&
+           a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
 } // namespace
@@ -91,13 +96,12 @@ class CommunityHost::Listener final : public QTcpServer {
 public:
     using QTcpServer::QTcpServer;
 
-    bool start(const QHostAddress& address, quint16 port)
-    {
+    bool start(const QHostAddress& address, quint16 port) {
         QFile somaxconn(QStringLiteral("/proc/sys/net/core/somaxconn"));
-        const int deepest = somaxconn.open(QIODevice::ReadOnly) ? somaxconn.readAll().trimmed().toInt() : 0;
+        const int deepest =
+            somaxconn.open(QIODevice::ReadOnly) ? somaxconn.readAll().trimmed().toInt() : 0;
         setListenBacklogSize(deepest > 0 ? deepest : SOMAXCONN);
-        if (!listen(address, port))
-            return false;
+        if (!listen(address, port)) return false;
         // Qt's own accepting off for good: it accepts only while fewer connections than this wait
         // to be taken (and taking one wakes it, to find that none may).
         setMaxPendingConnections(0);
@@ -111,23 +115,23 @@ public:
     void resume() { notifier_->setEnabled(true); }
 
 private:
-    void accept()
-    {
+    void accept() {
         for (;;) {
-            const int fd = ::accept4(int(socketDescriptor()), nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+            const int fd =
+                ::accept4(int(socketDescriptor()), nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
             if (fd < 0) {
                 if (errno == EMFILE || errno == ENFILE || errno == ENOBUFS || errno == ENOMEM) {
                     notifier_->setEnabled(false);
                     later_.start(250);
                 }
-                if (errno != ECONNABORTED && errno != EINTR)
-                    return; // EAGAIN: all taken
+                if (errno != ECONNABORTED && errno != EINTR) return; // EAGAIN: all taken
                 continue;
             }
             auto* socket = new QTcpSocket(this);
             socket->setSocketDescriptor(fd);
             // What a member sends is taken as it is answered: requests sent far ahead wait in the
-            // system's buffers, not the host's memory. 32 KB: the most a request may be behind nginx.
+            // system's buffers, not the host's memory. 32 KB: the most a request may be behind
+            // nginx.
             socket->setReadBufferSize(32 * 1024);
             connect(socket, &QObject::destroyed, this, &Listener::resume); // its descriptor is free
             addPendingConnection(socket);
@@ -146,8 +150,7 @@ public:
     explicit Http(CommunityHost* host) : host_(host) {}
 
 protected:
-    bool handleRequest(const QHttpServerRequest& r, QTcpSocket* socket) override
-    {
+    bool handleRequest(const QHttpServerRequest& r, QTcpSocket* socket) override {
         host_->answer(r, socket);
         return true;
     }
@@ -169,28 +172,27 @@ public:
         bool close = false;
     };
 
-    Connection(QTcpSocket* socket, CommunityHost* host) : QObject(socket), socket_(socket), host_(host)
-    {
+    Connection(QTcpSocket* socket, CommunityHost* host)
+        : QObject(socket), socket_(socket), host_(host) {
         connect(socket, &QTcpSocket::bytesWritten, this, &Connection::pump);
-        socket->setSocketOption(QAbstractSocket::LowDelayOption, 1); // a file's head and first piece go at once
+        socket->setSocketOption(QAbstractSocket::LowDelayOption,
+                                1); // a file's head and first piece go at once
     }
 
-    void ask(Asked a)
-    {
-        if (waiting_.size() >= maxWaiting) { // asking far ahead of reading: cut off, the rest unread
+    void ask(Asked a) {
+        if (waiting_.size() >=
+            maxWaiting) { // asking far ahead of reading: cut off, the rest unread
             QObject::disconnect(socket_, &QIODevice::readyRead, nullptr, nullptr);
             return socket_->abort();
         }
         waiting_.push_back(std::move(a));
-        if (!file_)
-            next();
+        if (!file_) next();
     }
 
 private:
     static constexpr qsizetype maxWaiting = 64, piece = 64 * 1024, buffered = 256 * 1024;
 
-    void next()
-    {
+    void next() {
         // Answers wait their turn while the reader is behind: what the host holds for one
         // connection is the few answers asked for, not everything they would write.
         while (!file_ && !waiting_.empty() && socket_->state() == QAbstractSocket::ConnectedState &&
@@ -199,8 +201,7 @@ private:
             Reply r = a.refusal ? refused(a.refusal) : host_->page(a.name);
             const qint64 length = r.file ? r.file->size() : r.body.size();
             close_ = a.close;
-            if (a.head)
-                r.file.reset();
+            if (a.head) r.file.reset();
             // One write for a page: the socket sends at once, and a head sent alone would hold
             // its body back until the reader acknowledged it.
             socket_->write(head(r, length, a.close) + (a.head || r.file ? QByteArray() : r.body));
@@ -209,13 +210,11 @@ private:
                 left_ = length;
                 return pump();
             }
-            if (a.close)
-                return socket_->disconnectFromHost();
+            if (a.close) return socket_->disconnectFromHost();
         }
     }
 
-    void pump()
-    {
+    void pump() {
         while (file_ && socket_->bytesToWrite() < buffered) {
             const QByteArray bytes = file_->read(std::min<qint64>(piece, left_));
             if (bytes.isEmpty() && left_ > 0) // the file shrank: the length promised cannot be kept
@@ -224,13 +223,11 @@ private:
             left_ -= bytes.size();
             if (left_ == 0) {
                 file_.reset();
-                if (close_)
-                    return socket_->disconnectFromHost();
+                if (close_) return socket_->disconnectFromHost();
                 next();
             }
         }
-        if (!file_)
-            next();
+        if (!file_) next();
     }
 
     QTcpSocket* socket_;
@@ -243,16 +240,18 @@ private:
 
 CommunityHost::CommunityHost(const Options& o)
     : options_(o), root_(o.root), canonicalRoot_(QFileInfo(o.root).canonicalFilePath()),
-      list_((o.root + QStringLiteral("/servers.con")).toStdString()), http_(std::make_unique<Http>(this))
-{
+      list_((o.root + QStringLiteral("/servers.con")).toStdString(), o.lookup),
+      http_(std::make_unique<Http>(this)) {
     Q_INIT_RESOURCE(pages); // the page templates and the program's own style sheet
+    list_.onResolved([this] {
+        status_.refresh(list_.servers());
+    });                               // a name's servers asked as soon as it is known
     status_.refresh(list_.servers()); // the first look at the list finds answers waiting
 }
 
 CommunityHost::~CommunityHost() = default;
 
-quint16 CommunityHost::listen(const QHostAddress& address, quint16 port)
-{
+quint16 CommunityHost::listen(const QHostAddress& address, quint16 port) {
     auto* server = new Listener(http_.get());
     if (!server->start(address, port)) {
         delete server;
@@ -265,18 +264,19 @@ quint16 CommunityHost::listen(const QHostAddress& address, quint16 port)
 // Only GET and HEAD; "/" is the index, everything else lies under the prefix. The rest of the
 // path is taken whole: as a URL of its own, a server page such as "qktre127.0.0.1:27960.htm"
 // would read as a scheme and a path.
-void CommunityHost::answer(const QHttpServerRequest& r, QTcpSocket* socket)
-{
+void CommunityHost::answer(const QHttpServerRequest& r, QTcpSocket* socket) {
     const bool get = r.method() == QHttpServerRequest::Method::Get;
     const bool head = r.method() == QHttpServerRequest::Method::Head;
     const QString path = r.url().path(QUrl::FullyDecoded);
     if (options_.log) {
-        const QByteArray method = QByteArray(QMetaEnum::fromType<QHttpServerRequest::Method>().valueToKey(int(r.method()))).toUpper();
+        const QByteArray method =
+            QByteArray(
+                QMetaEnum::fromType<QHttpServerRequest::Method>().valueToKey(int(r.method())))
+                .toUpper();
         std::printf("%s %s\n", method.constData(), escaped(path).constData());
         std::fflush(stdout);
     }
-    if (options_.delayMs > 0)
-        QThread::msleep(ulong(options_.delayMs));
+    if (options_.delayMs > 0) QThread::msleep(ulong(options_.delayMs));
     Connection::Asked a;
     a.head = head;
     for (const auto& [name, value] : r.headers())
@@ -297,19 +297,24 @@ void CommunityHost::answer(const QHttpServerRequest& r, QTcpSocket* socket)
     (c ? c : new Connection(socket, this))->ask(std::move(a));
 }
 
-QByteArray CommunityHost::contentType(const QString& name)
-{
+QByteArray CommunityHost::contentType(const QString& name) {
     const QString ext = QFileInfo(name).suffix().toLower();
-    static const QHash<QString, QByteArray> types{
-        {"htm", "text/html; charset=utf-8"}, {"html", "text/html; charset=utf-8"}, {"css", "text/css"},
-        {"png", "image/png"}, {"jpg", "image/jpeg"}, {"jpeg", "image/jpeg"}, {"gif", "image/gif"},
-        {"ico", "image/x-icon"}, {"svg", "image/svg+xml"}, {"js", "text/javascript"}, {"txt", "text/plain; charset=utf-8"},
-        {"zip", "application/zip"}};
+    static const QHash<QString, QByteArray> types{{"htm", "text/html; charset=utf-8"},
+                                                  {"html", "text/html; charset=utf-8"},
+                                                  {"css", "text/css"},
+                                                  {"png", "image/png"},
+                                                  {"jpg", "image/jpeg"},
+                                                  {"jpeg", "image/jpeg"},
+                                                  {"gif", "image/gif"},
+                                                  {"ico", "image/x-icon"},
+                                                  {"svg", "image/svg+xml"},
+                                                  {"js", "text/javascript"},
+                                                  {"txt", "text/plain; charset=utf-8"},
+                                                  {"zip", "application/zip"}};
     return types.value(ext, "application/octet-stream");
 }
 
-CommunityHost::Reply CommunityHost::page(const QString& name)
-{
+CommunityHost::Reply CommunityHost::page(const QString& name) {
     const char* generated = "public, max-age=10"; // as long as a status answer is kept
     if (name == QLatin1String("viewservers.htm"))
         return {200, contentType(name), generated, listPage(), {}};
@@ -320,16 +325,14 @@ CommunityHost::Reply CommunityHost::page(const QString& name)
 
 // Only what lies inside the community's folder is served: no "..", no absolute paths, no link
 // that leads out of it, no private name, and not servers.con under any name that leads to it.
-CommunityHost::Reply CommunityHost::file(const QString& name)
-{
+CommunityHost::Reply CommunityHost::file(const QString& name) {
     const QStringList parts = name.split(QLatin1Char('/'));
     if (name.isEmpty() || name.startsWith(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) ||
         name.contains(QChar(0)) || privateName(parts))
         return refused(403);
     const QFileInfo info(root_.filePath(name));
     const QString real = info.canonicalFilePath();
-    if (!real.isEmpty() && !real.startsWith(canonicalRoot_ + QLatin1Char('/')))
-        return refused(403);
+    if (!real.isEmpty() && !real.startsWith(canonicalRoot_ + QLatin1Char('/'))) return refused(403);
     const char* cache = name == QLatin1String("detect.htm") ? "no-cache" : "public, max-age=300";
     auto f = std::make_unique<QFile>(real);
     if (info.isFile() && f->open(QIODevice::ReadOnly)) {
@@ -338,13 +341,18 @@ CommunityHost::Reply CommunityHost::file(const QString& name)
         return {200, contentType(name), cache, {}, std::move(f)};
     }
     if (!info.exists() && name == QLatin1String("style.css"))
-        return {200, contentType(name), cache, serverpages::resource(name), {}}; // the program's own look, for a community that brings none
+        return {200,
+                contentType(name),
+                cache,
+                serverpages::resource(name),
+                {}}; // the program's own look, for a community that brings none
     return refused(404);
 }
 
-QByteArray CommunityHost::listPage()
-{
+QByteArray CommunityHost::listPage() {
     return serverpages::list(list_.servers(), [this](const Server& s) { return status_.of(s); });
 }
 
-QByteArray CommunityHost::serverPage(const Server& s) { return serverpages::server(s, status_.of(s)); }
+QByteArray CommunityHost::serverPage(const Server& s) {
+    return serverpages::server(s, status_.of(s));
+}

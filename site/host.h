@@ -15,9 +15,11 @@ class QTcpSocket;
 class CommunityHost final {
 public:
     struct Options {
-        QString root;   // the community's folder
-        bool log = false; // each request's method and path on stdout
-        int delayMs = 0;  // every answer held back (for pictures of the detection window)
+        QString root;              // the community's folder
+        bool log = false;          // each request's method and path on stdout
+        int delayMs = 0;           // every answer held back (for pictures of the detection window)
+        ServerList::Lookup lookup; // how servers.con's host names are looked up: the system's
+                                   // resolver unless given
     };
     explicit CommunityHost(const Options& o);
     ~CommunityHost();

@@ -1,13 +1,16 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QHostAddress>
 #include <QList>
+#include <QObject>
 #include <QString>
 
 #include <ctime>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,7 +21,11 @@ struct Server {
     QString address; // as the game's +connect takes it: host[:port]
     QString host;
     quint16 port = 0; // the game port: the address's, else the game's usual one
-    quint16 queryPort = 0; // where its status question goes (0: the game's own rule)
+    quint16 queryPort =
+        0; // servers.con's QueryPort: 0 when the row gives none (the game's own rule)
+    // Where its questions go: the host's first IPv6 and first IPv4 address that name one machine.
+    QList<QHostAddress> addresses;
+    bool resolving = false; // its host name's first answer is not in yet
 
     // The page the client cuts the game and the address from: code, address, ".htm".
     QString pageName() const { return code + address + QStringLiteral(".htm"); }
@@ -27,11 +34,22 @@ struct Server {
 // servers.con, in the profile format the client uses: one section per server, keys Game and
 // Address. Rows the client could not use are left out, each with a warning on stderr; the file
 // is read again when it changes.
+//
+// Host names are looked up in the background, never while a page waits: a row shows as its
+// name's answer stands, and a name is looked up again when the file changes or its answer is
+// older than nameMaxAgeMs. A name that leads only to broadcast, multicast or unspecified
+// addresses leaves its rows out, with their warning, once that answer comes.
 class ServerList final {
 public:
-    // How a host name becomes addresses: the system's resolver unless replaced.
-    using Resolve = std::function<QList<QHostAddress>(const QString& name)>;
-    explicit ServerList(std::filesystem::path file, Resolve resolve = {});
+    // How a host name becomes addresses: the system's resolver unless replaced. `done` is
+    // called once, later, unless `context` is gone by then.
+    using Lookup = std::function<void(const QString& name, QObject* context,
+                                      std::function<void(const QList<QHostAddress>&)> done)>;
+    static constexpr qint64 nameMaxAgeMs = 5 * 60 * 1000;
+
+    explicit ServerList(std::filesystem::path file, Lookup lookup = {});
+    // Called when an answer changed what servers() gives.
+    void onResolved(std::function<void()> f) { resolved_ = std::move(f); }
 
     const std::vector<Server>& servers(); // reads the file again if it changed
     const Server* byPage(const QString& pageName);
@@ -40,7 +58,9 @@ public:
     static bool validAddress(const QString& address);
     // An address that names one machine: no broadcast, multicast or "any" address.
     static bool singleHost(const QHostAddress& address);
-    static std::vector<Server> parse(const std::string& contents, const std::filesystem::path& file, const Resolve& resolve);
+    // The rows of a servers.con text; a host given by name is left `resolving`.
+    static std::vector<Server> parse(const std::string& contents,
+                                     const std::filesystem::path& file);
 
 private:
     // What the file looked like when it was last read.
@@ -53,13 +73,29 @@ private:
         bool operator==(const Seen& o) const;
     };
     static Seen look(const std::filesystem::path& file);
+    // What is known of one host name.
+    struct Name {
+        std::optional<QList<QHostAddress>> found; // the last answer, once one came
+        QElapsedTimer at;                         // since that answer
+        bool asking = false;
+    };
+    void readFile();
+    void lookUp();
+    void answered(const QString& name, int generation, const QList<QHostAddress>& found);
+    void build();
 
     std::filesystem::path file_;
-    Resolve resolve_;
+    Lookup lookup_;
+    std::function<void()> resolved_;
+    QObject context_; // the lookups' own: gone with the list, so no answer comes after it
     Seen seen_;
     bool read_ = false;
-    bool young_ = false;   // read so soon after its last change that a change may hide in the same tick
-    std::string contents_; // as last read, to compare with while young_
-    std::vector<Server> servers_;
+    bool young_ =
+        false; // read so soon after its last change that a change may hide in the same tick
+    std::string contents_;     // as last read, to compare with while young_
+    std::vector<Server> rows_; // as the file gives them
+    QHash<QString, Name> names_;
+    int generation_ = 0;          // of the file's contents; an answer for older contents is dropped
+    std::vector<Server> servers_; // the rows as the names' answers stand
     QHash<QString, std::size_t> pages_; // page name -> index in servers_
 };

@@ -9,9 +9,8 @@
 #include <QObject>
 #include <QUdpSocket>
 
-#include <functional>
-#include <unordered_map>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 // What the list and the server pages show of each server.
@@ -31,11 +30,8 @@ class StatusCache final : public QObject {
 public:
     explicit StatusCache(int timeoutMs = 1000, int maxAgeMs = 10000, QObject* parent = nullptr);
 
-    // How a server's host name becomes addresses: the system's resolver unless replaced.
-    using Lookup = std::function<void(const QString& name, QObject* context, std::function<void(QList<QHostAddress>)> done)>;
-    void setLookup(Lookup l) { lookup_ = std::move(l); }
-
-    Status of(const Server& s);                   // and asks again when stale
+    // And asks again when stale; a server whose name is still being looked up is "asking".
+    Status of(const Server& s);
     void refresh(const std::vector<Server>& all); // asks every server whose answer is stale
     quint16 localPort() const { return socket_.localPort(); }
 
@@ -43,7 +39,7 @@ private:
     struct Entry {
         Status status;
         status::Protocol protocol = status::Protocol::None;
-        QList<QHostAddress> addresses; // a name's first IPv6 and first IPv4 address
+        QList<QHostAddress> addresses; // as the server list last gave them
         quint16 port = 0;
         std::optional<status::Answer> answer; // while a question is out
         bool colourCodes = false;
@@ -51,7 +47,9 @@ private:
         // unanswered, and the answer from there.
         quint16 gameSpyPort = 0;
         std::optional<status::Answer> gameSpy;
-        const std::optional<status::Info>& info() const { return gameSpy && gameSpy->info() ? gameSpy->info() : answer->info(); }
+        const std::optional<status::Info>& info() const {
+            return gameSpy && gameSpy->info() ? gameSpy->info() : answer->info();
+        }
         QElapsedTimer sentAt;
         QElapsedTimer settledAt; // since the last answer or silence
         int question = 0;        // which question a timer belongs to
@@ -60,11 +58,11 @@ private:
     void ask(const Server& s, Entry& e);
     void send(Entry& e, bool again);
     void readReplies();
-    void answered(Entry& e, status::Answer& a, const QHostAddress& from, quint16 port, const QByteArray& data);
+    void answered(Entry& e, status::Answer& a, const QHostAddress& from, quint16 port,
+                  const QByteArray& data);
     void settle(Entry& e, const Status& st);
 
     int timeoutMs_, maxAgeMs_;
     QUdpSocket socket_;
     std::unordered_map<QString, Entry> entries_; // an Entry's answer is not copied, so no QHash
-    Lookup lookup_;
 };

@@ -18,10 +18,8 @@ public:
 
 protected:
     // One datagram that is the whole answer.
-    Answer::Step whole(std::optional<Info> i)
-    {
-        if (!i)
-            return Answer::Step::Ignored;
+    Answer::Step whole(std::optional<Info> i) {
+        if (!i) return Answer::Step::Ignored;
         info = std::move(i);
         return Answer::Step::Done;
     }
@@ -39,12 +37,13 @@ extern const Family quake3, moh, quake2, gameSpy, netQuake;
 
 inline const QByteArray oob("\xff\xff\xff\xff", 4);
 
-int number(QByteArrayView v);                     // 0..MaxCount, 0 when no number
-std::optional<int> signedNumber(QByteArrayView v); // within +-99999
+int number(QByteArrayView v);                             // 0..MaxCount, 0 when no number
+std::optional<int> signedNumber(QByteArrayView v);        // any number, within an int
 QHash<QByteArray, QByteArray> pairs(QByteArrayView info); // "\key\value...", keys in lower case
 void finish(Info& i);                                     // best score first, at most MaxPlayers
 // The Quake engines' answer, one datagram: its header, the info string (some servers put lines
 // of text before it), then one line per player; the slots under maxKey.
-std::unique_ptr<Reader> quakeReader(bool colourCodes, const QByteArray& header, const QByteArray& maxKey);
+std::unique_ptr<Reader> quakeReader(bool colourCodes, const QByteArray& header,
+                                    const QByteArray& maxKey);
 
 } // namespace status

@@ -69,7 +69,7 @@ class GamesTest final : public QObject {
     fs::path home, wine, lutris, runner, system, starts;
     QProcess server; // OpenArena's
     quint16 port = 0;
-    Server arena() const { return {"Night Owls Arena", "qktre", "127.0.0.1:" + QString::number(port), "127.0.0.1", port}; }
+    Server arena() const { return {"Night Owls Arena", "qktre", "127.0.0.1:" + QString::number(port), "127.0.0.1", port, 0, {QHostAddress(QHostAddress::LocalHost)}}; }
 
     // A Wine's folder with stand-ins for its wine and wineserver that write each start to the
     // starts log and run Debian's; its wine.inf is Debian's, so a prefix Debian's Wine made is its.
@@ -405,7 +405,7 @@ private slots:
         QProcess transformed, whole;
         for (QProcess* p : {&transformed, &whole})
             p->start("quakestat", {"-raw", "\t", "-P", "-nh", "-timeout", "5", p == &whole ? "-nnx" : "-nx", "-" + type, address});
-        const Server s{"owls", code, "127.0.0.1:" + QString::number(game), "127.0.0.1", game};
+        const Server s{"owls", code, "127.0.0.1:" + QString::number(game), "127.0.0.1", game, 0, {QHostAddress(QHostAddress::LocalHost)}};
         StatusCache cache(2000, 60000);
         QTRY_VERIFY_WITH_TIMEOUT(cache.of(s).state == Status::State::Answering &&
                                      transformed.state() == QProcess::NotRunning && whole.state() == QProcess::NotRunning, 10000);

@@ -8,6 +8,7 @@
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QUdpSocket>
 
 namespace {
@@ -63,6 +64,10 @@ private slots:
         one("hostile text", "qktre",
             oob + "statusResponse\n\\sv_hostname\\<b>\x01\x7f" + QByteArray(500, 'x') + "\\mapname\\^^2\\sv_maxclients\\-5\n",
             "D", "<b>" + QString(61, QLatin1Char('x')) + "|^|0|0|"); // "^2" is a colour
+        // As the servers send them: names one byte a letter (Windows-1252), or UTF-8; scores in the millions.
+        one("8-bit names, true scores", "qktre", oob + "statusResponse\n\\sv_hostname\\\xa9 Owls \x80\xa0\xb1\x81\\mapname\\q3dm1\\sv_maxclients\\20\n"
+                                                     "12118375 40 \"{JoFA}\xdflackfire\"\nx 30 \"x\"\n-5 9 \"Gr\xc3\xbcn\"\n",
+            "D", "\u00a9 Owls \u20ac\u00a0\u00b1|q3dm1|3|20|{JoFA}\u00dflackfire 12118375 40;Gr\u00fcn -5 9;x - 30");
         one("no info string", "qktre", oob + "statusResponse\n", "I", "");
         one("another game's answer", "qktre", oob + "print\n\\hostname\\x\n", "I", "");
         one("oversized", "qktre", oob + "statusResponse\n\\mapname\\" + QByteArray(20000, 'm'), "I", "");
@@ -80,6 +85,15 @@ private slots:
             << QList<QByteArray>{three + "7.3", two + "8.2", three + "7.3", first + "7.1", two + "7.2"} << "MMMMD" << all;
         QTest::newRow("final part before the last number") << "untor"
             << QList<QByteArray>{first + "7.1", QByteArray(three).replace("\\final\\", "\\") + "7.3", two + "7.2"} << "MMM" << "";
+        // Players numbered by the slot they hold: 20 of them in slots 5-17, 24, 25, 28, 30, 33, 36 and 39.
+        QByteArray seats = "\\hostname\\Owl NF\\mapname\\m\\numplayers\\20\\maxplayers\\40";
+        QStringList seated;
+        for (int n : {5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 24, 25, 28, 30, 33, 36, 39}) {
+            seats += "\\player_" + QByteArray::number(n) + "\\P" + QByteArray::number(n) + "\\frags_" + QByteArray::number(n) + "\\" + QByteArray::number(100 - n);
+            seated << QString("P%1 %2 -").arg(n).arg(100 - n);
+        }
+        QTest::newRow("players in slots, with gaps") << "night" << QList<QByteArray>{seats + "\\final\\\\queryid\\4.1"} << "D"
+                                                      << "Owl NF|m|20|40|" + seated.join(';');
         QTest::newRow("Quake players") << "qkone"
             << QList<QByteArray>{netQuake(bytes("\x83" "x\0Q1 Owls\0dm4\0\x02\x10\x03")),
                                  netQuake(bytes("\x84\x01^1Zap\0\x00\x00\x00\x00\x07\x00\x00\x00\x10\x00\x00\x00" "1.2.3.4\0")),
@@ -122,17 +136,21 @@ private slots:
                        "Address=10.0.0.1\n[Word]\nGame=qktre\nAddress=10.0.0.1\nQueryPort=x\n[High]\nGame=qktre\nAddress=10.0.0.5\nQueryPort=65536\n"
                        "[Past]\nGame=night\nAddress=10.0.0.6:65536\n[Lan]\nGame=qktre\nAddress=lan.example\n[Mixed]\nGame=qktre\nAddress=mixed.example");
         // Names as the resolver sees them: one leads only to broadcast and multicast, one also to a machine.
-        ServerList list(con, [](const QString& name) {
+        ServerList list(con, [](const QString& name, QObject*, std::function<void(const QList<QHostAddress>&)> done) {
             const QList<QHostAddress> lan{QHostAddress::Broadcast, QHostAddress("224.0.0.1"), QHostAddress("127.255.255.255"), QHostAddress("ff02::1")};
-            return name == "lan.example" ? lan : name == "mixed.example" ? lan + QList<QHostAddress>{QHostAddress("10.0.0.7")} : QList<QHostAddress>{QHostAddress("10.0.0.8")};
+            done(name == "lan.example" ? lan : name == "mixed.example" ? lan + QList<QHostAddress>{QHostAddress("10.0.0.7")} : QList<QHostAddress>{QHostAddress("10.0.0.8")});
         });
-        QStringList got;
-        for (const Server& s : list.servers())
-            got << s.name + " " + s.pageName() + " " + QString::number(s.port) + " " + QString::number(s.queryPort);
-        QCOMPARE(got, QStringList({"Night Owls Arena qktre127.0.0.1:27960.htm 27960 27960", "Saber Hall jedioowls.example.net.htm 28070 28070",
-                                   "Quoted qktwo10.0.0.3.htm 27910 27910", "UT untor10.0.0.1:7777.htm 7777 7778",
-                                   "UT own untor10.0.0.1:65535.htm 65535 7787", "NF nightowls.example.net.htm 26015 6550",
-                                   "BT mohbt10.0.0.1.htm 12203 12203", "Mixed qktremixed.example.htm 27960 27960"}));
+        auto rows = [&] {
+            QStringList got;
+            for (const Server& s : list.servers())
+                got << s.name + " " + s.pageName() + " " + QString::number(s.port) + " " +
+                           QString::number(status::queryPort(s.code.toStdString(), s.port, s.queryPort).value_or(0));
+            return got;
+        };
+        QTRY_COMPARE(rows(), QStringList({"Night Owls Arena qktre127.0.0.1:27960.htm 27960 27960", "Saber Hall jedioowls.example.net.htm 28070 28070",
+                                          "Quoted qktwo10.0.0.3.htm 27910 27910", "UT untor10.0.0.1:7777.htm 7777 7778",
+                                          "UT own untor10.0.0.1:65535.htm 65535 7787", "NF nightowls.example.net.htm 26015 6550",
+                                          "BT mohbt10.0.0.1.htm 12203 12203", "Mixed qktremixed.example.htm 27960 27960"}));
         // Every edit is seen, even of the same size, at once and with the time stamp put back.
         const auto stamp = std::filesystem::last_write_time(con);
         for (int i = 0; i < 30; ++i) {
@@ -172,7 +190,7 @@ private slots:
         std::filesystem::create_symlink(outside.path().toStdString() + "/secret.txt", root + "/link.htm");
         std::filesystem::create_symlink(root + "/servers.con", root + "/list.htm");
         std::filesystem::create_hard_link(root + "/servers.con", root + "/list.txt");
-        CommunityHost host({dir.path()});
+        CommunityHost host({dir.path(), false, 0, {}});
         const quint16 port = host.listen(QHostAddress::LocalHost, 0);
         const QByteArray p = "/ilnightowls/servers/";
         const std::pair<QByteArray, QByteArray> cases[] = {
@@ -256,21 +274,27 @@ private slots:
     void liveStatusFromStandIns()
     {
         // Each stand-in answers its game's query in the documented form ($n: the questions it
-        // has had); one port is dead.
+        // has had); one port is dead. They are servers.con's rows, as a community writes them.
         struct StandIn {
             const char* code;
             QHash<QByteArray, QList<QByteArray>> replies; // to each question
             bool onlySecond = false; // drops the first question, as a rate-limited server does
             QHostAddress bind = QHostAddress::LocalHost;
+            int offset = 0;         // of its port from the game port in the row's Address
+            bool queryPort = false; // the row names its port as QueryPort
         };
         const QByteArray q3 = oob + "getstatus";
         const StandIn standIns[] = {
-            {"night", {{"\\status\\", {"\\hostname\\Bond\\mapname\\ctf_box\\numplayers\\0\\maxplayers\\8\\final\\\\queryid\\1.1"}}}},
+            {"night", {{"\\status\\", {"\\hostname\\Bond\\mapname\\ctf_box\\numplayers\\0\\maxplayers\\8\\final\\\\queryid\\1.1"}}}, false,
+             QHostAddress::LocalHost, 0, true},
             {"qktre", {{q3, {oob + "statusResponse\n\\sv_hostname\\Slow\\mapname\\q3dm$n\\sv_maxclients\\4\n2 9 \"Doom\"\n"}}}, true},
             {"jedio", {{q3, {oob + "statusResponse\n\\sv_hostname\\Dual\\mapname\\ffa_bespin\\sv_maxclients\\4\n1 3 \"Kyle\"\n"}}}, false,
-             QHostAddress::LocalHostIPv6}};
+             QHostAddress::LocalHostIPv6},
+            // Medal of Honor that answers only GameSpy's question, on the game port + 97.
+            {"mohaa", {{"\\status\\", {"\\hostname\\MOH GS\\mapname\\obj/obj_team2\\numplayers\\1\\maxplayers\\20\\player_3\\Sarge\\frags_3\\7"
+                                        "\\ping_3\\44\\final\\\\queryid\\1.1"}}}, false, QHostAddress::LocalHost, 97}};
         std::vector<std::unique_ptr<QUdpSocket>> sockets;
-        std::vector<Server> servers;
+        std::string con;
         for (const StandIn& si : standIns) {
             QUdpSocket* sock = sockets.emplace_back(std::make_unique<QUdpSocket>()).get();
             QVERIFY(sock->bind(si.bind, 0));
@@ -282,18 +306,20 @@ private slots:
                             sock->writeDatagram(r.replace("$n", QByteArray::number(*asked)), d.senderAddress(), d.senderPort());
                 }
             });
-            const quint16 game = sock->localPort();
-            const QString host = si.bind == QHostAddress::LocalHostIPv6 ? "owls.example" : "127.0.0.1";
-            const quint16 query = QByteArray(si.code) == "night" ? sock->localPort() : 0; // its QueryPort
-            servers.push_back({si.code, si.code, host + ":" + QString::number(game), host, game, query});
+            const std::string host = si.bind == QHostAddress::LocalHostIPv6 ? "owls.example" : "127.0.0.1";
+            con += "[" + std::string(si.code) + "]\r\nGame=" + si.code + "\r\nAddress=" + host + ":" + std::to_string(sock->localPort() - si.offset) +
+                   (si.queryPort ? "\r\nQueryPort=" + std::to_string(sock->localPort()) : "") + "\r\n";
         }
-        servers.push_back({"dead", "qktre", "127.0.0.1:9", "127.0.0.1", 9});
-        StatusCache cache(1000, 4000);
-        cache.setLookup([](const QString& name, QObject*, std::function<void(QList<QHostAddress>)> done) {
+        QTemporaryDir dir;
+        writeFile(dir.path().toStdString() + "/servers.con", con + "[dead]\r\nGame=qktre\r\nAddress=127.0.0.1:9\r\n");
+        ServerList list(dir.path().toStdString() + "/servers.con", [](const QString& name, QObject*, std::function<void(const QList<QHostAddress>&)> done) {
             // Before each machine, an address of many (never asked).
             done(name == "owls.example" ? QList<QHostAddress>{QHostAddress("ff02::1"), QHostAddress::LocalHostIPv6, QHostAddress::Broadcast, QHostAddress::LocalHost}
                                         : QList<QHostAddress>{});
         });
+        QTRY_VERIFY(std::none_of(list.servers().begin(), list.servers().end(), [](const Server& s) { return s.resolving; }));
+        const std::vector<Server> servers = list.servers();
+        StatusCache cache(1000, 4000);
         cache.refresh(servers);
         // Another machine, from the slow server's port, answering first: no answer of the server's.
         QUdpSocket impostor;
@@ -307,9 +333,53 @@ private slots:
             }
             return s;
         };
-        QTRY_COMPARE_WITH_TIMEOUT(seen(), QStringList({"2 Bond|ctf_box|0|8|", "2 Slow|q3dm2|1|4|Doom 2 9", "2 Dual|ffa_bespin|1|4|Kyle 1 3", "3 "}), 3000);
+        QTRY_COMPARE_WITH_TIMEOUT(seen(), QStringList({"2 Bond|ctf_box|0|8|", "2 Slow|q3dm2|1|4|Doom 2 9", "2 Dual|ffa_bespin|1|4|Kyle 1 3",
+                                                       "2 MOH GS|obj/obj_team2|1|20|Sarge 7 44", "3 "}), 3000);
         // An answer is kept its lifetime, then asked for again.
         QTRY_COMPARE_WITH_TIMEOUT(cache.of(servers[1]).info.map, "q3dm3", 7000);
+    }
+
+    // A resolver that takes 3 s to answer: every page is answered at once, a name's rows show
+    // as "asking" meanwhile; then a name that leads only to broadcast leaves its row out, the
+    // other's server is asked; an edit of the file has its names looked up again.
+    void namesResolvedOffTheRequestPath()
+    {
+        QUdpSocket standIn;
+        QVERIFY(standIn.bind(QHostAddress::LocalHost, 0));
+        connect(&standIn, &QUdpSocket::readyRead, &standIn, [&] {
+            while (standIn.hasPendingDatagrams()) {
+                const QNetworkDatagram d = standIn.receiveDatagram();
+                standIn.writeDatagram(oob + "statusResponse\n\\sv_hostname\\Far\\mapname\\q3dm6\\sv_maxclients\\8\n", d.senderAddress(), d.senderPort());
+            }
+        });
+        QTemporaryDir dir;
+        const std::string root = dir.path().toStdString(), far = "far.example:" + std::to_string(standIn.localPort());
+        writeFile(root + "/detect.htm", "<title>detect</title>");
+        const std::string rows = "[Far]\r\nGame=qktre\r\nAddress=" + far + "\r\n[Lan]\r\nGame=qktre\r\nAddress=lan.example\r\n";
+        writeFile(root + "/servers.con", rows);
+        QStringList asked;
+        int answered = 0;
+        CommunityHost::Options o{dir.path(), false, 0, {}};
+        o.lookup = [&](const QString& name, QObject* context, std::function<void(const QList<QHostAddress>&)> done) {
+            asked << name;
+            QTimer::singleShot(3000, context, [&answered, name, done] {
+                ++answered;
+                done({name == "lan.example" ? QHostAddress(QHostAddress::Broadcast) : QHostAddress(QHostAddress::LocalHost)});
+            });
+        };
+        CommunityHost host(o);
+        const quint16 port = host.listen(QHostAddress::LocalHost, 0);
+        const QByteArray p = "/ilnightowls/servers/", row = "<td class=\"name\"><a href=\"" + p + "qktre" + QByteArray::fromStdString(far) + ".htm\">Far</a>";
+        QVERIFY(get(port, p + "detect.htm").contains("<title>detect</title>"));
+        const QByteArray list = get(port, p + "viewservers.htm");
+        QCOMPARE(answered, 0);
+        QVERIFY2(list.contains("title=\"asking\">&#9679;</td>" + row) && list.contains(">Lan</a>"), list);
+        QTRY_VERIFY_WITH_TIMEOUT(get(port, p + "viewservers.htm").contains("title=\"answering\">&#9679;</td>" + row), 6000);
+        QVERIFY(!get(port, p + "viewservers.htm").contains(">Lan</a>"));
+        QCOMPARE(asked, QStringList({"far.example", "lan.example"}));
+        writeFile(root + "/servers.con", rows + "\r\n");
+        get(port, p + "viewservers.htm");
+        QCOMPARE(asked.size(), 4);
     }
 
     // What an admin gets for a command line: a clear word and status 2 for what cannot be followed.
