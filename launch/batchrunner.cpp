@@ -167,7 +167,7 @@ std::optional<std::vector<std::string>> steamCommand() {
     const auto flatpak = onPath("flatpak");
     const char* home = std::getenv("HOME");
     std::error_code ec;
-    for (const std::filesystem::path installed :
+    for (const std::filesystem::path& installed :
          {std::filesystem::path(home ? home : "") / ".local/share/flatpak/app",
           std::filesystem::path("/var/lib/flatpak/app")})
         if (!flatpak.empty() &&

@@ -1,0 +1,29 @@
+// Random profile files (host.con, a game's directory file, servers.con): the whole-file reader
+// answers every key as the key-by-key reader does for the same bytes, and never gives more than
+// a read asks for.
+#include "files/profile.h"
+
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    static const std::string file = "/tmp/fuzz_profile." + std::to_string(::getpid()) + ".con";
+    std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
+    const profile::Contents contents(bytes);
+    std::vector<std::string> sections = contents.sections();
+    sections.push_back("Saved");
+    for (const std::string& section : sections)
+        for (const char* key : {"Path", "Game", "Address", "Dir", "File", ""})
+            for (std::size_t limit : {std::size_t(1), std::size_t(5), std::size_t(256)}) {
+                const std::string whole = contents.read(section, key, "-", limit);
+                if (whole != profile::read(section, key, "-", limit, file) || whole.size() > 4 * limit)
+                    std::abort();
+            }
+    return 0;
+}
