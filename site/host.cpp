@@ -309,7 +309,7 @@ QByteArray CommunityHost::contentType(const QString& name) {
                                                   {"ico", "image/x-icon"},
                                                   {"svg", "image/svg+xml"},
                                                   {"js", "text/javascript"},
-                                                  {"txt", "text/plain; charset=utf-8"},
+                                                  {"txt", "text/plain; charset=utf-8"}, {"json", "application/json"},
                                                   {"zip", "application/zip"}};
     return types.value(ext, "application/octet-stream");
 }
@@ -318,6 +318,9 @@ CommunityHost::Reply CommunityHost::page(const QString& name) {
     const char* generated = "public, max-age=10"; // as long as a status answer is kept
     if (name == QLatin1String("viewservers.htm"))
         return {200, contentType(name), generated, listPage(), {}};
+    if (name == QLatin1String("servers.json"))
+        return {200, contentType(name), generated,
+                serverpages::json(list_.servers(), [this](const Server& s) { return status_.of(s); }), {}};
     if (const Server* s = list_.byPage(name))
         return {200, contentType(name), generated, serverPage(*s), {}};
     return file(name);
@@ -340,7 +343,7 @@ CommunityHost::Reply CommunityHost::file(const QString& name) {
             return refused(403);
         return {200, contentType(name), cache, {}, std::move(f)};
     }
-    if (!info.exists() && name == QLatin1String("style.css"))
+    if (!info.exists() && (name == QLatin1String("style.css") || name == QLatin1String("viewservers.js")))
         return {200,
                 contentType(name),
                 cache,

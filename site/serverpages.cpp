@@ -5,6 +5,9 @@
 
 #include <QFile>
 #include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 #include <span>
 
@@ -83,13 +86,47 @@ QByteArray list(const std::vector<Server>& servers, const std::function<Status(c
         const Status st = statusOf(s);
         const auto [word, cls] = stateOf(st);
         const Cells c = cellsOf(st);
-        rows += "<tr><td class=\"mark " + cls + "\" title=\"" + word + "\">&#9679;</td><td class=\"name\"><a href=\"" +
+        // What the list page's script sorts, filters and searches by.
+        QByteArray who;
+        for (const status::Player& p : c.players.isEmpty() ? std::span<const status::Player>() : std::span(st.info.list))
+            who += html(p.name) + "&#10;";
+        rows += "<tr data-page=\"" + html(s.pageName()) + "\" data-players=\"" + (answering(st) ? num(st.info.players) : "") +
+                "\" data-max=\"" + (answering(st) ? num(st.info.maxPlayers) : "") + "\" data-ping=\"" +
+                (answering(st) ? num(st.roundTripMs) : "") + "\" data-who=\"" + who + "\">" +
+                "<td class=\"mark " + cls + "\" title=\"" + word + "\">&#9679;</td><td class=\"name\"><a href=\"" +
                 prefix + html(s.pageName()) + "\">" + html(s.name) + "</a></td><td>" +
                 shortNameOf(s) + "</td><td class=\"addr\">" +
                 html(s.address) + "</td><td class=\"map\">" + c.map + "</td><td>" + c.players + "</td><td>" + c.roundTrip +
                 "</td></tr>\n";
     }
     return fill(QStringLiteral("viewservers.htm"), {{"SERVERS", rows}});
+}
+
+QByteArray json(const std::vector<Server>& servers, const std::function<Status(const Server&)>& statusOf)
+{
+    QJsonArray all;
+    for (const Server& s : servers) {
+        const Status st = statusOf(s);
+        const bool up = answering(st);
+        QJsonArray players;
+        for (const status::Player& p : std::span(st.info.list).first(up ? std::min<size_t>(st.info.list.size(), status::MaxPlayers) : 0))
+            players.append(QJsonObject{{"name", p.name},
+                                       {"score", p.score ? QJsonValue(*p.score) : QJsonValue()},
+                                       {"ping", p.ping >= 0 ? QJsonValue(p.ping) : QJsonValue()}});
+        auto ifUp = [up](const QJsonValue& v) { return up ? v : QJsonValue(); };
+        all.append(QJsonObject{{"name", s.name},
+                               {"game", s.code},
+                               {"address", s.address},
+                               {"page", s.pageName()},
+                               {"state", QString::fromLatin1(stateOf(st).first)},
+                               {"hostName", ifUp(st.info.host)},
+                               {"map", ifUp(st.info.map)},
+                               {"players", ifUp(st.info.players)},
+                               {"maxPlayers", ifUp(st.info.maxPlayers)},
+                               {"roundTripMs", ifUp(st.roundTripMs)},
+                               {"playerList", players}});
+    }
+    return QJsonDocument(QJsonObject{{"servers", all}}).toJson(QJsonDocument::Compact) + '\n';
 }
 
 QByteArray server(const Server& s, const Status& st)

@@ -17,5 +17,7 @@ QByteArray resource(const QString& name);
 
 QByteArray list(const std::vector<Server>& servers, const std::function<Status(const Server&)>& statusOf);
 QByteArray server(const Server& s, const Status& st);
+// The same as data, for the client (friends, the wait for a free slot) and a community's tools.
+QByteArray json(const std::vector<Server>& servers, const std::function<Status(const Server&)>& statusOf);
 
 } // namespace serverpages

@@ -111,17 +111,18 @@ def get(port, path, ca, method="GET"):
 
 
 def checks(host, front, ca):
-    # The server list through the cache: a LAN party behind one address, all at once, all
-    # served, one request to the host.
-    codes = []
-    loads = [threading.Thread(target=lambda: codes.append(get(front.https, P + "viewservers.htm", ca)[9:12])) for _ in range(100)]
-    for t in loads:
-        t.start()
-    for t in loads:
-        t.join()
-    time.sleep(0.2)
-    n = host.log.count("GET " + P + "viewservers.htm")
-    check(codes.count(b"200") == 100 and n == 1, "100 list loads from one address: %d served, the host asked %d" % (codes.count(b"200"), n))
+    # The server list and its data through the cache: a LAN party behind one address, all at
+    # once, all served, one request to the host for each.
+    for page in ("viewservers.htm", "servers.json"):
+        codes = []
+        loads = [threading.Thread(target=lambda: codes.append(get(front.https, P + page, ca)[9:12])) for _ in range(100)]
+        for t in loads:
+            t.start()
+        for t in loads:
+            t.join()
+        time.sleep(0.2)
+        n = host.log.count("GET " + P + page)
+        check(codes.count(b"200") == 100 and n == 1, "100 loads of %s from one address: %d served, the host asked %d" % (page, codes.count(b"200"), n))
     # TLS as Mozilla's intermediate profile: nothing below TLS 1.2, forward-secret AEAD ciphers
     # only, no session tickets, HSTS.
     scan = subprocess.run(["sslscan", "--no-colour", "127.0.0.1:%d" % front.https], capture_output=True, text=True).stdout

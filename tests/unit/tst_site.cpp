@@ -3,6 +3,9 @@
 #include "site/host.h"
 #include "tests/fakes/fakes.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QNetworkDatagram>
 #include <QProcess>
 #include <QTcpSocket>
@@ -181,7 +184,7 @@ private slots:
         QVERIFY(hostile.bind(QHostAddress::LocalHost, 0));
         connect(&hostile, &QUdpSocket::readyRead, &hostile, [&] {
             const QNetworkDatagram d = hostile.receiveDatagram();
-            hostile.writeDatagram(oob + "statusResponse\n\\sv_hostname\\<script>x</script>\\mapname\\<i>\\sv_maxclients\\8\n5 20 \"<img src=x>\"\n",
+            hostile.writeDatagram(oob + "statusResponse\n\\sv_hostname\\<script>x</script>\\mapname\\<i>\\sv_maxclients\\8\n5 20 \"<img src=\"x\">\"\n",
                                  d.senderAddress(), d.senderPort());
         });
         writeFile(root + "/servers.con", "[Arena]\r\nGame=qktre\r\nAddress=127.0.0.1:9\r\n[<b>&\"Odd\"</b>]\r\nGame=night\r\nAddress=127.0.0.2\r\n"
@@ -263,10 +266,25 @@ private slots:
         const QByteArray hostileAt = "qktre127.0.0.1:" + QByteArray::number(hostile.localPort());
         QTRY_VERIFY(get(port, p + hostileAt + ".htm").contains("<tr><th>Host name</th><td>&lt;script&gt;x&lt;/script&gt;</td></tr>\n"
                                                                "<tr><th>Map</th><td>&lt;i&gt;</td></tr>"));
-        QVERIFY(get(port, p + hostileAt + ".htm").contains("<tr><td>&lt;img src=x&gt;</td><td>5</td><td>20 ms</td></tr>"));
-        QVERIFY(get(port, p + "viewservers.htm").contains("<tr><td class=\"mark up\" title=\"answering\">&#9679;</td><td class=\"name\"><a href=\"" +
+        QVERIFY(get(port, p + hostileAt + ".htm").contains("<tr><td>&lt;img src=&quot;x&quot;&gt;</td><td>5</td><td>20 ms</td></tr>"));
+        QVERIFY(get(port, p + "viewservers.htm").contains("<tr data-page=\"" + hostileAt + ".htm\" data-players=\"1\" data-max=\"8\" data-ping=\""));
+        QVERIFY(get(port, p + "viewservers.htm").contains("\" data-who=\"&lt;img src=&quot;x&quot;&gt;&#10;\"><td class=\"mark up\" title=\"answering\">&#9679;</td><td class=\"name\"><a href=\"" +
                                                           p + hostileAt + ".htm\">Hostile</a></td><td>Quake III</td><td class=\"addr\">" +
                                                           hostileAt.mid(5) + "</td><td class=\"map\">&lt;i&gt;</td><td>1/8</td><td>"));
+        // The same as data: each server's fields whole, whatever its texts hold.
+        const QByteArray json = get(port, p + "servers.json");
+        QVERIFY2(json.contains("Content-Type: application/json\r\n") && json.contains("Cache-Control: public, max-age=10\r\n"), json);
+        const QJsonArray servers = QJsonDocument::fromJson(json.mid(json.indexOf("\r\n\r\n") + 4)).object().value("servers").toArray();
+        QCOMPARE(servers.size(), 3);
+        QJsonObject h = servers[2].toObject();
+        QVERIFY(h.value("roundTripMs").toInt() >= 0);
+        h.remove("roundTripMs");
+        QCOMPARE(h, QJsonObject({{"name", "Hostile"}, {"game", "qktre"}, {"address", QString(hostileAt.mid(5))}, {"page", QString(hostileAt + ".htm")},
+                                 {"state", "answering"}, {"hostName", "<script>x</script>"}, {"map", "<i>"}, {"players", 1}, {"maxPlayers", 8},
+                                 {"playerList", QJsonArray{QJsonObject{{"name", "<img src=\"x\">"}, {"score", 5}, {"ping", 20}}}}}));
+        QCOMPARE(servers[1].toObject().value("name"), "<b>&\"Odd\"</b>");
+        QCOMPARE(servers[1].toObject().value("state"), "no answer");
+        QCOMPARE(servers[1].toObject().value("map"), QJsonValue());
         QTRY_VERIFY(get(port, p + "qktre127.0.0.1:9.htm").contains("<tr><th>Status</th><td class=\"down\">no answer</td></tr>"));
     }
 
