@@ -21,7 +21,10 @@ namespace {
 struct Module {
     MakeEngine make = nullptr;
     WarmEngine warm = nullptr;
+    UseFolders folders = nullptr;
 };
+
+QString storageFolder, cacheFolder; // the browsing's, as the program chose them
 
 // Safe on any thread: the dynamic loader is. The folders are read beforehand, on the GUI thread.
 Module load(const QStringList& dirs)
@@ -32,7 +35,8 @@ Module load(const QStringList& dirs)
         // Every symbol bound now, on the thread that loads, rather than at each first call.
         module.setLoadHints(QLibrary::ResolveAllSymbolsHint);
         if (auto make = reinterpret_cast<MakeEngine>(module.resolve("tovoMakeEngine")))
-            return {make, reinterpret_cast<WarmEngine>(module.resolve("tovoWarmEngine"))};
+            return {make, reinterpret_cast<WarmEngine>(module.resolve("tovoWarmEngine")),
+                    reinterpret_cast<UseFolders>(module.resolve("tovoUseFolders"))};
         why = module.errorString();
     }
     std::fprintf(stderr, "tovo: no browser engine, every page will fail: %s\n", qPrintable(why));
@@ -51,16 +55,26 @@ QStringList moduleDirs()
 std::shared_future<Module> loading;
 bool warm = false;
 
+// On the GUI thread, before the engine is started.
+const Module& told(const Module& m)
+{
+    static bool once = false;
+    if (m.folders && !std::exchange(once, true))
+        m.folders(storageFolder, cacheFolder);
+    return m;
+}
+
 const Module& module()
 {
     if (!loading.valid())
         loading = std::async(std::launch::deferred, load, moduleDirs()).share();
-    return loading.get(); // waits for a load still going on in the background
+    return told(loading.get()); // waits for a load still going on in the background
 }
 
 // What the engine needs of the GUI thread, once its library is in.
 void startEngine(const Module& m)
 {
+    told(m);
     if (m.warm)
         m.warm([] { warm = true; });
     else
@@ -160,6 +174,12 @@ private:
 } // namespace
 
 BrowserPane* makeWebEnginePane(QWidget* parent) { return new LoadedPane(parent); }
+
+void useBrowsingFolders(const QString& storage, const QString& cache)
+{
+    storageFolder = storage;
+    cacheFolder = cache;
+}
 
 void warmWebEngine()
 {

@@ -40,6 +40,10 @@ signals:
 // Qt WebEngine behind the pane.
 BrowserPane* makeWebEnginePane(QWidget* parent);
 
+// Where the engine keeps the member's cookies and page storage, and its cache, so that they last
+// between runs; before the engine is warmed or a pane made. Without it nothing is kept.
+void useBrowsingFolders(const QString& storage, const QString& cache);
+
 // Readies Qt WebEngine in the background once the program's first window has been painted, so
 // that the first pane, made at login, is as quick as later ones. Once per run.
 void warmWebEngine();

@@ -46,5 +46,8 @@ public:
 // The module's entry points: "tovoMakeEngine" makes a pane's engine; "tovoWarmEngine" starts the
 // engine without a pane, in steps short enough for the window on screen to stay responsive, and
 // calls ready when it is done (at once when a pane was made first, which starts it anyway).
+// "tovoUseFolders" names the folders of the profile every pane shares, before the first of
+// the others is called.
 using MakeEngine = Engine* (*)(QWidget* parent, Engine::Events events);
+using UseFolders = void (*)(const QString& storage, const QString& cache);
 using WarmEngine = void (*)(std::function<void()> ready);

@@ -1,6 +1,7 @@
 // The browser engine behind every pane, built as a module of its own (see browserpane.cpp).
 #include "engine.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QHash>
 #include <QTimer>
@@ -22,6 +23,27 @@ namespace {
 // A pane starts the engine itself; warming then has nothing left to do.
 bool paneMade = false;
 
+// Where the profile keeps what a member's browsing leaves (cookies, page storage) and its cache;
+// none given: Qt's default profile, which keeps nothing.
+QString storageFolder, cacheFolder;
+
+// One profile for every pane, named and on disk, so that a forum login and a page's stored
+// choices last between runs as they do in the member's own browser.
+QWebEngineProfile* profile()
+{
+    static QWebEngineProfile* made = nullptr;
+    if (made)
+        return made;
+    if (storageFolder.isEmpty())
+        return made = QWebEngineProfile::defaultProfile();
+    made = new QWebEngineProfile(QStringLiteral("tovo"), QCoreApplication::instance());
+    made->setPersistentStoragePath(storageFolder);
+    made->setCachePath(cacheFolder);
+    made->setHttpCacheType(QWebEngineProfile::DiskHttpCache);
+    made->setPersistentCookiesPolicy(QWebEngineProfile::AllowPersistentCookies);
+    return made;
+}
+
 // Lets the pane see a page's own navigations (a link followed) before they begin.
 class Page final : public QWebEnginePage {
 public:
@@ -41,7 +63,7 @@ protected:
 // known, and the pane decides where that address goes.
 class Asked final : public QWebEnginePage {
 public:
-    Asked(QObject* parent, std::function<void(const QUrl&)> go) : QWebEnginePage(parent), go_(std::move(go)) {}
+    Asked(QObject* parent, std::function<void(const QUrl&)> go) : QWebEnginePage(profile(), parent), go_(std::move(go)) {}
 
 protected:
     bool acceptNavigationRequest(const QUrl& url, NavigationType, bool mainFrame) override
@@ -128,7 +150,7 @@ private:
 class WebEnginePane final : public Engine {
 public:
     WebEnginePane(QWidget* parent, Events events)
-        : Engine(parent), events_(std::move(events)), view_(new QWebEngineView(this)), page_(new Page(view_))
+        : Engine(parent), events_(std::move(events)), view_(new QWebEngineView(this)), page_(new Page(profile(), view_))
     {
         auto* layout = new QVBoxLayout(this);
         layout->setContentsMargins(0, 0, 0, 0);
@@ -235,6 +257,12 @@ private:
 
 } // namespace
 
+extern "C" Q_DECL_EXPORT void tovoUseFolders(const QString& storage, const QString& cache)
+{
+    storageFolder = storage;
+    cacheFolder = cache;
+}
+
 extern "C" Q_DECL_EXPORT Engine* tovoMakeEngine(QWidget* parent, Engine::Events events)
 {
     paneMade = true;
@@ -250,11 +278,11 @@ extern "C" Q_DECL_EXPORT void tovoWarmEngine(std::function<void()> ready)
     QTimer::singleShot(0, [ready = std::move(ready)] {
         if (paneMade)
             return ready();
-        QWebEngineProfile::defaultProfile();
+        profile();
         QTimer::singleShot(0, [ready] {
             if (paneMade)
                 return ready();
-            auto* view = new QWebEngineView;
+            auto* view = new QWebEngineView(profile());
             QObject::connect(view, &QWebEngineView::loadFinished, view, [view, ready] {
                 view->deleteLater();
                 ready();

@@ -39,6 +39,14 @@ std::filesystem::path FilesFolder::dataHome()
     return QDir::homePath().toStdString() + "/.local/share";
 }
 
+std::filesystem::path FilesFolder::browserCache() const
+{
+    if (own)
+        return dir / "browser" / "cache";
+    const QString xdg = qEnvironmentVariable("XDG_CACHE_HOME");
+    return (QDir::isAbsolutePath(xdg) ? xdg.toStdString() : QDir::homePath().toStdString() + "/.cache") + "/tovo/browser";
+}
+
 void FilesFolder::tell(const Services& services) const
 {
     if (problem.isEmpty())

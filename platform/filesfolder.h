@@ -20,6 +20,12 @@ struct FilesFolder {
     // $XDG_DATA_HOME when it is an absolute path, else ~/.local/share.
     static std::filesystem::path dataHome();
 
+    // Where the browser panes keep the member's cookies and page storage, and their cache: beside
+    // the files; the cache of an installed client in the member's cache folder
+    // ($XDG_CACHE_HOME, else ~/.cache).
+    std::filesystem::path browserStorage() const { return dir / "browser"; }
+    std::filesystem::path browserCache() const;
+
     // A folder that cannot be made is said once, at start; the program runs on without saving.
     void tell(const Services& services) const;
 };

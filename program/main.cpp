@@ -48,6 +48,8 @@ int main(int argc, char** argv)
     services.makeBrowser = makeWebEnginePane;
     wireLaunch(services);
     files.tell(services);
+    useBrowsingFolders(QString::fromStdString(files.browserStorage().string()),
+                       QString::fromStdString(files.browserCache().string()));
     warmWebEngine(); // once the login window is painted, while the member types
     Forms forms(services);
     addWindows(forms);
