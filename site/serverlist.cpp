@@ -2,7 +2,8 @@
 
 #include "files/profile.h"
 #include "games/catalogue.h"
-#include "status.h"
+#include "games/serveraddress.h"
+#include "status/status.h"
 
 #include <QHostInfo>
 #include <QRegularExpression>
@@ -28,12 +29,9 @@ std::string contentsOf(const std::filesystem::path& file) {
 
 } // namespace
 
-bool ServerList::validAddress(const QString& address) {
-    static const QRegularExpression form(
-        QStringLiteral("^[A-Za-z0-9](?:[A-Za-z0-9.-]{0,252})(?::(\\d{1,5}))?$"));
-    const QRegularExpressionMatch m = form.match(address);
-    return m.hasMatch() && (m.captured(1).isEmpty() ||
-                            (m.captured(1).toInt() > 0 && m.captured(1).toInt() < 65536));
+bool ServerList::validAddress(const QString& address)
+{
+    return validServerAddress(address.toStdString());
 }
 
 ServerList::ServerList(std::filesystem::path file, Lookup lookup)

@@ -1,7 +1,7 @@
 #include "serverpages.h"
 
-#include "games/catalogue.h"
 #include "files/community.h"
+#include "games/catalogue.h"
 
 #include <QFile>
 #include <QHash>
@@ -14,21 +14,22 @@
 namespace serverpages {
 namespace {
 // The game's short name, as the list shows it; nothing for a row of no known game.
-QByteArray shortNameOf(const Server& s)
-{
+QByteArray shortNameOf(const Server& s) {
     const Game* g = catalogue::byCode(s.code.toStdString());
     return g ? g->shortName : "";
 }
 
-
 const QByteArray prefix = community::pages;
 
-QByteArray html(const QString& s) { return s.toHtmlEscaped().toUtf8(); }
-QByteArray num(int n) { return QByteArray::number(n); }
+QByteArray html(const QString& s) {
+    return s.toHtmlEscaped().toUtf8();
+}
+QByteArray num(int n) {
+    return QByteArray::number(n);
+}
 
 // The word for a state, and the class that colours its mark.
-std::pair<QByteArray, QByteArray> stateOf(const Status& st)
-{
+std::pair<QByteArray, QByteArray> stateOf(const Status& st) {
     switch (st.state) {
     case Status::State::Answering:
         return {"answering", "up"};
@@ -42,18 +43,18 @@ std::pair<QByteArray, QByteArray> stateOf(const Status& st)
     return {"status unknown", "unknown"};
 }
 
-bool answering(const Status& st) { return st.state == Status::State::Answering; }
+bool answering(const Status& st) {
+    return st.state == Status::State::Answering;
+}
 
 // The template's {{KEY}}s filled in one pass, so that no text a server sent is ever read as one.
-QByteArray fill(const QString& page, const QHash<QByteArray, QByteArray>& values)
-{
+QByteArray fill(const QString& page, const QHash<QByteArray, QByteArray>& values) {
     const QByteArray t = resource(page);
     QByteArray out;
     qsizetype at = 0;
     for (qsizetype open; (open = t.indexOf("{{", at)) >= 0;) {
         const qsizetype close = t.indexOf("}}", open);
-        if (close < 0)
-            break;
+        if (close < 0) break;
         out += t.sliced(at, open - at) + values.value(t.sliced(open + 2, close - open - 2));
         at = close + 2;
     }
@@ -62,8 +63,7 @@ QByteArray fill(const QString& page, const QHash<QByteArray, QByteArray>& values
 
 } // namespace
 
-QByteArray resource(const QString& name)
-{
+QByteArray resource(const QString& name) {
     QFile f(QStringLiteral(":/pages/") + name);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
@@ -72,15 +72,14 @@ QByteArray resource(const QString& name)
 struct Cells {
     QByteArray map, players, roundTrip;
 };
-Cells cellsOf(const Status& st)
-{
-    if (!answering(st))
-        return {};
-    return {html(st.info.map), num(st.info.players) + "/" + num(st.info.maxPlayers), num(st.roundTripMs) + " ms"};
+Cells cellsOf(const Status& st) {
+    if (!answering(st)) return {};
+    return {html(st.info.map), num(st.info.players) + "/" + num(st.info.maxPlayers),
+            num(st.roundTripMs) + " ms"};
 }
 
-QByteArray list(const std::vector<Server>& servers, const std::function<Status(const Server&)>& statusOf)
-{
+QByteArray list(const std::vector<Server>& servers,
+                const std::function<Status(const Server&)>& statusOf) {
     QByteArray rows;
     for (const Server& s : servers) {
         const Status st = statusOf(s);
@@ -88,28 +87,32 @@ QByteArray list(const std::vector<Server>& servers, const std::function<Status(c
         const Cells c = cellsOf(st);
         // What the list page's script sorts, filters and searches by.
         QByteArray who;
-        for (const status::Player& p : c.players.isEmpty() ? std::span<const status::Player>() : std::span(st.info.list))
+        for (const status::Player& p :
+             c.players.isEmpty() ? std::span<const status::Player>() : std::span(st.info.list))
             who += html(p.name) + "&#10;";
-        rows += "<tr data-page=\"" + html(s.pageName()) + "\" data-players=\"" + (answering(st) ? num(st.info.players) : "") +
-                "\" data-max=\"" + (answering(st) ? num(st.info.maxPlayers) : "") + "\" data-ping=\"" +
+        rows += "<tr data-page=\"" + html(s.pageName()) + "\" data-players=\"" +
+                (answering(st) ? num(st.info.players) : "") + "\" data-max=\"" +
+                (answering(st) ? num(st.info.maxPlayers) : "") + "\" data-ping=\"" +
                 (answering(st) ? num(st.roundTripMs) : "") + "\" data-who=\"" + who + "\">" +
-                "<td class=\"mark " + cls + "\" title=\"" + word + "\">&#9679;</td><td class=\"name\"><a href=\"" +
-                prefix + html(s.pageName()) + "\">" + html(s.name) + "</a></td><td>" +
-                shortNameOf(s) + "</td><td class=\"addr\">" +
-                html(s.address) + "</td><td class=\"map\">" + c.map + "</td><td>" + c.players + "</td><td>" + c.roundTrip +
-                "</td></tr>\n";
+                "<td class=\"mark " + cls + "\" title=\"" + word +
+                "\">&#9679;</td><td class=\"name\"><a href=\"" + prefix + html(s.pageName()) +
+                "\">" + html(s.name) + "</a></td><td>" + shortNameOf(s) +
+                "</td><td class=\"addr\">" + html(s.address) + "</td><td class=\"map\">" + c.map +
+                "</td><td>" + c.players + "</td><td>" + c.roundTrip + "</td></tr>\n";
     }
     return fill(QStringLiteral("viewservers.htm"), {{"SERVERS", rows}});
 }
 
-QByteArray json(const std::vector<Server>& servers, const std::function<Status(const Server&)>& statusOf)
-{
+QByteArray json(const std::vector<Server>& servers,
+                const std::function<Status(const Server&)>& statusOf) {
     QJsonArray all;
     for (const Server& s : servers) {
         const Status st = statusOf(s);
         const bool up = answering(st);
         QJsonArray players;
-        for (const status::Player& p : std::span(st.info.list).first(up ? std::min<size_t>(st.info.list.size(), status::MaxPlayers) : 0))
+        for (const status::Player& p :
+             std::span(st.info.list)
+                 .first(up ? std::min<size_t>(st.info.list.size(), status::MaxPlayers) : 0))
             players.append(QJsonObject{{"name", p.name},
                                        {"score", p.score ? QJsonValue(*p.score) : QJsonValue()},
                                        {"ping", p.ping >= 0 ? QJsonValue(p.ping) : QJsonValue()}});
@@ -129,29 +132,33 @@ QByteArray json(const std::vector<Server>& servers, const std::function<Status(c
     return QJsonDocument(QJsonObject{{"servers", all}}).toJson(QJsonDocument::Compact) + '\n';
 }
 
-QByteArray server(const Server& s, const Status& st)
-{
+QByteArray server(const Server& s, const Status& st) {
     const Game* g = catalogue::byCode(s.code.toStdString());
     const bool up = answering(st);
     const auto [word, cls] = stateOf(st);
     const Cells c = cellsOf(st);
-    const QByteArray details = "<tr><th>Status</th><td class=\"" + cls + "\">" + word + "</td></tr>\n<tr><th>Host name</th><td>" +
-                               (up ? html(st.info.host) : QByteArray()) + "</td></tr>\n<tr><th>Map</th><td>" + c.map +
-                               "</td></tr>\n<tr><th>Players</th><td>" + c.players + "</td></tr>\n<tr><th>Round trip</th><td>" +
-                               c.roundTrip + "</td></tr>";
+    const QByteArray details =
+        "<tr><th>Status</th><td class=\"" + cls + "\">" + word +
+        "</td></tr>\n<tr><th>Host name</th><td>" + (up ? html(st.info.host) : QByteArray()) +
+        "</td></tr>\n<tr><th>Map</th><td>" + c.map + "</td></tr>\n<tr><th>Players</th><td>" +
+        c.players + "</td></tr>\n<tr><th>Round trip</th><td>" + c.roundTrip + "</td></tr>";
     QByteArray players;
     const auto shown = up ? std::min<size_t>(st.info.list.size(), status::MaxPlayers) : 0;
     for (const status::Player& p : std::span(st.info.list).first(shown))
-        players += "<tr><td>" + html(p.name) + "</td><td>" + (p.score ? num(*p.score) : QByteArray()) + "</td><td>" +
+        players += "<tr><td>" + html(p.name) + "</td><td>" +
+                   (p.score ? num(*p.score) : QByteArray()) + "</td><td>" +
                    (p.ping >= 0 ? num(p.ping) + " ms" : QByteArray()) + "</td></tr>\n";
     if (up && players.isEmpty())
         players = "<tr><td colspan=\"3\" class=\"none\">Nobody is playing.</td></tr>\n";
-    return fill(QStringLiteral("server.htm"), {{"NAME", html(s.pageName())},
-                                               {"GAME", html(QString::fromLatin1(g ? g->section : ""))},
-                                               {"ADDRESS", html(s.address)},
-                                               {"DETAILS", details},
-                                               {"PLAYERS", players},
-                                               {"SERVER", html(s.name)}});
+    return fill(
+        QStringLiteral("server.htm"),
+        {{"NAME", html(s.pageName())},
+         {"GAME", html(QString::fromLatin1(g ? g->section : ""))},
+         {"ADDRESS", html(s.address)},
+         {"JOIN", html(QStringLiteral("tovo://join/") + s.code + QLatin1Char('/') + s.address)},
+         {"DETAILS", details},
+         {"PLAYERS", players},
+         {"SERVER", html(s.name)}});
 }
 
 } // namespace serverpages

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "serverlist.h"
-#include "status.h"
+#include "status/status.h"
 
 #include <QElapsedTimer>
 #include <QHash>

@@ -14,10 +14,11 @@
     function text(row, n) { return row.cells[n].textContent.toLowerCase(); }
     function number(row, name) { var v = row.getAttribute("data-" + name); return v === null || v === "" ? -1 : +v; }
     // What each column sorts by: text, or the row's numbers.
-    var columns = [null, function (r) { return text(r, 1); }, function (r) { return text(r, 2); },
+    // Column 0: the community's own order, until the member sorts.
+    var columns = [function (r) { return rows.indexOf(r); }, function (r) { return text(r, 1); }, function (r) { return text(r, 2); },
                    function (r) { return text(r, 3); }, function (r) { return text(r, 4); },
                    function (r) { return number(r, "players"); }, function (r) { return number(r, "ping"); }];
-    var sortBy = 1, down = false;
+    var sortBy = 0, down = false;
 
     function make(tag, props) { var e = document.createElement(tag); for (var k in props) e[k] = props[k]; return e; }
     var bar = make("div", { className: "finder" });
@@ -55,7 +56,7 @@
         r.cells[0].appendChild(star);
     });
     Array.prototype.forEach.call(head.cells, function (th, n) {
-        if (!columns[n]) return;
+        if (n === 0) return;
         var b = make("button", { type: "button", className: "sort", textContent: th.textContent });
         b.addEventListener("click", function () { down = sortBy === n ? !down : false; sortBy = n; order(); });
         th.textContent = "";
@@ -72,7 +73,7 @@
         });
         sorted.forEach(function (r) { body.appendChild(r); });
         Array.prototype.forEach.call(head.cells, function (th, n) {
-            if (columns[n]) th.setAttribute("aria-sort", n === sortBy ? (down ? "descending" : "ascending") : "none");
+            if (n > 0) th.setAttribute("aria-sort", n === sortBy ? (down ? "descending" : "ascending") : "none");
         });
         filter();
     }

@@ -1,7 +1,7 @@
 // Random status replies, as a hostile game server may send them, one datagram or several: the
 // readers never crash, ask no more than a server's players, and what they keep is short and free
 // of control characters.
-#include "site/status.h"
+#include "status/status.h"
 
 #include <QStringList>
 
