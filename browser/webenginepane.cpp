@@ -29,7 +29,7 @@ QString storageFolder, cacheFolder;
 
 // One profile for every pane, named and on disk, so that a forum login and a page's stored
 // choices last between runs as they do in the member's own browser.
-QWebEngineProfile* profile()
+QWebEngineProfile* sharedProfile()
 {
     static QWebEngineProfile* made = nullptr;
     if (made)
@@ -63,7 +63,7 @@ protected:
 // known, and the pane decides where that address goes.
 class Asked final : public QWebEnginePage {
 public:
-    Asked(QObject* parent, std::function<void(const QUrl&)> go) : QWebEnginePage(profile(), parent), go_(std::move(go)) {}
+    Asked(QObject* parent, std::function<void(const QUrl&)> go) : QWebEnginePage(sharedProfile(), parent), go_(std::move(go)) {}
 
 protected:
     bool acceptNavigationRequest(const QUrl& url, NavigationType, bool mainFrame) override
@@ -150,7 +150,7 @@ private:
 class WebEnginePane final : public Engine {
 public:
     WebEnginePane(QWidget* parent, Events events)
-        : Engine(parent), events_(std::move(events)), view_(new QWebEngineView(this)), page_(new Page(profile(), view_))
+        : Engine(parent), events_(std::move(events)), view_(new QWebEngineView(this)), page_(new Page(sharedProfile(), view_))
     {
         auto* layout = new QVBoxLayout(this);
         layout->setContentsMargins(0, 0, 0, 0);
@@ -278,11 +278,11 @@ extern "C" Q_DECL_EXPORT void tovoWarmEngine(std::function<void()> ready)
     QTimer::singleShot(0, [ready = std::move(ready)] {
         if (paneMade)
             return ready();
-        profile();
+        sharedProfile();
         QTimer::singleShot(0, [ready] {
             if (paneMade)
                 return ready();
-            auto* view = new QWebEngineView(profile());
+            auto* view = new QWebEngineView(sharedProfile());
             QObject::connect(view, &QWebEngineView::loadFinished, view, [view, ready] {
                 view->deleteLater();
                 ready();

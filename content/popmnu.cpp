@@ -8,14 +8,13 @@ namespace {
 struct Item {
     const char* name;
     const char* caption;
-    const char* show;                // the window the item shows, modally for "closeprog"
-    std::vector<const char*> hides;  // in this order, after the show
+    const char* show;               // the window the item shows, modally for "closeprog"
+    std::vector<const char*> hides; // in this order, after the show
 };
 
 // A page item shows its page and hides the four other page windows, creating those that do not
 // exist yet; the other items leave the page windows as they are.
-const std::vector<Item>& mainItems()
-{
+const std::vector<Item>& mainItems() {
     static const std::vector<Item> items{
         {"mnuhome", "Home / News", "news", {"viewservers", "discuss", "events", "update"}},
         {"mnudiscuss", "Discuss", "discuss", {"events", "news", "viewservers", "update"}},
@@ -25,14 +24,14 @@ const std::vector<Item>& mainItems()
         {"mnupatches", "Game Patches", "update", {"events", "viewservers", "discuss", "news"}},
         {"mnudash", "-", nullptr, {}},
         {"mnusetup", "Settings and Options", "Settings", {}},
+        {"mnufriends", "Friends", "Friends", {}},
         {"mnuabout", "About", "About", {}},
         {"mnuexit", "Exit", "closeprog", {}},
     };
     return items;
 }
 
-const std::vector<Item>& shortItems()
-{
+const std::vector<Item>& shortItems() {
     static const std::vector<Item> items{
         {"mnuset", "Settings and Options", "Settings", {}},
         {"mnuabout", "About", "About", {}},
@@ -41,8 +40,7 @@ const std::vector<Item>& shortItems()
     return items;
 }
 
-void fill(Forms& forms, QMenu* menu, const std::vector<Item>& items)
-{
+void fill(Forms& forms, QMenu* menu, const std::vector<Item>& items) {
     for (const Item& item : items) {
         const QString caption = QString::fromLatin1(item.caption);
         if (caption == QLatin1String("-")) {
@@ -70,15 +68,13 @@ void fill(Forms& forms, QMenu* menu, const std::vector<Item>& items)
 } // namespace
 
 MenuHolder::MenuHolder(Forms& forms, const QString& name)
-    : Form(forms, name, Kind::Holder, name, 1, 1), test_(new QMenu(QStringLiteral("test"), this))
-{
+    : Form(forms, name, Kind::Holder, name, 1, 1), test_(new QMenu(QStringLiteral("test"), this)) {
     test_->setObjectName(QStringLiteral("test"));
     fill(forms, test_, name == QLatin1String("popmnu") ? mainItems() : shortItems());
 }
 
 namespace menus {
-void add(Forms& forms)
-{
+void add(Forms& forms) {
     for (const char* name : {"popmnu", "popmnu2"})
         forms.add(QString::fromLatin1(name),
                   [n = QString::fromLatin1(name)](Forms& f) { return new MenuHolder(f, n); });

@@ -5,18 +5,17 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QPointer>
 #include <QEventLoop>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 
 Form::Form(Forms& forms, const QString& name, Kind kind, const QString& caption, int widthTwips,
            int heightTwips)
-    : forms_(forms), kind_(kind)
-{
+    : forms_(forms), kind_(kind) {
     setObjectName(name);
     setWindowTitle(caption);
     setAccessibleName(caption);
@@ -25,56 +24,50 @@ Form::Form(Forms& forms, const QString& name, Kind kind, const QString& caption,
     setAutoFillBackground(false);
 }
 
-Services& Form::services() const { return forms_.services(); }
+Services& Form::services() const {
+    return forms_.services();
+}
 
-void Form::paintEvent(QPaintEvent*)
-{
+void Form::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), QColor(look::background));
     p.drawPixmap(0, 0, background_);
 }
 
-void Form::mousePressEvent(QMouseEvent* e)
-{
+void Form::mousePressEvent(QMouseEvent* e) {
     e->accept();
     // A press that a control let pass (a button's right press, say) is not on the window's own
     // surface.
-    if (childAt(e->position().toPoint()))
-        return;
+    if (childAt(e->position().toPoint())) return;
     Form_MouseDown(mouseButtonCode(e->button()));
 }
 
-void Form::hideEvent(QHideEvent* e)
-{
+void Form::hideEvent(QHideEvent* e) {
     QWidget::hideEvent(e);
-    if (!e->spontaneous())
-        emit hidden();
+    if (!e->spontaneous()) emit hidden();
 }
 
-void Form::closeEvent(QCloseEvent* e)
-{
+void Form::closeEvent(QCloseEvent* e) {
     // The program never closes a window: closing one through its frame only hides it, and the
     // window keeps everything it holds.
     e->ignore();
-    if (frameClosable_)
-        forms_.hide(objectName());
+    if (frameClosable_) forms_.hide(objectName());
 }
 
 Forms::Forms(Services& services) : services_(services) {}
 
-Forms::~Forms()
-{
+Forms::~Forms() {
     // Top-level windows first; the main window then takes its children with it.
     for (auto it = topLevels_.rbegin(); it != topLevels_.rend(); ++it)
         it->reset();
 }
 
-void Forms::add(const QString& name, Factory factory) { factories_.insert(name, std::move(factory)); }
+void Forms::add(const QString& name, Factory factory) {
+    factories_.insert(name, std::move(factory));
+}
 
-Form& Forms::get(const QString& name)
-{
-    if (Form* f = made_.value(name))
-        return *f;
+Form& Forms::get(const QString& name) {
+    if (Form* f = made_.value(name)) return *f;
     auto factory = factories_.find(name);
     Q_ASSERT_X(factory != factories_.end(), "Forms::get", qPrintable(name));
     Form* form = (*factory)(*this);
@@ -82,8 +75,7 @@ Form& Forms::get(const QString& name)
     history_ << QStringLiteral("create ") + name;
     if (form->kind() == Form::Kind::MdiChild) {
         Qt::WindowFlags flags = Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint;
-        if (form->frameClosable())
-            flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+        if (form->frameClosable()) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
         QMdiSubWindow* frame = shownMdiArea()->addSubWindow(form, flags);
         frame->setObjectName(name + QStringLiteral("Frame"));
         frame->setWindowTitle(form->windowTitle());
@@ -101,22 +93,23 @@ Form& Forms::get(const QString& name)
     return *form;
 }
 
-QMdiArea* Forms::shownMdiArea()
-{
+QMdiArea* Forms::shownMdiArea() {
     Form& main = get(QStringLiteral("MDIForm1"));
-    if (!main.isVisible())
-        show(QStringLiteral("MDIForm1"));
+    if (!main.isVisible()) show(QStringLiteral("MDIForm1"));
     return main.findChild<QMdiArea*>();
 }
 
-QMdiSubWindow* Forms::frameOf(const QString& name) const
-{
+QMdiSubWindow* Forms::frameOf(const QString& name) const {
     Form* f = made_.value(name);
     return f ? qobject_cast<QMdiSubWindow*>(f->parentWidget()) : nullptr;
 }
 
-void Forms::show(const QString& name)
-{
+void Forms::whenShown(const QString& name, std::function<void()> then) {
+    if (isShown(name)) return then();
+    waiting_.insert(name, std::move(then));
+}
+
+void Forms::show(const QString& name) {
     Form& f = get(name);
     history_ << QStringLiteral("show ") + name;
     switch (f.kind()) {
@@ -138,10 +131,10 @@ void Forms::show(const QString& name)
     case Form::Kind::Holder:
         break;
     }
+    if (auto then = waiting_.take(name)) then();
 }
 
-void Forms::showModal(const QString& name)
-{
+void Forms::showModal(const QString& name) {
     Form& f = get(name);
     f.setWindowModality(Qt::ApplicationModal);
     // The member goes back to exactly where they were, keyboard focus included, also where no
@@ -150,14 +143,11 @@ void Forms::showModal(const QString& name)
     QEventLoop wait;
     QObject::connect(&f, &Form::hidden, &wait, &QEventLoop::quit);
     show(name);
-    if (f.isVisible())
-        wait.exec();
-    if (before && before->isVisible() && before != &f)
-        before->activateWindow();
+    if (f.isVisible()) wait.exec();
+    if (before && before->isVisible() && before != &f) before->activateWindow();
 }
 
-void Forms::hide(const QString& name)
-{
+void Forms::hide(const QString& name) {
     Form& f = get(name);
     history_ << QStringLiteral("hide ") + name;
     if (f.kind() == Form::Kind::MdiChild)
@@ -166,12 +156,9 @@ void Forms::hide(const QString& name)
         f.hide();
 }
 
-bool Forms::isShown(const QString& name) const
-{
+bool Forms::isShown(const QString& name) const {
     Form* f = made_.value(name);
-    if (!f)
-        return false;
-    if (f->kind() == Form::Kind::MdiChild)
-        return !frameOf(name)->isHidden();
+    if (!f) return false;
+    if (f->kind() == Form::Kind::MdiChild) return !frameOf(name)->isHidden();
     return f->isVisible();
 }

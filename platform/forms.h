@@ -80,6 +80,9 @@ public:
     bool exists(const QString& name) const { return made_.contains(name); }
 
     void show(const QString& name);
+    // Runs `then` once the window is next shown, or now if it is shown; a later call for the
+    // same window replaces an earlier one that has not run.
+    void whenShown(const QString& name, std::function<void()> then);
     // Shows the window modally and waits, with events still running, until it is hidden.
     void showModal(const QString& name);
     void hide(const QString& name);
@@ -98,6 +101,7 @@ private:
     Services& services_;
     QMap<QString, Factory> factories_;
     QMap<QString, Form*> made_;
+    QMap<QString, std::function<void()>> waiting_; // by window, until it is shown
     std::vector<std::unique_ptr<Form>> topLevels_;
     QStringList history_;
 };

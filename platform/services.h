@@ -1,8 +1,8 @@
 #pragma once
 
-#include "launch/batchrunner.h"
 #include "files/community.h"
 #include "files/drives.h"
+#include "launch/batchrunner.h"
 #include "msgbox.h"
 
 #include <QLocale>
@@ -15,18 +15,19 @@
 
 class BrowserPane;
 class QMenu;
+class QObject;
 class QWidget;
 
 // Everything the windows do to the world outside them goes through here, so that a test can
 // put its own in place: message boxes, the browser pane, the clock, process start, the program
 // directory and the drive table.
 struct Services {
-    std::filesystem::path programDir;       // the folder that holds the program file
+    std::filesystem::path programDir; // the folder that holds the program file
     QString host = QString::fromLatin1(community::defaultHost); // the community's web host
     std::unique_ptr<msgbox::Boxes> boxes;
     std::function<BrowserPane*(QWidget* parent)> makeBrowser;
     std::function<QTime()> now;
-    QLocale locale;                          // the member's regional settings
+    QLocale locale; // the member's regional settings
     DriveTable drives;
     // Starts a game's batch file, or a downloaded program, the way the game's launcher starts it
     // (the program wires the real one: it reads the launchers' records).
@@ -34,23 +35,31 @@ struct Services {
     // Gets a Wine prefix ready for a game's start with the Wine that runs it, in the background;
     // nothing by default.
     std::function<void(const Runner& runner)> warmWine = [](const Runner&) {};
-    std::function<void(QMenu* menu)> popup;  // a pop-up menu at the mouse pointer
-    std::function<void()> endProgram;        // ends the process at once
+    // The community's servers.json as its host gives it now: done(bytes, ok) comes later, and
+    // never once `context` is gone. None by default: the servers' status is not known.
+    std::function<void(QObject* context, std::function<void(const QByteArray& json, bool ok)> done)>
+        fetchListing;
+    // A desktop notification; `link`, when given, is the join link its "Join" follows.
+    std::function<void(const QString& text, const QString& link)> notify = [](const QString&,
+                                                                              const QString&) {};
+    std::function<void(QMenu* menu)> popup; // a pop-up menu at the mouse pointer
+    std::function<void()> endProgram;       // ends the process at once
 
     // The real world: the system clock, the Wine drives (the program puts the browser engine's
     // pane and the game's start in, from the layers above this one). An
     // installed client (files in the member's folder) also takes its web host from
     // systemConfig/host.con when the member's folder has none.
-    static Services real(const std::filesystem::path& programDir, const std::filesystem::path& systemConfig = {});
+    static Services real(const std::filesystem::path& programDir,
+                         const std::filesystem::path& systemConfig = {});
 
     // The web host named by host.con in the program directory ([Web] Host=), else the default.
     static QString hostFrom(const std::filesystem::path& programDir, const QString& fallback);
-    // What the page addresses begin with, for a Host= setting: "host[:port]" or "https://host[:port]".
+    // What the page addresses begin with, for a Host= setting: "host[:port]" or
+    // "https://host[:port]".
     static QString hostAddress(const QString& setting, const QString& fallback);
 
     msgbox::Answer msg(const QString& prompt, msgbox::Buttons b, msgbox::Icon i,
-                       const QString& title) const
-    {
+                       const QString& title) const {
         return boxes->show(prompt, b, i, title);
     }
     std::filesystem::path file(std::string_view winRelative) const;

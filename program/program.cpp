@@ -7,6 +7,7 @@
 #include "app/mdiform1.h"
 #include "content/pagewindow.h"
 #include "content/popmnu.h"
+#include "friends/friendswindow.h"
 #include "installs/launchers.h"
 #include "launch/batchrunner.h"
 #include "launch/warmwine.h"
@@ -21,6 +22,7 @@ void addWindows(Forms& forms) {
     forms.add(QStringLiteral("closeprog"), [](Forms& f) { return new closeprog(f); });
     forms.add(QStringLiteral("About"), [](Forms& f) { return new About(f); });
     forms.add(QStringLiteral("Settings"), [](Forms& f) { return new Settings(f); });
+    forms.add(QStringLiteral("Friends"), [](Forms& f) { return new Friends(f); });
     for (const PageRow& row : pages::rows()) {
         const QString name = QString::fromLatin1(row.name);
         if (name == QLatin1String("viewservers"))

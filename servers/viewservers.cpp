@@ -1,21 +1,26 @@
 #include "viewservers.h"
 
+#include "browser/browserpane.h"
+#include "files/community.h"
+#include "files/profile.h"
+#include "friends/joinlink.h"
+#include "friends/listing.h"
+#include "friends/slotwait.h"
 #include "games/catalogue.h"
 #include "games/dirfile.h"
+#include "launch/batchfile.h"
 #include "launch/warmwine.h"
-#include "browser/browserpane.h"
 #include "platform/controls.h"
-#include "files/profile.h"
 #include "platform/services.h"
 #include "platform/text.h"
-#include "launch/batchfile.h"
 #include "servers/pagename.h"
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QUrl>
 
-viewservers::viewservers(Forms& forms) : PageWindow(forms, pages::row(QStringLiteral("viewservers")))
-{
+viewservers::viewservers(Forms& forms)
+    : PageWindow(forms, pages::row(QStringLiteral("viewservers"))) {
     Command6 = new QPushButton(QStringLiteral("Connect to Server"), this);
     Command6->setObjectName(QStringLiteral("Command6"));
     placeTwips(Command6, 840, 240, 1695, 375);
@@ -27,31 +32,30 @@ viewservers::viewservers(Forms& forms) : PageWindow(forms, pages::row(QStringLit
         (*boxes[i])->hide();
     }
     connect(Command6, &QPushButton::clicked, this, &viewservers::Command6_Click);
-    connect(brwWebBrowser, &BrowserPane::DocumentComplete, this,
-            &viewservers::brwWebBrowser_DocumentComplete);
+    connect(brwWebBrowser, &BrowserPane::DocumentComplete, this, [this](const QString& address) {
+        brwWebBrowser_DocumentComplete();
+        joined(address);
+    });
 }
 
-void viewservers::showEvent(QShowEvent* e)
-{
+void viewservers::showEvent(QShowEvent* e) {
     PageWindow::showEvent(e);
-    const std::vector<Runner> prefixes = warmwine::prefixesToWarm(services().programDir, services().drives);
-    if (prefixes.empty() || (sinceWarmed_.isValid() && sinceWarmed_.elapsed() < 60000))
-        return;
+    const std::vector<Runner> prefixes =
+        warmwine::prefixesToWarm(services().programDir, services().drives);
+    if (prefixes.empty() || (sinceWarmed_.isValid() && sinceWarmed_.elapsed() < 60000)) return;
     sinceWarmed_.start();
     for (const Runner& prefix : prefixes)
         services().warmWine(prefix);
 }
 
-void viewservers::brwWebBrowser_DocumentComplete()
-{
+void viewservers::brwWebBrowser_DocumentComplete() {
     const PageName p = cutPageName(brwWebBrowser->LocationName());
     Text2->setText(p.full);
     Text3->setText(p.code);
     Text1->setText(p.address);
 }
 
-void viewservers::Command6_Click()
-{
+void viewservers::Command6_Click() {
     Services& s = services();
     if (Text3->text() == QLatin1String("views")) {
         s.msg(QStringLiteral("You must select a server to join."), msgbox::Buttons::Ok,
@@ -59,8 +63,7 @@ void viewservers::Command6_Click()
         return;
     }
     const Game* g = catalogue::byCode(toBytes(Text3->text()));
-    if (!g)
-        return;
+    if (!g) return;
     Text4->setText(fromBytes(dirfile::readPath(s.programDir, *g)));
     if (Text4->text() == QLatin1String("0")) {
         s.msg(QStringLiteral("Please configure game directories, before connecting to game."),
@@ -77,18 +80,71 @@ void viewservers::Command6_Click()
     const auto batch = catalogue::batchFile(s.programDir, *g);
     batchfile::write(batch, g->section, toBytes(Text5->text()), toBytes(Text6->text()),
                      toBytes(Text7->text()), toBytes(Text1->text()));
-    tellWhyNotStarted(s.startBatch({batch, {}, r.runner}), r.runner);
+    startWhenFree([this, batch, runner = r.runner] {
+        tellWhyNotStarted(services().startBatch({batch, {}, runner}), runner);
+    });
 }
 
-void viewservers::tellWhyNotStarted(batch::Outcome outcome, const Runner& runner)
-{
-    if (outcome == batch::Outcome::Started)
+// A server full in the host's servers.json is waited for, when the member wants; a server not
+// full, or a status that cannot be read, starts the game as before.
+void viewservers::startWhenFree(std::function<void()> start) {
+    if (wait_) wait_->close(); // this press replaces a wait still going on
+    Services& s = services();
+    if (!s.fetchListing) return start();
+    s.fetchListing(this, [this, start, page = Text2->text()](const QByteArray& json, bool ok) {
+        const auto servers = ok ? listing::parse(json) : std::nullopt;
+        const listing::Server* sv = servers ? listing::byPage(*servers, page) : nullptr;
+        if (!sv || !sv->full() ||
+            services().msg(QStringLiteral("The server is full (%1/%2). Wait for a free slot?")
+                               .arg(sv->players)
+                               .arg(sv->maxPlayers),
+                           msgbox::Buttons::YesNo, msgbox::Icon::None,
+                           QStringLiteral("Server Full")) != msgbox::Answer::Yes)
+            return start();
+        wait_ = new SlotWait(services(), page, sv->name, start);
+        wait_->show();
+    });
+}
+
+void viewservers::join(const QString& code, const QString& address) {
+    joining_ = code + address + QStringLiteral(".htm");
+    for (const char* other : {"news", "discuss", "update", "events"})
+        if (forms().exists(QString::fromLatin1(other))) forms().hide(QString::fromLatin1(other));
+    forms().show(QStringLiteral("viewservers"));
+    brwWebBrowser->Navigate(services().host + QLatin1String(community::pages) + joining_);
+}
+
+// The list's own page may complete first; the join goes on with its server's page.
+void viewservers::joined(const QString& address) {
+    if (joining_.isEmpty() || !QUrl::fromPercentEncoding(address.toUtf8()).endsWith(joining_))
         return;
+    const QString page = std::exchange(joining_, {});
+    if (Text2->text() == page) return Command6_Click();
+    services().msg(
+        QStringLiteral("The community's server list has no server %1.").arg(page.chopped(4).mid(5)),
+        msgbox::Buttons::Ok, msgbox::Icon::Critical, QStringLiteral("Cannot join"));
+}
+
+void joinServer(Forms& forms, const QString& link) {
+    const joinlink::Join j = joinlink::read(link);
+    if (!j.problem.isEmpty()) {
+        forms.services().msg(j.problem, msgbox::Buttons::Ok, msgbox::Icon::Critical,
+                             QStringLiteral("Cannot join"));
+        return;
+    }
+    auto go = [&forms, j] {
+        forms.as<viewservers>(QStringLiteral("viewservers")).join(j.code, j.address);
+    };
+    if (forms.exists(QStringLiteral("news"))) return go();
+    forms.whenShown(QStringLiteral("news"), go); // once the member is logged in
+}
+
+void viewservers::tellWhyNotStarted(batch::Outcome outcome, const Runner& runner) {
+    if (outcome == batch::Outcome::Started) return;
     // The directory file names the game's place; what is there may have changed since.
     const QString folder = fromBytes(dirfile::folderOf(toBytes(Text6->text())));
     const QString starter = fromBytes(runner.wine.string());
     const batch::WhyNot why = batch::whyNotStarted(outcome, folder, Text7->text(), starter);
     services().msg(why.text, msgbox::Buttons::Ok, msgbox::Icon::Critical, why.title);
-    if (why.setAgain)
-        forms().show(QStringLiteral("Settings"));
+    if (why.setAgain) forms().show(QStringLiteral("Settings"));
 }

@@ -242,6 +242,7 @@ private slots:
         row("patches", {"popmnu", "mnupatches", "Game Patches"}, {"create update", "show update", "create events", "hide events", "create viewservers", "hide viewservers", "create discuss", "hide discuss", "hide news"});
         row("dash", {"popmnu", "mnudash", ""}, {});
         row("setup", {"popmnu", "mnusetup", "Settings and Options"}, {"create Settings", "show Settings"});
+        row("friends", {"popmnu", "mnufriends", "Friends"}, {"create Friends", "show Friends"});
         row("about", {"popmnu", "mnuabout", "About"}, {"create About", "show About"});
         row("exit", {"popmnu", "mnuexit", "Exit"}, {"create closeprog", "show closeprog", "hide closeprog"});
         row("short setup", {"popmnu2", "mnuset", "Settings and Options"}, {"create Settings", "show Settings"});
@@ -266,7 +267,7 @@ private slots:
         for (QAction* a : menu->actions())
             names << a->objectName();
         const QStringList order = holder == "popmnu"
-            ? QStringList{"mnuhome", "mnudiscuss", "mnuservers", "mnuaddserver", "mnuevents", "mnupatches", "mnudash", "mnusetup", "mnuabout", "mnuexit"}
+            ? QStringList{"mnuhome", "mnudiscuss", "mnuservers", "mnuaddserver", "mnuevents", "mnupatches", "mnudash", "mnusetup", "mnufriends", "mnuabout", "mnuexit"}
             : QStringList{"mnuset", "mnuabout", "mnuexit"};
         QCOMPARE(names, order);
         QAction* a = menu->findChild<QAction*>(item);

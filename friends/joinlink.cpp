@@ -1,0 +1,36 @@
+#include "joinlink.h"
+
+#include "games/catalogue.h"
+#include "games/serveraddress.h"
+
+#include <QUrl>
+
+namespace joinlink {
+
+QString make(const QString& code, const QString& address) {
+    return QStringLiteral("tovo://join/") + code + QLatin1Char('/') + address;
+}
+
+Join read(const QString& link) {
+    // Shown to the member, so never more than a line of it.
+    auto said = [](const QString& s) {
+        return s.size() > 64 ? s.left(61) + QStringLiteral("...") : s;
+    };
+    const QString prefix = QStringLiteral("tovo://join/");
+    if (!link.startsWith(prefix, Qt::CaseInsensitive))
+        return {{}, {}, QStringLiteral("This is no TOVO join link: %1").arg(said(link))};
+    const QString rest = QUrl::fromPercentEncoding(link.mid(prefix.size()).toUtf8());
+    const QString code = rest.section(QLatin1Char('/'), 0, 0);
+    QString address = rest.section(QLatin1Char('/'), 1);
+    if (address.endsWith(QLatin1Char('/'))) address.chop(1); // as some programs hand a link over
+    if (!catalogue::byCode(code.toStdString()))
+        return {code, address,
+                QStringLiteral("The join link names no game TOVO knows: \"%1\".").arg(said(code))};
+    if (!validServerAddress(address.toStdString()))
+        return {code, address,
+                QStringLiteral("The join link's server address cannot be used: \"%1\".")
+                    .arg(said(address))};
+    return {code, address, {}};
+}
+
+} // namespace joinlink

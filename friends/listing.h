@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+// The community host's servers.json, as the client reads it: each server's page name, game,
+// address, state and players. What does not follow the form is left out; at most MostServers
+// servers of MostPlayers players are kept, whatever the host sends.
+namespace listing {
+
+inline constexpr int MostServers = 4096, MostPlayers = 64;
+inline constexpr qint64 MostBytes = 8 << 20;
+
+struct Server {
+    QString name, game, address, page;
+    bool answering = false;
+    int players = 0, maxPlayers = 0;
+    QStringList playerNames;
+    bool full() const { return answering && maxPlayers > 0 && players >= maxPlayers; }
+};
+
+// nullopt: not servers.json at all.
+std::optional<std::vector<Server>> parse(const QByteArray& json);
+const Server* byPage(const std::vector<Server>& servers, const QString& page);
+
+// The host's servers.json over HTTP (the address as host.con gives it), at most MostBytes, within
+// 10 s; done(bytes, ok) later, and never once `context` is gone.
+void fetch(const QString& host, QObject* context,
+           std::function<void(const QByteArray& json, bool ok)> done);
+
+} // namespace listing

@@ -1,0 +1,63 @@
+#include "slotwait.h"
+
+#include "listing.h"
+
+#include "platform/services.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+SlotWait::SlotWait(Services& services, const QString& page, const QString& serverName,
+                   std::function<void()> start, int periodMs, int mostMs)
+    : QWidget(nullptr, Qt::Dialog), services_(services), page_(page), serverName_(serverName),
+      start_(std::move(start)), mostMs_(mostMs) {
+    setObjectName(QStringLiteral("SlotWait"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Waiting for a free slot"));
+    lblWait = new QLabel(QStringLiteral("Waiting for a free slot on %1...").arg(serverName), this);
+    lblWait->setObjectName(QStringLiteral("lblWait"));
+    lblWait->setTextFormat(Qt::PlainText);
+    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lblWait);
+    layout->addWidget(cmdCancel, 0, Qt::AlignRight);
+    connect(cmdCancel, &QPushButton::clicked, this, &SlotWait::cmdCancel_Click);
+    connect(&timer_, &QTimer::timeout, this, &SlotWait::look);
+    timer_.start(periodMs);
+    since_.start();
+}
+
+void SlotWait::cmdCancel_Click() {
+    close();
+}
+
+void SlotWait::look() {
+    if (since_.elapsed() >= mostMs_) {
+        services_.notify(QStringLiteral("No slot came free on %1 in 30 minutes.").arg(serverName_),
+                         {});
+        return void(close());
+    }
+    if (asking_ || !services_.fetchListing) return;
+    asking_ = true;
+    services_.fetchListing(this, [this](const QByteArray& json, bool ok) {
+        asking_ = false;
+        if (ok) seen(json);
+    });
+}
+
+void SlotWait::seen(const QByteArray& json) {
+    const auto servers = listing::parse(json);
+    const listing::Server* s = servers ? listing::byPage(*servers, page_) : nullptr;
+    if (!s || !s->answering || s->full()) return; // still full, or not known now: the wait goes on
+    timer_.stop();
+    services_.notify(QStringLiteral("A slot is free on %1 (%2/%3): the game starts.")
+                         .arg(serverName_)
+                         .arg(s->players)
+                         .arg(s->maxPlayers),
+                     {});
+    const auto start = start_;
+    close();
+    start();
+}
