@@ -17,8 +17,6 @@ Notifier::Notifier(QObject* parent) : QObject(parent) {
     QDBusConnection bus = QDBusConnection::sessionBus();
     bus.connect(service, path, service, QStringLiteral("ActionInvoked"), this,
                 SLOT(actionInvoked(uint, QString)));
-    bus.connect(service, path, service, QStringLiteral("NotificationClosed"), this,
-                SLOT(closed(uint, uint)));
 }
 
 Notifier::~Notifier() = default;
@@ -41,6 +39,9 @@ void Notifier::tell(const QString& text, const QString& link) {
         if (id.isValid()) {
             lastWay_ = Way::Desktop;
             if (!actions.isEmpty()) links_.insert(id.value(), link);
+            // A notification closed is still joined from the server's history; the oldest go.
+            while (links_.size() > 64)
+                links_.erase(links_.begin());
             return;
         }
     }
@@ -64,8 +65,4 @@ void Notifier::actionInvoked(uint id, const QString& action) {
         links_.remove(id);
         emit join(link);
     }
-}
-
-void Notifier::closed(uint id, uint) {
-    links_.remove(id);
 }

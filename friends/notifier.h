@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QHash>
+#include <QMap>
 #include <QObject>
 #include <QString>
 
@@ -27,9 +27,8 @@ signals:
 private:
     // The bus calls this by name: D-Bus signals reach Qt only through a slot.
     Q_SLOT void actionInvoked(uint id, const QString& action);
-    Q_SLOT void closed(uint id, uint reason);
 
-    QHash<uint, QString> links_; // notification id -> its join link
+    QMap<uint, QString> links_; // notification id -> its join link
     QSystemTrayIcon* tray_ = nullptr;
     QString trayLink_;
     Way lastWay_ = Way::Desktop;

@@ -24,8 +24,9 @@ SlotWait::SlotWait(Services& services, const QString& page, const QString& serve
     layout->addWidget(lblWait);
     layout->addWidget(cmdCancel, 0, Qt::AlignRight);
     connect(cmdCancel, &QPushButton::clicked, this, &SlotWait::cmdCancel_Click);
-    connect(&timer_, &QTimer::timeout, this, &SlotWait::look);
-    timer_.start(periodMs);
+    timer_ = new QTimer(this);
+    connect(timer_, &QTimer::timeout, this, &SlotWait::look);
+    timer_->start(periodMs);
     since_.start();
 }
 
@@ -51,7 +52,7 @@ void SlotWait::seen(const QByteArray& json) {
     const auto servers = listing::parse(json);
     const listing::Server* s = servers ? listing::byPage(*servers, page_) : nullptr;
     if (!s || !s->answering || s->full()) return; // still full, or not known now: the wait goes on
-    timer_.stop();
+    timer_->stop();
     services_.notify(QStringLiteral("A slot is free on %1 (%2/%3): the game starts.")
                          .arg(serverName_)
                          .arg(s->players)

@@ -31,7 +31,7 @@ private:
     QString page_, serverName_;
     std::function<void()> start_;
     int mostMs_;
-    QTimer timer_;
+    QTimer* timer_; // its own child: a look at the status each period
     QElapsedTimer since_;
     bool asking_ = false;
 };

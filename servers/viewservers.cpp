@@ -107,22 +107,32 @@ void viewservers::startWhenFree(std::function<void()> start) {
 }
 
 void viewservers::join(const QString& code, const QString& address) {
-    joining_ = code + address + QStringLiteral(".htm");
-    for (const char* other : {"news", "discuss", "update", "events"})
-        if (forms().exists(QString::fromLatin1(other))) forms().hide(QString::fromLatin1(other));
-    forms().show(QStringLiteral("viewservers"));
-    brwWebBrowser->Navigate(services().host + QLatin1String(community::pages) + joining_);
+    const QString page = code + address + QStringLiteral(".htm");
+    auto show = [this, page] {
+        joining_ = page;
+        for (const char* other : {"news", "discuss", "update", "events"})
+            if (forms().exists(QString::fromLatin1(other)))
+                forms().hide(QString::fromLatin1(other));
+        forms().show(QStringLiteral("viewservers"));
+        brwWebBrowser->Navigate(services().host + QLatin1String(community::pages) + page);
+    };
+    if (!services().fetchListing) return show();
+    // A server the community does not list is said plainly, rather than as a page that fails.
+    services().fetchListing(this, [this, page, show](const QByteArray& json, bool ok) {
+        const auto servers = ok ? listing::parse(json) : std::nullopt;
+        if (!servers || listing::byPage(*servers, page)) return show();
+        services().msg(QStringLiteral("The community's server list has no server %1.")
+                           .arg(page.chopped(4).mid(5)),
+                       msgbox::Buttons::Ok, msgbox::Icon::Critical, QStringLiteral("Cannot join"));
+    });
 }
 
-// The list's own page may complete first; the join goes on with its server's page.
+// The list's own page may complete first; the join goes on with its server's page. A page that
+// failed has been explained by the window already.
 void viewservers::joined(const QString& address) {
     if (joining_.isEmpty() || !QUrl::fromPercentEncoding(address.toUtf8()).endsWith(joining_))
         return;
-    const QString page = std::exchange(joining_, {});
-    if (Text2->text() == page) return Command6_Click();
-    services().msg(
-        QStringLiteral("The community's server list has no server %1.").arg(page.chopped(4).mid(5)),
-        msgbox::Buttons::Ok, msgbox::Icon::Critical, QStringLiteral("Cannot join"));
+    if (std::exchange(joining_, {}) == Text2->text()) Command6_Click();
 }
 
 void joinServer(Forms& forms, const QString& link) {

@@ -15,6 +15,10 @@
 #include "servers/viewservers.h"
 #include "settings/gamesfound.h"
 #include "settings/settings.h"
+#include "friends/listing.h"
+#include "friends/notifier.h"
+#include "friends/oneclient.h"
+#include "friends/watch.h"
 #include "site/statuscache.h"
 #include "tests/fakes/fakes.h"
 
@@ -343,6 +347,110 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(fs::exists(log), 30000);
         QVERIFY2(readFile(log).contains("mohaa patch 1.11.exe"), readFile(log));
         QVERIFY(h.boxes->seen.empty());
+    }
+
+    // Playing together through the member's desktop: Debian's notification server (dunst) on a
+    // session bus of the test's own tells that a friend plays on a stand-in server behind the
+    // real host, and its Join starts the game there; links opened by Debian's xdg-open, with the
+    // package's desktop entry, reach the running client through a second start.
+    void togetherThroughTheDesktop()
+    {
+        QProcess bus, dunst;
+        bus.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
+        QVERIFY(bus.waitForReadyRead(10000));
+        qputenv("DBUS_SESSION_BUS_ADDRESS", bus.readLine().trimmed()); // before the first use of the bus
+        dunst.start("dunst", {"-print"});
+        QTRY_VERIFY_WITH_TIMEOUT(QProcess::execute("dunstctl", {"is-paused"}) == 0, 10000);
+        QByteArray players; // the stand-in's, as its status says them
+        QUdpSocket standIn;
+        QVERIFY(standIn.bind(QHostAddress::LocalHost, 0));
+        connect(&standIn, &QUdpSocket::readyRead, &standIn, [&] {
+            while (standIn.hasPendingDatagrams()) {
+                const QNetworkDatagram d = standIn.receiveDatagram();
+                standIn.writeDatagram(oob + "statusResponse\n\\sv_hostname\\Owls\\mapname\\q3dm1\\sv_maxclients\\16\n" + players,
+                                      d.senderAddress(), d.senderPort());
+            }
+        });
+        const QString address = "127.0.0.1:" + QString::number(standIn.localPort());
+        QTemporaryDir root;
+        writeFile(root.path().toStdString() + "/servers.con", "[Owls Arena]\r\nGame=qktre\r\nAddress=" + address.toStdString() + "\r\n");
+        QProcess site;
+        site.start(qEnvironmentVariable("TOVO_SITE"), {"--root", root.path(), "--port", "0"});
+        QVERIFY(site.waitForReadyRead(10000));
+        Harness h;
+        h.services.host = "127.0.0.1:" + site.readLine().trimmed();
+        h.allPages();
+        h.page("/ilnightowls/servers/qktre" + address + ".htm", "qktre" + address + ".htm");
+        h.forms->show("news");
+        dirfile::store(h.dir(), *catalogue::byCode("qktre"), "z: [/]", "cd z:\\games\\quake3\\", "quake3.exe");
+        h.services.fetchListing = [&](QObject* context, auto done) { listing::fetch(h.services.host, context, done); };
+        Notifier notifier;
+        h.services.notify = [&](const QString& text, const QString& link) { notifier.tell(text, link); };
+        connect(&notifier, &Notifier::join, &notifier, [&](const QString& link) { joinServer(*h.forms, link); });
+        writeFile(h.dir() / "friends.con", "[Friends]\r\n1=raven\r\n2=Crow\r\n");
+        FriendWatch watch(h.services, h.dir() / "friends.con");
+        QByteArray shown;
+        players = "3 40 \"^1Raven\"\n0 30 \"crow\"\n"; // the friends come; the host reads it within its ten seconds
+        QTRY_VERIFY_WITH_TIMEOUT((watch.look(), shown += dunst.readAllStandardOutput(), shown.count("body: ") == 2), 20000);
+        QVERIFY2(shown.contains("body: 'Raven is playing Quake III on Owls Arena (2/16)'") &&
+                     shown.contains("body: 'crow is playing Quake III on Owls Arena (2/16)'"), shown);
+        QCOMPARE(notifier.lastWay(), Notifier::Way::Desktop);
+        // The member clicks one; the other, closed, is in the server's history.
+        QCOMPARE(QProcess::execute("dunstctl", {"action", "0"}), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(h.started.size(), size_t(1), 10000);
+        QVERIFY(readFile(h.dir() / "settings" / "qktre.bat").contains("+connect " + address.toUtf8() + "\r\n"));
+        QCOMPARE(QProcess::execute("dunstctl", {"close-all"}), 0);
+        QProcess history;
+        history.start("dunstctl", {"history"});
+        QVERIFY(history.waitForFinished(10000));
+        const QByteArray past = history.readAll();
+        QVERIFY2(past.contains("is playing Quake III on Owls Arena (2/16)"), past);
+        // No notification server on the bus: the tray's message.
+        dunst.kill();
+        dunst.waitForFinished();
+        notifier.tell("Crow is playing", {});
+        QCOMPARE(notifier.lastWay(), Notifier::Way::Tray);
+
+        // Links from anywhere: xdg-open finds the package's desktop entry for tovo:, whose
+        // program, started a second time, hands the link to the running client (this one).
+        OneClient one;
+        QVERIFY(one.listen());
+        QStringList handed;
+        connect(&one, &OneClient::received, &one, [&](const QString& message) {
+            handed << message;
+            if (!message.isEmpty())
+                joinServer(*h.forms, message);
+        });
+        QTemporaryDir xdg;
+        fs::create_directories(xdg.path().toStdString() + "/data/applications");
+        fs::create_directories(xdg.path().toStdString() + "/config");
+        QByteArray entry = readFile(TOVO_SOURCE "/packaging/debian/tovo.desktop");
+        entry.replace("Exec=tovo", "Exec=" + qgetenv("TOVO_CLIENT"));
+        writeFile(xdg.path().toStdString() + "/data/applications/tovo.desktop", entry.toStdString());
+        writeFile(xdg.path().toStdString() + "/config/mimeapps.list", "[Default Applications]\nx-scheme-handler/tovo=tovo.desktop\n");
+        auto start = [&](const QString& program, const QStringList& args) {
+            QProcess p;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert("XDG_DATA_HOME", xdg.path() + "/data");
+            env.insert("XDG_CONFIG_HOME", xdg.path() + "/config");
+            p.setProcessEnvironment(env);
+            p.start(program, args);
+            return p.waitForFinished(20000) && p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        };
+        QCOMPARE(start("xdg-open", {"tovo://join/qktre/" + address}), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(h.started.size(), size_t(2), 10000);
+        const size_t boxes = h.boxes->seen.size();
+        QCOMPARE(start("xdg-open", {"tovo://join/qktre/1.2.3.4;touch%20x"}), 0);
+        QTRY_COMPARE(h.boxes->seen.size(), boxes + 1);
+        QCOMPARE(h.boxes->seen.back().prompt, "The join link's server address cannot be used: \"1.2.3.4;touch x\".");
+        QCOMPARE(start(qEnvironmentVariable("TOVO_CLIENT"), {}), 0); // no link: the running client comes to the front
+        QTRY_COMPARE(handed.size(), 3);
+        QCOMPARE(handed.last(), QString());
+        QCOMPARE(h.started.size(), size_t(2));
+        site.kill();
+        site.waitForFinished();
+        bus.kill();
+        bus.waitForFinished();
     }
 
     void sameFieldsAsQuakestat_data()

@@ -15,9 +15,16 @@
 #include "platform/filelists.h"
 #include "files/paths.h"
 #include "servers/viewservers.h"
+#include "friends/friendswindow.h"
+#include "friends/slotwait.h"
+#include "friends/watch.h"
 #include "tests/fakes/fakes.h"
 
+#include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTest>
@@ -159,6 +166,126 @@ private slots:
         QCOMPARE(h.boxes->seen.size(), boxes);
         QCOMPARE(h.started.size(), starts);
         QCOMPARE(h.file("mohaa.bat"), notSet);
+    }
+
+    // Friends kept in friends.con and told when they play; join links, whatever their source,
+    // take the one road to Connect to Server; a full server is waited for when the member wants.
+    void playingTogether()
+    {
+        Started h;
+        h.forms->show("news"); // logged in
+        auto& f = h.forms->as<Friends>("Friends");
+        for (const char* name : {" ^1Raven\x01 ", "crow", "RAVEN", "", "Jay"}) {
+            f.txtFriend->setText(QString::fromUtf8(name)); // as pasted
+            QTest::mouseClick(f.cmdAdd, Qt::LeftButton);
+        }
+        f.lstFriends->setCurrentRow(2);
+        QTest::mouseClick(f.cmdRemove, Qt::LeftButton);
+        QCOMPARE(readFile(h.dir() / "friends.con"), QByteArray("[Friends]\r\n1=Raven\r\n2=crow\r\n"));
+
+        // servers.json as the host gives it; the notifications as the member would see them.
+        QByteArray json;
+        bool readable = true;
+        h.services.fetchListing = [&](QObject*, std::function<void(const QByteArray&, bool)> done) { done(json, readable); };
+        QStringList told;
+        h.services.notify = [&](const QString& text, const QString& link) { told << text + " | " + link; };
+        auto servers = [&](const QByteArray& arena, const QByteArray& saber) {
+            json = R"({"servers": [{"name": "Night Owls Arena", "game": "qktre", "address": "127.0.0.1:27960", "page": "qktre127.0.0.1:27960.htm",
+                       "state": "answering", "players": )" + arena + R"(, "maxPlayers": 16, "playerList": [{"name": "^2raven"}, {"name": "Crow"}, {"name": "Raven"}]},
+                      {"name": "Saber Hall", "game": "jedio", "address": "10.0.0.3", "page": "jedio10.0.0.3.htm", "state": "answering",
+                       "players": 1, "maxPlayers": 8, "playerList": [)" + saber + "]}]}";
+        };
+        FriendWatch watch(h.services, h.dir() / "friends.con");
+        servers("5", "");
+        watch.look();
+        watch.look();
+        QCOMPARE(told, QStringList({"raven is playing Quake III on Night Owls Arena (5/16) | tovo://join/qktre/127.0.0.1:27960",
+                                    "Crow is playing Quake III on Night Owls Arena (5/16) | tovo://join/qktre/127.0.0.1:27960"}));
+        servers("5", R"({"name": "RAVEN"})"); // to a second server, then back after leaving
+        watch.look();
+        readable = false;
+        watch.look();
+        readable = true;
+        servers("4", "");
+        watch.look();
+        QCOMPARE(told.mid(2), QStringList({"RAVEN is playing JK II on Saber Hall (1/8) | tovo://join/jedio/10.0.0.3"}));
+        json = R"({"servers": []})"; // everybody gone
+        watch.look();
+        servers("5", "");
+        watch.look();
+        QCOMPARE(told.size(), 5);
+
+        // Links: one that can be followed shows the server's page and starts its game; others
+        // say why and start nothing.
+        auto& v = h.forms->as<viewservers>("viewservers");
+        dirfile::store(h.dir(), *catalogue::byCode("qktre"), "z: [/]", "cd z:\\games\\quake3\\", "quake3.exe");
+        h.page("/ilnightowls/servers/qktre127.0.0.1:27960.htm", "qktre127.0.0.1:27960.htm");
+        json = "not json"; // no status known: the game starts as it always has
+        joinServer(*h.forms, "tovo://join/qktre/127.0.0.1:27960");
+        QTRY_COMPARE(h.started.size(), size_t(1));
+        QVERIFY(h.forms->isShown("viewservers") && !h.forms->isShown("news"));
+        QVERIFY(h.file("qktre.bat").contains("quake3.exe +set cl_playintro 0 +connect 127.0.0.1:27960\r\n"));
+        const std::pair<QString, QString> refused[] = {
+            {"tovo://join/zzzzz/1.2.3.4", "The join link names no game TOVO knows: \"zzzzz\"."},
+            {"tovo://join/qktre/1.2.3.4;touch%20x", "The join link's server address cannot be used: \"1.2.3.4;touch x\"."},
+            {"tovo://join/qktre/" + QString(10000, 'a'), "The join link's server address cannot be used: \"" + QString(61, 'a') + "...\"."},
+            {"http://owls.example/", "This is no TOVO join link: http://owls.example/"},
+            {"tovo://join/qktre/10.9.9.9", "The community's server list has no server 10.9.9.9."}};
+        servers("5", "");
+        for (const auto& [link, says] : refused) {
+            const size_t boxes = h.boxes->seen.size();
+            joinServer(*h.forms, link);
+            QTRY_VERIFY(h.boxes->seen.size() > boxes);
+            QCOMPARE(h.boxes->seen.size(), boxes + 1);
+            QCOMPARE(h.boxes->seen.back().prompt, says);
+            QCOMPARE(h.boxes->seen.back().title, "Cannot join");
+        }
+        QCOMPARE(h.started.size(), size_t(1));
+
+        // A full server: No starts at once; Yes waits, and the game starts once a slot is free;
+        // a cancelled wait starts nothing.
+        servers("16", "");
+        h.boxes->answers = {msgbox::Answer::No, msgbox::Answer::Yes, msgbox::Answer::Yes};
+        QTest::mouseClick(v.Command6, Qt::LeftButton);
+        QCOMPARE(h.boxes->seen.back().prompt, "The server is full (16/16). Wait for a free slot?");
+        QCOMPARE(h.started.size(), size_t(2));
+        auto waitFor = [&] {
+            QTest::mouseClick(v.Command6, Qt::LeftButton);
+            SlotWait* w = nullptr;
+            for (QWidget* t : QApplication::topLevelWidgets())
+                w = qobject_cast<SlotWait*>(t) && t->isVisible() ? qobject_cast<SlotWait*>(t) : w;
+            if (w)
+                w->findChild<QTimer*>()->setInterval(20); // its ten seconds, shortened
+            return w;
+        };
+        SlotWait* w = waitFor();
+        QVERIFY(w);
+        QCOMPARE(w->lblWait->text(), "Waiting for a free slot on Night Owls Arena...");
+        QTest::qWait(200);
+        QCOMPARE(h.started.size(), size_t(2));
+        told.clear();
+        servers("15", "");
+        QTRY_COMPARE(h.started.size(), size_t(3));
+        QTest::qWait(200);
+        QCOMPARE(h.started.size(), size_t(3));
+        QCOMPARE(told, QStringList({"A slot is free on Night Owls Arena (15/16): the game starts. | "}));
+        servers("16", "");
+        QPointer<SlotWait> cancelled = waitFor();
+        QTest::mouseClick(cancelled->cmdCancel, Qt::LeftButton);
+        servers("15", "");
+        QTest::qWait(200);
+        QVERIFY(!cancelled);
+        QCOMPARE(h.started.size(), size_t(3));
+
+        // A link that comes before the member has logged in waits for the login.
+        Started early;
+        dirfile::store(early.dir(), *catalogue::byCode("qktre"), "z: [/]", "cd z:\\games\\quake3\\", "quake3.exe");
+        early.page("/ilnightowls/servers/qktre127.0.0.1:27960.htm", "qktre127.0.0.1:27960.htm");
+        joinServer(*early.forms, "tovo://join/qktre/127.0.0.1:27960");
+        QTest::qWait(100);
+        QVERIFY(early.started.empty() && !early.forms->exists("viewservers"));
+        early.forms->show("news");
+        QTRY_COMPARE(early.started.size(), size_t(1));
     }
 
     void onlyARightPressOnTheSurfaceOpensTheMenu()
