@@ -23,6 +23,8 @@
 #include <QFile>
 #include <QImage>
 #include <QLineEdit>
+#include <QNetworkDatagram>
+#include <QUdpSocket>
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
@@ -126,6 +128,60 @@ class JourneyTest final : public QObject {
     Q_OBJECT
 
 private slots:
+    // What the browser keeps between runs of the client (the pane alone, started twice with
+    // the same folders): a page's cookie and stored value; on the list page, sorting, the game
+    // filter, "hide empty", a player found by name, and the favourite starred in an earlier run.
+    void theBrowserRemembers()
+    {
+        // Stand-in servers, each with its players; one address is dead.
+        std::vector<std::unique_ptr<QUdpSocket>> standIns;
+        std::string con;
+        const std::pair<const char*, QByteArray> servers[] = {{"[Alpha]\r\nGame=qktre", "2 9 \"^1Raven\"\n1 5 \"Jay\"\n"},
+                                                              {"[Bravo]\r\nGame=qktre", ""},
+                                                              {"[Saber]\r\nGame=jedio", "0 7 \"Kyle\"\n"}};
+        for (const auto& [row, players] : servers) {
+            QUdpSocket* u = standIns.emplace_back(std::make_unique<QUdpSocket>()).get();
+            QVERIFY(u->bind(QHostAddress::LocalHost, 0));
+            QObject::connect(u, &QUdpSocket::readyRead, u, [u, players] {
+                while (u->hasPendingDatagrams()) {
+                    const QNetworkDatagram d = u->receiveDatagram();
+                    u->writeDatagram(oob + "statusResponse\n\\sv_hostname\\x\\mapname\\m\\sv_maxclients\\8\n" + players, d.senderAddress(), d.senderPort());
+                }
+            });
+            con += std::string(row) + "\r\nAddress=127.0.0.1:" + std::to_string(u->localPort()) + "\r\n";
+        }
+        QTemporaryDir root, browsing;
+        writeFile(root.path().toStdString() + "/servers.con", con + "[Zulu]\r\nGame=qktre\r\nAddress=127.0.0.1:9\r\n");
+        writeFile(root.path().toStdString() + "/remember.htm", "<!DOCTYPE html><title>remember</title>");
+        Site site({"--root", root.path()});
+        const QString pages = "http://" + site.host + "/ilnightowls/servers/";
+        auto browse = [&](const QString& page, const QStringList& scripts) {
+            QProcess p;
+            p.start(qEnvironmentVariable("TOVO_BROWSE"), QStringList{browsing.path() + "/storage", browsing.path() + "/cache", pages + page} + scripts);
+            const bool ended = p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+            return ended ? QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts) : QStringList{"failed"};
+        };
+        const QString seen = "document.cookie + ' ' + localStorage.getItem('owl')";
+        QCOMPARE(browse("remember.htm", {seen, "document.cookie = 'owl=raven; max-age=86400; path=/'; localStorage.setItem('owl', 'hoot'); 'set'"}),
+                 QStringList({" null", "set"}));
+        QCOMPARE(browse("remember.htm", {seen}), QStringList({"owl=raven hoot"}));
+
+        // Every server answering before the list is looked at.
+        QTRY_VERIFY_WITH_TIMEOUT(browse("viewservers.htm", {"document.querySelectorAll('td.mark.up').length"}) == QStringList{"3"}, 30000);
+        const QString shown = ";Array.from(document.querySelectorAll('table.servers tr[data-page]')).filter(r => !r.hidden)"
+                              ".map(r => r.cells[1].textContent).join(',')";
+        const QString sort = "document.querySelectorAll('button.sort')[%1].click();";
+        const QString set = "var c = document.getElementById('%1'); c.value = '%2'; c.dispatchEvent(new Event('input'));";
+        QCOMPARE(browse("viewservers.htm", {shown, sort.arg(0) + sort.arg(0) + shown, sort.arg(4) + shown, set.arg("find", "RAVEN") + shown,
+                                            set.arg("find", "") + set.arg("game", "JK II") + shown,
+                                            set.arg("game", "") + "document.getElementById('hideEmpty').click()" + shown,
+                                            "document.getElementById('hideEmpty').click(); document.querySelector('tr[data-page=\"qktre127.0.0.1:9.htm\"] button.star').click()" + shown}),
+                 QStringList({"Alpha,Bravo,Saber,Zulu", "Zulu,Saber,Bravo,Alpha", "Zulu,Bravo,Saber,Alpha", "Alpha", "Saber", "Saber,Alpha",
+                              "Zulu,Bravo,Saber,Alpha"}));
+        QCOMPARE(browse("viewservers.htm", {shown, "document.querySelectorAll('button.star')[0].getAttribute('aria-pressed')"}),
+                 QStringList({"Zulu,Alpha,Bravo,Saber", "true"}));
+    }
+
     void loginServerListAndConnect()
     {
         QTemporaryDir prefix; // a Wine prefix whose drive g: holds the game
