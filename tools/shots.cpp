@@ -12,13 +12,16 @@
 #include "browser/rendering.h"
 #include "platform/services.h"
 #include "servers/viewservers.h"
+#include "friends/notifier.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QFont>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
+#include <QScreen>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -151,12 +154,27 @@ int main(int argc, char** argv)
     waitFor([&] { return v.Text3->text() == "views"; });
     settle(800);
     shot(main, "viewservers");
-    v.brwWebBrowser->findChild<QWebEngineView*>()->page()->runJavaScript(
-        "document.querySelector('a[href*=\"qktre\"]').click()");
+    // A member looking for who is on: the list's search finds a player by name.
+    QWebEnginePage* list = v.brwWebBrowser->findChild<QWebEngineView*>()->page();
+    list->runJavaScript("var c = document.getElementById('find'); c.value = 'sarge'; c.dispatchEvent(new Event('input'));");
+    shot(main, "viewservers-find");
+    list->runJavaScript("document.querySelector('a[href*=\"qktre\"]').click()");
     waitFor([&] { return v.Text3->text() == "qktre"; });
     settle(800);
     shot(main, "server");
     Q_UNUSED(news);
+
+    std::ofstream(root / "tovo/friends.con") << "[Friends]\r\n1=Sarge\r\n2=Raven\r\n3=Barn Owl\r\n";
+    forms.show("Friends");
+    shot(main, "friends");
+    forms.hide("Friends");
+    // What the desktop's notification server (dunst, in scripts/screenshots) shows of a friend.
+    Notifier notifier;
+    notifier.tell("Sarge is playing Quake III on Night Owls Arena (2/16)", "tovo://join/qktre/127.0.0.1:27960");
+    settle(1000);
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    QGuiApplication::primaryScreen()->grabWindow(0, screen.width() - 420, 0, 420, 140).save(out + "/notification.png");
+    std::printf("%s/notification.png\n", qPrintable(out));
 
     forms.show("About");
     shot(main, "about");
