@@ -27,8 +27,7 @@ struct Module {
 QString storageFolder, cacheFolder; // the browsing's, as the program chose them
 
 // Safe on any thread: the dynamic loader is. The folders are read beforehand, on the GUI thread.
-Module load(const QStringList& dirs)
-{
+Module load(const QStringList& dirs) {
     QString why;
     for (const QString& dir : dirs) {
         QLibrary module(dir + QStringLiteral("/tovo-webengine.so"));
@@ -43,8 +42,7 @@ Module load(const QStringList& dirs)
     return {};
 }
 
-QStringList moduleDirs()
-{
+QStringList moduleDirs() {
     return {QCoreApplication::applicationDirPath(), QStringLiteral(TOVO_MODULE_DIR)};
 }
 
@@ -56,24 +54,19 @@ std::shared_future<Module> loading;
 bool warm = false;
 
 // On the GUI thread, before the engine is started.
-const Module& told(const Module& m)
-{
+const Module& told(const Module& m) {
     static bool once = false;
-    if (m.folders && !std::exchange(once, true))
-        m.folders(storageFolder, cacheFolder);
+    if (m.folders && !std::exchange(once, true)) m.folders(storageFolder, cacheFolder);
     return m;
 }
 
-const Module& module()
-{
-    if (!loading.valid())
-        loading = std::async(std::launch::deferred, load, moduleDirs()).share();
+const Module& module() {
+    if (!loading.valid()) loading = std::async(std::launch::deferred, load, moduleDirs()).share();
     return told(loading.get()); // waits for a load still going on in the background
 }
 
 // What the engine needs of the GUI thread, once its library is in.
-void startEngine(const Module& m)
-{
+void startEngine(const Module& m) {
     told(m);
     if (m.warm)
         m.warm([] { warm = true; });
@@ -82,15 +75,15 @@ void startEngine(const Module& m)
 }
 
 // The library is loaded on a thread of its own, the engine then started on the GUI thread.
-void startWarming()
-{
+void startWarming() {
     if (loading.valid()) { // a pane came first and loaded it
         warm = true;
         return;
     }
     auto loadThenStart = [dirs = moduleDirs()] {
         Module m = load(dirs);
-        QMetaObject::invokeMethod(qApp, [m] { startEngine(m); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            qApp, [m] { startEngine(m); }, Qt::QueuedConnection);
         return m;
     };
     loading = std::async(std::launch::async, loadThenStart).share();
@@ -99,8 +92,7 @@ void startWarming()
 // Sees the program's first window painted, then gets out of the way.
 class FirstPaint final : public QObject {
 protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
+    bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::Paint) {
             // After this painting of the window has reached the screen.
             QTimer::singleShot(0, qApp, startWarming);
@@ -115,43 +107,32 @@ protected:
 // fails as an unreachable one does, so the member is told the network is unavailable.
 class LoadedPane final : public BrowserPane {
 public:
-    explicit LoadedPane(QWidget* parent) : BrowserPane(parent)
-    {
+    explicit LoadedPane(QWidget* parent) : BrowserPane(parent) {
         MakeEngine make = module().make;
-        if (!make)
-            return;
+        if (!make) return;
         engine_ = make(this, {[this](const QString& a) { emit DocumentComplete(a); },
                               [this](const QString& a, int status) { fail(a, status); },
                               [this](const QUrl& a) { return newWindow && newWindow(a); },
                               [this](std::unique_ptr<Download>& d) {
-                                  if (takeDownload)
-                                      takeDownload(std::move(d));
+                                  if (takeDownload) takeDownload(std::move(d));
                               }});
         auto* layout = new QVBoxLayout(this);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(engine_);
     }
-    void Navigate(const QString& address) override
-    {
-        if (engine_)
-            return engine_->navigate(address);
+    void Navigate(const QString& address) override {
+        if (engine_) return engine_->navigate(address);
         // Later, as the engine reports: the window that asked is still being made and shown.
         QTimer::singleShot(0, this, [this, address] { fail(address, 0); });
     }
-    void Stop() override
-    {
-        if (engine_)
-            engine_->stop();
+    void Stop() override {
+        if (engine_) engine_->stop();
     }
-    void GoBack() override
-    {
-        if (engine_)
-            engine_->back();
+    void GoBack() override {
+        if (engine_) engine_->back();
     }
-    void GoForward() override
-    {
-        if (engine_)
-            engine_->forward();
+    void GoForward() override {
+        if (engine_) engine_->forward();
     }
     QString LocationName() const override { return engine_ ? engine_->locationName() : QString(); }
     // The engine goes first, while its reports can still reach a whole pane.
@@ -160,12 +141,10 @@ public:
 private:
     // The error event runs to its end (a message box may keep it open) before the error page
     // counts as a completed document.
-    void fail(const QString& address, int status)
-    {
+    void fail(const QString& address, int status) {
         QPointer<LoadedPane> self(this);
         emit NavigateError(address, status);
-        if (self)
-            QTimer::singleShot(0, this, [this, address] { emit DocumentComplete(address); });
+        if (self) QTimer::singleShot(0, this, [this, address] { emit DocumentComplete(address); });
     }
 
     Engine* engine_ = nullptr; // a child widget
@@ -173,19 +152,20 @@ private:
 
 } // namespace
 
-BrowserPane* makeWebEnginePane(QWidget* parent) { return new LoadedPane(parent); }
+BrowserPane* makeWebEnginePane(QWidget* parent) {
+    return new LoadedPane(parent);
+}
 
-void useBrowsingFolders(const QString& storage, const QString& cache)
-{
+void useBrowsingFolders(const QString& storage, const QString& cache) {
     storageFolder = storage;
     cacheFolder = cache;
 }
 
-void warmWebEngine()
-{
+void warmWebEngine() {
     static bool asked = false;
-    if (!std::exchange(asked, true))
-        qApp->installEventFilter(new FirstPaint);
+    if (!std::exchange(asked, true)) qApp->installEventFilter(new FirstPaint);
 }
 
-bool webEngineWarm() { return warm; }
+bool webEngineWarm() {
+    return warm;
+}

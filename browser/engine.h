@@ -28,8 +28,9 @@ public:
 class Engine : public QWidget {
 public:
     struct Events {
-        std::function<void(const QString& address)> complete;           // a document completed
-        std::function<void(const QString& address, int status)> failed; // the pane completes its error page
+        std::function<void(const QString& address)> complete; // a document completed
+        std::function<void(const QString& address, int status)>
+            failed; // the pane completes its error page
         // A page asks for a new window for the address: true shows it in this pane.
         std::function<bool(const QUrl& address)> newWindow;
         // Takes the download, or leaves it for another pane; dropped when no pane takes it.

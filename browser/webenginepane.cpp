@@ -2,8 +2,8 @@
 #include "engine.h"
 
 #include <QCoreApplication>
-#include <QPointer>
 #include <QHash>
+#include <QPointer>
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -29,13 +29,10 @@ QString storageFolder, cacheFolder;
 
 // One profile for every pane, named and on disk, so that a forum login and a page's stored
 // choices last between runs as they do in the member's own browser.
-QWebEngineProfile* sharedProfile()
-{
+QWebEngineProfile* sharedProfile() {
     static QWebEngineProfile* made = nullptr;
-    if (made)
-        return made;
-    if (storageFolder.isEmpty())
-        return made = QWebEngineProfile::defaultProfile();
+    if (made) return made;
+    if (storageFolder.isEmpty()) return made = QWebEngineProfile::defaultProfile();
     made = new QWebEngineProfile(QStringLiteral("tovo"), QCoreApplication::instance());
     made->setPersistentStoragePath(storageFolder);
     made->setCachePath(cacheFolder);
@@ -53,8 +50,7 @@ public:
 
 protected:
     QWebEnginePage* createWindow(WebWindowType) override { return window(); }
-    bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool mainFrame) override
-    {
+    bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool mainFrame) override {
         return accept(url, type, mainFrame);
     }
 };
@@ -63,11 +59,11 @@ protected:
 // known, and the pane decides where that address goes.
 class Asked final : public QWebEnginePage {
 public:
-    Asked(QObject* parent, std::function<void(const QUrl&)> go) : QWebEnginePage(sharedProfile(), parent), go_(std::move(go)) {}
+    Asked(QObject* parent, std::function<void(const QUrl&)> go)
+        : QWebEnginePage(sharedProfile(), parent), go_(std::move(go)) {}
 
 protected:
-    bool acceptNavigationRequest(const QUrl& url, NavigationType, bool mainFrame) override
-    {
+    bool acceptNavigationRequest(const QUrl& url, NavigationType, bool mainFrame) override {
         if (mainFrame && go_) {
             std::exchange(go_, nullptr)(url);
             deleteLater();
@@ -84,29 +80,28 @@ private:
 class Saving final : public Download {
 public:
     explicit Saving(QWebEngineDownloadRequest* r) : request_(r), id_(r->id()) {}
-    ~Saving() override
-    {
-        if (saving().value(id_) == this)
-            saving().remove(id_);
+    ~Saving() override {
+        if (saving().value(id_) == this) saving().remove(id_);
         if (request_ && request_->state() == QWebEngineDownloadRequest::DownloadInProgress)
             request_->cancel();
     }
     // The downloads being saved, by the engine's number for them.
-    static QHash<quint32, Saving*>& saving()
-    {
+    static QHash<quint32, Saving*>& saving() {
         static QHash<quint32, Saving*> all;
         return all;
     }
     bool follows(const QWebEngineDownloadRequest* r) const { return request_ == r; }
-    QString suggestedName() const override { return request_ ? request_->suggestedFileName() : QString(); }
-    void save(const QString& folder, const QString& fileName, Events events) override
-    {
+    QString suggestedName() const override {
+        return request_ ? request_->suggestedFileName() : QString();
+    }
+    void save(const QString& folder, const QString& fileName, Events events) override {
         events_ = std::move(events);
         saving().insert(id_, this);
         request_->setDownloadDirectory(folder);
         request_->setDownloadFileName(fileName);
-        QObject::connect(request_, &QWebEngineDownloadRequest::receivedBytesChanged, &context_,
-                         [this] { events_.progress(request_->receivedBytes(), request_->totalBytes()); });
+        QObject::connect(
+            request_, &QWebEngineDownloadRequest::receivedBytesChanged, &context_,
+            [this] { events_.progress(request_->receivedBytes(), request_->totalBytes()); });
         QObject::connect(request_, &QWebEngineDownloadRequest::stateChanged, &context_,
                          [this](QWebEngineDownloadRequest::DownloadState state) {
                              if (state == QWebEngineDownloadRequest::DownloadCompleted)
@@ -118,24 +113,19 @@ public:
                          });
         request_->accept();
     }
-    void cancel() override
-    {
-        if (request_)
-            request_->cancel();
+    void cancel() override {
+        if (request_) request_->cancel();
     }
     // A download cut short waits, interrupted, to be resumed, or the engine asks for it anew to
     // resume it by itself; it ends here instead, and the engine drops what it had written.
-    void cut(const QString& why)
-    {
+    void cut(const QString& why) {
         end(End::Failed, why);
         cancel();
     }
 
 private:
-    void end(End how, const QString& why)
-    {
-        if (std::exchange(ended_, true))
-            return;
+    void end(End how, const QString& why) {
+        if (std::exchange(ended_, true)) return;
         QObject::disconnect(request_, nullptr, &context_, nullptr);
         events_.ended(how, why);
     }
@@ -150,14 +140,15 @@ private:
 class WebEnginePane final : public Engine {
 public:
     WebEnginePane(QWidget* parent, Events events)
-        : Engine(parent), events_(std::move(events)), view_(new QWebEngineView(this)), page_(new Page(sharedProfile(), view_))
-    {
+        : Engine(parent), events_(std::move(events)), view_(new QWebEngineView(this)),
+          page_(new Page(sharedProfile(), view_)) {
         auto* layout = new QVBoxLayout(this);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(view_);
         view_->setPage(page_);
         page_->setBackgroundColor(QColor(0x40, 0x40, 0x40));
-        page_->accept = [this](const QUrl& url, QWebEnginePage::NavigationType type, bool mainFrame) {
+        page_->accept = [this](const QUrl& url, QWebEnginePage::NavigationType type,
+                               bool mainFrame) {
             if (!mainFrame || !loading_ || type == QWebEnginePage::NavigationTypeRedirect)
                 return true;
             whenIdle([this, url] { view_->load(url); });
@@ -178,30 +169,33 @@ public:
         };
         // Every pane hears every download of the profile; the first whose window saves downloads
         // takes it. (The request's page is not to be asked: it may be gone.)
-        connect(page_->profile(), &QWebEngineProfile::downloadRequested, this, [this](QWebEngineDownloadRequest* r) {
-            if (Saving* s = Saving::saving().value(r->id()); s && !s->follows(r))
-                return s->cut(QStringLiteral("the connection was cut")); // asked anew, to resume it
-            if (Saving::saving().contains(r->id()))
-                return; // taken by another pane
-            std::unique_ptr<Download> d = std::make_unique<Saving>(r);
-            events_.download(d);
-        });
+        connect(page_->profile(), &QWebEngineProfile::downloadRequested, this,
+                [this](QWebEngineDownloadRequest* r) {
+                    if (Saving* s = Saving::saving().value(r->id()); s && !s->follows(r))
+                        return s->cut(
+                            QStringLiteral("the connection was cut")); // asked anew, to resume it
+                    if (Saving::saving().contains(r->id())) return;    // taken by another pane
+                    std::unique_ptr<Download> d = std::make_unique<Saving>(r);
+                    events_.download(d);
+                });
     }
 
-    void navigate(const QString& address) override
-    {
-        const QUrl url(address.contains(QLatin1String("://")) ? address : QStringLiteral("http://") + address);
+    void navigate(const QString& address) override {
+        const QUrl url(
+            address.contains(QLatin1String("://")) ? address : QStringLiteral("http://") + address);
         whenIdle([this, url] { view_->load(url); });
     }
-    void stop() override
-    {
+    void stop() override {
         pending_ = nullptr;
         view_->stop();
     }
-    void back() override { whenIdle([this] { view_->back(); }); }
-    void forward() override { whenIdle([this] { view_->forward(); }); }
-    QString locationName() const override
-    {
+    void back() override {
+        whenIdle([this] { view_->back(); });
+    }
+    void forward() override {
+        whenIdle([this] { view_->forward(); });
+    }
+    QString locationName() const override {
         QString title = view_->title();
         QString address = view_->url().toString();
         // WebEngine shows the address as the title of a page that has none.
@@ -213,24 +207,19 @@ private:
     // another is still loading (its pictures, say) can end unreported, its error included, and
     // a failed server page would then go unnoticed. So a new page waits until the one that is
     // loading has been stopped and its end reported.
-    void whenIdle(std::function<void()> go)
-    {
-        if (!loading_)
-            return go();
+    void whenIdle(std::function<void()> go) {
+        if (!loading_) return go();
         pending_ = std::move(go);
         view_->stop();
     }
 
-    void loadingChanged(const QWebEngineLoadingInfo& info)
-    {
+    void loadingChanged(const QWebEngineLoadingInfo& info) {
         loading_ = info.status() == QWebEngineLoadingInfo::LoadStartedStatus;
         report(info);
-        if (!loading_ && pending_)
-            std::exchange(pending_, nullptr)();
+        if (!loading_ && pending_) std::exchange(pending_, nullptr)();
     }
 
-    void report(const QWebEngineLoadingInfo& info)
-    {
+    void report(const QWebEngineLoadingInfo& info) {
         const QString address = info.url().toString();
         switch (info.status()) {
         case QWebEngineLoadingInfo::LoadSucceededStatus:
@@ -257,14 +246,12 @@ private:
 
 } // namespace
 
-extern "C" Q_DECL_EXPORT void tovoUseFolders(const QString& storage, const QString& cache)
-{
+extern "C" Q_DECL_EXPORT void tovoUseFolders(const QString& storage, const QString& cache) {
     storageFolder = storage;
     cacheFolder = cache;
 }
 
-extern "C" Q_DECL_EXPORT Engine* tovoMakeEngine(QWidget* parent, Engine::Events events)
-{
+extern "C" Q_DECL_EXPORT Engine* tovoMakeEngine(QWidget* parent, Engine::Events events) {
     paneMade = true;
     return new WebEnginePane(parent, std::move(events));
 }
@@ -273,15 +260,12 @@ extern "C" Q_DECL_EXPORT Engine* tovoMakeEngine(QWidget* parent, Engine::Events 
 // its helper processes, then a blank page in a view of its own (never shown), which brings up a
 // page process and the view's drawing, as the first pane would; the view goes again, so that
 // nothing is left running that a pane would not have.
-extern "C" Q_DECL_EXPORT void tovoWarmEngine(std::function<void()> ready)
-{
+extern "C" Q_DECL_EXPORT void tovoWarmEngine(std::function<void()> ready) {
     QTimer::singleShot(0, [ready = std::move(ready)] {
-        if (paneMade)
-            return ready();
+        if (paneMade) return ready();
         sharedProfile();
         QTimer::singleShot(0, [ready] {
-            if (paneMade)
-                return ready();
+            if (paneMade) return ready();
             auto* view = new QWebEngineView(sharedProfile());
             QObject::connect(view, &QWebEngineView::loadFinished, view, [view, ready] {
                 view->deleteLater();

@@ -1,6 +1,7 @@
 #include "listing.h"
 
 #include "files/community.h"
+#include "platform/services.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -42,6 +43,22 @@ const Server* byPage(const std::vector<Server>& servers, const QString& page) {
     for (const Server& s : servers)
         if (s.page == page) return &s;
     return nullptr;
+}
+
+void read(const Services& services, QObject* context, Seen seen) {
+    if (!services.fetchListing) return seen(std::nullopt);
+    services.fetchListing(context, [seen](const QByteArray& json, bool ok) {
+        seen(ok ? parse(json) : std::nullopt);
+    });
+}
+
+void Asker::ask(const Services& services, QObject* context, Seen seen) {
+    if (asking_ || !services.fetchListing) return;
+    asking_ = true;
+    read(services, context, [this, seen](std::optional<std::vector<Server>> servers) {
+        asking_ = false;
+        seen(std::move(servers));
+    });
 }
 
 void fetch(const QString& host, QObject* context,

@@ -40,17 +40,13 @@ void SlotWait::look() {
                          {});
         return void(close());
     }
-    if (asking_ || !services_.fetchListing) return;
-    asking_ = true;
-    services_.fetchListing(this, [this](const QByteArray& json, bool ok) {
-        asking_ = false;
-        if (ok) seen(json);
+    asker_.ask(services_, this, [this](std::optional<std::vector<listing::Server>> servers) {
+        if (servers) seen(*servers);
     });
 }
 
-void SlotWait::seen(const QByteArray& json) {
-    const auto servers = listing::parse(json);
-    const listing::Server* s = servers ? listing::byPage(*servers, page_) : nullptr;
+void SlotWait::seen(const std::vector<listing::Server>& servers) {
+    const listing::Server* s = listing::byPage(servers, page_);
     if (!s || !s->answering || s->full()) return; // still full, or not known now: the wait goes on
     timer_->stop();
     services_.notify(QStringLiteral("A slot is free on %1 (%2/%3): the game starts.")

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "listing.h"
+
 #include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
@@ -25,7 +27,7 @@ public:
 
 private:
     void look();
-    void seen(const QByteArray& json);
+    void seen(const std::vector<listing::Server>& servers);
 
     Services& services_;
     QString page_, serverName_;
@@ -33,5 +35,5 @@ private:
     int mostMs_;
     QTimer* timer_; // its own child: a look at the status each period
     QElapsedTimer since_;
-    bool asking_ = false;
+    listing::Asker asker_;
 };

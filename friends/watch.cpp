@@ -15,20 +15,16 @@ FriendWatch::FriendWatch(Services& services, std::filesystem::path friendsFile, 
 }
 
 void FriendWatch::look() {
-    if (asking_ || !services_.fetchListing || friendlist::read(friendsFile_).isEmpty()) return;
-    asking_ = true;
-    services_.fetchListing(this, [this](const QByteArray& json, bool ok) {
-        asking_ = false;
-        if (ok) seen(json);
+    if (friendlist::read(friendsFile_).isEmpty()) return;
+    asker_.ask(services_, this, [this](std::optional<std::vector<listing::Server>> servers) {
+        if (servers) seen(*servers); // not known now: nobody is told, nobody forgotten
     });
 }
 
-void FriendWatch::seen(const QByteArray& json) {
-    const auto servers = listing::parse(json);
-    if (!servers) return; // not known now: nobody is told, nobody forgotten
+void FriendWatch::seen(const std::vector<listing::Server>& servers) {
     const QStringList friends = friendlist::read(friendsFile_);
     QSet<QString> now;
-    for (const listing::Server& s : *servers) {
+    for (const listing::Server& s : servers) {
         const Game* game = catalogue::byCode(s.game.toStdString());
         if (!s.answering || !game) continue;
         for (const QString& player : s.playerNames)

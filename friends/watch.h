@@ -1,5 +1,7 @@
 #pragma once
 
+#include "listing.h"
+
 #include <QObject>
 #include <QSet>
 #include <QTimer>
@@ -20,11 +22,11 @@ public:
     void look(); // now, and then every period
 
 private:
-    void seen(const QByteArray& json);
+    void seen(const std::vector<listing::Server>& servers);
 
     Services& services_;
     std::filesystem::path friendsFile_;
     QTimer timer_;
-    bool asking_ = false;
+    listing::Asker asker_;
     QSet<QString> playing_; // "friend\npage" as last seen
 };

@@ -7,8 +7,7 @@
 namespace registry {
 namespace {
 
-void appendUtf8(std::string& out, unsigned c)
-{
+void appendUtf8(std::string& out, unsigned c) {
     if (c < 0x80) {
         out += char(c);
     } else if (c < 0x800) {
@@ -21,10 +20,8 @@ void appendUtf8(std::string& out, unsigned c)
     }
 }
 
-
 // Where the quoted text starting at `open` (a '"') ends: the next quote no backslash escapes.
-std::size_t closingQuote(std::string_view line, std::size_t open)
-{
+std::size_t closingQuote(std::string_view line, std::size_t open) {
     for (std::size_t i = open + 1; i < line.size(); ++i) {
         if (line[i] == '\\')
             ++i;
@@ -36,14 +33,13 @@ std::size_t closingQuote(std::string_view line, std::size_t open)
 
 } // namespace
 
-std::string lowered(std::string s)
-{
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+std::string lowered(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(),
+                   [](unsigned char c) { return char(std::tolower(c)); });
     return s;
 }
 
-std::string unescape(std::string_view q)
-{
+std::string unescape(std::string_view q) {
     std::string out;
     // Wine writes every UTF-16 unit outside printable ASCII as \x with up to four hex digits;
     // a surrogate pair is two of them.
@@ -73,7 +69,8 @@ std::string unescape(std::string_view q)
         if (e == 'x') {
             unsigned c = 0;
             std::size_t n = 0;
-            while (n < 4 && i + 1 < q.size() && std::isxdigit(static_cast<unsigned char>(q[i + 1]))) {
+            while (n < 4 && i + 1 < q.size() &&
+                   std::isxdigit(static_cast<unsigned char>(q[i + 1]))) {
                 const char h = char(std::tolower(static_cast<unsigned char>(q[++i])));
                 c = c * 16 + unsigned(h <= '9' ? h - '0' : h - 'a' + 10);
                 ++n;
@@ -87,15 +84,15 @@ std::string unescape(std::string_view q)
         } else {
             static constexpr std::string_view from = "abefnrtv", to = "\a\b\x1b\f\n\r\t\v";
             const std::size_t k = from.find(e);
-            put(k == std::string_view::npos ? static_cast<unsigned char>(e) : static_cast<unsigned char>(to[k]));
+            put(k == std::string_view::npos ? static_cast<unsigned char>(e)
+                                            : static_cast<unsigned char>(to[k]));
         }
     }
     return out;
 }
 
 Values read(const std::filesystem::path& file, const std::function<bool(std::string_view)>& wanted,
-            std::size_t limit)
-{
+            std::size_t limit) {
     Values found;
     std::ifstream in(file, std::ios::binary);
     // A line longer than any a key or a folder needs is passed over whole, so a file without
@@ -115,8 +112,7 @@ Values read(const std::filesystem::path& file, const std::function<bool(std::str
             continue;
         }
         std::string_view line(buffer.data(), std::size_t(in.gcount()) - (in.eof() ? 0 : 1));
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         if (line.starts_with('[')) {
             // "[Software\\Id\\Quake III Arena] 1701234567": the key's name runs to the first
             // ']' no backslash escapes.
@@ -124,15 +120,12 @@ Values read(const std::filesystem::path& file, const std::function<bool(std::str
             while (end < line.size() && line[end] != ']')
                 end += line[end] == '\\' ? 2 : 1;
             current = nullptr;
-            if (end >= line.size())
-                continue;
+            if (end >= line.size()) continue;
             std::string key = lowered(unescape(line.substr(1, end - 1)));
-            if (wanted(key))
-                current = &found[key];
+            if (wanted(key)) current = &found[key];
             continue;
         }
-        if (!current || line.empty())
-            continue;
+        if (!current || line.empty()) continue;
         std::string name;
         std::size_t eq;
         if (line.starts_with("@=")) {
@@ -149,8 +142,7 @@ Values read(const std::filesystem::path& file, const std::function<bool(std::str
         std::string_view value = line.substr(eq + 1);
         if (value.starts_with("str(2):")) // an expandable string: the same text
             value.remove_prefix(7);
-        if (!value.starts_with('"'))
-            continue; // a number or binary data: no folder there
+        if (!value.starts_with('"')) continue; // a number or binary data: no folder there
         const std::size_t close = closingQuote(value, 0);
         if (close != std::string_view::npos)
             (*current)[name] = unescape(value.substr(1, close - 1));

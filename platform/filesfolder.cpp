@@ -8,19 +8,17 @@
 #include <unistd.h>
 
 namespace {
-bool underUsr(const std::filesystem::path& dir)
-{
+bool underUsr(const std::filesystem::path& dir) {
     std::error_code ec;
     auto real = std::filesystem::weakly_canonical(dir, ec);
-    if (ec)
-        real = dir;
+    if (ec) real = dir;
     auto part = real.begin();
     return part != real.end() && *part == "/" && ++part != real.end() && *part == "usr";
 }
 } // namespace
 
-FilesFolder FilesFolder::choose(const std::filesystem::path& programDir, const std::filesystem::path& dataHome)
-{
+FilesFolder FilesFolder::choose(const std::filesystem::path& programDir,
+                                const std::filesystem::path& dataHome) {
     if (!underUsr(programDir) && ::access(programDir.c_str(), W_OK) == 0)
         return {programDir, true, {}};
     FilesFolder f{dataHome / "tovo", false, {}};
@@ -31,26 +29,22 @@ FilesFolder FilesFolder::choose(const std::filesystem::path& programDir, const s
     return f;
 }
 
-std::filesystem::path FilesFolder::dataHome()
-{
+std::filesystem::path FilesFolder::dataHome() {
     const QString xdg = qEnvironmentVariable("XDG_DATA_HOME");
-    if (QDir::isAbsolutePath(xdg))
-        return xdg.toStdString();
+    if (QDir::isAbsolutePath(xdg)) return xdg.toStdString();
     return QDir::homePath().toStdString() + "/.local/share";
 }
 
-std::filesystem::path FilesFolder::browserCache() const
-{
-    if (own)
-        return dir / "browser" / "cache";
+std::filesystem::path FilesFolder::browserCache() const {
+    if (own) return dir / "browser" / "cache";
     const QString xdg = qEnvironmentVariable("XDG_CACHE_HOME");
-    return (QDir::isAbsolutePath(xdg) ? xdg.toStdString() : QDir::homePath().toStdString() + "/.cache") + "/tovo/browser";
+    return (QDir::isAbsolutePath(xdg) ? xdg.toStdString()
+                                      : QDir::homePath().toStdString() + "/.cache") +
+           "/tovo/browser";
 }
 
-void FilesFolder::tell(const Services& services) const
-{
-    if (problem.isEmpty())
-        return;
+void FilesFolder::tell(const Services& services) const {
+    if (problem.isEmpty()) return;
     services.msg(QStringLiteral("TOVO cannot make the folder for your files, %1 (%2).\n\n"
                                 "It runs, but it cannot save your alias or where your games are.")
                      .arg(QString::fromStdString(dir.string()), problem),

@@ -16,7 +16,8 @@ struct FilesFolder {
     bool own = true;           // the program's own folder: a portable install
     QString problem;           // why the member's folder cannot be made; empty when it is there
 
-    static FilesFolder choose(const std::filesystem::path& programDir, const std::filesystem::path& dataHome);
+    static FilesFolder choose(const std::filesystem::path& programDir,
+                              const std::filesystem::path& dataHome);
     // $XDG_DATA_HOME when it is an absolute path, else ~/.local/share.
     static std::filesystem::path dataHome();
 

@@ -89,10 +89,7 @@ void viewservers::Command6_Click() {
 // full, or a status that cannot be read, starts the game as before.
 void viewservers::startWhenFree(std::function<void()> start) {
     if (wait_) wait_->close(); // this press replaces a wait still going on
-    Services& s = services();
-    if (!s.fetchListing) return start();
-    s.fetchListing(this, [this, start, page = Text2->text()](const QByteArray& json, bool ok) {
-        const auto servers = ok ? listing::parse(json) : std::nullopt;
+    listing::read(services(), this, [this, start, page = Text2->text()](auto servers) {
         const listing::Server* sv = servers ? listing::byPage(*servers, page) : nullptr;
         if (!sv || !sv->full() ||
             services().msg(QStringLiteral("The server is full (%1/%2). Wait for a free slot?")
@@ -116,10 +113,8 @@ void viewservers::join(const QString& code, const QString& address) {
         forms().show(QStringLiteral("viewservers"));
         brwWebBrowser->Navigate(services().host + QLatin1String(community::pages) + page);
     };
-    if (!services().fetchListing) return show();
     // A server the community does not list is said plainly, rather than as a page that fails.
-    services().fetchListing(this, [this, page, show](const QByteArray& json, bool ok) {
-        const auto servers = ok ? listing::parse(json) : std::nullopt;
+    listing::read(services(), this, [this, page, show](auto servers) {
         if (!servers || listing::byPage(*servers, page)) return show();
         services().msg(QStringLiteral("The community's server list has no server %1.")
                            .arg(page.chopped(4).mid(5)),

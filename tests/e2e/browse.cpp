@@ -18,7 +18,6 @@ int main(int argc, char** argv)
         return 2;
     useBrowsingFolders(args[0], args[1]);
     BrowserPane* pane = makeWebEnginePane(nullptr);
-    pane->resize(1000, 700);
     pane->show();
     QStringList scripts = args.mid(3);
     std::function<void()> next = [&] {

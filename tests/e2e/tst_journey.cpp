@@ -140,14 +140,9 @@ private slots:
                                                               {"[Bravo]\r\nGame=qktre", ""},
                                                               {"[Saber]\r\nGame=jedio", "0 7 \"Kyle\"\n"}};
         for (const auto& [row, players] : servers) {
-            QUdpSocket* u = standIns.emplace_back(std::make_unique<QUdpSocket>()).get();
-            QVERIFY(u->bind(QHostAddress::LocalHost, 0));
-            QObject::connect(u, &QUdpSocket::readyRead, u, [u, players] {
-                while (u->hasPendingDatagrams()) {
-                    const QNetworkDatagram d = u->receiveDatagram();
-                    u->writeDatagram(oob + "statusResponse\n\\sv_hostname\\x\\mapname\\m\\sv_maxclients\\8\n" + players, d.senderAddress(), d.senderPort());
-                }
-            });
+            const QUdpSocket* u = standIns.emplace_back(standIn([players](const QByteArray&) {
+                return oob + "statusResponse\n\\sv_hostname\\x\\mapname\\m\\sv_maxclients\\8\n" + players;
+            })).get();
             con += std::string(row) + "\r\nAddress=127.0.0.1:" + std::to_string(u->localPort()) + "\r\n";
         }
         QTemporaryDir root, browsing;

@@ -4,6 +4,7 @@
 
 #include <QLocale>
 #include <QMenu>
+#include <QNetworkDatagram>
 #include <QPointer>
 #include <QTimer>
 
@@ -90,6 +91,21 @@ QByteArray netQuake(const QByteArray& body)
 {
     const int n = int(body.size()) + 4;
     return QByteArray("\x80\x00", 2) + char(n >> 8) + char(n & 0xff) + body;
+}
+
+std::unique_ptr<QUdpSocket> standIn(std::function<QByteArray(const QByteArray&)> answer, const QHostAddress& at)
+{
+    auto s = std::make_unique<QUdpSocket>();
+    if (!s->bind(at, 0))
+        qFatal("no UDP port for a stand-in server");
+    QObject::connect(s.get(), &QUdpSocket::readyRead, s.get(), [u = s.get(), answer] {
+        while (u->hasPendingDatagrams()) {
+            const QNetworkDatagram d = u->receiveDatagram();
+            if (const QByteArray a = answer(d.data()); !a.isEmpty())
+                u->writeDatagram(a, d.senderAddress(), d.senderPort());
+        }
+    });
+    return s;
 }
 
 void writeFile(const std::filesystem::path& p, const std::string& bytes)

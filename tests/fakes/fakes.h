@@ -6,7 +6,9 @@
 #include "platform/services.h"
 #include "program/program.h"
 
+#include <QHostAddress>
 #include <QMap>
+#include <QUdpSocket>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -19,6 +21,10 @@ void writeFile(const std::filesystem::path& p, const std::string& bytes);
 // Status replies: the Quake engines' first four bytes; NetQuake's control packet (flag, length, body).
 inline const QByteArray oob("\xff\xff\xff\xff", 4);
 QByteArray netQuake(const QByteArray& body);
+// A stand-in game server on `at`: each question it gets is answered with what `answer` gives for
+// it (nothing, when that is empty).
+std::unique_ptr<QUdpSocket> standIn(std::function<QByteArray(const QByteArray& question)> answer,
+                                    const QHostAddress& at = QHostAddress(QHostAddress::LocalHost));
 
 // The community's site as the tests want it: address -> page name, or a failure.
 struct FakeWeb {

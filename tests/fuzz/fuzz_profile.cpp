@@ -16,9 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     static const std::string file = "/tmp/fuzz_profile." + std::to_string(::getpid()) + ".con";
     std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
     const profile::Contents contents(bytes);
-    std::vector<std::string> sections = contents.sections();
-    sections.push_back("Saved");
-    for (const std::string& section : sections)
+    for (const std::string& section : contents.sections())
         for (const char* key : {"Path", "Game", "Address", "Dir", "File", ""})
             for (std::size_t limit : {std::size_t(1), std::size_t(5), std::size_t(256)}) {
                 const std::string whole = contents.read(section, key, "-", limit);

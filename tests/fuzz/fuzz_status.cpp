@@ -5,6 +5,7 @@
 
 #include <QStringList>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
@@ -22,18 +23,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (next.size() > size_t(status::MaxPlayers))
         std::abort();
     if (const auto& info = answer.info()) {
-        if (info->list.size() > size_t(status::MaxPlayers) || info->players < 0 || info->maxPlayers < 0)
-            std::abort();
         QStringList texts{info->host, info->map};
         for (const status::Player& p : info->list)
             texts << p.name;
-        for (const QString& text : texts) {
-            if (text.size() > status::MaxText)
+        for (const QString& text : texts)
+            if (text.size() > status::MaxText || std::any_of(text.begin(), text.end(), [](QChar c) {
+                    return c.category() == QChar::Other_Control || c == QChar::ReplacementCharacter;
+                }))
                 std::abort();
-            for (QChar c : text)
-                if (c.category() == QChar::Other_Control || c == QChar::ReplacementCharacter)
-                    std::abort();
-        }
+        if (info->list.size() > size_t(status::MaxPlayers) || info->players < 0 || info->maxPlayers < 0)
+            std::abort();
     }
     return 0;
 }

@@ -272,8 +272,6 @@ private slots:
              "qktre|Steam 2310 (Proton)|disk2/Steam/steamapps/compatdata/2310/pfx/drive_c/Games/Quake3/quake3.exe|"
              "disk2/Steam/steamapps/compatdata/2310/pfx;;2310"});
         row("native engines on PATH, executable only", "engines", {"qkone|installed engine|bin/quakespasm|;;"});
-        row("truncated registry", "truncated", {});
-        row("binary registry", "binary", {});
         row("200 MB registry without a line end", "huge", {});
         row("prefix without drive_c", "no drive_c", {});
         row("dangling drive link", "dangling", {});
@@ -340,10 +338,6 @@ private slots:
             program(h / "bin/quakespasm", elf(2, 62));
             program(h / "bin/darkplaces", "#!/bin/sh\n", fs::perms::owner_read); // not executable
             program(h / "bin/ioquake3", "MZ not a Linux program");
-        } else if (layout == "truncated") {
-            prefix(h / ".wine", q3key + "\"InstallPath\"=\"C:\\\\Gam");
-        } else if (layout == "binary") {
-            prefix(h / ".wine", std::string("\0[\xff\x01\"\\", 7) + std::string(4096, '\x9c'));
         } else if (layout == "huge") {
             prefix(h / ".wine", "");
             fs::resize_file(h / ".wine/system.reg", 200u << 20);
