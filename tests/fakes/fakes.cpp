@@ -110,5 +110,6 @@ std::unique_ptr<QUdpSocket> standIn(std::function<QByteArray(const QByteArray&)>
 
 void writeFile(const std::filesystem::path& p, const std::string& bytes)
 {
+    std::filesystem::create_directories(p.parent_path());
     std::ofstream(p, std::ios::binary) << bytes;
 }

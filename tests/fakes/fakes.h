@@ -17,7 +17,7 @@
 #include <vector>
 
 QByteArray readFile(const std::filesystem::path& p); // "<missing>" when there is none
-void writeFile(const std::filesystem::path& p, const std::string& bytes);
+void writeFile(const std::filesystem::path& p, const std::string& bytes); // its folders made
 // Status replies: the Quake engines' first four bytes; NetQuake's control packet (flag, length, body).
 inline const QByteArray oob("\xff\xff\xff\xff", 4);
 QByteArray netQuake(const QByteArray& body);

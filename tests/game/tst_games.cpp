@@ -393,9 +393,7 @@ private slots:
         QCOMPARE(QProcess::execute("dunstctl", {"close-all"}), 0);
         QProcess history;
         history.start("dunstctl", {"history"});
-        QVERIFY(history.waitForFinished(10000));
-        const QByteArray past = history.readAll();
-        QVERIFY2(past.contains("is playing Quake III on Owls Arena (2/16)"), past);
+        QVERIFY(history.waitForFinished(10000) && history.readAll().contains("is playing Quake III on Owls Arena (2/16)"));
         // No notification server on the bus: the tray's message.
         dunst.kill(), dunst.waitForFinished();
         notifier.tell("Crow is playing", {});
@@ -406,14 +404,8 @@ private slots:
         OneClient one;
         QVERIFY(one.listen());
         QStringList handed;
-        connect(&one, &OneClient::received, &one, [&](const QString& message) {
-            handed << message;
-            if (!message.isEmpty())
-                joinServer(*h.forms, message);
-        });
+        connect(&one, &OneClient::received, &one, [&](const QString& m) { handed << m; if (!m.isEmpty()) joinServer(*h.forms, m); });
         QTemporaryDir xdg;
-        fs::create_directories(xdg.path().toStdString() + "/data/applications");
-        fs::create_directories(xdg.path().toStdString() + "/config");
         QByteArray entry = readFile(TOVO_SOURCE "/packaging/debian/tovo.desktop");
         entry.replace("Exec=tovo", "Exec=" + qgetenv("TOVO_CLIENT"));
         writeFile(xdg.path().toStdString() + "/data/applications/tovo.desktop", entry.toStdString());

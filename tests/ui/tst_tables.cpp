@@ -58,7 +58,6 @@ private slots:
     {
         QFETCH(QStringList, g);
         Started h;
-        std::filesystem::create_directories(h.dir() / "Games");
         writeFile(h.dir() / "Games" / "game.exe", "x");
         h.services.drives = DriveTable({{'c', h.dir() / "Games"}});
         auto& s = h.forms->as<Settings>(QStringLiteral("Settings"));

@@ -61,7 +61,6 @@ private slots:
     {
         Started h;
         const auto root = h.dir();
-        std::filesystem::create_directories(root / "Games" / "Quake3");
         for (const char* f : {"Games/Quake3/quake3.exe", "Games/Quake3/readme.txt", "Games/Quake3/Setup.EXE"})
             writeFile(root / f, "x");
         h.services.drives = DriveTable({{'c', root}, {'d', root / "no-medium"}});

@@ -30,10 +30,9 @@ void prefix(const fs::path& p, const std::string& reg)
     fs::create_directory_symlink("/", p / "dosdevices/z:");
     writeFile(p / "system.reg", "WINE REGISTRY Version 2\n;; All keys relative to \\\\Machine\n\n#arch=win64\n\n" + reg);
 }
-// Any file, its folders made.
+// Any file, its folders made, with its permissions.
 void program(const fs::path& p, const std::string& bytes = "MZ", fs::perms perms = fs::perms::owner_all)
 {
-    fs::create_directories(p.parent_path());
     writeFile(p, bytes);
     fs::permissions(p, perms);
 }

@@ -167,8 +167,6 @@ private slots:
         QTemporaryDir outside, dir;
         writeFile(outside.path().toStdString() + "/secret.txt", "secret");
         const std::string root = dir.path().toStdString();
-        std::filesystem::create_directories(root + "/img");
-        std::filesystem::create_directories(root + "/.git");
         for (const char* name : {"/.env", "/.git/config", "/servers.con~", "/.servers.con.swp", "/news.htm.swp", "/news.htm.bak", "/news.ORIG"})
             writeFile(root + name, "secret");
         writeFile(root + "/news.htm", "<title>News</title>");
