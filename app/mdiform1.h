@@ -9,7 +9,6 @@ class MDIForm1 final : public Form {
     Q_OBJECT
 public:
     explicit MDIForm1(Forms& forms);
-    QMdiArea* area() const { return area_; }
 
 protected:
     void closeEvent(QCloseEvent* e) override;

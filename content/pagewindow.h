@@ -45,7 +45,6 @@ public:
     void brwWebBrowser_NavigateError();
     void pageButton_Click(const QString& target);
 
-    const PageRow& row() const { return row_; }
     Label* aliasLabel() const { return aliasLabel_; }
     Label* clockLabel() const { return clockLabel_; }
 

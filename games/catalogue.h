@@ -20,23 +20,23 @@ enum class Protocol {
 // rows, of the first run and of "Clear All Directories". Everything done for a game, by the
 // client and by the community's web host, is keyed by its row.
 struct Game {
-    int row;                      // 1 to 12
-    const char* code;             // five lower-case letters: names the game's files
-    const char* section;          // the game's full title: its profile section
-    const char* setButton;        // the settings window's Set button
-    const char* unsetCaption;     // the Set button's caption when the window is created
-    const char* setCaption;       // after a Set
-    const char* clearBox;         // the settings window's clear box
-    const char* clearedCaption;   // after "Clear Selected Directories"
+    int row;                       // 1 to 12
+    const char* code;              // five lower-case letters: names the game's files
+    const char* section;           // the game's full title: its profile section
+    const char* setButton;         // the settings window's Set button
+    const char* unsetCaption;      // the Set button's caption when the window is created
+    const char* setCaption;        // after a Set
+    const char* clearBox;          // the settings window's clear box
+    const char* clearedCaption;    // after "Clear Selected Directories"
     const char* allClearedCaption; // after "Clear All Directories"
     // What the web host shows and asks of the game's servers.
-    const char* shortName;        // in the server list
+    const char* shortName; // in the server list
     Protocol protocol;
-    std::uint16_t port;           // the game port its servers use unless told otherwise
-    int queryOffset;              // where the status question goes relative to the game port...
-    std::uint16_t queryPort;      // ...unless the game has a query port of its own
-    bool colourCodes;             // "^1" in its texts is a colour (the Quake III engine), not a letter
-    int gameSpyOffset;            // also answers GameSpy "\status\" on the game port + this (0: not)
+    std::uint16_t port;      // the game port its servers use unless told otherwise
+    int queryOffset;         // where the status question goes relative to the game port...
+    std::uint16_t queryPort; // ...unless the game has a query port of its own
+    bool colourCodes;        // "^1" in its texts is a colour (the Quake III engine), not a letter
+    int gameSpyOffset;       // also answers GameSpy "\status\" on the game port + this (0: not)
 };
 
 namespace catalogue {
@@ -45,7 +45,6 @@ std::span<const Game> games();
 
 // Exact, case-sensitive: "mohaa" matches row 1, "Mohaa" and " mohaa" match nothing.
 const Game* byCode(std::string_view code);
-const Game* bySetButton(std::string_view objectName);
 const Game* byClearBox(std::string_view objectName);
 
 // programDir + "\Settings\" + code + ".con" / ".bat"

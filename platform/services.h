@@ -42,6 +42,9 @@ struct Services {
     // A desktop notification; `link`, when given, is the join link its "Join" follows.
     std::function<void(const QString& text, const QString& link)> notify = [](const QString&,
                                                                               const QString&) {};
+    // The settings window's search for the member's games, its window already shown (the program
+    // wires it: the server list cannot see the settings window).
+    std::function<void()> findGamesQuietly;
     std::function<void(QMenu* menu)> popup; // a pop-up menu at the mouse pointer
     std::function<void()> endProgram;       // ends the process at once
 

@@ -13,11 +13,8 @@ public:
 
     explicit Timer(QObject* parent);
 
-    int interval() const { return interval_; }
     void setInterval(int ms);
-    bool enabled() const { return enabled_; }
     void setEnabled(bool on);
-    bool ticking() const { return timer_.isActive(); }
     int nextTickIn() const { return timer_.remainingTime(); } // ms, -1 when not ticking
 
     // For a timer whose ticks only matter when the second of the time of day changes (a clock):

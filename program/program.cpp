@@ -31,6 +31,9 @@ void addWindows(Forms& forms) {
             forms.add(name, [&row](Forms& f) { return new PageWindow(f, row); });
     }
     menus::add(forms);
+    forms.services().findGamesQuietly = [&forms] {
+        forms.as<Settings>(QStringLiteral("Settings")).findGamesQuietly();
+    };
 }
 
 void wireLaunch(Services& services) {

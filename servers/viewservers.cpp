@@ -70,7 +70,7 @@ void viewservers::Command6_Click() {
               msgbox::Buttons::Ok, msgbox::Icon::None, QStringLiteral("Directories not set."));
         forms().show(QStringLiteral("Settings"));
         // The games the member already has are looked for there at once.
-        QMetaObject::invokeMethod(&forms().get(QStringLiteral("Settings")), "findGamesQuietly");
+        if (s.findGamesQuietly) s.findGamesQuietly();
         return;
     }
     const dirfile::Record r = dirfile::read(s.programDir, *g);

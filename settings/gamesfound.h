@@ -21,7 +21,6 @@ public:
     };
     GamesFound(QWidget* parent, std::vector<Row> rows);
 
-    const std::vector<Row>& rows() const { return rows_; }
     std::vector<const Row*> ticked() const;
 
     QPushButton *SetSelected, *Cancel;

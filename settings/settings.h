@@ -35,7 +35,7 @@ public:
     // Find Games: searches in the background, then offers what it found in "Games Found". Quietly
     // (when the launch sent the member here) nothing is said when nothing is found.
     void FindGames_Click();
-    Q_INVOKABLE void findGamesQuietly();
+    void findGamesQuietly();
     void SetSelected(const GamesFound& found);
 
     QPushButton* setButton(const Game& g) const;
