@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-// The program's files are named by Windows relative paths ("\Settings\mohaa.con") below a base
+// The program's files are named by Windows relative paths ("\settings\mohaa.con") below a base
 // folder. On Linux each component is matched without regard to case against what is on disk,
 // so "\settings" and "\Settings" reach one folder; a component that does not exist yet keeps
 // the letters it was given.

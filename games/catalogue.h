@@ -47,7 +47,7 @@ std::span<const Game> games();
 const Game* byCode(std::string_view code);
 const Game* byClearBox(std::string_view objectName);
 
-// programDir + "\Settings\" + code + ".con" / ".bat"
+// programDir + "\settings\" + code + ".con" / ".bat"
 std::filesystem::path directoryFile(const std::filesystem::path& programDir, const Game& g);
 std::filesystem::path batchFile(const std::filesystem::path& programDir, const Game& g);
 

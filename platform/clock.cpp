@@ -5,7 +5,7 @@
 namespace {
 
 // The locale's long time format without its time-zone part; worked out once per locale, since
-// the clocks ask many times a second.
+// every page window's clock asks for it once a second.
 QString timeFormat(const QLocale& locale)
 {
     static QString forLocale, format;
