@@ -1,6 +1,6 @@
 #include "form1.h"
 
-#include "files/community.h"
+#include "games/community.h"
 
 #include "login.h"
 #include "platform/art.h"

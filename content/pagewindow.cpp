@@ -1,6 +1,6 @@
 #include "pagewindow.h"
 
-#include "files/community.h"
+#include "games/community.h"
 
 #include "app/form1.h"
 #include "app/login.h"

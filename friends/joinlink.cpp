@@ -1,22 +1,19 @@
 #include "joinlink.h"
 
 #include "games/catalogue.h"
+#include "games/community.h"
 #include "games/serveraddress.h"
 
 #include <QUrl>
 
 namespace joinlink {
 
-QString make(const QString& code, const QString& address) {
-    return QStringLiteral("tovo://join/") + code + QLatin1Char('/') + address;
-}
-
 Join read(const QString& link) {
     // Shown to the member, so never more than a line of it.
     auto said = [](const QString& s) {
         return s.size() > 64 ? s.left(61) + QStringLiteral("...") : s;
     };
-    const QString prefix = QStringLiteral("tovo://join/");
+    const QString prefix = QLatin1String(community::joinLinks);
     if (!link.startsWith(prefix, Qt::CaseInsensitive))
         return {{}, {}, QStringLiteral("This is no TOVO join link: %1").arg(said(link))};
     const QString rest = QUrl::fromPercentEncoding(link.mid(prefix.size()).toUtf8());

@@ -2,11 +2,10 @@
 
 #include <QString>
 
-// A link that joins a server from anywhere (a forum post, a chat, a notification):
-// tovo://join/<game code>/<address>, the address as the game's +connect takes it.
+// A link that joins a server from anywhere (a forum post, a chat, a notification), as
+// community::joinLink makes it: tovo://join/<game code>/<address>, the address as the game's
+// +connect takes it.
 namespace joinlink {
-
-QString make(const QString& code, const QString& address);
 
 struct Join {
     QString code, address;

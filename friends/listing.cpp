@@ -1,6 +1,6 @@
 #include "listing.h"
 
-#include "files/community.h"
+#include "games/community.h"
 #include "platform/services.h"
 
 #include <QCoreApplication>

@@ -1,10 +1,10 @@
 #include "watch.h"
 
 #include "friendlist.h"
-#include "joinlink.h"
 #include "listing.h"
 
 #include "games/catalogue.h"
+#include "games/community.h"
 #include "platform/services.h"
 
 FriendWatch::FriendWatch(Services& services, std::filesystem::path friendsFile, int periodMs,
@@ -39,7 +39,7 @@ void FriendWatch::seen(const std::vector<listing::Server>& servers) {
                                               QString::fromLatin1(game->shortName), s.name)
                                          .arg(s.players)
                                          .arg(s.maxPlayers),
-                                     joinlink::make(s.game, s.address));
+                                     community::joinLink(s.game, s.address));
             }
     }
     playing_ = now; // one who left is told again when they come back

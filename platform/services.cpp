@@ -1,6 +1,6 @@
 #include "services.h"
 
-#include "files/community.h"
+#include "games/community.h"
 
 #include "files/paths.h"
 #include "files/profile.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "files/community.h"
+#include "games/community.h"
 #include "files/drives.h"
 #include "launch/batchrunner.h"
 #include "msgbox.h"

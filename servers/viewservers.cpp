@@ -1,19 +1,18 @@
 #include "viewservers.h"
 
 #include "browser/browserpane.h"
-#include "files/community.h"
 #include "files/profile.h"
 #include "friends/joinlink.h"
 #include "friends/listing.h"
 #include "friends/slotwait.h"
 #include "games/catalogue.h"
+#include "games/community.h"
 #include "games/dirfile.h"
 #include "launch/batchfile.h"
 #include "launch/warmwine.h"
 #include "platform/controls.h"
 #include "platform/services.h"
 #include "platform/text.h"
-#include "servers/pagename.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -49,7 +48,7 @@ void viewservers::showEvent(QShowEvent* e) {
 }
 
 void viewservers::brwWebBrowser_DocumentComplete() {
-    const PageName p = cutPageName(brwWebBrowser->LocationName());
+    const community::PageName p = community::cutPageName(brwWebBrowser->LocationName());
     Text2->setText(p.full);
     Text3->setText(p.code);
     Text1->setText(p.address);
@@ -104,7 +103,7 @@ void viewservers::startWhenFree(std::function<void()> start) {
 }
 
 void viewservers::join(const QString& code, const QString& address) {
-    const QString page = code + address + QStringLiteral(".htm");
+    const QString page = community::pageName(code, address);
     auto show = [this, page] {
         joining_ = page;
         for (const char* other : {"news", "discuss", "update", "events"})

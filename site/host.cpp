@@ -1,6 +1,6 @@
 #include "host.h"
 
-#include "files/community.h"
+#include "games/community.h"
 
 #include "serverpages.h"
 

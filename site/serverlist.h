@@ -1,5 +1,7 @@
 #pragma once
 
+#include "games/community.h"
+
 #include <QElapsedTimer>
 #include <QHash>
 #include <QHostAddress>
@@ -27,8 +29,8 @@ struct Server {
     QList<QHostAddress> addresses;
     bool resolving = false; // its host name's first answer is not in yet
 
-    // The page the client cuts the game and the address from: code, address, ".htm".
-    QString pageName() const { return code + address + QStringLiteral(".htm"); }
+    // The page the client cuts the game and the address from.
+    QString pageName() const { return community::pageName(code, address); }
 };
 
 // servers.con, in the profile format the client uses: one section per server, keys Game and

@@ -1,7 +1,7 @@
 #include "serverpages.h"
 
-#include "files/community.h"
 #include "games/catalogue.h"
+#include "games/community.h"
 
 #include <QFile>
 #include <QHash>
@@ -150,15 +150,14 @@ QByteArray server(const Server& s, const Status& st) {
                    (p.ping >= 0 ? num(p.ping) + " ms" : QByteArray()) + "</td></tr>\n";
     if (up && players.isEmpty())
         players = "<tr><td colspan=\"3\" class=\"none\">Nobody is playing.</td></tr>\n";
-    return fill(
-        QStringLiteral("server.htm"),
-        {{"NAME", html(s.pageName())},
-         {"GAME", html(QString::fromLatin1(g ? g->section : ""))},
-         {"ADDRESS", html(s.address)},
-         {"JOIN", html(QStringLiteral("tovo://join/") + s.code + QLatin1Char('/') + s.address)},
-         {"DETAILS", details},
-         {"PLAYERS", players},
-         {"SERVER", html(s.name)}});
+    return fill(QStringLiteral("server.htm"),
+                {{"NAME", html(s.pageName())},
+                 {"GAME", html(QString::fromLatin1(g ? g->section : ""))},
+                 {"ADDRESS", html(s.address)},
+                 {"JOIN", html(community::joinLink(s.code, s.address))},
+                 {"DETAILS", details},
+                 {"PLAYERS", players},
+                 {"SERVER", html(s.name)}});
 }
 
 } // namespace serverpages

@@ -2,7 +2,7 @@
 // batch runner's line reader never crash, and the reader plans at most one program, from the
 // lines it was given.
 #include "launch/batchrunner.h"
-#include "servers/pagename.h"
+#include "games/community.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -11,7 +11,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    const PageName name = cutPageName(QString::fromUtf8(bytes.data(), qsizetype(bytes.size())));
+    const community::PageName name = community::cutPageName(QString::fromUtf8(bytes.data(), qsizetype(bytes.size())));
     if (name.code.size() > 5 || (!name.code.isEmpty() && name.code.size() != 5))
         std::abort();
     static const DriveTable drives(std::vector<Drive>{{'c', "/tmp/fuzz_launch/drive_c"}, {'z', "/"}});

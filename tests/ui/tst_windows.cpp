@@ -5,7 +5,7 @@
 #include "app/about.h"
 #include "app/closeprog.h"
 #include "app/login.h"
-#include "files/community.h"
+#include "games/community.h"
 #include "platform/art.h"
 #include "platform/filesfolder.h"
 #include "content/pagewindow.h"
