@@ -2,6 +2,7 @@
 // message boxes, the page windows and their buttons, the menus. The expected values are typed
 // here, so a wrong row in the program's own tables shows. Built a second time with a thirteenth
 // game in the catalogue: everything here takes it with no other change.
+#include "games/community.h"
 #include "app/login.h"
 #include "games/dirfile.h"
 #include "settings/settings.h"
@@ -66,6 +67,8 @@ private slots:
         QVERIFY(b && tick);
         QCOMPARE(b->geometry().top(), twips(1200 + 360 * (g[0].toInt() - 1))); // its row, top to bottom
         QCOMPARE(tick->geometry().top(), b->geometry().top());
+        for (const QString& address : {QString(), QString("owls.example.net:27960"), QString(300, 'a'), QString("a:b.htm"), QString("Gr\u00fcn")}) // a page name, made and cut
+            QCOMPARE(community::cutPageName(community::pageName(g[1], address)).code + '|' + community::cutPageName(community::pageName(g[1], address)).address, g[1] + '|' + address);
         // Above the clear buttons, which are above the Close picture, inside the window.
         QVERIFY(b->geometry().bottom() < s.Command1->geometry().top() && s.Command5->geometry().bottom() < s.Image1->geometry().top() &&
                 s.Image1->geometry().bottom() < s.height());

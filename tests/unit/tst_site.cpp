@@ -76,7 +76,6 @@ private slots:
         one("no info string", "qktre", oob + "statusResponse\n", "I", "");
         one("oversized", "qktre", oob + "statusResponse\n\\mapname\\" + QByteArray(20000, 'm'), "I", "");
         one("Unreal, no host name", "untor", "\\mapname\\x\\final\\", "I", "");
-        one("Quake, cut short", "qkone", netQuake("\x83" "addr"), "I", "");
         const QByteArray first = "\\hostname\\Owl UT\\mapname\\DM-Turbine\\numplayers\\3\\maxplayers\\12\\queryid\\";
         const QByteArray two = "\\player_0\\Tawny\\frags_0\\4\\ping_0\\30\\player_1\\Barn\\frags_1\\9\\ping_1\\60\\queryid\\";
         const QByteArray three = "\\player_2\\Snowy\\frags_2\\0\\ping_2\\90\\final\\\\queryid\\";
