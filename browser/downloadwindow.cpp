@@ -1,7 +1,7 @@
 #include "downloadwindow.h"
 
 #include "downloads.h"
-#include "launch/batchrunner.h"
+#include "games/start.h"
 #include "platform/forms.h"
 #include "platform/services.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "files/drives.h"
-#include "games/runner.h"
+#include "games/start.h"
 
 #include <QString>
 
@@ -19,27 +19,6 @@
 // directory, and whose further words are its arguments, passed on as they stand.
 namespace batch {
 
-struct Launch {
-    std::filesystem::path program;
-    std::vector<std::string> arguments;
-    std::filesystem::path workingDir;
-};
-
-// How a start went, so that the member can be told what to do about a game that did not start.
-// Needs32BitWine: a 32-bit Windows program where Wine runs only 64-bit ones. WineMissing: the
-// Wine the game's launcher made its prefix with is gone; SteamMissing: Steam, which starts the
-// game, is not installed. Neither is ever replaced by another.
-enum class Outcome {
-    Started,
-    FolderMissing,
-    ProgramMissing,
-    NeedsWine,
-    Needs32BitWine,
-    WineMissing,
-    SteamMissing,
-    NotStarted
-};
-
 struct Plan {
     std::optional<Launch> launch;              // at most one program is ever started
     std::vector<std::string> complaints;       // what a command interpreter would have said
@@ -50,15 +29,6 @@ struct Plan {
 Plan parse(std::string_view bytes, const DriveTable& drives, char startDrive);
 
 using Environment = std::vector<std::pair<std::string, std::string>>;
-
-// One start, as it travels from the window that asks for it to the process: Connect to Server
-// names the game's batch file, which says the program, its arguments and its folder; a
-// download's Run names the program itself. The runner says how the game's launcher starts it.
-struct Start {
-    std::filesystem::path batchFile; // read for the launch when given
-    Launch launch;                   // otherwise started as it stands
-    Runner runner;
-};
 
 // A game with a Steam number starts through Steam, with the batch file's arguments; a Windows
 // program through its launcher's Wine, else the system's wine when it is installed (and, for a

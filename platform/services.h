@@ -1,8 +1,8 @@
 #pragma once
 
-#include "games/community.h"
 #include "files/drives.h"
-#include "launch/batchrunner.h"
+#include "games/community.h"
+#include "games/start.h"
 #include "msgbox.h"
 
 #include <QLocale>

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "runner.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+// One start of a game, or of a downloaded program, as it travels from the window that asks for
+// it, through the services' seam, to the batch runner that starts it; and how it went.
+namespace batch {
+
+struct Launch {
+    std::filesystem::path program;
+    std::vector<std::string> arguments;
+    std::filesystem::path workingDir;
+};
+
+// How a start went, so that the member can be told what to do about a game that did not start.
+// Needs32BitWine: a 32-bit Windows program where Wine runs only 64-bit ones. WineMissing: the
+// Wine the game's launcher made its prefix with is gone; SteamMissing: Steam, which starts the
+// game, is not installed. Neither is ever replaced by another.
+enum class Outcome {
+    Started,
+    FolderMissing,
+    ProgramMissing,
+    NeedsWine,
+    Needs32BitWine,
+    WineMissing,
+    SteamMissing,
+    NotStarted
+};
+
+// Connect to Server names the game's batch file, which says the program, its arguments and its
+// folder; a download's Run names the program itself. The runner says how the game's launcher
+// starts it.
+struct Start {
+    std::filesystem::path batchFile; // read for the launch when given
+    Launch launch;                   // otherwise started as it stands
+    Runner runner;
+};
+
+} // namespace batch
