@@ -3,11 +3,10 @@
 #include "files/paths.h"
 #include "files/profile.h"
 
-namespace batchfile {
+namespace batch {
 
 void write(const std::filesystem::path& file, const std::string& section, const std::string& drive,
-           const std::string& dir, const std::string& program, const std::string& address)
-{
+           const std::string& dir, const std::string& program, const std::string& address) {
     const std::string remark = "\r\n REM";
     paths::removeFile(file);
     profile::write(section, "cd\\" + remark, "", file);
@@ -16,4 +15,4 @@ void write(const std::filesystem::path& file, const std::string& section, const 
     profile::write(section, program + Arguments + address + remark, "", file);
 }
 
-} // namespace batchfile
+} // namespace batch

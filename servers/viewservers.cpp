@@ -76,11 +76,11 @@ void viewservers::Command6_Click() {
     Text5->setText(fromBytes(r.drive));
     Text6->setText(fromBytes(r.dir));
     Text7->setText(fromBytes(r.file));
-    const auto batch = catalogue::batchFile(s.programDir, *g);
-    batchfile::write(batch, g->section, toBytes(Text5->text()), toBytes(Text6->text()),
-                     toBytes(Text7->text()), toBytes(Text1->text()));
-    startWhenFree([this, batch, runner = r.runner] {
-        tellWhyNotStarted(services().startBatch({batch, {}, runner}), runner);
+    const auto file = catalogue::batchFile(s.programDir, *g);
+    batch::write(file, g->section, toBytes(Text5->text()), toBytes(Text6->text()),
+                 toBytes(Text7->text()), toBytes(Text1->text()));
+    startWhenFree([this, file, runner = r.runner] {
+        tellWhyNotStarted(services().startBatch({file, {}, runner}), runner);
     });
 }
 

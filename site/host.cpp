@@ -25,7 +25,7 @@
 
 namespace {
 
-const QString prefix = QString::fromLatin1(community::pages);
+const QString pagesPath = QString::fromLatin1(community::pages);
 
 // The answer's first line and headers; the body follows as it is.
 QByteArray head(const CommunityHost::Reply& r, qint64 length, bool close) {
@@ -261,7 +261,7 @@ quint16 CommunityHost::listen(const QHostAddress& address, quint16 port) {
     return server->serverPort();
 }
 
-// Only GET and HEAD; "/" is the index, everything else lies under the prefix. The rest of the
+// Only GET and HEAD; "/" is the index, everything else lies under the pages path. The rest of the
 // path is taken whole: as a URL of its own, a server page such as "qktre127.0.0.1:27960.htm"
 // would read as a scheme and a path.
 void CommunityHost::answer(const QHttpServerRequest& r, QTcpSocket* socket) {
@@ -287,8 +287,8 @@ void CommunityHost::answer(const QHttpServerRequest& r, QTcpSocket* socket) {
         a.refusal = 405;
     else if (path == QLatin1String("/"))
         a.name = QStringLiteral("index.htm");
-    else if (path.startsWith(prefix))
-        a.name = path.mid(prefix.size());
+    else if (path.startsWith(pagesPath))
+        a.name = path.mid(pagesPath.size());
     else
         a.refusal = 404;
     Connection* c = nullptr;
@@ -309,7 +309,8 @@ QByteArray CommunityHost::contentType(const QString& name) {
                                                   {"ico", "image/x-icon"},
                                                   {"svg", "image/svg+xml"},
                                                   {"js", "text/javascript"},
-                                                  {"txt", "text/plain; charset=utf-8"}, {"json", "application/json"},
+                                                  {"txt", "text/plain; charset=utf-8"},
+                                                  {"json", "application/json"},
                                                   {"zip", "application/zip"}};
     return types.value(ext, "application/octet-stream");
 }
@@ -319,8 +320,12 @@ CommunityHost::Reply CommunityHost::page(const QString& name) {
     if (name == QLatin1String("viewservers.htm"))
         return {200, contentType(name), generated, listPage(), {}};
     if (name == QLatin1String("servers.json"))
-        return {200, contentType(name), generated,
-                serverpages::json(list_.servers(), [this](const Server& s) { return status_.of(s); }), {}};
+        return {
+            200,
+            contentType(name),
+            generated,
+            serverpages::json(list_.servers(), [this](const Server& s) { return status_.of(s); }),
+            {}};
     if (const Server* s = list_.byPage(name))
         return {200, contentType(name), generated, serverPage(*s), {}};
     return file(name);
@@ -343,7 +348,8 @@ CommunityHost::Reply CommunityHost::file(const QString& name) {
             return refused(403);
         return {200, contentType(name), cache, {}, std::move(f)};
     }
-    if (!info.exists() && (name == QLatin1String("style.css") || name == QLatin1String("viewservers.js")))
+    if (!info.exists() &&
+        (name == QLatin1String("style.css") || name == QLatin1String("viewservers.js")))
         return {200,
                 contentType(name),
                 cache,

@@ -19,7 +19,7 @@ QByteArray shortNameOf(const Server& s) {
     return g ? g->shortName : "";
 }
 
-const QByteArray prefix = community::pages;
+const QByteArray pagesPath = community::pages;
 
 QByteArray html(const QString& s) {
     return s.toHtmlEscaped().toUtf8();
@@ -95,7 +95,7 @@ QByteArray list(const std::vector<Server>& servers,
                 (answering(st) ? num(st.info.maxPlayers) : "") + "\" data-ping=\"" +
                 (answering(st) ? num(st.roundTripMs) : "") + "\" data-who=\"" + who + "\">" +
                 "<td class=\"mark " + cls + "\" title=\"" + word +
-                "\">&#9679;</td><td class=\"name\"><a href=\"" + prefix + html(s.pageName()) +
+                "\">&#9679;</td><td class=\"name\"><a href=\"" + pagesPath + html(s.pageName()) +
                 "\">" + html(s.name) + "</a></td><td>" + shortNameOf(s) +
                 "</td><td class=\"addr\">" + html(s.address) + "</td><td class=\"map\">" + c.map +
                 "</td><td>" + c.players + "</td><td>" + c.roundTrip + "</td></tr>\n";

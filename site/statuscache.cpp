@@ -90,12 +90,12 @@ void StatusCache::readReplies() {
     }
 }
 
-void StatusCache::answered(Entry& e, status::Answer& a, const QHostAddress& from, quint16 port,
+void StatusCache::answered(Entry& e, status::Question& a, const QHostAddress& from, quint16 port,
                            const QByteArray& data) {
     const bool hadInfo = e.info().has_value();
     std::vector<QByteArray> next;
-    const status::Answer::Step step = a.take(data, &next);
-    if (step == status::Answer::Step::Ignored)
+    const status::Question::Step step = a.take(data, &next);
+    if (step == status::Question::Step::Ignored)
         return; // not its answer: the question stays open until its timeout
     for (const QByteArray& packet : next)
         socket_.writeDatagram(packet, from, port);
@@ -103,7 +103,7 @@ void StatusCache::answered(Entry& e, status::Answer& a, const QHostAddress& from
         const int rtt = hadInfo ? e.status.roundTripMs : int(e.sentAt.elapsed());
         e.status = {Status::State::Answering, *a.info(), rtt};
     }
-    if (step == status::Answer::Step::Done) settle(e, e.status);
+    if (step == status::Question::Step::Done) settle(e, e.status);
 }
 
 void StatusCache::settle(Entry& e, const Status& st) {

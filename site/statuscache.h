@@ -41,12 +41,12 @@ private:
         status::Protocol protocol = status::Protocol::None;
         QList<QHostAddress> addresses; // as the server list last gave them
         quint16 port = 0;
-        std::optional<status::Answer> answer; // while a question is out
+        std::optional<status::Question> answer; // while a question is out
         bool colourCodes = false;
         // Medal of Honor: GameSpy's port, asked too when the game's own question goes
         // unanswered, and the answer from there.
         quint16 gameSpyPort = 0;
-        std::optional<status::Answer> gameSpy;
+        std::optional<status::Question> gameSpy;
         const std::optional<status::Info>& info() const {
             return gameSpy && gameSpy->info() ? gameSpy->info() : answer->info();
         }
@@ -58,7 +58,7 @@ private:
     void ask(const Server& s, Entry& e);
     void send(Entry& e, bool again);
     void readReplies();
-    void answered(Entry& e, status::Answer& a, const QHostAddress& from, quint16 port,
+    void answered(Entry& e, status::Question& a, const QHostAddress& from, quint16 port,
                   const QByteArray& data);
     void settle(Entry& e, const Status& st);
 

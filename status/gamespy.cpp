@@ -40,8 +40,8 @@ std::optional<Info> fields(const Reader& r, const QByteArray& joined) {
 class GameSpyReader final : public Reader {
 public:
     using Reader::Reader;
-    Answer::Step take(const QByteArray& part, std::vector<QByteArray>*) override {
-        if (info || !part.startsWith('\\')) return Answer::Step::Ignored;
+    Question::Step take(const QByteArray& part, std::vector<QByteArray>*) override {
+        if (info || !part.startsWith('\\')) return Question::Step::Ignored;
         const qsizetype q = part.lastIndexOf("\\queryid\\");
         QByteArray body = q < 0 ? part : part.left(q);
         const QByteArray id = q < 0 ? QByteArray("1.1") : part.mid(q + 9).split('\\').first();
@@ -53,17 +53,17 @@ public:
         const int number = id.mid(dot + 1).toInt(&ok);
         if (dot < 0 || !ok || number < 1 || number > 32 ||
             (!parts_.contains(id.left(dot)) && parts_.size() >= 4))
-            return Answer::Step::Ignored;
+            return Question::Step::Ignored;
         Parts& mine = parts_[id.left(dot)];
         mine.bodies.insert(number, body);
         if (final) mine.last = number;
         if (!mine.last || mine.bodies.size() < mine.last || mine.bodies.lastKey() > mine.last)
-            return Answer::Step::More;
+            return Question::Step::More;
         QByteArray joined;
         for (const QByteArray& b : mine.bodies)
             joined += b.endsWith('\\') ? b.chopped(1) : b;
         info = fields(*this, joined);
-        return info ? Answer::Step::Done : Answer::Step::Ignored;
+        return info ? Question::Step::Done : Question::Step::Ignored;
     }
 
 private:

@@ -49,36 +49,36 @@ QByteArray quakeLetters(QByteArray text) {
 class NetQuakeReader final : public Reader {
 public:
     using Reader::Reader;
-    Answer::Step take(const QByteArray& d, std::vector<QByteArray>* next) override {
+    Question::Step take(const QByteArray& d, std::vector<QByteArray>* next) override {
         if (info) return player(d);
         QList<QByteArray> texts; // server address, host name, level name
         qsizetype at = 5;
         if (!control(d, 0x83) || !strings(d, at, texts, 3) || at + 2 > d.size())
-            return Answer::Step::Ignored;
+            return Question::Step::Ignored;
         info = Info{
             text(quakeLetters(texts[1])), text(texts[2]), quint8(d[at]), quint8(d[at + 1]), {}};
         const int asked = std::min({info->players, info->maxPlayers, MaxPlayers});
         seen_.assign(size_t(asked), false);
         for (int n = 0; next && n < asked; ++n)
             next->push_back(QByteArray("\x80\x00\x00\x06\x03", 5) + char(quint8(n)));
-        return asked ? Answer::Step::More : Answer::Step::Done;
+        return asked ? Question::Step::More : Question::Step::Done;
     }
 
 private:
     // The player's number, name, colours, frags, connect time and address.
-    Answer::Step player(const QByteArray& d) {
+    Question::Step player(const QByteArray& d) {
         QList<QByteArray> name;
         qsizetype at = 6;
         if (!control(d, 0x84) || d.size() < 6 || !strings(d, at, name, 1) || at + 12 > d.size())
-            return Answer::Step::Ignored;
+            return Question::Step::Ignored;
         const size_t index = quint8(d[5]);
-        if (index >= seen_.size() || seen_[index]) return Answer::Step::Ignored;
+        if (index >= seen_.size() || seen_[index]) return Question::Step::Ignored;
         seen_[index] = true;
         info->list.push_back({text(quakeLetters(name[0])), littleLong(d, at + 4), -1});
         finish(*info);
         return std::all_of(seen_.begin(), seen_.end(), [](bool b) { return b; })
-                   ? Answer::Step::Done
-                   : Answer::Step::More;
+                   ? Question::Step::Done
+                   : Question::Step::More;
     }
 
     std::vector<bool> seen_; // which player replies are in

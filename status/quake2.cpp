@@ -4,6 +4,7 @@
 
 namespace status {
 
-const Family quake2{[] { return oob + "status"; }, [](bool c) { return quakeReader(c, oob + "print\n", "maxclients"); }};
+const Family quake2{[] { return oob + "status"; },
+                    [](bool c) { return quakeReader(c, oob + "print\n", "maxclients"); }};
 
 } // namespace status

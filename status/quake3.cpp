@@ -5,9 +5,11 @@
 
 namespace status {
 
-const Family quake3{[] { return oob + "getstatus"; },
-                    [](bool c) { return quakeReader(c, oob + "statusResponse\n", "sv_maxclients"); }};
-const Family moh{[] { return oob + "\x02getstatus"; },
-                 [](bool c) { return quakeReader(c, oob + "\x01statusResponse\n", "sv_maxclients"); }};
+const Family quake3{
+    [] { return oob + "getstatus"; },
+    [](bool c) { return quakeReader(c, oob + "statusResponse\n", "sv_maxclients"); }};
+const Family moh{
+    [] { return oob + "\x02getstatus"; },
+    [](bool c) { return quakeReader(c, oob + "\x01statusResponse\n", "sv_maxclients"); }};
 
 } // namespace status

@@ -91,7 +91,7 @@ class QuakeReader final : public Reader {
 public:
     QuakeReader(bool colourCodes, const QByteArray& header, const QByteArray& maxKey)
         : Reader(colourCodes), header_(header), maxKey_(maxKey) {}
-    Answer::Step take(const QByteArray& d, std::vector<QByteArray>*) override {
+    Question::Step take(const QByteArray& d, std::vector<QByteArray>*) override {
         return whole(quakeLines(*this, d, header_, maxKey_));
     }
 
@@ -103,8 +103,8 @@ private:
 class Nothing final : public Reader {
 public:
     using Reader::Reader;
-    Answer::Step take(const QByteArray&, std::vector<QByteArray>*) override {
-        return Answer::Step::Ignored;
+    Question::Step take(const QByteArray&, std::vector<QByteArray>*) override {
+        return Question::Step::Ignored;
     }
 };
 
@@ -138,18 +138,18 @@ QByteArray request(Protocol p) {
     return f ? f->question() : QByteArray();
 }
 
-Answer::Answer(Protocol p, bool colourCodes)
+Question::Question(Protocol p, bool colourCodes)
     : reader_(family(p) ? family(p)->reader(colourCodes) : std::make_unique<Nothing>(colourCodes)) {
 }
-Answer::~Answer() = default;
-Answer::Answer(Answer&&) noexcept = default;
-Answer& Answer::operator=(Answer&&) noexcept = default;
+Question::~Question() = default;
+Question::Question(Question&&) noexcept = default;
+Question& Question::operator=(Question&&) noexcept = default;
 
-Answer::Step Answer::take(const QByteArray& d, std::vector<QByteArray>* next) {
+Question::Step Question::take(const QByteArray& d, std::vector<QByteArray>* next) {
     return d.size() > MaxReply ? Step::Ignored : reader_->take(d, next);
 }
 
-const std::optional<Info>& Answer::info() const {
+const std::optional<Info>& Question::info() const {
     return reader_->info;
 }
 

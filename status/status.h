@@ -22,7 +22,8 @@ using ::Protocol;
 
 // Where a server's status question goes: servers.con's QueryPort if given, else the game's own
 // rule. nullopt: an unknown game, or no usable port (the game port + 1 past 65535).
-std::optional<quint16> queryPort(std::string_view gameCode, quint16 gamePort, quint16 configured = 0);
+std::optional<quint16> queryPort(std::string_view gameCode, quint16 gamePort,
+                                 quint16 configured = 0);
 
 QByteArray request(Protocol p);
 
@@ -49,12 +50,12 @@ struct Info {
 class Reader;
 
 // One question to one server, fed every datagram that server sends back.
-class Answer final {
+class Question final {
 public:
-    explicit Answer(Protocol p, bool colourCodes = false);
-    ~Answer();
-    Answer(Answer&&) noexcept;
-    Answer& operator=(Answer&&) noexcept;
+    explicit Question(Protocol p, bool colourCodes = false);
+    ~Question();
+    Question(Question&&) noexcept;
+    Question& operator=(Question&&) noexcept;
     enum class Step { Ignored, More, Done };
     // `next`: packets to send now (NetQuake's player requests).
     Step take(const QByteArray& datagram, std::vector<QByteArray>* next = nullptr);

@@ -12,16 +12,16 @@ class Reader {
 public:
     explicit Reader(bool colourCodes) : colourCodes_(colourCodes) {}
     virtual ~Reader() = default;
-    virtual Answer::Step take(const QByteArray& datagram, std::vector<QByteArray>* next) = 0;
+    virtual Question::Step take(const QByteArray& datagram, std::vector<QByteArray>* next) = 0;
     std::optional<Info> info;
     QString text(QByteArrayView raw) const { return clean(raw, colourCodes_); }
 
 protected:
     // One datagram that is the whole answer.
-    Answer::Step whole(std::optional<Info> i) {
-        if (!i) return Answer::Step::Ignored;
+    Question::Step whole(std::optional<Info> i) {
+        if (!i) return Question::Step::Ignored;
         info = std::move(i);
-        return Answer::Step::Done;
+        return Question::Step::Done;
     }
 
 private:

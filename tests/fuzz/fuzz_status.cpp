@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const auto protocol = status::Protocol(data[0] % 6);
     // Several datagrams, split at 0xFE: GameSpy's parts, NetQuake's player replies.
     const QByteArray replies(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
-    status::Answer answer(protocol, data[0] & 0x80);
+    status::Question answer(protocol, data[0] & 0x80);
     std::vector<QByteArray> next;
     for (const QByteArray& d : replies.split('\xfe'))
         answer.take(d, &next);

@@ -110,7 +110,7 @@ private slots:
         QFETCH(QString, steps);
         QFETCH(QString, seen);
         const Game& g = *catalogue::byCode(game.toStdString());
-        status::Answer a(g.protocol, g.colourCodes);
+        status::Question a(g.protocol, g.colourCodes);
         QString got;
         std::vector<QByteArray> next;
         for (const QByteArray& d : datagrams)

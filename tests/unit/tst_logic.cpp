@@ -1,7 +1,7 @@
-// The program's files byte by byte: profile files, directory files, the batch file, the batch
-// runner that starts a game without a shell, a download's names; and Find Games over homes laid
-// out as Wine, Lutris, Steam and Debian's engines leave them, the hostile ones included (a bad
-// file only shortens the list).
+// The client's logic without a window: its files byte by byte (profile files, directory files,
+// the batch file), the batch runner that starts a game without a shell, a download's names; and
+// Find Games over homes laid out as Wine, Lutris, Steam and Debian's engines leave them, the
+// hostile ones included (a bad file only shortens the list).
 #include "browser/downloads.h"
 #include "games/catalogue.h"
 #include "games/dirfile.h"
@@ -39,7 +39,7 @@ void program(const fs::path& p, const std::string& bytes = "MZ", fs::perms perms
 const std::string q3key = "[Software\\\\Wow6432Node\\\\Id\\\\Quake III Arena] 1701234567\n#time=1d9\n";
 } // namespace
 
-class FilesTest final : public QObject {
+class LogicTest final : public QObject {
     Q_OBJECT
     QTemporaryDir tmp;
     std::filesystem::path file(const char* name) { return std::filesystem::path(tmp.path().toStdString()) / name; }
@@ -390,5 +390,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(FilesTest)
-#include "tst_files.moc"
+QTEST_GUILESS_MAIN(LogicTest)
+#include "tst_logic.moc"

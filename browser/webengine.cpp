@@ -137,9 +137,9 @@ private:
     Events events_;
 };
 
-class WebEnginePane final : public Engine {
+class WebEngine final : public Engine {
 public:
-    WebEnginePane(QWidget* parent, Events events)
+    WebEngine(QWidget* parent, Events events)
         : Engine(parent), events_(std::move(events)), view_(new QWebEngineView(this)),
           page_(new Page(sharedProfile(), view_)) {
         auto* layout = new QVBoxLayout(this);
@@ -253,7 +253,7 @@ extern "C" Q_DECL_EXPORT void tovoUseFolders(const QString& storage, const QStri
 
 extern "C" Q_DECL_EXPORT Engine* tovoMakeEngine(QWidget* parent, Engine::Events events) {
     paneMade = true;
-    return new WebEnginePane(parent, std::move(events));
+    return new WebEngine(parent, std::move(events));
 }
 
 // Each step is a turn of the event loop of its own: first the engine's start, which waits for
