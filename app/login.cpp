@@ -1,11 +1,11 @@
 #include "login.h"
 
+#include "files/paths.h"
+#include "files/profile.h"
 #include "games/catalogue.h"
 #include "games/dirfile.h"
 #include "platform/art.h"
 #include "platform/controls.h"
-#include "files/paths.h"
-#include "files/profile.h"
 #include "platform/services.h"
 #include "platform/text.h"
 
@@ -17,8 +17,7 @@ namespace {
 const QString TypeHere = QStringLiteral("Type here");
 const char* Section = "il nightowls";
 
-QLineEdit* hiddenText(QWidget* parent, const QString& name, const QString& text)
-{
+QLineEdit* hiddenText(QWidget* parent, const QString& name, const QString& text) {
     auto* t = new QLineEdit(text, parent);
     t->setObjectName(name);
     t->hide();
@@ -27,15 +26,15 @@ QLineEdit* hiddenText(QWidget* parent, const QString& name, const QString& text)
 } // namespace
 
 Login::Login(Forms& forms)
-    : Form(forms, QStringLiteral("Login"), Kind::MdiChild, QStringLiteral("Login"), 11535, 7485)
-{
+    : Form(forms, QStringLiteral("Login"), Kind::MdiChild, QStringLiteral("Login"), 11535, 7485) {
     // The alias box first, so that the keyboard goes from it through the pictures in the order
     // they are made, which is their order on screen.
     Text1 = new QLineEdit(TypeHere, this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setAccessibleName(QStringLiteral("Alias"));
     Text1->setFrame(false);
-    Text1->setStyleSheet(QStringLiteral("QLineEdit { background: #404040; color: #C0C0C0; border: none; }"));
+    Text1->setStyleSheet(QStringLiteral("QLineEdit { background: %1; color: %2; border: none; }")
+                             .arg(look::css(look::background), look::css(look::value)));
     placeTwips(Text1, 4320, 4200, 3135, 255);
     Text1->installEventFilter(this);
     setFocusProxy(Text1);
@@ -50,8 +49,10 @@ Login::Login(Forms& forms)
         return p;
     };
     const QRect toggleAt(4200, 5160, 480, 435), loginAt(6120, 5040, 1545, 720);
-    Image8 = picture(QStringLiteral("Image8"), art::banner(twips(9435), twips(585)), {240, 6720, 9435, 585});
-    Image1 = picture(QStringLiteral("Image1"), art::stored(art::Stored::AliasPanel), {4080, 3600, 3570, 1365});
+    Image8 = picture(QStringLiteral("Image8"), art::banner(twips(9435), twips(585)),
+                     {240, 6720, 9435, 585});
+    Image1 = picture(QStringLiteral("Image1"), art::stored(art::Stored::AliasPanel),
+                     {4080, 3600, 3570, 1365});
     Image3 = picture(QStringLiteral("Image3"), art::toggle(true, 32, 29), toggleAt);
     Image4 = picture(QStringLiteral("Image4"), art::toggle(false, 32, 29), toggleAt);
     // The toggle starts with its own copy of the unselected look, not Image4's picture itself.
@@ -59,7 +60,8 @@ Login::Login(Forms& forms)
                      QStringLiteral("Save alias"));
     Image6 = picture(QStringLiteral("Image6"), art::stored(art::Stored::LoginPressed), loginAt);
     Image7 = picture(QStringLiteral("Image7"), art::stored(art::Stored::Login), loginAt);
-    Image5 = picture(QStringLiteral("Image5"), Image7->picture().copy(), loginAt, QStringLiteral("Login"));
+    Image5 = picture(QStringLiteral("Image5"), Image7->picture().copy(), loginAt,
+                     QStringLiteral("Login"));
     Image10 = picture(QStringLiteral("Image10"), art::stored(art::Stored::Settings),
                       {9840, 5400, 1425, 495}, QStringLiteral("Settings"));
     Image11 = picture(QStringLiteral("Image11"), art::stored(art::Stored::About),
@@ -84,16 +86,16 @@ Login::Login(Forms& forms)
     connect(Image11, &Picture::Click, this, &Login::Image11_Click);
 }
 
-std::filesystem::path Login::aliasFile() const { return services().file("\\ilowls.con"); }
+std::filesystem::path Login::aliasFile() const {
+    return services().file("\\ilowls.con");
+}
 
-void Login::Form_Initialize()
-{
+void Login::Form_Initialize() {
     const auto file = aliasFile();
     Text1->setText(fromBytes(profile::read(Section, "Alias", "Type here", 30, file)));
     Text5->setText(fromBytes(profile::read(Section, "First", "yes", 30, file)));
     Text1->selectAll(); // typing replaces the text shown
-    if (Text5->text() != QLatin1String("yes"))
-        return;
+    if (Text5->text() != QLatin1String("yes")) return;
     // First run: every game starts out not set, in its directory file and its batch file.
     // Nothing here is checked: a program directory that cannot be written still opens.
     const auto& dir = services().programDir;
@@ -105,8 +107,7 @@ void Login::Form_Initialize()
         profile::write("Saved", "Path", "0", catalogue::batchFile(dir, g));
 }
 
-bool Login::eventFilter(QObject* watched, QEvent* event)
-{
+bool Login::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Text1 && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
@@ -117,24 +118,20 @@ bool Login::eventFilter(QObject* watched, QEvent* event)
     return Form::eventFilter(watched, event);
 }
 
-void Login::askForAlias()
-{
-    services().msg(QStringLiteral("Please enter your alias."), msgbox::Buttons::Ok, msgbox::Icon::None,
-                   QStringLiteral("Enter alias              "));
+void Login::askForAlias() {
+    services().msg(QStringLiteral("Please enter your alias."), msgbox::Buttons::Ok,
+                   msgbox::Icon::None, QStringLiteral("Enter alias              "));
     Text1->setText(QString());
 }
 
-void Login::refuseDetection()
-{
+void Login::refuseDetection() {
     services().msg(QStringLiteral("Network connection failed, please exit program and try again."),
                    msgbox::Buttons::Ok, msgbox::Icon::Critical,
                    QStringLiteral("Network Detection Failed"));
 }
 
-void Login::Text1_KeyPress(int keyAscii)
-{
-    if (keyAscii != 13)
-        return;
+void Login::Text1_KeyPress(int keyAscii) {
+    if (keyAscii != 13) return;
     if (Text1->text() == TypeHere) {
         askForAlias();
         return;
@@ -148,10 +145,11 @@ void Login::Text1_KeyPress(int keyAscii)
     forms().showModal(QStringLiteral("Form1"));
 }
 
-void Login::Image5_MouseDown() { Image5->setPicture(Image6->picture()); }
+void Login::Image5_MouseDown() {
+    Image5->setPicture(Image6->picture());
+}
 
-void Login::Image5_MouseUp()
-{
+void Login::Image5_MouseUp() {
     if (Text1->text() == TypeHere) {
         askForAlias();
         return;
@@ -167,14 +165,12 @@ void Login::Image5_MouseUp()
 
 // Pressed, then released at once: the button's release has already shown the raised picture,
 // and a click on the login picture logs in only through its release (Image5_MouseUp).
-void Login::Image5_Click()
-{
+void Login::Image5_Click() {
     Image5->setPicture(Image6->picture());
     Image5->setPicture(Image7->picture());
 }
 
-void Login::Image2_Click()
-{
+void Login::Image2_Click() {
     if (Image2->picture().cacheKey() == Image3->picture().cacheKey()) {
         Image2->setPicture(Image4->picture());
         Text3->setText(QStringLiteral("disabled"));
@@ -184,12 +180,18 @@ void Login::Image2_Click()
     }
 }
 
-void Login::Image9_Click() { forms().showModal(QStringLiteral("closeprog")); }
-void Login::Image10_Click() { forms().show(QStringLiteral("Settings")); }
-void Login::Image11_Click() { forms().show(QStringLiteral("About")); }
+void Login::Image9_Click() {
+    forms().showModal(QStringLiteral("closeprog"));
+}
+void Login::Image10_Click() {
+    forms().show(QStringLiteral("Settings"));
+}
+void Login::Image11_Click() {
+    forms().show(QStringLiteral("About"));
+}
 
-void Login::Form_MouseDown(int button)
-{
+void Login::Form_MouseDown(int button) {
     if (button == RightButton)
-        services().popup(forms().get(QStringLiteral("popmnu2")).findChild<QMenu*>(QStringLiteral("test")));
+        services().popup(
+            forms().get(QStringLiteral("popmnu2")).findChild<QMenu*>(QStringLiteral("test")));
 }

@@ -8,11 +8,29 @@
 
 namespace paths {
 
-bool sameIgnoringCase(const std::string& a, const std::string& b) {
+char lowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+}
+
+std::string lowered(std::string_view name) {
+    std::string s(name);
+    for (char& c : s)
+        c = lowerAscii(c);
+    return s;
+}
+
+bool sameIgnoringCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
+               return lowerAscii(x) == lowerAscii(y);
            });
+}
+
+std::string_view trimmed(std::string_view v) {
+    while (!v.empty() && (v.front() == ' ' || v.front() == '\t'))
+        v.remove_prefix(1);
+    while (!v.empty() && (v.back() == ' ' || v.back() == '\t'))
+        v.remove_suffix(1);
+    return v;
 }
 
 std::filesystem::path resolve(const std::filesystem::path& base, std::string_view winRelative) {

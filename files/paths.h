@@ -12,8 +12,14 @@ namespace paths {
 
 std::filesystem::path resolve(const std::filesystem::path& base, std::string_view winRelative);
 
-// Two names alike without regard to case, as Windows compares its file names.
-bool sameIgnoringCase(const std::string& a, const std::string& b);
+// Names compared as the program's files and Windows' registry and profile calls compare them:
+// ASCII letters without regard to case, every other byte as it is.
+char lowerAscii(char c);
+std::string lowered(std::string_view name);
+bool sameIgnoringCase(std::string_view a, std::string_view b);
+
+// The text without the blanks and tabs at its ends.
+std::string_view trimmed(std::string_view text);
 
 // The folder below base, made when missing. False when it cannot be made.
 bool makeDir(const std::filesystem::path& base, std::string_view winRelative);

@@ -26,7 +26,7 @@ constexpr int MostPrefixesPerFolder = 256;
 // A key below HKLM\Software as the registry text names it in the 64-bit view, and in the 32-bit
 // view (Wow6432Node) where a 32-bit installer's writes land on a 64-bit prefix.
 std::array<std::string, 2> views(std::string_view key) {
-    const std::string k = registry::lowered(std::string(key)); // "software\..."
+    const std::string k = paths::lowered(key); // "software\..."
     return {k, "software\\wow6432node\\" + k.substr(std::string_view("software\\").size())};
 }
 
@@ -170,7 +170,7 @@ private:
             for (const RegistryValue& r : place.registry)
                 for (const std::string& view : views(r.key))
                     if (auto key = values.find(view); key != values.end())
-                        if (auto v = key->second.find(registry::lowered(r.value));
+                        if (auto v = key->second.find(paths::lowered(r.value));
                             v != key->second.end())
                             folder(place, host(v->second), where, runner);
         for (const auto& [key, named] : values)

@@ -1,5 +1,7 @@
 #include "registry.h"
 
+#include "files/paths.h"
+
 #include <algorithm>
 #include <cctype>
 #include <fstream>
@@ -33,12 +35,6 @@ std::size_t closingQuote(std::string_view line, std::size_t open) {
 
 } // namespace
 
-std::string lowered(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(),
-                   [](unsigned char c) { return char(std::tolower(c)); });
-    return s;
-}
-
 std::string unescape(std::string_view q) {
     std::string out;
     // Wine writes every UTF-16 unit outside printable ASCII as \x with up to four hex digits;
@@ -71,7 +67,7 @@ std::string unescape(std::string_view q) {
             std::size_t n = 0;
             while (n < 4 && i + 1 < q.size() &&
                    std::isxdigit(static_cast<unsigned char>(q[i + 1]))) {
-                const char h = char(std::tolower(static_cast<unsigned char>(q[++i])));
+                const char h = paths::lowerAscii(q[++i]);
                 c = c * 16 + unsigned(h <= '9' ? h - '0' : h - 'a' + 10);
                 ++n;
             }
@@ -121,7 +117,7 @@ Values read(const std::filesystem::path& file, const std::function<bool(std::str
                 end += line[end] == '\\' ? 2 : 1;
             current = nullptr;
             if (end >= line.size()) continue;
-            std::string key = lowered(unescape(line.substr(1, end - 1)));
+            std::string key = paths::lowered(unescape(line.substr(1, end - 1)));
             if (wanted(key)) current = &found[key];
             continue;
         }
@@ -134,7 +130,7 @@ Values read(const std::filesystem::path& file, const std::function<bool(std::str
             const std::size_t close = closingQuote(line, 0);
             if (close == std::string::npos || close + 1 >= line.size() || line[close + 1] != '=')
                 continue;
-            name = lowered(unescape(line.substr(1, close - 1)));
+            name = paths::lowered(unescape(line.substr(1, close - 1)));
             eq = close + 1;
         } else {
             continue;

@@ -20,11 +20,8 @@ using Values = std::map<std::string, std::map<std::string, std::string>>;
 // The string values of the keys `wanted` accepts (it is asked with the lower-case key). At most
 // `limit` bytes of the file are read, so a huge or endless file costs a bounded time; what cannot
 // be read as registry text is passed over.
-Values read(const std::filesystem::path& file, const std::function<bool(std::string_view key)>& wanted,
-            std::size_t limit = 64u << 20);
-
-// A key's or value's name as the lookups compare them: in lower case (the registry ignores case).
-std::string lowered(std::string name);
+Values read(const std::filesystem::path& file,
+            const std::function<bool(std::string_view key)>& wanted, std::size_t limit = 64u << 20);
 
 // The text between the quotes of a registry string, its escapes undone, as UTF-8.
 std::string unescape(std::string_view quoted);

@@ -21,18 +21,10 @@
 namespace batch {
 namespace {
 
-std::string_view trim(std::string_view v) {
-    while (!v.empty() && (v.front() == ' ' || v.front() == '\t'))
-        v.remove_prefix(1);
-    while (!v.empty() && (v.back() == ' ' || v.back() == '\t'))
-        v.remove_suffix(1);
-    return v;
-}
-
 bool startsWithWord(std::string_view line, std::string_view word) {
     if (line.size() < word.size()) return false;
     for (std::size_t i = 0; i < word.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(line[i])) != word[i]) return false;
+        if (paths::lowerAscii(line[i]) != word[i]) return false;
     if (line.size() == word.size()) return true;
     char next = line[word.size()];
     return !std::isalnum(static_cast<unsigned char>(next));
@@ -58,7 +50,7 @@ public:
     Interpreter(const DriveTable& drives, char startDrive) : drives_(drives), drive_(startDrive) {}
 
     void line(std::string_view raw, Plan& plan) {
-        std::string_view l = trim(raw);
+        std::string_view l = paths::trimmed(raw);
         if (l.empty() || startsWithWord(l, "rem") || l.front() == ':') return;
         if (l.front() == '[') {
             plan.complaints.push_back("'" + std::string(l) + "' is not a command; skipped");
@@ -73,7 +65,7 @@ public:
             return;
         }
         if (startsWithWord(l, "cd") || startsWithWord(l, "chdir")) {
-            changeDir(trim(l.substr(startsWithWord(l, "cd") ? 2 : 5)), plan);
+            changeDir(paths::trimmed(l.substr(startsWithWord(l, "cd") ? 2 : 5)), plan);
             return;
         }
         program(l, plan);

@@ -1,5 +1,7 @@
 #include "art.h"
 
+#include "look.h"
+
 #include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
@@ -11,50 +13,51 @@
 namespace art {
 namespace {
 
-const QColor grey(0x40, 0x40, 0x40);
-const QColor light(0xC0, 0xC0, 0xC0);
+const QColor grey(look::background);
+const QColor light(look::value);
 const QColor mid(0x80, 0x80, 0x80);
 const QColor amber(0xE8, 0xA8, 0x3A);
 
-QPixmap canvas(int w, int h, QColor fill = Qt::transparent, int scale = 1)
-{
+QPixmap canvas(int w, int h, QColor fill = Qt::transparent, int scale = 1) {
     QPixmap p(w * scale, h * scale);
     p.setDevicePixelRatio(scale);
     p.fill(fill);
     return p;
 }
 
-QFont font(int points, bool bold = true)
-{
+QFont font(int points, bool bold = true) {
     QFont f(QStringLiteral("DejaVu Sans"));
     f.setPointSize(points);
     f.setBold(bold);
     return f;
 }
 
-void drawLantern(QPainter& p, QRectF r)
-{
+void drawLantern(QPainter& p, QRectF r) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    QRectF glass = r.adjusted(r.width() * 0.2, r.height() * 0.25, -r.width() * 0.2, -r.height() * 0.12);
+    QRectF glass =
+        r.adjusted(r.width() * 0.2, r.height() * 0.25, -r.width() * 0.2, -r.height() * 0.12);
     QRadialGradient glow(glass.center(), glass.width());
     glow.setColorAt(0, amber);
     glow.setColorAt(1, QColor(0x60, 0x40, 0x10));
     p.setBrush(glow);
     p.setPen(QPen(light, 2));
     p.drawRoundedRect(glass, 4, 4);
-    p.drawLine(QPointF(glass.left(), glass.top()), QPointF(r.center().x(), r.top() + r.height() * 0.1));
-    p.drawLine(QPointF(glass.right(), glass.top()), QPointF(r.center().x(), r.top() + r.height() * 0.1));
-    p.drawEllipse(QPointF(r.center().x(), r.top() + r.height() * 0.06), r.width() * 0.08, r.width() * 0.08);
-    p.drawLine(QPointF(glass.left() - 3, glass.bottom()), QPointF(glass.right() + 3, glass.bottom()));
+    p.drawLine(QPointF(glass.left(), glass.top()),
+               QPointF(r.center().x(), r.top() + r.height() * 0.1));
+    p.drawLine(QPointF(glass.right(), glass.top()),
+               QPointF(r.center().x(), r.top() + r.height() * 0.1));
+    p.drawEllipse(QPointF(r.center().x(), r.top() + r.height() * 0.06), r.width() * 0.08,
+                  r.width() * 0.08);
+    p.drawLine(QPointF(glass.left() - 3, glass.bottom()),
+               QPointF(glass.right() + 3, glass.bottom()));
     p.restore();
 }
 
 // The lettering under the lantern on the backgrounds, where it lies on them.
 const QRect titleAt(100, 118, 570, 82);
 
-QPixmap title(int scale)
-{
+QPixmap title(int scale) {
     QPixmap p = canvas(titleAt.width(), titleAt.height(), grey, scale);
     QPainter g(&p);
     g.setRenderHint(QPainter::Antialiasing);
@@ -84,8 +87,7 @@ const StoredPicture storedPictures[] = {
     {"exit", [](int s) { return button(QStringLiteral("Exit"), 98, 47, false, s); }},
 };
 
-QImage drawLogo(int size)
-{
+QImage drawLogo(int size) {
     QImage p(size, size, QImage::Format_ARGB32_Premultiplied);
     p.fill(Qt::transparent);
     QPainter g(&p);
@@ -98,8 +100,7 @@ QImage drawLogo(int size)
     return p;
 }
 
-QImage readStored(Stored which, int scale)
-{
+QImage readStored(Stored which, int scale) {
     // A file named @2x is read as a picture for a screen of scale 2. Left to find the format
     // itself, the reader first loads every image plugin installed; the window frames' icons would
     // load them on the main thread anyway, so this thread does it for them.
@@ -108,8 +109,7 @@ QImage readStored(Stored which, int scale)
         .convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
-QImage drawBackground(bool withLogo, int scale)
-{
+QImage drawBackground(bool withLogo, int scale) {
     QImage p(770 * scale, 548 * scale, QImage::Format_RGB32);
     p.setDevicePixelRatio(scale);
     p.fill(grey);
@@ -144,19 +144,18 @@ struct LoginPictures {
 std::future<LoginPictures> preparing;
 std::optional<LoginPictures> prepared;
 
-const LoginPictures* loginPictures(int scale)
-{
-    if (preparing.valid())
-        prepared = preparing.get();
+const LoginPictures* loginPictures(int scale) {
+    if (preparing.valid()) prepared = preparing.get();
     return prepared && prepared->scale == scale ? &*prepared : nullptr;
 }
 
 } // namespace
 
-int screenScale() { return qGuiApp->devicePixelRatio() > 1 ? 2 : 1; }
+int screenScale() {
+    return qGuiApp->devicePixelRatio() > 1 ? 2 : 1;
+}
 
-void prepareLogin()
-{
+void prepareLogin() {
     preparing = std::async(std::launch::async, [scale = screenScale()] {
         LoginPictures l{scale, drawBackground(true, scale), drawLogo(windowIcon), {}};
         for (size_t i = 0; i < std::size(l.stored); ++i)
@@ -165,43 +164,36 @@ void prepareLogin()
     });
 }
 
-QPixmap stored(Stored which)
-{
+QPixmap stored(Stored which) {
     const int scale = screenScale();
     const LoginPictures* l = loginPictures(scale);
     return QPixmap::fromImage(l ? l->stored[int(which)] : readStored(which, scale));
 }
 
-QPixmap drawStored(const QString& name, int scale)
-{
+QPixmap drawStored(const QString& name, int scale) {
     for (const StoredPicture& s : storedPictures)
-        if (name == QLatin1String(s.name))
-            return s.draw(scale);
+        if (name == QLatin1String(s.name)) return s.draw(scale);
     return {};
 }
 
-QStringList storedNames()
-{
+QStringList storedNames() {
     QStringList names;
     for (const StoredPicture& s : storedPictures)
         names << QLatin1String(s.name);
     return names;
 }
 
-QPixmap logo(int size)
-{
+QPixmap logo(int size) {
     const LoginPictures* l = size == windowIcon ? loginPictures(screenScale()) : nullptr;
     return QPixmap::fromImage(l ? l->logo : drawLogo(size));
 }
 
-QPixmap background(bool withLogo, int scale)
-{
+QPixmap background(bool withLogo, int scale) {
     const LoginPictures* l = withLogo ? loginPictures(scale) : nullptr;
     return QPixmap::fromImage(l ? l->background : drawBackground(withLogo, scale));
 }
 
-QPixmap button(const QString& text, int w, int h, bool pressed, int scale)
-{
+QPixmap button(const QString& text, int w, int h, bool pressed, int scale) {
     QPixmap p = canvas(w, h, Qt::transparent, scale);
     QPainter g(&p);
     g.setRenderHint(QPainter::Antialiasing);
@@ -217,8 +209,7 @@ QPixmap button(const QString& text, int w, int h, bool pressed, int scale)
     return p;
 }
 
-QPixmap aliasPanel(int w, int h, int scale)
-{
+QPixmap aliasPanel(int w, int h, int scale) {
     QPixmap p = canvas(w, h, Qt::transparent, scale);
     QPainter g(&p);
     g.setRenderHint(QPainter::Antialiasing);
@@ -227,17 +218,18 @@ QPixmap aliasPanel(int w, int h, int scale)
     g.drawRoundedRect(QRectF(0.5, 0.5, w - 1, h - 1), 8, 8);
     g.setPen(light);
     g.setFont(font(10));
-    g.drawText(QRect(14, 6, w - 20, 24), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Enter your alias:"));
+    g.drawText(QRect(14, 6, w - 20, 24), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("Enter your alias:"));
     g.setPen(QPen(mid, 1));
     g.setBrush(Qt::NoBrush);
     g.drawRect(QRectF(14.5, 36.5, w - 29, 22)); // the field the alias box lies in
     g.setPen(light);
-    g.drawText(QRect(14, h - 28, w - 20, 24), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Save alias:"));
+    g.drawText(QRect(14, h - 28, w - 20, 24), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("Save alias:"));
     return p;
 }
 
-QPixmap toggle(bool selected, int w, int h)
-{
+QPixmap toggle(bool selected, int w, int h) {
     QPixmap p = canvas(w, h);
     QPainter g(&p);
     g.setRenderHint(QPainter::Antialiasing);
@@ -254,8 +246,7 @@ QPixmap toggle(bool selected, int w, int h)
     return p;
 }
 
-QPixmap banner(int w, int h)
-{
+QPixmap banner(int w, int h) {
     QPixmap p = canvas(w, h);
     QPainter g(&p);
     g.setRenderHint(QPainter::Antialiasing);
@@ -264,8 +255,7 @@ QPixmap banner(int w, int h)
     return p;
 }
 
-QPixmap roundedFrame(int w, int h)
-{
+QPixmap roundedFrame(int w, int h) {
     QPixmap p = canvas(w, h);
     QPainter g(&p);
     g.setRenderHint(QPainter::Antialiasing);
@@ -275,8 +265,7 @@ QPixmap roundedFrame(int w, int h)
     return p;
 }
 
-QPixmap words(const QString& text, int w, int h, int points)
-{
+QPixmap words(const QString& text, int w, int h, int points) {
     QPixmap p = canvas(w, h);
     QPainter g(&p);
     g.setRenderHint(QPainter::TextAntialiasing);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "look.h"
+
 #include <QAbstractButton>
 #include <QLabel>
 #include <QPixmap>
@@ -58,9 +60,6 @@ protected:
 
 // The look the windows share.
 namespace look {
-inline constexpr QRgb background = 0x404040;
-inline constexpr QRgb caption = 0x808080;
-inline constexpr QRgb value = 0xC0C0C0;
 QFont sansSerif(double points, bool bold = false);
 // One typeface for the whole program, as on the system it was drawn for: the frames' titles,
 // message boxes and menus in the controls' font too. A text box also lays out its text once in

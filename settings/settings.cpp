@@ -1,7 +1,7 @@
 #include "settings.h"
 
-#include "gamesfound.h"
 #include "games/dirfile.h"
+#include "gamesfound.h"
 #include "platform/art.h"
 #include "platform/controls.h"
 #include "platform/filelists.h"
@@ -16,15 +16,16 @@
 namespace {
 // Rows of Set buttons and clear boxes, one a game from the top; the clear buttons, the Close
 // picture and the window's foot stand below the last row, where the design puts them for twelve.
-int rowTop(std::size_t row) { return 1200 + 360 * int(row - 1); }
+int rowTop(std::size_t row) {
+    return 1200 + 360 * int(row - 1);
+}
 const int clearTop = rowTop(catalogue::games().size() + 1) + 240; // 5760
-const int closeTop = clearTop + 960;                               // 6720
-const int windowHeight = closeTop + 705;                           // 7425
+const int closeTop = clearTop + 960;                              // 6720
+const int windowHeight = closeTop + 705;                          // 7425
 
 // The order in which "Clear Selected Directories" visits the boxes: by their names, Check1 to
 // Check12, which puts row 3 (Check11) after row 11.
-std::vector<const Game*> byBoxName()
-{
+std::vector<const Game*> byBoxName() {
     std::vector<const Game*> order;
     for (std::size_t i = 1; i <= catalogue::games().size(); ++i)
         order.push_back(catalogue::byClearBox("Check" + std::to_string(i)));
@@ -33,9 +34,8 @@ std::vector<const Game*> byBoxName()
 } // namespace
 
 Settings::Settings(Forms& forms)
-    : Form(forms, QStringLiteral("Settings"), Kind::MdiChild, QStringLiteral("Settings and Options"),
-           11340, windowHeight)
-{
+    : Form(forms, QStringLiteral("Settings"), Kind::MdiChild,
+           QStringLiteral("Settings and Options"), 11340, windowHeight) {
     setFrameClosable(true);
     setBackgroundPicture(art::background(false));
     auto label = [this](const QString& name, const QString& text, int left) {
@@ -46,14 +46,20 @@ Settings::Settings(Forms& forms)
         placeTwips(l, left, 360, name == QLatin1String("Label1") ? 3135 : 2415, 735);
         return l;
     };
-    Label1 = label(QStringLiteral("Label1"),
-                   QStringLiteral("Find game executable below and highlight.  Then hit the corresponding "
-                                  "set button to make directory active."), 1680);
-    Label2 = label(QStringLiteral("Label2"),
-                   QStringLiteral("The Set buttons below with a \"+\" means that the directory has been set."), 6000);
-    Label3 = label(QStringLiteral("Label3"),
-                   QStringLiteral("Check a box below and then hit \"Clear Selected Directories\" button "
-                                  "to remove selected dir."), 8760);
+    Label1 = label(
+        QStringLiteral("Label1"),
+        QStringLiteral("Find game executable below and highlight.  Then hit the corresponding "
+                       "set button to make directory active."),
+        1680);
+    Label2 = label(
+        QStringLiteral("Label2"),
+        QStringLiteral("The Set buttons below with a \"+\" means that the directory has been set."),
+        6000);
+    Label3 =
+        label(QStringLiteral("Label3"),
+              QStringLiteral("Check a box below and then hit \"Clear Selected Directories\" button "
+                             "to remove selected dir."),
+              8760);
 
     const DriveTable& drives = services().drives;
     Drive1 = new DriveList(this, drives);
@@ -62,8 +68,10 @@ Settings::Settings(Forms& forms)
     placeTwips(Dir1, 1680, 1560, 2895, 2565);
     File1 = new FileList(this, drives);
     placeTwips(File1, 1680, 4080, 2895, 1980);
-    const QString listLook = QStringLiteral("background: #404040; color: #C0C0C0;");
-    for (QWidget* w : {static_cast<QWidget*>(Drive1), static_cast<QWidget*>(Dir1), static_cast<QWidget*>(File1)})
+    const QString listLook = QStringLiteral("background: %1; color: %2;")
+                                 .arg(look::css(look::background), look::css(look::value));
+    for (QWidget* w :
+         {static_cast<QWidget*>(Drive1), static_cast<QWidget*>(Dir1), static_cast<QWidget*>(File1)})
         w->setStyleSheet(listLook);
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
@@ -79,10 +87,13 @@ Settings::Settings(Forms& forms)
         auto* box = new QCheckBox(this);
         box->setObjectName(QString::fromLatin1(g.clearBox));
         box->setAccessibleName(QStringLiteral("Clear ") + QString::fromLatin1(g.section));
-        box->setStyleSheet(QStringLiteral(
-            "QCheckBox { background: #404040; }"
-            "QCheckBox::indicator { width: 13px; height: 13px; border: 1px solid #C0C0C0; background: #404040; }"
-            "QCheckBox::indicator:checked { background: #E8A83A; }"));
+        box->setStyleSheet(
+            QStringLiteral(
+                "QCheckBox { background: %1; }"
+                "QCheckBox::indicator { width: 13px; height: 13px; border: 1px solid %2; "
+                "background: %1; }"
+                "QCheckBox::indicator:checked { background: #E8A83A; }")
+                .arg(look::css(look::background), look::css(look::value)));
         placeTwips(box, 8760, top, 255, 255);
     }
     Command1 = new QPushButton(QStringLiteral("Clear Selected Directories"), this);
@@ -112,46 +123,44 @@ Settings::Settings(Forms& forms)
     connect(Label2, &Label::Click, this, &Settings::Label2_Click);
 }
 
-void Settings::startIn(const std::filesystem::path& folder)
-{
+void Settings::startIn(const std::filesystem::path& folder) {
     const DriveTable& drives = services().drives;
     auto win = drives.toWindows(folder);
     if (!win || !Dir1->setPath(fromBytes(*win))) {
         for (const Drive& d : drives.drives())
-            if (Dir1->setPath(QString(QLatin1Char(d.letter)) + QStringLiteral(":\\")))
-                break;
+            if (Dir1->setPath(QString(QLatin1Char(d.letter)) + QStringLiteral(":\\"))) break;
     }
-    if (auto letter = DriveTable::letterOf(toBytes(Dir1->Path())))
-        Drive1->setDrive(*letter);
+    if (auto letter = DriveTable::letterOf(toBytes(Dir1->Path()))) Drive1->setDrive(*letter);
     File1->setPath(Dir1->Path());
 }
 
-QPushButton* Settings::setButton(const Game& g) const
-{
+QPushButton* Settings::setButton(const Game& g) const {
     return findChild<QPushButton*>(QString::fromLatin1(g.setButton));
 }
 
-QCheckBox* Settings::clearBox(const Game& g) const
-{
+QCheckBox* Settings::clearBox(const Game& g) const {
     return findChild<QCheckBox*>(QString::fromLatin1(g.clearBox));
 }
 
-void Settings::Drive1_Change()
-{
+void Settings::Drive1_Change() {
     // A drive that cannot be read leaves the lists where they were; the drive list goes back to
     // the drive they show, so that a Set never stores one drive with another's folder.
     if (!Dir1->setPath(Drive1->Drive())) {
-        if (auto letter = DriveTable::letterOf(toBytes(Dir1->Path())))
-            Drive1->setDrive(*letter);
+        if (auto letter = DriveTable::letterOf(toBytes(Dir1->Path()))) Drive1->setDrive(*letter);
     }
 }
 
-void Settings::Dir1_Change() { File1->setPath(Dir1->Path()); }
-void Settings::File1_PathChange() { Text1->setText(File1->Path()); }
-void Settings::File1_Click() { Text1->setText(File1->Path()); }
+void Settings::Dir1_Change() {
+    File1->setPath(Dir1->Path());
+}
+void Settings::File1_PathChange() {
+    Text1->setText(File1->Path());
+}
+void Settings::File1_Click() {
+    Text1->setText(File1->Path());
+}
 
-void Settings::Set_Click(const Game& g)
-{
+void Settings::Set_Click(const Game& g) {
     if (Text1->text().isEmpty()) {
         services().msg(QStringLiteral("You did not select a game yet."), msgbox::Buttons::Ok,
                        msgbox::Icon::None, QStringLiteral("No game selected"));
@@ -163,27 +172,24 @@ void Settings::Set_Click(const Game& g)
     Text1->setText(QString());
 }
 
-void Settings::uncheckAll()
-{
+void Settings::uncheckAll() {
     for (const Game* g : byBoxName())
         clearBox(*g)->setChecked(false);
 }
 
-void Settings::Command1_Click()
-{
+void Settings::Command1_Click() {
     for (const Game* g : byBoxName()) {
-        if (!clearBox(*g)->isChecked())
-            continue;
+        if (!clearBox(*g)->isChecked()) continue;
         setButton(*g)->setText(QString::fromLatin1(g->clearedCaption));
         dirfile::reset(services().programDir, *g);
     }
     uncheckAll();
 }
 
-void Settings::Command5_Click()
-{
-    if (services().msg(QStringLiteral("Do you want to clear all directories?"), msgbox::Buttons::YesNo,
-                       msgbox::Icon::None, QStringLiteral("Clear Directories")) != msgbox::Answer::Yes)
+void Settings::Command5_Click() {
+    if (services().msg(QStringLiteral("Do you want to clear all directories?"),
+                       msgbox::Buttons::YesNo, msgbox::Icon::None,
+                       QStringLiteral("Clear Directories")) != msgbox::Answer::Yes)
         return;
     for (const Game& g : catalogue::games())
         dirfile::reset(services().programDir, g);
@@ -192,14 +198,21 @@ void Settings::Command5_Click()
     uncheckAll();
 }
 
-void Settings::Image1_Click() { forms().hide(QStringLiteral("Settings")); }
-void Settings::Label2_Click() { forms().hide(QStringLiteral("Settings")); }
+void Settings::Image1_Click() {
+    forms().hide(QStringLiteral("Settings"));
+}
+void Settings::Label2_Click() {
+    forms().hide(QStringLiteral("Settings"));
+}
 
-void Settings::FindGames_Click() { findGames(false); }
-void Settings::findGamesQuietly() { findGames(true); }
+void Settings::FindGames_Click() {
+    findGames(false);
+}
+void Settings::findGamesQuietly() {
+    findGames(true);
+}
 
-void Settings::findGames(bool quiet)
-{
+void Settings::findGames(bool quiet) {
     if (search_) { // already under way: a press makes it speak when it ends
         quiet_ = quiet_ && quiet;
         return;
@@ -214,22 +227,23 @@ void Settings::findGames(bool quiet)
         FindGames->setEnabled(true);
         offer(std::move(finds), quiet_);
     });
-    search_->setFuture(QtConcurrent::run([] { return installs::find(installs::Search::fromEnvironment()); }));
+    search_->setFuture(
+        QtConcurrent::run([] { return installs::find(installs::Search::fromEnvironment()); }));
 }
 
-void Settings::offer(std::vector<installs::Find> finds, bool quiet)
-{
+void Settings::offer(std::vector<installs::Find> finds, bool quiet) {
     std::vector<GamesFound::Row> rows;
     const auto browsedPrefix = DriveTable::defaultPrefix();
     for (installs::Find& f : finds) {
         const std::string path = dirfile::readPath(services().programDir, *f.game);
         if (auto setting = installs::settingFor(f, services().drives, browsedPrefix))
-            rows.push_back({std::move(f), std::move(*setting), path != "0" && path != dirfile::Missing});
+            rows.push_back(
+                {std::move(f), std::move(*setting), path != "0" && path != dirfile::Missing});
     }
     if (rows.empty()) {
         if (!quiet)
-            services().msg(QStringLiteral("No installed games were found."), msgbox::Buttons::Ok, msgbox::Icon::None,
-                           QStringLiteral("Find Games"));
+            services().msg(QStringLiteral("No installed games were found."), msgbox::Buttons::Ok,
+                           msgbox::Icon::None, QStringLiteral("Find Games"));
         return;
     }
     auto* found = new GamesFound(this, std::move(rows));
@@ -239,11 +253,11 @@ void Settings::offer(std::vector<installs::Find> finds, bool quiet)
     emit gamesOffered(found);
 }
 
-void Settings::SetSelected(const GamesFound& found)
-{
+void Settings::SetSelected(const GamesFound& found) {
     for (const GamesFound::Row* r : found.ticked()) {
         const Game& g = *r->find.game;
         setButton(g)->setText(QString::fromLatin1(g.setCaption));
-        dirfile::store(services().programDir, g, r->setting.drive, r->setting.dir, r->setting.file, r->setting.runner);
+        dirfile::store(services().programDir, g, r->setting.drive, r->setting.dir, r->setting.file,
+                       r->setting.runner);
     }
 }
