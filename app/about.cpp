@@ -1,13 +1,12 @@
 #include "about.h"
 
+#include <QPainter>
+
 #include "platform/art.h"
 #include "platform/controls.h"
 
-#include <QPainter>
-
 About::About(Forms& forms)
-    : Form(forms, QStringLiteral("About"), Kind::MdiChild, QStringLiteral("About"), 11325, 7395)
-{
+    : Form(forms, QStringLiteral("About"), Kind::MdiChild, QStringLiteral("About"), 11325, 7395) {
     setFrameClosable(true);
     setBackgroundPicture(art::background(true));
     auto label = [this](const QString& name, const QString& text, QRect at, double points) {
@@ -18,15 +17,17 @@ About::About(Forms& forms)
         placeTwips(l, at.x(), at.y(), at.width(), at.height());
         return l;
     };
-    Label5 = label(QStringLiteral("Label5"), QStringLiteral("TOVO credits and info."), {4560, 3360, 3135, 375}, 12);
+    Label5 = label(QStringLiteral("Label5"), QStringLiteral("TOVO credits and info."),
+                   {4560, 3360, 3135, 375}, 12);
     Label1 = label(QStringLiteral("Label1"),
                    QStringLiteral("Programming, art and design: The TOVO client team\n"
                                   "Contact at: owls@ilnightowls.example"),
                    {4200, 3960, 3855, 615}, 8.25);
     Label3 = label(QStringLiteral("Label3"), QStringLiteral("Design Assitant: Lamplighter"),
                    {4080, 4680, 3855, 495}, 8.25);
-    Label4 = label(QStringLiteral("Label4"), QStringLiteral("Network Admins: Ironside and Barn Owl"),
-                   {4200, 5520, 3855, 375}, 8.25);
+    Label4 =
+        label(QStringLiteral("Label4"), QStringLiteral("Network Admins: Ironside and Barn Owl"),
+              {4200, 5520, 3855, 375}, 8.25);
     Label2 = label(QStringLiteral("Label2"), QStringLiteral("Additional Artwork: Nightjar"),
                    {4080, 5880, 3855, 495}, 8.25);
     for (Label* l : {Label1, Label3, Label4, Label2})
@@ -39,11 +40,14 @@ About::About(Forms& forms)
     connect(Label2, &Label::Click, this, &About::Label2_Click);
 }
 
-void About::Image1_Click() { forms().hide(QStringLiteral("About")); }
-void About::Label2_Click() { forms().hide(QStringLiteral("About")); }
+void About::Image1_Click() {
+    forms().hide(QStringLiteral("About"));
+}
+void About::Label2_Click() {
+    forms().hide(QStringLiteral("About"));
+}
 
-void About::paintEvent(QPaintEvent* e)
-{
+void About::paintEvent(QPaintEvent* e) {
     Form::paintEvent(e);
     QPainter p(this);
     p.setPen(QColor(look::caption));

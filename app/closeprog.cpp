@@ -5,13 +5,14 @@
 #include "platform/services.h"
 
 closeprog::closeprog(Forms& forms)
-    : Form(forms, QStringLiteral("closeprog"), Kind::TopLevel, QStringLiteral("Exit"), 6330, 2085)
-{
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    : Form(forms, QStringLiteral("closeprog"), Kind::TopLevel, QStringLiteral("Exit"), 6330, 2085) {
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
     setFixedSize(size());
     setBackgroundPicture(art::background(false).copy(0, 0, 426, 141));
     Image3 = new Picture(this, QStringLiteral("Image3"));
-    Image3->setPicture(art::words(QStringLiteral("Are you sure you want to exit?"), twips(4680), twips(330), 11));
+    Image3->setPicture(
+        art::words(QStringLiteral("Are you sure you want to exit?"), twips(4680), twips(330), 11));
     placeTwips(Image3, 600, 240, 4680, 330);
     Image4 = new Picture(this, QStringLiteral("Image4"), QStringLiteral("YES"));
     Image4->setPicture(art::button(QStringLiteral("YES"), twips(2160), twips(660)));
@@ -24,6 +25,10 @@ closeprog::closeprog(Forms& forms)
 }
 
 // Every file the program writes is complete when written, so nothing needs to be asked first.
-void closeprog::Image4_Click() { services().endProgram(); }
+void closeprog::Image4_Click() {
+    services().endProgram();
+}
 
-void closeprog::Image5_Click() { forms().hide(QStringLiteral("closeprog")); }
+void closeprog::Image5_Click() {
+    forms().hide(QStringLiteral("closeprog"));
+}

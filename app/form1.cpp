@@ -1,22 +1,22 @@
 #include "form1.h"
 
-#include "games/community.h"
-
 #include "login.h"
-#include "platform/art.h"
-#include "browser/browserpane.h"
-#include "platform/controls.h"
-#include "platform/services.h"
-#include "platform/timer.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QProgressBar>
 
+#include "games/community.h"
+#include "platform/art.h"
+#include "platform/controls.h"
+#include "platform/services.h"
+#include "platform/timer.h"
+#include "browser/browserpane.h"
+
 Form1::Form1(Forms& forms)
-    : Form(forms, QStringLiteral("Form1"), Kind::TopLevel, QStringLiteral("Detecting Network"), 2685, 1740)
-{
+    : Form(forms, QStringLiteral("Form1"), Kind::TopLevel, QStringLiteral("Detecting Network"),
+           2685, 1740) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFixedSize(size());
     setBackgroundPicture(art::words(QStringLiteral("Connecting to Network"), 179, 66, 10));
@@ -28,7 +28,8 @@ Form1::Form1(Forms& forms)
     cboAddress = new QComboBox(this);
     cboAddress->setObjectName(QStringLiteral("cboAddress"));
     cboAddress->setEditable(true);
-    cboAddress->setEditText(services().host + QLatin1String(community::pages) + QStringLiteral("detect.htm"));
+    cboAddress->setEditText(services().host + QLatin1String(community::pages) +
+                            QStringLiteral("detect.htm"));
     placeTwips(cboAddress, 3000, 360, 3000, 315);
     Timer1 = new Timer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -44,46 +45,43 @@ Form1::Form1(Forms& forms)
     placeTwips(brwWebBrowser, 3000, 720, 3000, 2000);
 
     connect(Timer1, &Timer::tick, this, &Form1::Timer1_Timer);
-    connect(brwWebBrowser, &BrowserPane::DocumentComplete, this, &Form1::brwWebBrowser_DocumentComplete);
+    connect(brwWebBrowser, &BrowserPane::DocumentComplete, this,
+            &Form1::brwWebBrowser_DocumentComplete);
     connect(brwWebBrowser, &BrowserPane::NavigateError, this, &Form1::brwWebBrowser_NavigateError);
 }
 
-void Form1::Form_Load()
-{
+void Form1::Form_Load() {
     Timer1->setEnabled(true);
     Timer1->setInterval(100); // the progress bar's sweep: a step every tenth of a second
     brwWebBrowser->Navigate(cboAddress->currentText());
     forms().as<Login>(QStringLiteral("Login")).Text4->setText(QStringLiteral("no"));
 }
 
-void Form1::Timer1_Timer()
-{
-    if (value_ == 100.0f)
-        value_ = 0;
+void Form1::Timer1_Timer() {
+    if (value_ == 100.0f) value_ = 0;
     value_ = value_ + 1.0f;
     ProgressBar1->setValue(int(value_));
 }
 
-void Form1::brwWebBrowser_DocumentComplete()
-{
+void Form1::brwWebBrowser_DocumentComplete() {
     forms().hide(QStringLiteral("Form1"));
     forms().show(QStringLiteral("news"));
     Timer1->setEnabled(false);
 }
 
-void Form1::brwWebBrowser_NavigateError()
-{
+void Form1::brwWebBrowser_NavigateError() {
     Text1->setText(QStringLiteral("no"));
-    services().msg(QStringLiteral("Unabled to connect to network, either our servers are busy our your not online."),
-                   msgbox::Buttons::Ok, msgbox::Icon::Critical,
-                   QStringLiteral("IL Owls - Network Unavailable"));
+    services().msg(
+        QStringLiteral(
+            "Unabled to connect to network, either our servers are busy our your not online."),
+        msgbox::Buttons::Ok, msgbox::Icon::Critical,
+        QStringLiteral("IL Owls - Network Unavailable"));
     forms().hide(QStringLiteral("Form1"));
     forms().hide(QStringLiteral("Login"));
     Timer1->setEnabled(false);
 }
 
-void Form1::closeEvent(QCloseEvent* e)
-{
+void Form1::closeEvent(QCloseEvent* e) {
     // The detection ends only by its page: closing the window would leave the login waiting.
     e->ignore();
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/forms.h"
-
 #include <filesystem>
+
+#include "platform/forms.h"
 
 class Picture;
 class QLineEdit;

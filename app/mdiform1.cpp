@@ -1,18 +1,17 @@
 #include "mdiform1.h"
 
-#include "platform/art.h"
-#include "platform/controls.h"
-
 #include <QCloseEvent>
 #include <QIcon>
 #include <QMdiArea>
 #include <QVBoxLayout>
 
+#include "platform/art.h"
+#include "platform/controls.h"
+
 MDIForm1::MDIForm1(Forms& forms)
     : Form(forms, QStringLiteral("MDIForm1"), Kind::MdiParent,
            QStringLiteral("TOVO - Iron Lantern / Night Owls Online Game Service"), 11460, 7575),
-      area_(new QMdiArea(this))
-{
+      area_(new QMdiArea(this)) {
     area_->setObjectName(QStringLiteral("MDIClient"));
     area_->setBackground(QColor(look::background));
     area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -25,8 +24,7 @@ MDIForm1::MDIForm1(Forms& forms)
     resize(twips(11535) + 24, twips(7575) + 40);
 }
 
-void MDIForm1::closeEvent(QCloseEvent* e)
-{
+void MDIForm1::closeEvent(QCloseEvent* e) {
     // Leaving goes through the exit confirmation, whose YES ends the program.
     e->ignore();
     forms().showModal(QStringLiteral("closeprog"));

@@ -8,8 +8,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QMainWindow main;
     main.setWindowTitle(QStringLiteral("TOVO - Iron Lantern / Night Owls Online Game Service"));

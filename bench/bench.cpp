@@ -1,23 +1,6 @@
 // Figures of the client's own work, measured in its own windows with the real browser, files and
 // processes. Prints one "name value unit" line per figure (medians).
 //   tovo-bench SITE-PROGRAM FAKEGAME [WINDOWS-STAND-IN]
-#include "app/login.h"
-#include "browser/browserpane.h"
-#include "browser/rendering.h"
-#include "content/pagewindow.h"
-#include "games/catalogue.h"
-#include "games/dirfile.h"
-#include "installs/finder.h"
-#include "launch/batchrunner.h"
-#include "launch/warmwine.h"
-#include "platform/accessibility.h"
-#include "platform/controls.h"
-#include "platform/filelists.h"
-#include "platform/services.h"
-#include "program/program.h"
-#include "servers/viewservers.h"
-#include "settings/settings.h"
-
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -29,6 +12,9 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include "games/catalogue.h"
+#include "games/dirfile.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -36,6 +22,21 @@
 #include <sstream>
 #include <thread>
 #include <unistd.h>
+
+#include "installs/finder.h"
+#include "launch/batchrunner.h"
+#include "launch/warmwine.h"
+#include "platform/accessibility.h"
+#include "platform/controls.h"
+#include "platform/filelists.h"
+#include "platform/services.h"
+#include "browser/browserpane.h"
+#include "browser/rendering.h"
+#include "settings/settings.h"
+#include "app/login.h"
+#include "content/pagewindow.h"
+#include "servers/viewservers.h"
+#include "program/program.h"
 
 namespace {
 

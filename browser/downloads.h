@@ -23,7 +23,8 @@ QString freeName(const QString& name, const std::function<bool(const QString&)>&
 QString partName(const QString& name);
 // The name a new download takes in the folder: the suggested name made safe, then the first of
 // its variants that neither a file, a file being written, nor a running download has.
-QString chooseName(const QDir& folder, const QString& suggested, const std::function<bool(const QString&)>& running);
+QString chooseName(const QDir& folder, const QString& suggested,
+                   const std::function<bool(const QString&)>& running);
 // Gives the whole file at `part` the first free variant of `name`, never over another file;
 // the name it got, empty when it could not be moved.
 QString finish(const QDir& folder, const QString& part, const QString& name);

@@ -1,9 +1,6 @@
 #include "downloadwindow.h"
 
 #include "downloads.h"
-#include "games/start.h"
-#include "platform/forms.h"
-#include "platform/services.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -17,6 +14,10 @@
 #include <QPushButton>
 #include <QSet>
 #include <QUrl>
+
+#include "games/start.h"
+#include "platform/forms.h"
+#include "platform/services.h"
 
 namespace {
 

@@ -1,48 +1,84 @@
 #include "pagewindow.h"
 
-#include "games/community.h"
-
-#include "app/form1.h"
-#include "app/login.h"
-#include "browser/downloadwindow.h"
-#include "platform/art.h"
-#include "browser/browserpane.h"
-#include "platform/clock.h"
-#include "platform/controls.h"
-#include "platform/services.h"
-#include "platform/timer.h"
-
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 
+#include "games/community.h"
+#include "platform/art.h"
+#include "platform/clock.h"
+#include "platform/controls.h"
+#include "platform/services.h"
+#include "platform/timer.h"
+#include "browser/browserpane.h"
+#include "browser/downloadwindow.h"
+#include "app/form1.h"
+#include "app/login.h"
+
 namespace pages {
 
-const std::vector<PageRow>& rows()
-{
+const std::vector<PageRow>& rows() {
     using S = PageRow::Step;
     static const std::vector<PageRow> table{
-        {"news", "News", "news.htm", 11385, 7560, "Label4", "Label7",
-         {S::NetworkCheckOn, S::Alias, S::ClockOn, S::Navigate, S::ShowPane}, true, true},
-        {"events", "Events", "events.htm", 11385, 7440, "Label4", "Label7",
-         {S::Alias, S::Navigate, S::ClockOn}, false, false},
-        {"update", "Patches / Update", "patches.htm", 11475, 7425, "Label9",
-         "Label7", {S::Alias, S::Navigate, S::ClockOn}, false, false},
-        {"discuss", "Discuss", "discuss.htm", 11385, 7365, "Label4", "Label10",
-         {S::Alias, S::Navigate, S::ClockOn}, false, false},
-        {"viewservers", "View Servers", "viewservers.htm", 11460, 7545,
-         "Label4", "Label3", {S::ClockOn, S::Alias, S::Navigate}, false, false},
+        {"news",
+         "News",
+         "news.htm",
+         11385,
+         7560,
+         "Label4",
+         "Label7",
+         {S::NetworkCheckOn, S::Alias, S::ClockOn, S::Navigate, S::ShowPane},
+         true,
+         true},
+        {"events",
+         "Events",
+         "events.htm",
+         11385,
+         7440,
+         "Label4",
+         "Label7",
+         {S::Alias, S::Navigate, S::ClockOn},
+         false,
+         false},
+        {"update",
+         "Patches / Update",
+         "patches.htm",
+         11475,
+         7425,
+         "Label9",
+         "Label7",
+         {S::Alias, S::Navigate, S::ClockOn},
+         false,
+         false},
+        {"discuss",
+         "Discuss",
+         "discuss.htm",
+         11385,
+         7365,
+         "Label4",
+         "Label10",
+         {S::Alias, S::Navigate, S::ClockOn},
+         false,
+         false},
+        {"viewservers",
+         "View Servers",
+         "viewservers.htm",
+         11460,
+         7545,
+         "Label4",
+         "Label3",
+         {S::ClockOn, S::Alias, S::Navigate},
+         false,
+         false},
     };
     return table;
 }
 
-const PageRow& row(const QString& name)
-{
+const PageRow& row(const QString& name) {
     for (const PageRow& r : rows())
-        if (name == QLatin1String(r.name))
-            return r;
+        if (name == QLatin1String(r.name)) return r;
     Q_UNREACHABLE();
 }
 
@@ -51,14 +87,14 @@ const PageRow& row(const QString& name)
 PageWindow::PageWindow(Forms& forms, const PageRow& row)
     : Form(forms, QString::fromLatin1(row.name), Kind::MdiChild, QString::fromLatin1(row.caption),
            row.widthTwips, row.heightTwips),
-      row_(row)
-{
+      row_(row) {
     setBackgroundPicture(art::background(false));
     // The address box lies exactly under the pane, so it is never seen.
     cboAddress = new QComboBox(this);
     cboAddress->setObjectName(QStringLiteral("cboAddress"));
     cboAddress->setEditable(true);
-    cboAddress->setEditText(services().host + QLatin1String(community::pages) + QLatin1String(row.page));
+    cboAddress->setEditText(services().host + QLatin1String(community::pages) +
+                            QLatin1String(row.page));
     placeTwips(cboAddress, 840, 960, 3795, 315);
     brwWebBrowser = services().makeBrowser(this);
     brwWebBrowser->setObjectName(QStringLiteral("brwWebBrowser"));
@@ -76,14 +112,20 @@ PageWindow::PageWindow(Forms& forms, const PageRow& row)
         Timer2->setObjectName(QStringLiteral("Timer2"));
         connect(Timer2, &Timer::tick, this, &PageWindow::Timer2_Timer);
     }
-    connect(brwWebBrowser, &BrowserPane::NavigateError, this, &PageWindow::brwWebBrowser_NavigateError);
-    brwWebBrowser->takeDownload = [this](std::unique_ptr<Download> d) { DownloadWindow::start(this->forms(), std::move(d)); };
+    connect(brwWebBrowser, &BrowserPane::NavigateError, this,
+            &PageWindow::brwWebBrowser_NavigateError);
+    brwWebBrowser->takeDownload = [this](std::unique_ptr<Download> d) {
+        DownloadWindow::start(this->forms(), std::move(d));
+    };
     // A page's new window: the community's own pages open in this pane; other sites, and mail,
     // in the member's own browser or mail program.
     brwWebBrowser->newWindow = [this](const QUrl& url) {
         const QUrl home = QUrl::fromUserInput(services().host);
-        auto port = [](const QUrl& u) { return u.port(u.scheme() == QLatin1String("https") ? 443 : 80); };
-        if (url.scheme().startsWith(QLatin1String("http")) && url.host() == home.host() && port(url) == port(home))
+        auto port = [](const QUrl& u) {
+            return u.port(u.scheme() == QLatin1String("https") ? 443 : 80);
+        };
+        if (url.scheme().startsWith(QLatin1String("http")) && url.host() == home.host() &&
+            port(url) == port(home))
             return true;
         QDesktopServices::openUrl(url);
         return false;
@@ -92,8 +134,7 @@ PageWindow::PageWindow(Forms& forms, const PageRow& row)
     makePageButtons();
 }
 
-void PageWindow::makeStatusLine()
-{
+void PageWindow::makeStatusLine() {
     struct Def {
         QString name, text;
         int left, width, height;
@@ -119,8 +160,7 @@ void PageWindow::makeStatusLine()
     }
 }
 
-void PageWindow::makePageButtons()
-{
+void PageWindow::makePageButtons() {
     struct Def {
         const char* name;
         const char* caption;
@@ -128,10 +168,13 @@ void PageWindow::makePageButtons()
         const char* target; // the page window it moves to; none for "<" and ">"
     };
     static const Def defs[] = {
-        {"Command7", "<", 2880, 375, nullptr},          {"Command8", ">", 3240, 375, nullptr},
-        {"Command2", "News", 3960, 1210, "news"},        {"Command9", "Discuss", 5160, 1210, "discuss"},
+        {"Command7", "<", 2880, 375, nullptr},
+        {"Command8", ">", 3240, 375, nullptr},
+        {"Command2", "News", 3960, 1210, "news"},
+        {"Command9", "Discuss", 5160, 1210, "discuss"},
         {"Command3", "View Servers", 6360, 1210, "viewservers"},
-        {"Command4", "Events", 7560, 1210, "events"},    {"Command5", "Patch/Update", 8760, 1210, "update"},
+        {"Command4", "Events", 7560, 1210, "events"},
+        {"Command5", "Patch/Update", 8760, 1210, "update"},
     };
     for (const Def& s : defs) {
         auto* b = new QPushButton(QString::fromLatin1(s.caption), this);
@@ -152,8 +195,7 @@ void PageWindow::makePageButtons()
     connect(forward, &QPushButton::clicked, brwWebBrowser, &BrowserPane::GoForward);
 }
 
-void PageWindow::Form_Load()
-{
+void PageWindow::Form_Load() {
     using S = PageRow::Step;
     for (S step : row_.load) {
         switch (step) {
@@ -177,19 +219,18 @@ void PageWindow::Form_Load()
     }
 }
 
-void PageWindow::Timer1_Timer()
-{
+void PageWindow::Timer1_Timer() {
     const QString now = timeText(services().now(), services().locale);
     if (clockLabel_->text() != now) // repaint only when the text changes
         clockLabel_->setText(now);
 }
 
-void PageWindow::Timer2_Timer()
-{
+void PageWindow::Timer2_Timer() {
     // The detection window always exists before news does; should it not, its flag has its
     // first value, "yes", and reading it must not start a detection.
-    const bool failed = forms().exists(QStringLiteral("Form1")) &&
-                        forms().as<Form1>(QStringLiteral("Form1")).Text1->text() == QLatin1String("no");
+    const bool failed =
+        forms().exists(QStringLiteral("Form1")) &&
+        forms().as<Form1>(QStringLiteral("Form1")).Text1->text() == QLatin1String("no");
     if (failed) {
         brwWebBrowser->Stop();
         forms().hide(objectName());
@@ -198,18 +239,17 @@ void PageWindow::Timer2_Timer()
     Timer2->setEnabled(false);
 }
 
-void PageWindow::brwWebBrowser_NavigateError()
-{
-    services().msg(QStringLiteral("Unabled to connect to network, either our servers are busy our your not online."),
-                   msgbox::Buttons::Ok, msgbox::Icon::Critical,
-                   QStringLiteral("IL Owls - Network Unavailable"));
+void PageWindow::brwWebBrowser_NavigateError() {
+    services().msg(
+        QStringLiteral(
+            "Unabled to connect to network, either our servers are busy our your not online."),
+        msgbox::Buttons::Ok, msgbox::Icon::Critical,
+        QStringLiteral("IL Owls - Network Unavailable"));
 }
 
-void PageWindow::pageButton_Click(const QString& target)
-{
+void PageWindow::pageButton_Click(const QString& target) {
     const QString self = objectName();
-    if (target == self)
-        return; // a window's button for its own page does nothing
+    if (target == self) return; // a window's button for its own page does nothing
     if (self == QLatin1String("viewservers") && target == QLatin1String("news")) {
         forms().hide(self);
         forms().show(target);
@@ -219,8 +259,8 @@ void PageWindow::pageButton_Click(const QString& target)
     forms().hide(self);
 }
 
-void PageWindow::Form_MouseDown(int button)
-{
+void PageWindow::Form_MouseDown(int button) {
     if (button == RightButton)
-        services().popup(forms().get(QStringLiteral("popmnu")).findChild<QMenu*>(QStringLiteral("test")));
+        services().popup(
+            forms().get(QStringLiteral("popmnu")).findChild<QMenu*>(QStringLiteral("test")));
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/forms.h"
-
 #include <vector>
+
+#include "platform/forms.h"
 
 class BrowserPane;
 class Label;

@@ -2,9 +2,10 @@
 
 #include "files/paths.h"
 #include "files/profile.h"
-#include "status/status.h"
 
 #include <QSaveFile>
+
+#include "status/status.h"
 
 namespace friendlist {
 

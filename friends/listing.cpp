@@ -1,8 +1,5 @@
 #include "listing.h"
 
-#include "games/community.h"
-#include "platform/services.h"
-
 #include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -10,6 +7,9 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QPointer>
+
+#include "games/community.h"
+#include "platform/services.h"
 
 namespace listing {
 

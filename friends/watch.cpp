@@ -2,7 +2,6 @@
 
 #include "friendlist.h"
 #include "listing.h"
-
 #include "games/catalogue.h"
 #include "games/community.h"
 #include "platform/services.h"

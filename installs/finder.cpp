@@ -2,10 +2,6 @@
 
 #include "files/paths.h"
 #include "games/dirfile.h"
-#include "installs/launchers.h"
-#include "installs/places.h"
-#include "installs/registry.h"
-#include "installs/steam.h"
 
 #include <algorithm>
 #include <array>
@@ -13,6 +9,11 @@
 #include <cstdlib>
 #include <set>
 #include <system_error>
+
+#include "installs/launchers.h"
+#include "installs/places.h"
+#include "installs/registry.h"
+#include "installs/steam.h"
 
 namespace installs {
 namespace {

@@ -5,13 +5,12 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include <yaml-cpp/yaml.h>
-
 #include <algorithm>
 #include <cctype>
 #include <optional>
 #include <system_error>
 #include <utility>
+#include <yaml-cpp/yaml.h>
 
 namespace launchers {
 namespace {

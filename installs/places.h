@@ -9,17 +9,17 @@
 namespace installs {
 
 struct RegistryValue {
-    const char* key;   // below HKEY_LOCAL_MACHINE, in the 64-bit view ("Software\Id\Quake III Arena")
+    const char* key; // below HKEY_LOCAL_MACHINE, in the 64-bit view ("Software\Id\Quake III Arena")
     const char* value; // the value that names the game's folder
 };
 
 struct Place {
-    const char* code;                     // the game's code ("qktre")
+    const char* code; // the game's code ("qktre")
     std::vector<RegistryValue> registry;
-    std::vector<const char*> folders;     // below C:\ ("Program Files\EA GAMES\MOHAA")
-    std::vector<const char*> programs;    // in the game's folder ("System\UnrealTournament.exe")
-    std::vector<int> steamApps;           // Steam's numbers for the game
-    std::vector<const char*> engines;     // native engines' program names
+    std::vector<const char*> folders;  // below C:\ ("Program Files\EA GAMES\MOHAA")
+    std::vector<const char*> programs; // in the game's folder ("System\UnrealTournament.exe")
+    std::vector<int> steamApps;        // Steam's numbers for the game
+    std::vector<const char*> engines;  // native engines' program names
 };
 
 const std::vector<Place>& places();

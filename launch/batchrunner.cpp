@@ -1,7 +1,7 @@
 #include "batchrunner.h"
 
-#include "files/paths.h"
 #include "wine.h"
+#include "files/paths.h"
 
 #include <QProcess>
 #include <QStandardPaths>
@@ -15,7 +15,6 @@
 #include <iterator>
 #include <map>
 #include <system_error>
-
 #include <unistd.h>
 
 namespace batch {

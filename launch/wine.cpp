@@ -8,10 +8,9 @@
 #include <iterator>
 #include <string>
 #include <string_view>
+#include <sys/stat.h>
 #include <system_error>
 #include <vector>
-
-#include <sys/stat.h>
 
 namespace wine {
 namespace {

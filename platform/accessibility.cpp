@@ -2,16 +2,15 @@
 
 #include <QAccessible>
 #include <QWidget>
-#include <private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
 
+#include <private/qguiapplication_p.h>
+
 namespace {
 
-void forwardVisible(QAccessibleEvent* event)
-{
-    if (auto* w = qobject_cast<QWidget*>(event->object()); w && !w->isVisible())
-        return;
+void forwardVisible(QAccessibleEvent* event) {
+    if (auto* w = qobject_cast<QWidget*>(event->object()); w && !w->isVisible()) return;
     if (QPlatformIntegration* platform = QGuiApplicationPrivate::platformIntegration())
         if (QPlatformAccessibility* bridge = platform->accessibility())
             bridge->notifyAccessibilityUpdate(event);
@@ -19,4 +18,6 @@ void forwardVisible(QAccessibleEvent* event)
 
 } // namespace
 
-void quietHiddenControls() { QAccessible::installUpdateHandler(forwardVisible); }
+void quietHiddenControls() {
+    QAccessible::installUpdateHandler(forwardVisible);
+}

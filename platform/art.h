@@ -12,11 +12,11 @@ namespace art {
 // tovo-art, at 1x and 2x), and kept in it: the first lettering drawn reads the fonts, and
 // that held the login window back at start.
 enum class Stored { Title, AliasPanel, Login, LoginPressed, Settings, About, Exit };
-QPixmap stored(Stored which);                  // at the screen's scale
+QPixmap stored(Stored which); // at the screen's scale
 // Reads them, and draws the login window's background, on a thread of their own while the
 // window's controls are made; stored() and background() then take them from there.
 void prepareLogin();
-int screenScale();                             // 2 on a HiDPI screen, else 1
+int screenScale(); // 2 on a HiDPI screen, else 1
 // For tovo-art: a stored picture drawn, by its file name (empty if it names none), and the
 // names of them all.
 QPixmap drawStored(const QString& name, int scale);
@@ -25,10 +25,10 @@ QStringList storedNames();
 QPixmap background(bool withLogo, int scale = 1); // 770 x 548: the window backgrounds
 QPixmap button(const QString& text, int w, int h, bool pressed = false, int scale = 1);
 QPixmap aliasPanel(int w, int h, int scale = 1); // "Enter your alias:", a field, "Save alias:"
-QPixmap toggle(bool selected, int w, int h);   // an empty ring or a filled dot
-QPixmap banner(int w, int h);                  // an empty frame
+QPixmap toggle(bool selected, int w, int h);     // an empty ring or a filled dot
+QPixmap banner(int w, int h);                    // an empty frame
 QPixmap words(const QString& text, int w, int h, int points); // lettering on the grey
-QPixmap roundedFrame(int w, int h);            // the frame around the status line
-QPixmap logo(int size);                        // the program's icon
+QPixmap roundedFrame(int w, int h);                           // the frame around the status line
+QPixmap logo(int size);                                       // the program's icon
 
 } // namespace art

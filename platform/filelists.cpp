@@ -1,7 +1,7 @@
 #include "filelists.h"
 
-#include "files/paths.h"
 #include "text.h"
+#include "files/paths.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -15,39 +15,39 @@ namespace {
 
 // The names inside a folder, files or folders, sorted without regard to case; nothing when the
 // folder cannot be read.
-std::optional<QStringList> entries(const std::filesystem::path& dir, bool folders)
-{
+std::optional<QStringList> entries(const std::filesystem::path& dir, bool folders) {
     std::error_code ec;
     std::filesystem::directory_iterator it(dir, ec);
-    if (ec)
-        return std::nullopt;
+    if (ec) return std::nullopt;
     QStringList names;
     for (std::filesystem::directory_iterator end; it != end; it.increment(ec)) {
-        if (ec)
-            break;
+        if (ec) break;
         const QString name = fromBytes(it->path().filename().string());
         std::error_code e2;
         if (folders ? (it->is_directory(e2) && !name.startsWith(QLatin1Char('.')))
-                    : ((it->is_regular_file(e2) && name.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive)) ||
+                    : ((it->is_regular_file(e2) &&
+                        name.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive)) ||
                        paths::isNativeProgram(it->path())))
             names << name;
     }
-    std::sort(names.begin(), names.end(),
-              [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        return a.compare(b, Qt::CaseInsensitive) < 0;
+    });
     return names;
 }
 
-QString root(char letter) { return QString(QLatin1Char(letter)) + QStringLiteral(":\\"); }
+QString root(char letter) {
+    return QString(QLatin1Char(letter)) + QStringLiteral(":\\");
+}
 
-QString join(const QString& dir, const QString& name)
-{
+QString join(const QString& dir, const QString& name) {
     return dir.endsWith(QLatin1Char('\\')) ? dir + name : dir + QLatin1Char('\\') + name;
 }
 
 } // namespace
 
-DriveList::DriveList(QWidget* parent, const DriveTable& drives) : QComboBox(parent), drives_(drives)
-{
+DriveList::DriveList(QWidget* parent, const DriveTable& drives)
+    : QComboBox(parent), drives_(drives) {
     setObjectName(QStringLiteral("Drive1"));
     setAccessibleName(QStringLiteral("Drive"));
     for (const ::Drive& d : drives_.drives())
@@ -55,41 +55,38 @@ DriveList::DriveList(QWidget* parent, const DriveTable& drives) : QComboBox(pare
     connect(this, &QComboBox::currentIndexChanged, this, &DriveList::Change);
 }
 
-void DriveList::setDrive(char letter)
-{
+void DriveList::setDrive(char letter) {
     const auto& all = drives_.drives();
-    auto it = std::find_if(all.begin(), all.end(), [&](const ::Drive& d) { return d.letter == letter; });
-    if (it == all.end())
-        return;
+    auto it =
+        std::find_if(all.begin(), all.end(), [&](const ::Drive& d) { return d.letter == letter; });
+    if (it == all.end()) return;
     QSignalBlocker quiet(this);
     setCurrentIndex(int(it - all.begin()));
 }
 
-DirList::DirList(QWidget* parent, const DriveTable& drives) : QListWidget(parent), drives_(drives)
-{
+DirList::DirList(QWidget* parent, const DriveTable& drives) : QListWidget(parent), drives_(drives) {
     setObjectName(QStringLiteral("Dir1"));
     setAccessibleName(QStringLiteral("Folders"));
     connect(this, &QListWidget::itemActivated, this, &DirList::open);
 }
 
-bool DirList::setPath(const QString& requested)
-{
+bool DirList::setPath(const QString& requested) {
     QString path = requested;
     auto letter = DriveTable::letterOf(toBytes(path));
-    if (!letter || !drives_.find(*letter))
-        return false;
-    if (path.size() == 2 || (path.size() > 2 && path[2] != QLatin1Char('\\') && path[2] != QLatin1Char('/')))
+    if (!letter || !drives_.find(*letter)) return false;
+    if (path.size() == 2 ||
+        (path.size() > 2 && path[2] != QLatin1Char('\\') && path[2] != QLatin1Char('/')))
         path = current_.value(*letter, root(*letter)); // a drive: its current folder
     auto host = drives_.toHost(toBytes(path));
     auto folders = host ? entries(*host, true) : std::nullopt;
-    if (!folders)
-        return false;
+    if (!folders) return false;
     // The path as it stands on disk, so that what is stored names the folder exactly.
     QStringList parts = path.mid(3).split(QLatin1Char('\\'), Qt::SkipEmptyParts);
     std::filesystem::path walk = drives_.find(*letter)->root;
     QString exact = root(*letter);
     for (const QString& part : parts) {
-        std::filesystem::path next = drives_.toHost(toBytes(join(exact, part))).value_or(walk / toBytes(part));
+        std::filesystem::path next =
+            drives_.toHost(toBytes(join(exact, part))).value_or(walk / toBytes(part));
         exact = join(exact, fromBytes(next.filename().string()));
         walk = next;
     }
@@ -113,40 +110,33 @@ bool DirList::setPath(const QString& requested)
     setCurrentRow(count() - 1);
     for (const QString& f : *folders)
         add(closedIcon, f, join(exact, f), depth);
-    if (changed)
-        emit Change();
+    if (changed) emit Change();
     return true;
 }
 
-void DirList::open(QListWidgetItem* item)
-{
-    if (item)
-        setPath(item->data(Qt::UserRole).toString());
+void DirList::open(QListWidgetItem* item) {
+    if (item) setPath(item->data(Qt::UserRole).toString());
 }
 
-FileList::FileList(QWidget* parent, const DriveTable& drives) : QListWidget(parent), drives_(drives)
-{
+FileList::FileList(QWidget* parent, const DriveTable& drives)
+    : QListWidget(parent), drives_(drives) {
     setObjectName(QStringLiteral("File1"));
     setAccessibleName(QStringLiteral("Files"));
     setSortingEnabled(false);
     connect(this, &QListWidget::itemClicked, this, &FileList::Click);
 }
 
-void FileList::keyPressEvent(QKeyEvent* e)
-{
+void FileList::keyPressEvent(QKeyEvent* e) {
     // Choosing a file with the keyboard is a click on it, as in the system's own file lists.
     const int before = currentRow();
     QListWidget::keyPressEvent(e);
-    if (currentRow() != before && currentItem() && currentItem()->isSelected())
-        emit Click();
+    if (currentRow() != before && currentItem() && currentItem()->isSelected()) emit Click();
 }
 
-bool FileList::fill(const QString& path)
-{
+bool FileList::fill(const QString& path) {
     auto host = drives_.toHost(toBytes(path));
     auto files = host ? entries(*host, false) : std::nullopt;
-    if (!files)
-        return false;
+    if (!files) return false;
     setUpdatesEnabled(false);
     clear();
     addItems(*files);
@@ -154,19 +144,15 @@ bool FileList::fill(const QString& path)
     return true;
 }
 
-bool FileList::setPath(const QString& path)
-{
-    if (!fill(path))
-        return false;
+bool FileList::setPath(const QString& path) {
+    if (!fill(path)) return false;
     const bool changed = path != path_;
     path_ = path;
-    if (changed)
-        emit PathChange();
+    if (changed) emit PathChange();
     return true;
 }
 
-QString FileList::FileName() const
-{
+QString FileList::FileName() const {
     const QListWidgetItem* item = currentItem();
     return item && item->isSelected() ? item->text() : QString();
 }

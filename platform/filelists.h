@@ -15,7 +15,7 @@ class DriveList final : public QComboBox {
 public:
     DriveList(QWidget* parent, const DriveTable& drives);
     QString Drive() const { return currentText(); } // "z: [/]"
-    void setDrive(char letter);                      // quietly: no Change
+    void setDrive(char letter);                     // quietly: no Change
 
 signals:
     void Change();

@@ -5,8 +5,7 @@
 
 namespace msgbox {
 
-Answer QtBoxes::show(const QString& prompt, Buttons buttons, Icon icon, const QString& title)
-{
+Answer QtBoxes::show(const QString& prompt, Buttons buttons, Icon icon, const QString& title) {
     QMessageBox box(icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon, title,
                     prompt, QMessageBox::NoButton, QApplication::activeWindow());
     if (buttons == Buttons::YesNo) {
@@ -16,8 +15,7 @@ Answer QtBoxes::show(const QString& prompt, Buttons buttons, Icon icon, const QS
         box.setStandardButtons(QMessageBox::Ok);
     }
     int r = box.exec();
-    if (buttons == Buttons::Ok)
-        return Answer::Ok;
+    if (buttons == Buttons::Ok) return Answer::Ok;
     return r == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 

@@ -13,7 +13,8 @@ enum class Answer { Ok, Yes, No };
 class Boxes {
 public:
     virtual ~Boxes() = default;
-    virtual Answer show(const QString& prompt, Buttons buttons, Icon icon, const QString& title) = 0;
+    virtual Answer show(const QString& prompt, Buttons buttons, Icon icon,
+                        const QString& title) = 0;
 };
 
 class QtBoxes final : public Boxes {

@@ -1,13 +1,13 @@
 #include "services.h"
 
-#include "games/community.h"
-
+#include "text.h"
 #include "files/paths.h"
 #include "files/profile.h"
-#include "text.h"
 
 #include <QCursor>
 #include <QMenu>
+
+#include "games/community.h"
 
 #include <cstdio>
 #include <cstdlib>

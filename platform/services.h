@@ -1,13 +1,14 @@
 #pragma once
 
-#include "files/drives.h"
-#include "games/community.h"
-#include "games/start.h"
 #include "msgbox.h"
+#include "files/drives.h"
 
 #include <QLocale>
 #include <QString>
 #include <QTime>
+
+#include "games/community.h"
+#include "games/start.h"
 
 #include <filesystem>
 #include <functional>

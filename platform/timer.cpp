@@ -4,40 +4,33 @@
 
 #include <algorithm>
 
-Timer::Timer(QObject* parent) : QObject(parent)
-{
+Timer::Timer(QObject* parent) : QObject(parent) {
     connect(&timer_, &QTimer::timeout, this, [this] {
         emit tick();
-        if (wholeSeconds_ && timer_.isSingleShot() && enabled_)
-            nextSecond();
+        if (wholeSeconds_ && timer_.isSingleShot() && enabled_) nextSecond();
     });
 }
 
-void Timer::setInterval(int ms)
-{
+void Timer::setInterval(int ms) {
     interval_ = ms;
     apply();
 }
 
-void Timer::setEnabled(bool on)
-{
+void Timer::setEnabled(bool on) {
     enabled_ = on;
     apply();
 }
 
-void Timer::setWholeSeconds(bool on)
-{
+void Timer::setWholeSeconds(bool on) {
     wholeSeconds_ = on;
     apply();
 }
 
-void Timer::nextSecond()
-{
+void Timer::nextSecond() {
     timer_.start(1000 - QTime::currentTime().msec() + 2);
 }
 
-void Timer::apply()
-{
+void Timer::apply() {
     const bool paced = wholeSeconds_ && interval_ <= 1000;
     timer_.setSingleShot(paced);
     timer_.setTimerType(paced ? Qt::PreciseTimer : Qt::CoarseTimer);

@@ -1,17 +1,4 @@
-#include "browser/browserpane.h"
-#include "browser/rendering.h"
-#include "friends/listing.h"
-#include "friends/notifier.h"
-#include "friends/oneclient.h"
-#include "friends/watch.h"
-#include "platform/accessibility.h"
-#include "platform/art.h"
-#include "platform/controls.h"
-#include "platform/filesfolder.h"
-#include "platform/forms.h"
-#include "platform/services.h"
 #include "program.h"
-#include "servers/viewservers.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -20,6 +7,20 @@
 #include <QTimer>
 
 #include <future>
+
+#include "platform/accessibility.h"
+#include "platform/art.h"
+#include "platform/controls.h"
+#include "platform/filesfolder.h"
+#include "platform/forms.h"
+#include "platform/services.h"
+#include "friends/listing.h"
+#include "friends/notifier.h"
+#include "friends/oneclient.h"
+#include "friends/watch.h"
+#include "browser/browserpane.h"
+#include "browser/rendering.h"
+#include "servers/viewservers.h"
 
 int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("tovo"));

@@ -1,5 +1,11 @@
 #include "program.h"
 
+#include "installs/launchers.h"
+#include "launch/batchrunner.h"
+#include "launch/warmwine.h"
+#include "platform/services.h"
+#include "friends/friendswindow.h"
+#include "settings/settings.h"
 #include "app/about.h"
 #include "app/closeprog.h"
 #include "app/form1.h"
@@ -7,13 +13,7 @@
 #include "app/mdiform1.h"
 #include "content/pagewindow.h"
 #include "content/popmnu.h"
-#include "friends/friendswindow.h"
-#include "installs/launchers.h"
-#include "launch/batchrunner.h"
-#include "launch/warmwine.h"
-#include "platform/services.h"
 #include "servers/viewservers.h"
-#include "settings/settings.h"
 
 void addWindows(Forms& forms) {
     forms.add(QStringLiteral("MDIForm1"), [](Forms& f) { return new MDIForm1(f); });

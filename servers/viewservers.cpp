@@ -1,10 +1,11 @@
 #include "viewservers.h"
 
-#include "browser/browserpane.h"
 #include "files/profile.h"
-#include "friends/joinlink.h"
-#include "friends/listing.h"
-#include "friends/slotwait.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QUrl>
+
 #include "games/catalogue.h"
 #include "games/community.h"
 #include "games/dirfile.h"
@@ -13,10 +14,10 @@
 #include "platform/controls.h"
 #include "platform/services.h"
 #include "platform/text.h"
-
-#include <QLineEdit>
-#include <QPushButton>
-#include <QUrl>
+#include "friends/joinlink.h"
+#include "friends/listing.h"
+#include "friends/slotwait.h"
+#include "browser/browserpane.h"
 
 viewservers::viewservers(Forms& forms)
     : PageWindow(forms, pages::row(QStringLiteral("viewservers"))) {

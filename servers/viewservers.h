@@ -1,10 +1,10 @@
 #pragma once
 
-#include "content/pagewindow.h"
-#include "launch/batchrunner.h"
-
 #include <QElapsedTimer>
 #include <QPointer>
+
+#include "launch/batchrunner.h"
+#include "content/pagewindow.h"
 
 class QLineEdit;
 class QPushButton;

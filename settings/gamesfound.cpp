@@ -1,8 +1,5 @@
 #include "gamesfound.h"
 
-#include "games/dirfile.h"
-#include "platform/text.h"
-
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -11,30 +8,35 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include "games/dirfile.h"
+
 #include <algorithm>
 #include <set>
+
+#include "platform/text.h"
 
 namespace {
 // A game in a Wine prefix by the Windows path its installer gave it; any other by its place on
 // this machine, the home folder as "~".
-QString shown(const GamesFound::Row& r)
-{
+QString shown(const GamesFound::Row& r) {
     if (!r.find.runner.prefix.empty()) {
         QString dir = fromBytes(dirfile::folderOf(r.setting.dir));
         dir[0] = dir[0].toUpper();
         return dir + fromBytes(r.setting.file);
     }
     const QString path = fromBytes(r.find.program.string()), home = QDir::homePath();
-    return path.startsWith(home + QLatin1Char('/')) ? QLatin1Char('~') + path.mid(home.size()) : path;
+    return path.startsWith(home + QLatin1Char('/')) ? QLatin1Char('~') + path.mid(home.size())
+                                                    : path;
 }
 } // namespace
 
-GamesFound::GamesFound(QWidget* parent, std::vector<Row> rows) : QDialog(parent), rows_(std::move(rows))
-{
+GamesFound::GamesFound(QWidget* parent, std::vector<Row> rows)
+    : QDialog(parent), rows_(std::move(rows)) {
     setObjectName(QStringLiteral("GamesFound"));
     setWindowTitle(QStringLiteral("Games Found"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Tick the games to set, then press Set Selected."), this));
+    layout->addWidget(
+        new QLabel(QStringLiteral("Tick the games to set, then press Set Selected."), this));
     auto* list = new QWidget;
     auto* listLayout = new QVBoxLayout(list);
     // Only the first find of a game not set yet is ticked: two ticked for one game would leave
@@ -43,7 +45,9 @@ GamesFound::GamesFound(QWidget* parent, std::vector<Row> rows) : QDialog(parent)
     int n = 0;
     for (const Row& r : rows_) {
         const QString dash = QStringLiteral(" \u2014 ");
-        auto* box = new QCheckBox(QString::fromLatin1(r.find.game->section) + dash + fromBytes(r.find.where) + dash + shown(r), list);
+        auto* box = new QCheckBox(QString::fromLatin1(r.find.game->section) + dash +
+                                      fromBytes(r.find.where) + dash + shown(r),
+                                  list);
         box->setObjectName(QStringLiteral("Found%1").arg(++n));
         box->setChecked(!r.alreadySet && tickedGames.insert(r.find.game).second);
         listLayout->addWidget(box);
@@ -66,11 +70,9 @@ GamesFound::GamesFound(QWidget* parent, std::vector<Row> rows) : QDialog(parent)
     layout->addWidget(buttons);
 }
 
-std::vector<const GamesFound::Row*> GamesFound::ticked() const
-{
+std::vector<const GamesFound::Row*> GamesFound::ticked() const {
     std::vector<const Row*> out;
     for (std::size_t i = 0; i < rows_.size(); ++i)
-        if (boxes_[i]->isChecked())
-            out.push_back(&rows_[i]);
+        if (boxes_[i]->isChecked()) out.push_back(&rows_[i]);
     return out;
 }

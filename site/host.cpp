@@ -1,7 +1,5 @@
 #include "host.h"
 
-#include "games/community.h"
-
 #include "serverpages.h"
 
 #include <QAbstractHttpServer>
@@ -15,13 +13,13 @@
 #include <QThread>
 #include <QTimer>
 
-#include <sys/socket.h>
-#include <sys/stat.h>
-
-#include <cerrno>
+#include "games/community.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <sys/socket.h>
+#include <sys/stat.h>
 
 namespace {
 

@@ -1,20 +1,21 @@
 #include "serverlist.h"
 
 #include "files/profile.h"
-#include "games/catalogue.h"
-#include "games/serveraddress.h"
-#include "status/status.h"
 
 #include <QHostInfo>
 #include <QRegularExpression>
 #include <QSet>
 
-#include <arpa/inet.h>
-#include <sys/stat.h>
+#include "games/catalogue.h"
+#include "games/serveraddress.h"
 
+#include <arpa/inet.h>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <sys/stat.h>
+
+#include "status/status.h"
 
 namespace {
 
@@ -29,8 +30,7 @@ std::string contentsOf(const std::filesystem::path& file) {
 
 } // namespace
 
-bool ServerList::validAddress(const QString& address)
-{
+bool ServerList::validAddress(const QString& address) {
     return validServerAddress(address.toStdString());
 }
 

@@ -15,9 +15,11 @@ namespace serverpages {
 // One of the host's built-in pages (templates, the demo's pages, the program's own style sheet).
 QByteArray resource(const QString& name);
 
-QByteArray list(const std::vector<Server>& servers, const std::function<Status(const Server&)>& statusOf);
+QByteArray list(const std::vector<Server>& servers,
+                const std::function<Status(const Server&)>& statusOf);
 QByteArray server(const Server& s, const Status& st);
 // The same as data, for the client (friends, the wait for a free slot) and a community's tools.
-QByteArray json(const std::vector<Server>& servers, const std::function<Status(const Server&)>& statusOf);
+QByteArray json(const std::vector<Server>& servers,
+                const std::function<Status(const Server&)>& statusOf);
 
 } // namespace serverpages

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "serverlist.h"
-#include "status/status.h"
 
 #include <QElapsedTimer>
 #include <QHash>
@@ -12,6 +11,8 @@
 #include <optional>
 #include <unordered_map>
 #include <vector>
+
+#include "status/status.h"
 
 // What the list and the server pages show of each server.
 struct Status {

@@ -1,19 +1,5 @@
 // Takes the README's pictures: the client's windows as a member meets them, with the real
 // browser against the demo web host.   tovo-shots OUTDIR SITE-PROGRAM
-#include "app/login.h"
-#include "browser/downloadwindow.h"
-#include "program/program.h"
-#include "settings/gamesfound.h"
-#include "settings/settings.h"
-#include "platform/art.h"
-#include "browser/browserpane.h"
-#include "platform/controls.h"
-#include "platform/filelists.h"
-#include "browser/rendering.h"
-#include "platform/services.h"
-#include "servers/viewservers.h"
-#include "friends/notifier.h"
-
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QFont>
@@ -21,8 +7,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
-#include <QScreen>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWebEnginePage>
@@ -31,23 +17,34 @@
 #include <cstdio>
 #include <fstream>
 
+#include "platform/art.h"
+#include "platform/controls.h"
+#include "platform/filelists.h"
+#include "platform/services.h"
+#include "friends/notifier.h"
+#include "browser/browserpane.h"
+#include "browser/downloadwindow.h"
+#include "browser/rendering.h"
+#include "settings/gamesfound.h"
+#include "settings/settings.h"
+#include "app/login.h"
+#include "servers/viewservers.h"
+#include "program/program.h"
+
 namespace {
 
-bool waitFor(const std::function<bool()>& done, int ms = 30000)
-{
+bool waitFor(const std::function<bool()>& done, int ms = 30000) {
     QDeadlineTimer until(ms);
     while (!done() && !until.hasExpired())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     return done();
 }
 
-void settle(int ms)
-{
+void settle(int ms) {
     waitFor([] { return false; }, ms);
 }
 
-void open(QListWidget* list, const QString& name)
-{
+void open(QListWidget* list, const QString& name) {
     for (int i = 0; i < list->count(); ++i)
         if (list->item(i)->text().trimmed() == name) {
             list->setCurrentRow(i);
@@ -66,8 +63,7 @@ struct Halfway final : Download {
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QApplication::setStyle(QStringLiteral("Fusion"));
     chooseRendering();
     QApplication app(argc, argv);
@@ -93,16 +89,19 @@ int main(int argc, char** argv)
     std::ofstream(root / "Games/Quake3/quake3.exe") << "MZ";
     // Its registry knows Quake III; Lutris keeps Medal of Honor in a prefix of its own.
     std::filesystem::create_directories(root / "prefix/drive_c");
-    std::ofstream(root / "prefix/system.reg") << "WINE REGISTRY Version 2\n\n[Software\\\\Wow6432Node\\\\Id\\\\Quake III Arena] 1\n"
-                                                 "\"InstallPath\"=\"G:\\\\Quake3\"\n";
+    std::ofstream(root / "prefix/system.reg")
+        << "WINE REGISTRY Version 2\n\n[Software\\\\Wow6432Node\\\\Id\\\\Quake III Arena] 1\n"
+           "\"InstallPath\"=\"G:\\\\Quake3\"\n";
     const auto moh = root / "Games/mohaa/drive_c/Program Files (x86)/EA GAMES/MOHAA";
     std::filesystem::create_directories(moh);
     std::ofstream(root / "Games/mohaa/system.reg") << "WINE REGISTRY Version 2\n";
     for (const char* exe : {"MOHAA.exe", "moh_spearhead.exe", "moh_breakthrough.exe"})
         std::ofstream(moh / exe) << "MZ";
-    std::filesystem::create_directories(root / ".config/lutris/games"); // Lutris' record of that prefix
+    std::filesystem::create_directories(root /
+                                        ".config/lutris/games"); // Lutris' record of that prefix
     std::ofstream(root / ".config/lutris/games/medal-of-honor-1700000000.yml")
-        << "game:\n  prefix: " << (root / "Games/mohaa").string() << "\nwine:\n  version: lutris-7.2-x86_64\n";
+        << "game:\n  prefix: " << (root / "Games/mohaa").string()
+        << "\nwine:\n  version: lutris-7.2-x86_64\n";
     qputenv("WINEPREFIX", (home.path() + "/prefix").toLocal8Bit());
     qputenv("HOME", home.path().toLocal8Bit());
     std::filesystem::create_directories(root / "tovo");
@@ -156,7 +155,8 @@ int main(int argc, char** argv)
     shot(main, "viewservers");
     // A member looking for who is on: the list's search finds a player by name.
     QWebEnginePage* list = v.brwWebBrowser->findChild<QWebEngineView*>()->page();
-    list->runJavaScript("var c = document.getElementById('find'); c.value = 'sarge'; c.dispatchEvent(new Event('input'));");
+    list->runJavaScript("var c = document.getElementById('find'); c.value = 'sarge'; "
+                        "c.dispatchEvent(new Event('input'));");
     shot(main, "viewservers-find");
     list->runJavaScript("document.querySelector('a[href*=\"qktre\"]').click()");
     waitFor([&] { return v.Text3->text() == "qktre"; });
@@ -170,10 +170,13 @@ int main(int argc, char** argv)
     forms.hide("Friends");
     // What the desktop's notification server (dunst, in scripts/screenshots) shows of a friend.
     Notifier notifier;
-    notifier.tell("Sarge is playing Quake III on Night Owls Arena (2/16)", "tovo://join/qktre/127.0.0.1:27960");
+    notifier.tell("Sarge is playing Quake III on Night Owls Arena (2/16)",
+                  "tovo://join/qktre/127.0.0.1:27960");
     settle(1000);
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    QGuiApplication::primaryScreen()->grabWindow(0, screen.width() - 420, 0, 420, 140).save(out + "/notification.png");
+    QGuiApplication::primaryScreen()
+        ->grabWindow(0, screen.width() - 420, 0, 420, 140)
+        .save(out + "/notification.png");
     std::printf("%s/notification.png\n", qPrintable(out));
 
     forms.show("About");
