@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // How a game's servers answer a status question (the community's web host asks them).
 enum class Protocol {
@@ -19,6 +20,23 @@ enum class Protocol {
 // The twelve games the program supports, in catalogue order: the order of the settings window's
 // rows, of the first run and of "Clear All Directories". Everything done for a game, by the
 // client and by the community's web host, is keyed by its row.
+// Where Find Games looks for a game once it is installed: the registry values its installers
+// leave, the folders its retail, GOG and Steam editions install to, its program, and the native
+// engines that play its servers with the same command line.
+struct RegistryValue {
+    const char* key; // below HKEY_LOCAL_MACHINE, in the 64-bit view ("Software\Id\Quake III Arena")
+    const char* value; // the value that names the game's folder
+};
+struct Found {
+    std::vector<RegistryValue> registry;
+    std::vector<const char*> folders;  // below C:\ ("Program Files\EA GAMES\MOHAA")
+    std::vector<const char*> programs; // in the game's folder ("System\UnrealTournament.exe")
+    std::vector<int> steamApps;        // Steam's numbers for the game
+    std::vector<const char*> engines;  // native engines' program names
+};
+
+// One row a game, its columns grouped by who reads them: the settings window, the web host's
+// status question, Find Games. The launch reads the code and the section.
 struct Game {
     int row;                       // 1 to 12
     const char* code;              // five lower-case letters: names the game's files
@@ -37,6 +55,8 @@ struct Game {
     std::uint16_t queryPort; // ...unless the game has a query port of its own
     bool colourCodes;        // "^1" in its texts is a colour (the Quake III engine), not a letter
     int gameSpyOffset;       // also answers GameSpy "\status\" on the game port + this (0: not)
+    // Where Find Games finds it (sources: the README's table of where games are found).
+    Found found;
 };
 
 namespace catalogue {

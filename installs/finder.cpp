@@ -11,7 +11,6 @@
 #include <system_error>
 
 #include "installs/launchers.h"
-#include "installs/places.h"
 #include "installs/registry.h"
 #include "installs/steam.h"
 
@@ -35,8 +34,8 @@ std::array<std::string, 2> views(std::string_view key) {
 const std::set<std::string, std::less<>>& gameKeys() {
     static const std::set<std::string, std::less<>> keys = [] {
         std::set<std::string, std::less<>> k;
-        for (const Place& place : places())
-            for (const RegistryValue& r : place.registry)
+        for (const Game& game : catalogue::games())
+            for (const RegistryValue& r : game.found.registry)
                 for (std::string& view : views(r.key))
                     k.insert(std::move(view));
         return k;
@@ -88,10 +87,10 @@ public:
         for (const fs::path& root : steam::roots(h)) {
             if (late()) break;
             for (const fs::path& lib : steam::libraries(root)) {
-                for (const Place& place : places())
-                    for (int app : place.steamApps)
+                for (const Game& game : catalogue::games())
+                    for (int app : game.found.steamApps)
                         if (auto dir = steam::gameFolder(lib, app))
-                            folder(place, *dir, "Steam " + std::to_string(app),
+                            folder(game, *dir, "Steam " + std::to_string(app),
                                    {{}, {}, std::to_string(app)});
                 // Proton's prefixes start only through Steam, by the number of the game they are
                 // for.
@@ -124,21 +123,22 @@ private:
     }
 
     // The programs of a game in a folder on disk.
-    void folder(const Place& place, const fs::path& dir, const std::string& where,
+    void folder(const Game& game, const fs::path& dir, const std::string& where,
                 const Runner& runner) {
         std::error_code ec;
         if (!fs::is_directory(dir, ec)) return;
-        for (const char* program : place.programs)
-            offer(catalogue::byCode(place.code), paths::resolve(dir, program), where, runner);
+        for (const char* program : game.found.programs)
+            offer(&game, paths::resolve(dir, program), where, runner);
     }
 
     // Whether a launcher's program is this game's: the last words of one of its program names.
-    static bool programOf(const Place& place, const fs::path& program) {
+    static bool programOf(const Game& game, const fs::path& program) {
         const std::string name = program.filename().string();
         return !name.empty() &&
-               std::any_of(place.programs.begin(), place.programs.end(), [&](std::string p) {
-                   return paths::sameIgnoringCase(p.substr(p.rfind('\\') + 1), name);
-               });
+               std::any_of(game.found.programs.begin(), game.found.programs.end(),
+                           [&](std::string p) {
+                               return paths::sameIgnoringCase(p.substr(p.rfind('\\') + 1), name);
+                           });
     }
 
     // The program a launcher's record starts, when it is one of the games' and lies in its prefix.
@@ -149,9 +149,9 @@ private:
                  .string()
                  .starts_with(fs::weakly_canonical(p.prefix, ec).string() + "/"))
             return;
-        for (const Place& place : places())
-            if (programOf(place, p.program))
-                offer(catalogue::byCode(place.code), p.program, p.where, {p.prefix, p.wine, {}});
+        for (const Game& game : catalogue::games())
+            if (programOf(game, p.program))
+                offer(&game, p.program, p.where, {p.prefix, p.wine, {}});
     }
 
     void prefix(const fs::path& p, const std::string& where, const Runner& runner) {
@@ -167,45 +167,45 @@ private:
         const registry::Values values = registry::read(p / "system.reg", [](std::string_view k) {
             return gameKeys().contains(k) || anyGameUnder(k);
         });
-        for (const Place& place : places())
-            for (const RegistryValue& r : place.registry)
+        for (const Game& game : catalogue::games())
+            for (const RegistryValue& r : game.found.registry)
                 for (const std::string& view : views(r.key))
                     if (auto key = values.find(view); key != values.end())
                         if (auto v = key->second.find(paths::lowered(r.value));
                             v != key->second.end())
-                            folder(place, host(v->second), where, runner);
+                            folder(game, host(v->second), where, runner);
         for (const auto& [key, named] : values)
             for (const char* valueName : {"path", "installlocation"})
                 if (auto v = named.find(valueName); v != named.end() && anyGameUnder(key))
-                    for (const Place& place : places())
-                        folder(place, host(v->second), where, runner);
+                    for (const Game& game : catalogue::games())
+                        folder(game, host(v->second), where, runner);
 
         // The folders the editions install to, and a Windows Steam inside the prefix.
-        for (const Place& place : places())
-            for (std::string f : place.folders) {
-                folder(place, host("c:\\" + f), where, runner);
+        for (const Game& game : catalogue::games())
+            for (std::string f : game.found.folders) {
+                folder(game, host("c:\\" + f), where, runner);
                 if (f.starts_with("Program Files\\"))
-                    folder(place, host("c:\\Program Files (x86)" + f.substr(13)), where, runner);
+                    folder(game, host("c:\\Program Files (x86)" + f.substr(13)), where, runner);
             }
         // A Windows Steam in the prefix: its games run with the prefix's own Wine.
         const fs::path windowsSteam = host("c:\\Program Files (x86)\\Steam");
-        for (const Place& place : places())
-            for (int app : place.steamApps)
+        for (const Game& game : catalogue::games())
+            for (int app : game.found.steamApps)
                 if (auto dir =
                         windowsSteam.empty() ? std::nullopt : steam::gameFolder(windowsSteam, app))
-                    folder(place, *dir, where, runner);
+                    folder(game, *dir, where, runner);
     }
 
     void engines() {
-        for (const Place& place : places())
-            for (const char* name : place.engines) {
+        for (const Game& game : catalogue::games())
+            for (const char* name : game.found.engines) {
                 std::vector<fs::path> candidates;
                 for (const auto& dirs : {s_.pathDirs, s_.engineDirs})
                     for (const fs::path& d : dirs)
                         candidates.push_back(d / name);
                 for (const fs::path& c : candidates)
                     if (paths::isNativeProgram(c)) {
-                        offer(catalogue::byCode(place.code), c, "installed engine", {});
+                        offer(&game, c, "installed engine", {});
                         break;
                     }
             }

@@ -5,6 +5,7 @@
 #include "games/community.h"
 #include "app/login.h"
 #include "games/dirfile.h"
+#include "installs/finder.h"
 #include "settings/settings.h"
 #include "platform/controls.h"
 #include "platform/filelists.h"
@@ -31,6 +32,18 @@ class TablesTest final : public QObject {
     Q_OBJECT
 
 private slots:
+#ifdef TOVO_THIRTEENTH_GAME
+    // The new game's row is all Find Games needs to find it where its installer put it.
+    void findGamesTakesTheNewRow()
+    {
+        QTemporaryDir home;
+        const std::filesystem::path h = home.path().toStdString();
+        writeFile(h / ".wine/drive_c/Program Files/Test Game/tstgm.exe", "MZ");
+        writeFile(h / ".wine/system.reg", "WINE REGISTRY Version 2\n");
+        const auto found = installs::find({h, {}, {}, {}});
+        QVERIFY(std::any_of(found.begin(), found.end(), [](const installs::Find& f) { return f.program.filename() == "tstgm.exe" && f.game->row == 13; }));
+    }
+#endif
     void games_data()
     {
         // row, code, section, Set button, unset, set, clear box, after Clear Selected, after Clear All
