@@ -8,6 +8,7 @@ namespace msgbox {
 Answer QtBoxes::show(const QString& prompt, Buttons buttons, Icon icon, const QString& title) {
     QMessageBox box(icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon, title,
                     prompt, QMessageBox::NoButton, QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText); // a server address or a link is shown as it was written
     if (buttons == Buttons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
