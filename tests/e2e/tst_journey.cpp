@@ -153,8 +153,7 @@ private slots:
         auto browse = [&](const QString& page, const QStringList& scripts) {
             QProcess p;
             p.start(qEnvironmentVariable("TOVO_BROWSE"), QStringList{browsing.path() + "/storage", browsing.path() + "/cache", pages + page} + scripts);
-            const bool ended = p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
-            return ended ? QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts) : QStringList{"failed"};
+            return p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0 ? QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts) : QStringList{"failed"};
         };
         const QString seen = "document.cookie + ' ' + localStorage.getItem('owl')";
         QCOMPARE(browse("remember.htm", {seen, "document.cookie = 'owl=raven; max-age=86400; path=/'; localStorage.setItem('owl', 'hoot'); 'set'"}),

@@ -191,10 +191,7 @@ private slots:
         CommunityHost::Options o{dir.path(), false, 0, {}};
         o.lookup = [&](const QString& name, QObject* context, std::function<void(const QList<QHostAddress>&)> done) {
             asked << name;
-            QTimer::singleShot(3000, context, [&answered, name, done] {
-                ++answered;
-                done({name == "lan.example" ? QHostAddress(QHostAddress::Broadcast) : QHostAddress(QHostAddress::LocalHost)});
-            });
+            QTimer::singleShot(3000, context, [&answered, name, done] { ++answered, done({QHostAddress(name == "lan.example" ? QHostAddress::Broadcast : QHostAddress::LocalHost)}); });
         };
         CommunityHost host(o);
         const quint16 port = host.listen(QHostAddress::LocalHost, 0);
@@ -275,7 +272,6 @@ private slots:
                                                                "<tr><th>Map</th><td>&lt;i&gt;</td></tr>"), 10000);
         QVERIFY(!get(port, p + "viewservers.htm").contains(">Lan</a>"));
         QVERIFY(get(port, p + hostileAt + ".htm").contains("<tr><td>&lt;img src=&quot;x&quot;&gt;</td><td>5</td><td>20 ms</td></tr>"));
-        QVERIFY(get(port, p + "viewservers.htm").contains("<tr data-page=\"" + hostileAt + ".htm\" data-players=\"1\" data-max=\"8\" data-ping=\""));
         QVERIFY(get(port, p + "viewservers.htm").contains("\" data-who=\"&lt;img src=&quot;x&quot;&gt;&#10;\"><td class=\"mark up\" title=\"answering\">&#9679;</td><td class=\"name\"><a href=\"" +
                                                           p + hostileAt + ".htm\">Hostile</a></td><td>Quake III</td><td class=\"addr\">" + hostileAt.mid(5) + "</td><td class=\"map\">&lt;i&gt;</td><td>1/8</td><td>"));
         // The same as data: each server's fields whole, whatever its texts hold.
