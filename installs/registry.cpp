@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 #include <fstream>
+#include <optional>
 
 namespace registry {
 namespace {
@@ -87,6 +88,45 @@ std::string unescape(std::string_view q) {
     return out;
 }
 
+namespace {
+
+// "[Software\\Id\\Quake III Arena] 1701234567": the key's name, in lower case, running to the
+// first ']' no backslash escapes; nullopt for a section line cut short.
+std::optional<std::string> keyOf(std::string_view line) {
+    std::size_t end = 1;
+    while (end < line.size() && line[end] != ']')
+        end += line[end] == '\\' ? 2 : 1;
+    if (end >= line.size()) return std::nullopt;
+    return paths::lowered(unescape(line.substr(1, end - 1)));
+}
+
+// "name"="text" or @="text" (the key's default value, named ""): the name in lower case and the
+// text; nullopt for anything else (a number, binary data, a line cut short).
+std::optional<std::pair<std::string, std::string>> valueOf(std::string_view line) {
+    std::string name;
+    std::size_t eq;
+    if (line.starts_with("@=")) {
+        eq = 1;
+    } else if (line.starts_with('"')) {
+        const std::size_t close = closingQuote(line, 0);
+        if (close == std::string::npos || close + 1 >= line.size() || line[close + 1] != '=')
+            return std::nullopt;
+        name = paths::lowered(unescape(line.substr(1, close - 1)));
+        eq = close + 1;
+    } else {
+        return std::nullopt;
+    }
+    std::string_view value = line.substr(eq + 1);
+    if (value.starts_with("str(2):")) // an expandable string: the same text
+        value.remove_prefix(7);
+    const std::size_t close =
+        value.starts_with('"') ? closingQuote(value, 0) : std::string_view::npos;
+    if (close == std::string_view::npos) return std::nullopt;
+    return std::pair{std::move(name), unescape(value.substr(1, close - 1))};
+}
+
+} // namespace
+
 Values read(const std::filesystem::path& file, const std::function<bool(std::string_view)>& wanted,
             std::size_t limit) {
     Values found;
@@ -110,38 +150,11 @@ Values read(const std::filesystem::path& file, const std::function<bool(std::str
         std::string_view line(buffer.data(), std::size_t(in.gcount()) - (in.eof() ? 0 : 1));
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         if (line.starts_with('[')) {
-            // "[Software\\Id\\Quake III Arena] 1701234567": the key's name runs to the first
-            // ']' no backslash escapes.
-            std::size_t end = 1;
-            while (end < line.size() && line[end] != ']')
-                end += line[end] == '\\' ? 2 : 1;
-            current = nullptr;
-            if (end >= line.size()) continue;
-            std::string key = paths::lowered(unescape(line.substr(1, end - 1)));
-            if (wanted(key)) current = &found[key];
-            continue;
+            const auto key = keyOf(line);
+            current = key && wanted(*key) ? &found[*key] : nullptr;
+        } else if (current) {
+            if (auto v = valueOf(line)) (*current)[v->first] = std::move(v->second);
         }
-        if (!current || line.empty()) continue;
-        std::string name;
-        std::size_t eq;
-        if (line.starts_with("@=")) {
-            eq = 1;
-        } else if (line.starts_with('"')) {
-            const std::size_t close = closingQuote(line, 0);
-            if (close == std::string::npos || close + 1 >= line.size() || line[close + 1] != '=')
-                continue;
-            name = paths::lowered(unescape(line.substr(1, close - 1)));
-            eq = close + 1;
-        } else {
-            continue;
-        }
-        std::string_view value = line.substr(eq + 1);
-        if (value.starts_with("str(2):")) // an expandable string: the same text
-            value.remove_prefix(7);
-        if (!value.starts_with('"')) continue; // a number or binary data: no folder there
-        const std::size_t close = closingQuote(value, 0);
-        if (close != std::string_view::npos)
-            (*current)[name] = unescape(value.substr(1, close - 1));
     }
     return found;
 }

@@ -39,6 +39,25 @@ Settings::Settings(Forms& forms)
            QStringLiteral("Settings and Options"), 11340, windowHeight) {
     setFrameClosable(true);
     setBackgroundPicture(art::background(false));
+    makeLabels();
+    makeLists();
+    makeGameRows();
+    makeButtons();
+    startIn(services().programDir);
+    // Connected only now: a new window has no pending directory, although its lists show files.
+    connect(Drive1, &DriveList::Change, this, &Settings::Drive1_Change);
+    connect(Dir1, &DirList::Change, this, &Settings::Dir1_Change);
+    connect(File1, &FileList::PathChange, this, &Settings::File1_PathChange);
+    connect(File1, &FileList::Click, this, &Settings::File1_Click);
+    connect(Command1, &QPushButton::clicked, this, &Settings::Command1_Click);
+    connect(Command5, &QPushButton::clicked, this, &Settings::Command5_Click);
+    connect(FindGames, &QPushButton::clicked, this, &Settings::FindGames_Click);
+    connect(Image1, &Picture::Click, this, &Settings::Image1_Click);
+    connect(Label2, &Label::Click, this, &Settings::Label2_Click);
+}
+
+// The three notes along the top.
+void Settings::makeLabels() {
     auto label = [this](const QString& name, const QString& text, int left) {
         auto* l = new Label(this, name, text);
         l->setWordWrap(true);
@@ -61,7 +80,10 @@ Settings::Settings(Forms& forms)
               QStringLiteral("Check a box below and then hit \"Clear Selected Directories\" button "
                              "to remove selected dir."),
               8760);
+}
 
+// The drive, folder and file lists the member picks a game's program in.
+void Settings::makeLists() {
     const DriveTable& drives = services().drives;
     Drive1 = new DriveList(this, drives);
     placeTwips(Drive1, 1680, 1200, 2895, 315);
@@ -78,7 +100,10 @@ Settings::Settings(Forms& forms)
     Text1->setObjectName(QStringLiteral("Text1"));
     placeTwips(Text1, 1680, 6000, 2895, 375);
     Text1->hide();
+}
 
+// A Set button and a Clear box for each game, in the catalogue's order.
+void Settings::makeGameRows() {
     for (const Game& g : catalogue::games()) {
         const int top = rowTop(g.row);
         auto* set = new QPushButton(QString::fromLatin1(g.unsetCaption), this);
@@ -97,6 +122,9 @@ Settings::Settings(Forms& forms)
                 .arg(look::css(look::background), look::css(look::value)));
         placeTwips(box, 8760, top, 255, 255);
     }
+}
+
+void Settings::makeButtons() {
     Command1 = new QPushButton(QStringLiteral("Clear Selected Directories"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     placeTwips(Command1, 6000, clearTop, 2535, 375);
@@ -110,18 +138,6 @@ Settings::Settings(Forms& forms)
     Image1 = new Picture(this, QStringLiteral("Image1"), QStringLiteral("Close"));
     Image1->setPicture(art::button(QStringLiteral("Close"), 136, 45));
     placeTwips(Image1, 4680, closeTop, 2040, 675);
-
-    startIn(services().programDir);
-    // Connected only now: a new window has no pending directory, although its lists show files.
-    connect(Drive1, &DriveList::Change, this, &Settings::Drive1_Change);
-    connect(Dir1, &DirList::Change, this, &Settings::Dir1_Change);
-    connect(File1, &FileList::PathChange, this, &Settings::File1_PathChange);
-    connect(File1, &FileList::Click, this, &Settings::File1_Click);
-    connect(Command1, &QPushButton::clicked, this, &Settings::Command1_Click);
-    connect(Command5, &QPushButton::clicked, this, &Settings::Command5_Click);
-    connect(FindGames, &QPushButton::clicked, this, &Settings::FindGames_Click);
-    connect(Image1, &Picture::Click, this, &Settings::Image1_Click);
-    connect(Label2, &Label::Click, this, &Settings::Label2_Click);
 }
 
 void Settings::startIn(const std::filesystem::path& folder) {

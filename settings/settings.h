@@ -56,6 +56,11 @@ private:
     void findGames(bool quiet);
     void offer(std::vector<installs::Find> finds, bool quiet);
     void startIn(const std::filesystem::path& folder);
+    // The window's controls, made in the order the keyboard reaches them.
+    void makeLabels();
+    void makeLists();
+    void makeGameRows();
+    void makeButtons();
     void uncheckAll();
 
     QFutureWatcher<std::vector<installs::Find>>* search_ = nullptr;

@@ -359,7 +359,7 @@ private slots:
         bus.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
         QVERIFY(bus.waitForReadyRead(10000));
         qputenv("DBUS_SESSION_BUS_ADDRESS", bus.readLine().trimmed()); // before the first use of the bus
-        dunst.start("dunst", {"-print"});
+        dunst.start("dunst", {});
         QTRY_VERIFY_WITH_TIMEOUT(QProcess::execute("dunstctl", {"is-paused"}) == 0, 10000);
         QByteArray players; // the stand-in's, as its status says them
         const auto server = standIn([&](const QByteArray&) { return oob + "statusResponse\n\\sv_hostname\\Owls\\mapname\\q3dm1\\sv_maxclients\\16\n" + players; });
@@ -381,19 +381,16 @@ private slots:
         connect(&notifier, &Notifier::join, &notifier, [&](const QString& link) { joinServer(*h.forms, link); });
         writeFile(h.dir() / "friends.con", "[Friends]\r\n1=raven\r\n2=Crow\r\n");
         FriendWatch watch(h.services, h.dir() / "friends.con");
-        QByteArray shown;
+        auto dunstctl = [](const QStringList& args) { QProcess p; p.start("dunstctl", args); p.waitForFinished(10000); return p.readAllStandardOutput(); };
         players = "3 40 \"^1Raven\"\n0 30 \"crow\"\n"; // the friends come; the host reads it within its ten seconds
-        QTRY_VERIFY_WITH_TIMEOUT((watch.look(), shown += dunst.readAllStandardOutput(), shown.count("body: ") == 2), 20000);
-        QVERIFY2(shown.contains("body: 'Raven is playing Quake III on Owls Arena (2/16)'") &&
-                     shown.contains("body: 'crow is playing Quake III on Owls Arena (2/16)'"), shown);
+        QTRY_VERIFY_WITH_TIMEOUT((watch.look(), dunstctl({"count", "displayed"}).trimmed() == "2"), 20000);
         // The member clicks one; the other, closed, is in the server's history.
         QCOMPARE(QProcess::execute("dunstctl", {"action", "0"}), 0);
         QTRY_COMPARE_WITH_TIMEOUT(h.started.size(), size_t(1), 10000);
         QVERIFY(readFile(h.dir() / "settings" / "qktre.bat").contains("+connect " + address.toUtf8() + "\r\n"));
         QCOMPARE(QProcess::execute("dunstctl", {"close-all"}), 0);
-        QProcess history;
-        history.start("dunstctl", {"history"});
-        QVERIFY(history.waitForFinished(10000) && history.readAll().contains("is playing Quake III on Owls Arena (2/16)"));
+        const QByteArray past = dunstctl({"history"});
+        QVERIFY2(past.contains("Raven is playing Quake III on Owls Arena (2/16)") || past.contains("crow is playing Quake III on Owls Arena (2/16)"), past);
         // No notification server on the bus: the tray's message.
         dunst.kill(), dunst.waitForFinished();
         notifier.tell("Crow is playing", {});
