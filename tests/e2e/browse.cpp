@@ -2,20 +2,18 @@
 // with its browsing folders, one page loaded, then each script given run on it in turn and its
 // result printed, one line each. Two runs with the same folders are a client started twice.
 //   tovo-browse <storage> <cache> <address> [script...]
-#include "browser/browserpane.h"
-
 #include <QApplication>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
 #include <cstdio>
 
-int main(int argc, char** argv)
-{
+#include "browser/browserpane.h"
+
+int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
-    if (args.size() < 3)
-        return 2;
+    if (args.size() < 3) return 2;
     useBrowsingFolders(args[0], args[1]);
     BrowserPane* pane = makeWebEnginePane(nullptr);
     pane->show();
@@ -32,7 +30,8 @@ int main(int argc, char** argv)
             next();
         });
     };
-    QObject::connect(pane, &BrowserPane::DocumentComplete, pane, [&] { next(); }, Qt::SingleShotConnection);
+    QObject::connect(
+        pane, &BrowserPane::DocumentComplete, pane, [&] { next(); }, Qt::SingleShotConnection);
     QObject::connect(pane, &BrowserPane::NavigateError, pane, [] { QCoreApplication::exit(1); });
     pane->Navigate(args[2]);
     return app.exec();

@@ -1,7 +1,5 @@
 #include "fakes.h"
 
-#include "program/program.h"
-
 #include <QLocale>
 #include <QMenu>
 #include <QNetworkDatagram>
@@ -11,16 +9,16 @@
 #include <fstream>
 #include <iterator>
 
+#include "program/program.h"
+
 FakePane::FakePane(QWidget* parent, FakeWeb& web) : BrowserPane(parent), web_(web) {}
 
-void FakePane::Navigate(const QString& address)
-{
+void FakePane::Navigate(const QString& address) {
     web_.requests << address;
     const int gen = ++generation_;
     QPointer<FakePane> self(this);
     QTimer::singleShot(0, this, [this, self, gen, address] {
-        if (gen != generation_)
-            return; // stopped
+        if (gen != generation_) return; // stopped
         if (!web_.names.contains(address)) {
             name_ = address;
             emit NavigateError(address, 0);
@@ -34,11 +32,9 @@ void FakePane::Navigate(const QString& address)
 }
 
 msgbox::Answer ScriptedBoxes::show(const QString& prompt, msgbox::Buttons b, msgbox::Icon i,
-                                   const QString& title)
-{
+                                   const QString& title) {
     seen.push_back({prompt, title, b, i});
-    if (whileOpen)
-        whileOpen(seen.back());
+    if (whileOpen) whileOpen(seen.back());
     if (!answers.empty()) {
         msgbox::Answer a = answers.front();
         answers.erase(answers.begin());
@@ -47,8 +43,7 @@ msgbox::Answer ScriptedBoxes::show(const QString& prompt, msgbox::Buttons b, msg
     return b == msgbox::Buttons::YesNo ? msgbox::Answer::Yes : msgbox::Answer::Ok;
 }
 
-Harness::Harness(const QString& programDir)
-{
+Harness::Harness(const QString& programDir) {
     services.programDir = (programDir.isEmpty() ? tmp.path() : programDir).toStdString();
     services.host = QStringLiteral("owls.test");
     auto b = std::make_unique<ScriptedBoxes>();
@@ -72,32 +67,27 @@ Harness::Harness(const QString& programDir)
     addWindows(*forms);
 }
 
-void Harness::allPages()
-{
+void Harness::allPages() {
     for (const char* p : {"detect", "news", "events", "patches", "discuss"})
         page(QStringLiteral("/ilnightowls/servers/%1.htm").arg(QLatin1String(p)), QLatin1String(p));
     page(QStringLiteral("/ilnightowls/servers/viewservers.htm"), QStringLiteral("viewservers.htm"));
 }
 
-QByteArray readFile(const std::filesystem::path& p)
-{
+QByteArray readFile(const std::filesystem::path& p) {
     std::ifstream in(p, std::ios::binary);
-    if (!in || !std::filesystem::is_regular_file(p))
-        return "<missing>";
+    if (!in || !std::filesystem::is_regular_file(p)) return "<missing>";
     return QByteArray::fromStdString(std::string(std::istreambuf_iterator<char>(in), {}));
 }
 
-QByteArray netQuake(const QByteArray& body)
-{
+QByteArray netQuake(const QByteArray& body) {
     const int n = int(body.size()) + 4;
     return QByteArray("\x80\x00", 2) + char(n >> 8) + char(n & 0xff) + body;
 }
 
-std::unique_ptr<QUdpSocket> standIn(std::function<QByteArray(const QByteArray&)> answer, const QHostAddress& at)
-{
+std::unique_ptr<QUdpSocket> standIn(std::function<QByteArray(const QByteArray&)> answer,
+                                    const QHostAddress& at) {
     auto s = std::make_unique<QUdpSocket>();
-    if (!s->bind(at, 0))
-        qFatal("no UDP port for a stand-in server");
+    if (!s->bind(at, 0)) qFatal("no UDP port for a stand-in server");
     QObject::connect(s.get(), &QUdpSocket::readyRead, s.get(), [u = s.get(), answer] {
         while (u->hasPendingDatagrams()) {
             const QNetworkDatagram d = u->receiveDatagram();
@@ -108,8 +98,7 @@ std::unique_ptr<QUdpSocket> standIn(std::function<QByteArray(const QByteArray&)>
     return s;
 }
 
-void writeFile(const std::filesystem::path& p, const std::string& bytes)
-{
+void writeFile(const std::filesystem::path& p, const std::string& bytes) {
     std::filesystem::create_directories(p.parent_path());
     std::ofstream(p, std::ios::binary) << bytes;
 }

@@ -1,24 +1,25 @@
 #pragma once
 
-#include "browser/browserpane.h"
-#include "platform/forms.h"
-#include "platform/msgbox.h"
-#include "platform/services.h"
-#include "program/program.h"
-
 #include <QHostAddress>
 #include <QMap>
-#include <QUdpSocket>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QUdpSocket>
 
 #include <functional>
 #include <memory>
 #include <vector>
 
+#include "platform/forms.h"
+#include "platform/msgbox.h"
+#include "platform/services.h"
+#include "browser/browserpane.h"
+#include "program/program.h"
+
 QByteArray readFile(const std::filesystem::path& p); // "<missing>" when there is none
 void writeFile(const std::filesystem::path& p, const std::string& bytes); // its folders made
-// Status replies: the Quake engines' first four bytes; NetQuake's control packet (flag, length, body).
+// Status replies: the Quake engines' first four bytes; NetQuake's control packet (flag, length,
+// body).
 inline const QByteArray oob("\xff\xff\xff\xff", 4);
 QByteArray netQuake(const QByteArray& body);
 // A stand-in game server on `at`: each question it gets is answered with what `answer` gives for
@@ -39,7 +40,7 @@ public:
     FakePane(QWidget* parent, FakeWeb& web);
     void Navigate(const QString& address) override;
     void Stop() override { ++generation_; }
-    void GoBack() override {}    // the real engine's history: the journey covers it
+    void GoBack() override {} // the real engine's history: the journey covers it
     void GoForward() override {}
     QString LocationName() const override { return name_; }
 
@@ -57,7 +58,8 @@ struct Box {
 };
 class ScriptedBoxes final : public msgbox::Boxes {
 public:
-    msgbox::Answer show(const QString& prompt, msgbox::Buttons b, msgbox::Icon i, const QString& title) override;
+    msgbox::Answer show(const QString& prompt, msgbox::Buttons b, msgbox::Icon i,
+                        const QString& title) override;
     std::vector<Box> seen;
     std::vector<msgbox::Answer> answers;       // taken in order; Ok/Yes when none is left
     std::function<void(const Box&)> whileOpen; // runs "while the box is open"
@@ -71,31 +73,27 @@ struct Harness {
     FakeWeb web;
     ScriptedBoxes* boxes;
     QTime clock = QTime(19, 5, 23);
-    std::vector<batch::Start> started;          // starts asked for
+    std::vector<batch::Start> started;                // starts asked for
     batch::Outcome outcome = batch::Outcome::Started; // what starting them gives
-    std::vector<QString> popups;                // menus popped up, by holder
-    int ended = 0;                              // end-of-program requests
+    std::vector<QString> popups;                      // menus popped up, by holder
+    int ended = 0;                                    // end-of-program requests
     Services services;
     std::unique_ptr<Forms> forms; // the first to go, before what the windows use
 
     std::filesystem::path dir() const { return services.programDir; }
     void page(const QString& path, const QString& name) { web.names[services.host + path] = name; }
     void allPages(); // the community's pages with their real names
-    template <class T> T* child(const QString& form, const QString& name)
-    {
+    template <class T> T* child(const QString& form, const QString& name) {
         return forms->get(form).findChild<T*>(name);
     }
 };
 
 // The program after its start: the community's pages there, the login window showing.
 struct Started : Harness {
-    Started()
-    {
+    Started() {
         allPages();
         forms->show(QStringLiteral("Login"));
     }
     QByteArray file(const std::string& name) { return readFile(dir() / "settings" / name); }
     QStringList since(qsizetype mark) const { return forms->history().mid(mark); } // shows, hides
 };
-
-

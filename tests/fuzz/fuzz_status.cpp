@@ -1,18 +1,16 @@
 // Random status replies, as a hostile game server may send them, one datagram or several: the
 // readers never crash, ask no more than a server's players, and what they keep is short and free
 // of control characters.
-#include "status/status.h"
-
 #include <QStringList>
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
-{
-    if (size == 0)
-        return 0;
+#include "status/status.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (size == 0) return 0;
     const auto protocol = status::Protocol(data[0] % 6);
     // Several datagrams, split at 0xFE: GameSpy's parts, NetQuake's player replies.
     const QByteArray replies(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
@@ -20,8 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     std::vector<QByteArray> next;
     for (const QByteArray& d : replies.split('\xfe'))
         answer.take(d, &next);
-    if (next.size() > size_t(status::MaxPlayers))
-        std::abort();
+    if (next.size() > size_t(status::MaxPlayers)) std::abort();
     if (const auto& info = answer.info()) {
         QStringList texts{info->host, info->map};
         for (const status::Player& p : info->list)
@@ -31,7 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                     return c.category() == QChar::Other_Control || c == QChar::ReplacementCharacter;
                 }))
                 std::abort();
-        if (info->list.size() > size_t(status::MaxPlayers) || info->players < 0 || info->maxPlayers < 0)
+        if (info->list.size() > size_t(status::MaxPlayers) || info->players < 0 ||
+            info->maxPlayers < 0)
             std::abort();
     }
     return 0;
