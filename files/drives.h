@@ -25,6 +25,11 @@ public:
     static DriveTable fromDosDevices(const std::filesystem::path& dosdevices);
     // A Wine prefix's drives; its drive_c is c: even where "dosdevices" lost the link.
     static DriveTable fromPrefix(const std::filesystem::path& prefix);
+    // The drives a game's paths are read on: its own prefix's, or, where it names none, the
+    // member's own (those the drive list shows).
+    static DriveTable forGame(const std::filesystem::path& prefix, const DriveTable& member) {
+        return prefix.empty() ? member : fromPrefix(prefix);
+    }
 
     const std::vector<Drive>& drives() const { return drives_; }
     const Drive* find(char letter) const;

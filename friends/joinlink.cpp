@@ -13,10 +13,10 @@ Join read(const QString& link) {
     auto said = [](const QString& s) {
         return s.size() > 64 ? s.left(61) + QStringLiteral("...") : s;
     };
-    const QString prefix = QLatin1String(community::joinLinks);
-    if (!link.startsWith(prefix, Qt::CaseInsensitive))
+    const QString start = QLatin1String(community::joinLinks);
+    if (!link.startsWith(start, Qt::CaseInsensitive))
         return {{}, {}, QStringLiteral("This is no TOVO join link: %1").arg(said(link))};
-    const QString rest = QUrl::fromPercentEncoding(link.mid(prefix.size()).toUtf8());
+    const QString rest = QUrl::fromPercentEncoding(link.mid(start.size()).toUtf8());
     const QString code = rest.section(QLatin1Char('/'), 0, 0);
     QString address = rest.section(QLatin1Char('/'), 1);
     if (address.endsWith(QLatin1Char('/'))) address.chop(1); // as some programs hand a link over

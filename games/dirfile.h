@@ -17,7 +17,7 @@ inline constexpr std::size_t ReadSize = 260;
 inline constexpr const char* Missing = "name";
 
 struct Record {
-    std::string path; // "0" not set; anything else counts as set
+    std::string path; // "0" not set, see isSet
     std::string drive, dir, file;
     Runner runner; // Prefix=, Wine=, Steam=: how a found game's launcher starts it
 };
@@ -37,6 +37,11 @@ std::string dirValue(const std::string& folder);   // c:\Games\Q3 -> "cd c:\Game
 std::string folderOf(const std::string& dirValue); // "cd c:\Games\Q3\" -> c:\Games\Q3\ (as set)
 
 std::string readPath(const std::filesystem::path& programDir, const Game& g);
+// Whether a "Path" value records a game the member has set: not "0" (never set, or cleared) and
+// not missing. Connect itself refuses only "0", as the Windows client did.
+inline bool isSet(const std::string& path) {
+    return path != "0" && path != Missing;
+}
 Record read(const std::filesystem::path& programDir, const Game& g); // what the launch reads
 
 } // namespace dirfile

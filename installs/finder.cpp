@@ -242,7 +242,7 @@ std::optional<Setting> settingFor(const Find& f, const DriveTable& browsed,
                                   const fs::path& browsedPrefix) {
     std::error_code ec;
     const bool own = f.runner.prefix.empty() || fs::equivalent(f.runner.prefix, browsedPrefix, ec);
-    const DriveTable drives = own ? browsed : DriveTable::fromPrefix(f.runner.prefix);
+    const DriveTable drives = DriveTable::forGame(own ? fs::path() : f.runner.prefix, browsed);
     const auto win = drives.toWindows(f.program.parent_path());
     if (!win) return std::nullopt;
     Runner runner = f.runner;

@@ -230,8 +230,7 @@ Outcome run(const Start& s, const DriveTable& defaultDrives, const Environment& 
     std::optional<Launch> launch = s.launch;
     if (!s.batchFile.empty()) {
         const std::filesystem::path& file = s.batchFile;
-        const DriveTable drives =
-            s.runner.prefix.empty() ? defaultDrives : DriveTable::fromPrefix(s.runner.prefix);
+        const DriveTable drives = DriveTable::forGame(s.runner.prefix, defaultDrives);
         std::ifstream in(file, std::ios::binary);
         if (!in) {
             std::fprintf(stderr, "tovo: cannot read %s\n", file.string().c_str());

@@ -20,12 +20,12 @@ std::vector<Runner> prefixesToWarm(const std::filesystem::path& programDir,
         QStandardPaths::findExecutable(QStringLiteral("wine")).toStdString();
     for (const Game& g : catalogue::games()) {
         const dirfile::Record r = dirfile::read(programDir, g);
-        if (r.path == "0" || r.path == dirfile::Missing || !r.runner.steamApp.empty()) continue;
+        if (!dirfile::isSet(r.path) || !r.runner.steamApp.empty()) continue;
         const Runner w{r.runner.prefix.empty() ? DriveTable::defaultPrefix() : r.runner.prefix,
                        r.runner.wine.empty() ? systemWine : r.runner.wine,
                        {}};
-        const DriveTable own = r.runner.prefix.empty() ? drives : DriveTable::fromPrefix(w.prefix);
-        const auto folder = own.toHost(dirfile::folderOf(r.dir));
+        const auto folder =
+            DriveTable::forGame(r.runner.prefix, drives).toHost(dirfile::folderOf(r.dir));
         if (folder && wine::machineOf(*folder / r.file) != 0 &&
             std::find(out.begin(), out.end(), w) == out.end() &&
             wine::keepsPrefix(w.wine, w.prefix))

@@ -40,12 +40,12 @@ viewservers::viewservers(Forms& forms)
 
 void viewservers::showEvent(QShowEvent* e) {
     PageWindow::showEvent(e);
-    const std::vector<Runner> prefixes =
+    const std::vector<Runner> toWarm =
         warmwine::prefixesToWarm(services().programDir, services().drives);
-    if (prefixes.empty() || (sinceWarmed_.isValid() && sinceWarmed_.elapsed() < 60000)) return;
+    if (toWarm.empty() || (sinceWarmed_.isValid() && sinceWarmed_.elapsed() < 60000)) return;
     sinceWarmed_.start();
-    for (const Runner& prefix : prefixes)
-        services().warmWine(prefix);
+    for (const Runner& runner : toWarm)
+        services().warmWine(runner);
 }
 
 void viewservers::brwWebBrowser_DocumentComplete() {

@@ -254,8 +254,7 @@ void Settings::offer(std::vector<installs::Find> finds, bool quiet) {
     for (installs::Find& f : finds) {
         const std::string path = dirfile::readPath(services().programDir, *f.game);
         if (auto setting = installs::settingFor(f, services().drives, browsedPrefix))
-            rows.push_back(
-                {std::move(f), std::move(*setting), path != "0" && path != dirfile::Missing});
+            rows.push_back({std::move(f), std::move(*setting), dirfile::isSet(path)});
     }
     if (rows.empty()) {
         if (!quiet)
