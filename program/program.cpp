@@ -3,8 +3,13 @@
 #include "installs/launchers.h"
 #include "launch/batchrunner.h"
 #include "launch/warmwine.h"
+#include "platform/art.h"
+#include "platform/controls.h"
+#include "platform/filesfolder.h"
 #include "platform/services.h"
 #include "friends/friendswindow.h"
+#include "browser/browserpane.h"
+#include "browser/rendering.h"
 #include "settings/settings.h"
 #include "app/about.h"
 #include "app/closeprog.h"
@@ -14,6 +19,8 @@
 #include "content/pagewindow.h"
 #include "content/popmnu.h"
 #include "servers/viewservers.h"
+
+#include <QApplication>
 
 void addWindows(Forms& forms) {
     forms.add(QStringLiteral("MDIForm1"), [](Forms& f) { return new MDIForm1(f); });
@@ -43,4 +50,30 @@ void wireLaunch(Services& services) {
                                                   : launchers::environmentOf(s.runner.prefix));
     };
     services.warmWine = warmwine::warm;
+}
+
+void beforeApplication() {
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    chooseRendering();
+}
+
+void afterApplication() {
+    look::useOneFont();
+    art::prepareLogin();
+}
+
+Services realServices(const std::filesystem::path& dir, const std::filesystem::path& systemConfig) {
+    Services services = Services::real(dir, systemConfig);
+    services.makeBrowser = makeWebEnginePane;
+    return services;
+}
+
+Services clientServices(const FilesFolder& files) {
+    Services services = realServices(files.dir, files.own ? std::filesystem::path() : "/etc/tovo");
+    wireLaunch(services);
+    files.tell(services);
+    useBrowsingFolders(QString::fromStdString(files.browserStorage().string()),
+                       QString::fromStdString(files.browserCache().string()));
+    warmWebEngine(); // once the login window is painted, while the member types
+    return services;
 }

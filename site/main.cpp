@@ -53,6 +53,78 @@ void raiseOpenFileLimit() {
     }
 }
 
+// What the command line asks for.
+struct Wanted {
+    QString root; // empty: the demo community
+    QHostAddress address;
+    uint port = 0;
+    uint delayMs = 0;
+    bool log = false;
+};
+
+// The options, with their help, --help's and --version's.
+void describeOptions(QCommandLineParser& p) {
+    p.setApplicationDescription(QStringLiteral("The web host of a TOVO gaming community."));
+    p.addOptions(
+        {{QStringLiteral("root"),
+          QStringLiteral("The community's folder (default: a demo community)."),
+          QStringLiteral("folder")},
+         {QStringLiteral("address"), QStringLiteral("The address to listen on."),
+          QStringLiteral("address"), QStringLiteral("127.0.0.1")},
+         {QStringLiteral("port"), QStringLiteral("The port to listen on, 0 for a free one."),
+          QStringLiteral("port"), QStringLiteral("8790")},
+         {QStringLiteral("log"), QStringLiteral("Print each request's method and path.")},
+         {QStringLiteral("delay"), QStringLiteral("Hold every answer back this long."),
+          QStringLiteral("ms"), QStringLiteral("0")}});
+    p.addHelpOption();
+    p.addVersionOption();
+}
+
+// The command line read into `w`: 0 when the host can follow it, else the status to end with,
+// the problem told. --help and --version answer and end the program here.
+int readCommandLine(const QStringList& arguments, Wanted& w) {
+    QCommandLineParser p;
+    describeOptions(p);
+    if (!p.parse(arguments)) return usage(p.errorText());
+    if (p.isSet(QStringLiteral("help"))) p.showHelp(0);
+    if (p.isSet(QStringLiteral("version"))) p.showVersion();
+    if (!p.positionalArguments().isEmpty())
+        return usage(
+            QStringLiteral("unexpected argument '%1'").arg(p.positionalArguments().first()));
+    const QString port = p.value(QStringLiteral("port")), delay = p.value(QStringLiteral("delay")),
+                  address = p.value(QStringLiteral("address"));
+    const std::optional<uint> wanted = whole(port, 0, 65535);
+    if (!wanted) return usage(QStringLiteral("--port: '%1' is no port (0 to 65535)").arg(port));
+    const std::optional<uint> delayMs = whole(delay, 0, 60000);
+    if (!delayMs)
+        return usage(QStringLiteral("--delay: '%1' is no time (0 to 60000 ms)").arg(delay));
+    w.address = QHostAddress(address);
+    if (w.address.isNull())
+        return usage(QStringLiteral("--address: '%1' is no IP address").arg(address));
+    w.root = p.value(QStringLiteral("root"));
+    w.port = *wanted;
+    w.delayMs = *delayMs;
+    w.log = p.isSet(QStringLiteral("log"));
+    return 0;
+}
+
+// The community's folder: the one given, else the demo community unpacked into `demo`; empty
+// when there is none, the problem told.
+QString communityFolder(const QString& given, const QTemporaryDir& demo) {
+    if (given.isEmpty()) {
+        if (!demo.isValid() || !unpackDemo(demo.path())) {
+            std::fprintf(stderr, "tovo-site: cannot unpack the demo community\n");
+            return {};
+        }
+        return demo.path();
+    }
+    if (!QFileInfo(given).isDir()) {
+        std::fprintf(stderr, "tovo-site: %s is no folder\n", qPrintable(given));
+        return {};
+    }
+    return given;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -61,63 +133,19 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("tovo-site"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TOVO_VERSION));
     Q_INIT_RESOURCE(pages); // the built-in pages live in the host's library
-    QCommandLineParser p;
-    p.setApplicationDescription(QStringLiteral("The web host of a TOVO gaming community."));
-    const QCommandLineOption root(
-        QStringLiteral("root"),
-        QStringLiteral("The community's folder (default: a demo community)."),
-        QStringLiteral("folder"));
-    const QCommandLineOption addressOption(QStringLiteral("address"),
-                                           QStringLiteral("The address to listen on."),
-                                           QStringLiteral("address"), QStringLiteral("127.0.0.1"));
-    const QCommandLineOption portOption(QStringLiteral("port"),
-                                        QStringLiteral("The port to listen on, 0 for a free one."),
-                                        QStringLiteral("port"), QStringLiteral("8790"));
-    const QCommandLineOption log(QStringLiteral("log"),
-                                 QStringLiteral("Print each request's method and path."));
-    const QCommandLineOption delay(QStringLiteral("delay"),
-                                   QStringLiteral("Hold every answer back this long."),
-                                   QStringLiteral("ms"), QStringLiteral("0"));
-    p.addOptions({root, addressOption, portOption, log, delay});
-    const QCommandLineOption help = p.addHelpOption(), version = p.addVersionOption();
-    if (!p.parse(app.arguments())) return usage(p.errorText());
-    if (p.isSet(help)) p.showHelp(0);
-    if (p.isSet(version)) p.showVersion();
-    if (!p.positionalArguments().isEmpty())
-        return usage(
-            QStringLiteral("unexpected argument '%1'").arg(p.positionalArguments().first()));
-    const std::optional<uint> wanted = whole(p.value(portOption), 0, 65535);
-    if (!wanted)
-        return usage(
-            QStringLiteral("--port: '%1' is no port (0 to 65535)").arg(p.value(portOption)));
-    const std::optional<uint> delayMs = whole(p.value(delay), 0, 60000);
-    if (!delayMs)
-        return usage(
-            QStringLiteral("--delay: '%1' is no time (0 to 60000 ms)").arg(p.value(delay)));
-    const QHostAddress address(p.value(addressOption));
-    if (address.isNull())
-        return usage(
-            QStringLiteral("--address: '%1' is no IP address").arg(p.value(addressOption)));
+    Wanted w;
+    if (const int status = readCommandLine(app.arguments(), w)) return status;
     QTemporaryDir demo;
     CommunityHost::Options o;
-    o.root = p.value(root);
-    o.log = p.isSet(log);
-    o.delayMs = int(*delayMs);
-    if (o.root.isEmpty()) {
-        if (!demo.isValid() || !unpackDemo(demo.path())) {
-            std::fprintf(stderr, "tovo-site: cannot unpack the demo community\n");
-            return 1;
-        }
-        o.root = demo.path();
-    } else if (!QFileInfo(o.root).isDir()) {
-        std::fprintf(stderr, "tovo-site: %s is no folder\n", qPrintable(o.root));
-        return 1;
-    }
+    o.root = communityFolder(w.root, demo);
+    if (o.root.isEmpty()) return 1;
+    o.log = w.log;
+    o.delayMs = int(w.delayMs);
     CommunityHost host(o);
-    const quint16 port = host.listen(address, quint16(*wanted));
+    const quint16 port = host.listen(w.address, quint16(w.port));
     if (!port) {
-        std::fprintf(stderr, "tovo-site: cannot listen on %s:%u\n", qPrintable(address.toString()),
-                     *wanted);
+        std::fprintf(stderr, "tovo-site: cannot listen on %s:%u\n",
+                     qPrintable(w.address.toString()), w.port);
         return 1;
     }
     std::printf("%u\n", unsigned(port));
