@@ -1,9 +1,9 @@
 #include "about.h"
 
-#include <QPainter>
-
 #include "platform/art.h"
 #include "platform/controls.h"
+
+#include <QPainter>
 
 About::About(Forms& forms)
     : Form(forms, QStringLiteral("About"), Kind::MdiChild, QStringLiteral("About"), 11325, 7395) {

@@ -1,18 +1,17 @@
 #include "form1.h"
 
 #include "login.h"
-
-#include <QCloseEvent>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QProgressBar>
-
 #include "games/community.h"
 #include "platform/art.h"
 #include "platform/controls.h"
 #include "platform/services.h"
 #include "platform/timer.h"
 #include "browser/browserpane.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QProgressBar>
 
 Form1::Form1(Forms& forms)
     : Form(forms, QStringLiteral("Form1"), Kind::TopLevel, QStringLiteral("Detecting Network"),

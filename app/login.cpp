@@ -2,17 +2,16 @@
 
 #include "files/paths.h"
 #include "files/profile.h"
-
-#include <QKeyEvent>
-#include <QLineEdit>
-#include <QMenu>
-
 #include "games/catalogue.h"
 #include "games/dirfile.h"
 #include "platform/art.h"
 #include "platform/controls.h"
 #include "platform/services.h"
 #include "platform/text.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
 
 namespace {
 const QString TypeHere = QStringLiteral("Type here");

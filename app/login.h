@@ -1,8 +1,8 @@
 #pragma once
 
-#include <filesystem>
-
 #include "platform/forms.h"
+
+#include <filesystem>
 
 class Picture;
 class QLineEdit;

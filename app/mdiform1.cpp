@@ -1,12 +1,12 @@
 #include "mdiform1.h"
 
+#include "platform/art.h"
+#include "platform/controls.h"
+
 #include <QCloseEvent>
 #include <QIcon>
 #include <QMdiArea>
 #include <QVBoxLayout>
-
-#include "platform/art.h"
-#include "platform/controls.h"
 
 MDIForm1::MDIForm1(Forms& forms)
     : Form(forms, QStringLiteral("MDIForm1"), Kind::MdiParent,

@@ -1,6 +1,9 @@
 #include "downloadwindow.h"
 
 #include "downloads.h"
+#include "games/start.h"
+#include "platform/forms.h"
+#include "platform/services.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -14,10 +17,6 @@
 #include <QPushButton>
 #include <QSet>
 #include <QUrl>
-
-#include "games/start.h"
-#include "platform/forms.h"
-#include "platform/services.h"
 
 namespace {
 

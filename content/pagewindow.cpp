@@ -1,11 +1,5 @@
 #include "pagewindow.h"
 
-#include <QComboBox>
-#include <QDesktopServices>
-#include <QLineEdit>
-#include <QMenu>
-#include <QPushButton>
-
 #include "games/community.h"
 #include "platform/art.h"
 #include "platform/clock.h"
@@ -16,6 +10,12 @@
 #include "browser/downloadwindow.h"
 #include "app/form1.h"
 #include "app/login.h"
+
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
 
 namespace pages {
 

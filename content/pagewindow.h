@@ -1,8 +1,8 @@
 #pragma once
 
-#include <vector>
-
 #include "platform/forms.h"
+
+#include <vector>
 
 class BrowserPane;
 class Label;

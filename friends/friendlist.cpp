@@ -2,10 +2,9 @@
 
 #include "files/paths.h"
 #include "files/profile.h"
+#include "status/status.h"
 
 #include <QSaveFile>
-
-#include "status/status.h"
 
 namespace friendlist {
 

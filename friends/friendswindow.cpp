@@ -1,13 +1,12 @@
 #include "friendswindow.h"
 
 #include "friendlist.h"
+#include "platform/controls.h"
+#include "platform/services.h"
 
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-
-#include "platform/controls.h"
-#include "platform/services.h"
 
 Friends::Friends(Forms& forms)
     : Form(forms, QStringLiteral("Friends"), Kind::MdiChild, QStringLiteral("Friends"), 5400,

@@ -1,10 +1,10 @@
 #include "joinlink.h"
 
-#include <QUrl>
-
 #include "games/catalogue.h"
 #include "games/community.h"
 #include "games/serveraddress.h"
+
+#include <QUrl>
 
 namespace joinlink {
 

@@ -1,5 +1,8 @@
 #include "listing.h"
 
+#include "games/community.h"
+#include "platform/services.h"
+
 #include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -7,9 +10,6 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QPointer>
-
-#include "games/community.h"
-#include "platform/services.h"
 
 namespace listing {
 

@@ -1,12 +1,11 @@
 #include "slotwait.h"
 
 #include "listing.h"
+#include "platform/services.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-#include "platform/services.h"
 
 SlotWait::SlotWait(Services& services, const QString& page, const QString& serverName,
                    std::function<void()> start, int periodMs, int mostMs)

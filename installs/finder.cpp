@@ -2,6 +2,9 @@
 
 #include "files/paths.h"
 #include "games/dirfile.h"
+#include "installs/launchers.h"
+#include "installs/registry.h"
+#include "installs/steam.h"
 
 #include <algorithm>
 #include <array>
@@ -9,10 +12,6 @@
 #include <cstdlib>
 #include <set>
 #include <system_error>
-
-#include "installs/launchers.h"
-#include "installs/registry.h"
-#include "installs/steam.h"
 
 namespace installs {
 namespace {

@@ -1,10 +1,9 @@
 #pragma once
 
 #include "files/drives.h"
+#include "games/start.h"
 
 #include <QString>
-
-#include "games/start.h"
 
 #include <filesystem>
 #include <optional>

@@ -1,15 +1,14 @@
 #include "warmwine.h"
 
+#include "games/catalogue.h"
+#include "games/dirfile.h"
+#include "launch/wine.h"
+
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 
-#include "games/catalogue.h"
-#include "games/dirfile.h"
-
 #include <algorithm>
-
-#include "launch/wine.h"
 
 namespace warmwine {
 

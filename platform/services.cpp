@@ -3,11 +3,10 @@
 #include "text.h"
 #include "files/paths.h"
 #include "files/profile.h"
+#include "games/community.h"
 
 #include <QCursor>
 #include <QMenu>
-
-#include "games/community.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -2,13 +2,12 @@
 
 #include "msgbox.h"
 #include "files/drives.h"
+#include "games/community.h"
+#include "games/start.h"
 
 #include <QLocale>
 #include <QString>
 #include <QTime>
-
-#include "games/community.h"
-#include "games/start.h"
 
 #include <filesystem>
 #include <functional>

@@ -1,11 +1,6 @@
 #include "viewservers.h"
 
 #include "files/profile.h"
-
-#include <QLineEdit>
-#include <QPushButton>
-#include <QUrl>
-
 #include "games/catalogue.h"
 #include "games/community.h"
 #include "games/dirfile.h"
@@ -18,6 +13,10 @@
 #include "friends/listing.h"
 #include "friends/slotwait.h"
 #include "browser/browserpane.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QUrl>
 
 viewservers::viewservers(Forms& forms)
     : PageWindow(forms, pages::row(QStringLiteral("viewservers"))) {

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QElapsedTimer>
-#include <QPointer>
-
 #include "launch/batchrunner.h"
 #include "content/pagewindow.h"
+
+#include <QElapsedTimer>
+#include <QPointer>
 
 class QLineEdit;
 class QPushButton;

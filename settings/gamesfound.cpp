@@ -1,5 +1,8 @@
 #include "gamesfound.h"
 
+#include "games/dirfile.h"
+#include "platform/text.h"
+
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -8,12 +11,8 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-#include "games/dirfile.h"
-
 #include <algorithm>
 #include <set>
-
-#include "platform/text.h"
 
 namespace {
 // A game in a Wine prefix by the Windows path its installer gave it; any other by its place on

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "installs/finder.h"
+
 #include <QDialog>
 
 #include <vector>
-
-#include "installs/finder.h"
 
 class QCheckBox;
 class QPushButton;

@@ -1,18 +1,17 @@
 #include "settings.h"
 
 #include "gamesfound.h"
-
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QtConcurrent/QtConcurrentRun>
-
 #include "games/dirfile.h"
 #include "platform/art.h"
 #include "platform/controls.h"
 #include "platform/filelists.h"
 #include "platform/services.h"
 #include "platform/text.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace {
 // Rows of Set buttons and clear boxes, one a game from the top; the clear buttons, the Close

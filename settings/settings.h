@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QFutureWatcher>
-
 #include "games/catalogue.h"
 #include "installs/finder.h"
 #include "platform/forms.h"
+
+#include <QFutureWatcher>
 
 class DirList;
 class GamesFound;

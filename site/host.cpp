@@ -1,6 +1,7 @@
 #include "host.h"
 
 #include "serverpages.h"
+#include "games/community.h"
 
 #include <QAbstractHttpServer>
 #include <QFile>
@@ -12,8 +13,6 @@
 #include <QTcpSocket>
 #include <QThread>
 #include <QTimer>
-
-#include "games/community.h"
 
 #include <algorithm>
 #include <cerrno>

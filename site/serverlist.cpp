@@ -1,21 +1,19 @@
 #include "serverlist.h"
 
 #include "files/profile.h"
+#include "games/catalogue.h"
+#include "games/serveraddress.h"
+#include "status/status.h"
 
 #include <QHostInfo>
 #include <QRegularExpression>
 #include <QSet>
-
-#include "games/catalogue.h"
-#include "games/serveraddress.h"
 
 #include <arpa/inet.h>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <sys/stat.h>
-
-#include "status/status.h"
 
 namespace {
 

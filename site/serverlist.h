@@ -1,13 +1,13 @@
 #pragma once
 
+#include "games/community.h"
+
 #include <QElapsedTimer>
 #include <QHash>
 #include <QHostAddress>
 #include <QList>
 #include <QObject>
 #include <QString>
-
-#include "games/community.h"
 
 #include <ctime>
 #include <filesystem>

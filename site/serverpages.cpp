@@ -1,13 +1,13 @@
 #include "serverpages.h"
 
+#include "games/catalogue.h"
+#include "games/community.h"
+
 #include <QFile>
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-
-#include "games/catalogue.h"
-#include "games/community.h"
 
 #include <span>
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "serverlist.h"
+#include "status/status.h"
 
 #include <QElapsedTimer>
 #include <QHash>
@@ -11,8 +12,6 @@
 #include <optional>
 #include <unordered_map>
 #include <vector>
-
-#include "status/status.h"
 
 // What the list and the server pages show of each server.
 struct Status {

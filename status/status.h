@@ -1,9 +1,9 @@
 #pragma once
 
+#include "games/catalogue.h"
+
 #include <QByteArray>
 #include <QString>
-
-#include "games/catalogue.h"
 
 #include <memory>
 #include <optional>

@@ -1,13 +1,13 @@
 // Draws the pictures the program keeps in itself, when it is built:
 //   tovo-art OUTDIR NAME...   writes OUTDIR/NAME.png and OUTDIR/NAME@2x.png for each name.
 // Every stored picture must be named, so that none is missing from the program.
+#include "platform/art.h"
+
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
 
 #include <cstdio>
-
-#include "platform/art.h"
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen"); // no display needed to draw

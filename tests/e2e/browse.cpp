@@ -2,13 +2,13 @@
 // with its browsing folders, one page loaded, then each script given run on it in turn and its
 // result printed, one line each. Two runs with the same folders are a client started twice.
 //   tovo-browse <storage> <cache> <address> [script...]
+#include "browser/browserpane.h"
+
 #include <QApplication>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
 #include <cstdio>
-
-#include "browser/browserpane.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

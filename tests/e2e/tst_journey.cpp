@@ -1,76 +1,57 @@
-// A member's road through the real browser engine: with host.con naming the community over HTTPS
-// behind its nginx front (its CA trusted in the member's own certificate store), login and
-// detection, the server list, a server's page by its link, back and forward, Connect to Server
-// starting the game through the Wine drives; logins where the host is gone, answers only "not
-// found", or has a certificate nobody trusts; the demo web host's Patches page's links as a
-// browser gives them: downloads saved safely, new windows in the pane or the member's browser.
-#include "app/login.h"
-#include "browser/browserpane.h"
-#include "browser/downloadwindow.h"
-#include "platform/controls.h"
+// A member's road through the real browser engine, the community behind its nginx front over
+// HTTPS: login, the server list, a server's page, Connect to Server; logins the host fails; the
+// Patches page's links as a browser gives them (downloads saved safely, new windows).
 #include "games/catalogue.h"
 #include "games/dirfile.h"
+#include "platform/controls.h"
+#include "browser/browserpane.h"
+#include "browser/downloadwindow.h"
 #include "browser/rendering.h"
+#include "app/login.h"
 #include "servers/viewservers.h"
 #include "tests/fakes/fakes.h"
 
 #include <QDeadlineTimer>
-#include <QLabel>
-#include <QMdiArea>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QNetworkDatagram>
-#include <QUdpSocket>
 #include <QProcess>
 #include <QPushButton>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTest>
+#include <QUdpSocket>
 
 namespace {
-// The demo web host (or a folder of the test's) on a free port, with the requests it answered.
-struct Site {
-    explicit Site(QStringList args = {})
-    {
-        p.start(qEnvironmentVariable("TOVO_SITE"), args << "--port" << "0" << "--log");
-        while (!p.canReadLine() && p.waitForReadyRead(10000)) {
-        }
-        host = "127.0.0.1:" + p.readLine().trimmed();
-        QObject::connect(&p, &QProcess::readyReadStandardOutput, &p, [this] {
-            while (p.canReadLine())
-                requests << p.readLine().trimmed();
-        });
-    }
-    ~Site() { p.kill(), p.waitForFinished(); }
-    QProcess p;
-    QString host;
-    QStringList requests;
-};
 // A host of another kind: a file named to climb out of the download folder, a file that never
 // ends, one cut short; any other address it never answers.
 struct Sender : QTcpServer {
-    Sender()
-    {
+    Sender() {
         listen(QHostAddress::LocalHost);
         connect(this, &QTcpServer::newConnection, this, [this] {
             QTcpSocket* s = nextPendingConnection();
             connect(s, &QTcpSocket::readyRead, s, [this, s] {
                 const QByteArray path = s->readAll().split(' ').value(1);
-                const QByteArray file = "HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\n"
-                                        "Content-Disposition: attachment; filename=\"";
+                const QByteArray file =
+                    "HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\n"
+                    "Content-Disposition: attachment; filename=\"";
                 asked << path;
                 if (path == "/hostile")
                     s->write(file + "../../.bashrc\"\r\nContent-Length: 5\r\n\r\nowls\n");
                 else if (path == "/endless" || path == "/cut")
-                    s->write(file + path.mid(1) + ".zip\"\r\nContent-Length: 100000000\r\n\r\n" + QByteArray(300000, 'x'));
-                if (path == "/cut")
-                    s->disconnectFromHost();
+                    s->write(file + path.mid(1) + ".zip\"\r\nContent-Length: 100000000\r\n\r\n" +
+                             QByteArray(300000, 'x'));
+                if (path == "/cut") s->disconnectFromHost();
             });
         });
     }
-    QString at(const char* path) const { return "http://127.0.0.1:" + QString::number(serverPort()) + path; }
+    QString at(const char* path) const {
+        return "http://127.0.0.1:" + QString::number(serverPort()) + path;
+    }
     QByteArrayList asked;
 };
 QProcess front; // the demo community behind two fronts: one whose CA the member trusts, one not
@@ -79,8 +60,7 @@ QString trusted, untrusted;
 // The client's windows with the program's own services (its host.con, the browser engine
 // module, the Wine drives, the batch runner); only the message boxes answer from a script.
 struct Real : Harness {
-    explicit Real(const QString& site)
-    {
+    explicit Real(const QString& site) {
         writeFile(dir() / "host.con", "[Web]\r\nHost=" + site.toStdString() + "\r\n");
         auto scripted = std::move(services.boxes);
         services = Services::real(dir());
@@ -88,25 +68,22 @@ struct Real : Harness {
         services.makeBrowser = makeWebEnginePane;
         services.boxes = std::move(scripted);
         warmWebEngine(); // as the program does at start
-        forms->show(QStringLiteral("Login"));
-        QTest::keyClicks(forms->as<Login>(QStringLiteral("Login")).Text1, QStringLiteral("Barn Owl"));
+        forms->show("Login");
+        QTest::keyClicks(forms->as<Login>("Login").Text1, "Barn Owl");
     }
 };
 // Something other than the page's grey is on the widget.
-bool drawn(QWidget* w)
-{
+bool drawn(QWidget* w) {
     const QImage i = w->grab().toImage();
     for (int y = 0; y < i.height(); y += 2)
         for (int x = 0; x < i.width(); x += 2)
-            if (i.pixel(x, y) != i.pixel(0, 0))
-                return true;
+            if (i.pixel(x, y) != i.pixel(0, 0)) return true;
     return false;
 }
 // The member's own click on the pane's page near its top, then Tab to its nth link and Enter. The
 // engine takes no input on a page it has not drawn yet; a member clicks on the page seen on
 // screen, not on the grey before it.
-void followLink(QWidget* pane, int n)
-{
+void followLink(QWidget* pane, int n) {
     QWidget* page = nullptr;
     for (QWidget* w : pane->findChildren<QWidget*>())
         page = w->inherits("QWebEngineView") ? w->focusProxy() : page;
@@ -117,9 +94,8 @@ void followLink(QWidget* pane, int n)
     QTest::keyClick(page, Qt::Key_Return);
 }
 // The browser engine's library is in the process, or on its way in.
-bool engineLoading()
-{
-    QFile maps(QStringLiteral("/proc/self/maps"));
+bool engineLoading() {
+    QFile maps("/proc/self/maps");
     return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6WebEngineCore");
 }
 } // namespace
@@ -131,141 +107,183 @@ private slots:
     // What the browser keeps between runs of the client (the pane alone, started twice with
     // the same folders): a page's cookie and stored value; on the list page, sorting, the game
     // filter, "hide empty", a player found by name, and the favourite starred in an earlier run.
-    void theBrowserRemembers()
-    {
+    void theBrowserRemembers() {
         // Stand-in servers, each with its players; one address is dead.
         std::vector<std::unique_ptr<QUdpSocket>> standIns;
         std::string con;
-        const std::pair<const char*, QByteArray> servers[] = {{"[Alpha]\r\nGame=qktre", "2 9 \"^1Raven\"\n1 5 \"Jay\"\n"},
-                                                              {"[Bravo]\r\nGame=qktre", ""},
-                                                              {"[Saber]\r\nGame=jedio", "0 7 \"Kyle\"\n"}};
+        const std::pair<const char*, QByteArray> servers[] = {
+            {"[Alpha]\r\nGame=qktre", "2 9 \"^1Raven\"\n1 5 \"Jay\"\n"},
+            {"[Bravo]\r\nGame=qktre", ""},
+            {"[Saber]\r\nGame=jedio", "0 7 \"Kyle\"\n"}};
         for (const auto& [row, players] : servers) {
-            const QUdpSocket* u = standIns.emplace_back(standIn([players](const QByteArray&) {
-                return oob + "statusResponse\n\\sv_hostname\\x\\mapname\\m\\sv_maxclients\\8\n" + players;
-            })).get();
-            con += std::string(row) + "\r\nAddress=127.0.0.1:" + std::to_string(u->localPort()) + "\r\n";
+            const QUdpSocket* u =
+                standIns
+                    .emplace_back(standIn([players](const QByteArray&) {
+                        return oob +
+                               "statusResponse\n\\sv_hostname\\x\\mapname\\m\\sv_maxclients\\8\n" +
+                               players;
+                    }))
+                    .get();
+            con += std::string(row) + "\r\nAddress=127.0.0.1:" + std::to_string(u->localPort()) +
+                   "\r\n";
         }
         QTemporaryDir root, browsing;
-        writeFile(root.path().toStdString() + "/servers.con", con + "[Zulu]\r\nGame=qktre\r\nAddress=127.0.0.1:9\r\n");
-        writeFile(root.path().toStdString() + "/remember.htm", "<!DOCTYPE html><title>remember</title>");
+        writeFile(root.path().toStdString() + "/servers.con",
+                  con + "[Zulu]\r\nGame=qktre\r\nAddress=127.0.0.1:9\r\n");
+        writeFile(root.path().toStdString() + "/remember.htm",
+                  "<!DOCTYPE html><title>remember</title>");
         Site site({"--root", root.path()});
         const QString pages = "http://" + site.host + "/ilnightowls/servers/";
         auto browse = [&](const QString& page, const QStringList& scripts) {
             QProcess p;
-            p.start(qEnvironmentVariable("TOVO_BROWSE"), QStringList{browsing.path() + "/storage", browsing.path() + "/cache", pages + page} + scripts);
-            return p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0 ? QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts) : QStringList{"failed"};
+            p.start(qEnvironmentVariable("TOVO_BROWSE"),
+                    QStringList{browsing.path() + "/storage", browsing.path() + "/cache",
+                                pages + page} +
+                        scripts);
+            // The stand-ins answer the host's questions meanwhile: this process's events go on.
+            const bool ended =
+                QTest::qWaitFor([&] { return p.state() == QProcess::NotRunning; }, 60000);
+            return ended && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0
+                       ? QString::fromUtf8(p.readAllStandardOutput())
+                             .split('\n', Qt::SkipEmptyParts)
+                       : QStringList{"failed"};
         };
         const QString seen = "document.cookie + ' ' + localStorage.getItem('owl')";
-        QCOMPARE(browse("remember.htm", {seen, "document.cookie = 'owl=raven; max-age=86400; path=/'; localStorage.setItem('owl', 'hoot'); 'set'"}),
-                 QStringList({" null", "set"}));
+        QCOMPARE(
+            browse("remember.htm", {seen, "document.cookie = 'owl=raven; max-age=86400; path=/'; "
+                                          "localStorage.setItem('owl', 'hoot'); 'set'"}),
+            QStringList({" null", "set"}));
         QCOMPARE(browse("remember.htm", {seen}), QStringList({"owl=raven hoot"}));
 
         // Every server answering before the list is looked at.
-        QTRY_VERIFY_WITH_TIMEOUT(browse("viewservers.htm", {"document.querySelectorAll('td.mark.up').length"}) == QStringList{"3"}, 30000);
-        const QString shown = ";Array.from(document.querySelectorAll('table.servers tr[data-page]')).filter(r => !r.hidden)"
+        QTRY_VERIFY_WITH_TIMEOUT(
+            browse("viewservers.htm", {"document.querySelectorAll('td.mark.up').length"}) ==
+                QStringList{"3"},
+            30000);
+        const QString shown = ";Array.from(document.querySelectorAll('table.servers "
+                              "tr[data-page]')).filter(r => !r.hidden)"
                               ".map(r => r.cells[1].textContent).join(',')";
         const QString sort = "document.querySelectorAll('button.sort')[%1].click();";
-        const QString set = "var c = document.getElementById('%1'); c.value = '%2'; c.dispatchEvent(new Event('input'));";
+        const QString set = "var c = document.getElementById('%1'); c.value = '%2'; "
+                            "c.dispatchEvent(new Event('input'));";
+        // clang-format off
         QCOMPARE(browse("viewservers.htm", {shown, sort.arg(0) + sort.arg(0) + shown, sort.arg(4) + shown, set.arg("find", "RAVEN") + shown,
                                             set.arg("find", "") + set.arg("game", "JK II") + shown,
                                             set.arg("game", "") + "document.getElementById('hideEmpty').click()" + shown,
                                             "document.getElementById('hideEmpty').click(); document.querySelector('tr[data-page=\"qktre127.0.0.1:9.htm\"] button.star').click()" + shown}),
                  QStringList({"Alpha,Bravo,Saber,Zulu", "Zulu,Saber,Bravo,Alpha", "Zulu,Bravo,Saber,Alpha", "Alpha", "Saber", "Saber,Alpha",
                               "Zulu,Bravo,Saber,Alpha"}));
-        QCOMPARE(browse("viewservers.htm", {shown, "document.querySelectorAll('button.star')[0].getAttribute('aria-pressed')"}),
-                 QStringList({"Zulu,Alpha,Bravo,Saber", "true"}));
+        // clang-format on
+        QCOMPARE(
+            browse("viewservers.htm",
+                   {shown,
+                    "document.querySelectorAll('button.star')[0].getAttribute('aria-pressed')"}),
+            QStringList({"Zulu,Alpha,Bravo,Saber", "true"}));
     }
 
-    void loginServerListAndConnect()
-    {
+    void loginServerListAndConnect() {
         QTemporaryDir prefix; // a Wine prefix whose drive g: holds the game
         const std::filesystem::path games = prefix.path().toStdString() + "/Games";
         std::filesystem::create_directories(games / "Quake3");
         std::filesystem::create_directories(games.parent_path() / "dosdevices");
         std::filesystem::create_directory_symlink(games, games.parent_path() / "dosdevices" / "g:");
-        std::filesystem::copy_file(qEnvironmentVariable("TOVO_FAKEGAME").toStdString(), games / "Quake3" / "quake3.exe");
+        std::filesystem::copy_file(qEnvironmentVariable("TOVO_FAKEGAME").toStdString(),
+                                   games / "Quake3" / "quake3.exe");
         qputenv("WINEPREFIX", prefix.path().toUtf8());
         Real r(trusted); // the community behind its nginx front, over HTTPS
-        Login& l = r.forms->as<Login>(QStringLiteral("Login"));
+        Login& l = r.forms->as<Login>("Login");
         // The first login of the run, pressed while the engine's library is still being loaded
         // in the background.
         for (QDeadlineTimer t(30000); !engineLoading() && !t.hasExpired();)
             QCoreApplication::processEvents();
         QTest::mouseClick(l.Image2, Qt::LeftButton); // save the alias
         QTest::mouseClick(l.Image5, Qt::LeftButton);
-        QTRY_COMPARE_WITH_TIMEOUT(r.forms->as<PageWindow>(QStringLiteral("news")).brwWebBrowser->LocationName(), QStringLiteral("News"), 30000);
-        QVERIFY(!r.forms->isShown(QStringLiteral("Form1")) && r.boxes->seen.empty()); // Login stays behind
-        QCOMPARE(readFile(r.dir() / "ilowls.con"), QByteArray("[il nightowls]\r\nFirst=no\r\nAlias=Barn Owl\r\n"));
+        QTRY_COMPARE_WITH_TIMEOUT(r.forms->as<PageWindow>("news").brwWebBrowser->LocationName(),
+                                  "News", 30000);
+        QVERIFY(!r.forms->isShown("Form1") && r.boxes->seen.empty()); // Login stays behind
+        QCOMPARE(readFile(r.dir() / "ilowls.con"),
+                 QByteArray("[il nightowls]\r\nFirst=no\r\nAlias=Barn Owl\r\n"));
 
         // The list, then the Quake III server's page by its link on the list.
-        QTest::mouseClick(r.child<QPushButton>(QStringLiteral("news"), QStringLiteral("Command3")), Qt::LeftButton);
-        auto& v = r.forms->as<viewservers>(QStringLiteral("viewservers"));
-        QTRY_COMPARE_WITH_TIMEOUT(v.Text3->text(), QStringLiteral("views"), 30000);
+        QTest::mouseClick(r.child<QPushButton>("news", "Command3"), Qt::LeftButton);
+        auto& v = r.forms->as<viewservers>("viewservers");
+        QTRY_COMPARE_WITH_TIMEOUT(v.Text3->text(), "views", 30000);
         // Past the list's finder (search, game, two check boxes), its six column heads and the
         // first row's star.
         followLink(v.brwWebBrowser, 12);
-        QTRY_COMPARE_WITH_TIMEOUT(v.Text3->text(), QStringLiteral("qktre"), 30000);
-        QCOMPARE(v.Text1->text(), QStringLiteral("127.0.0.1:9"));
-        QCOMPARE(v.Text2->text(), QStringLiteral("qktre127.0.0.1:9.htm"));
-        QTest::mouseClick(v.findChild<QPushButton*>(QStringLiteral("Command7")), Qt::LeftButton); // "<"
-        QTRY_COMPARE_WITH_TIMEOUT(v.Text3->text(), QStringLiteral("views"), 30000);
-        QTest::mouseClick(v.findChild<QPushButton*>(QStringLiteral("Command8")), Qt::LeftButton); // ">"
-        QTRY_COMPARE_WITH_TIMEOUT(v.Text3->text(), QStringLiteral("qktre"), 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(v.Text3->text(), "qktre", 30000);
+        QCOMPARE(v.Text1->text(), "127.0.0.1:9");
+        QCOMPARE(v.Text2->text(), "qktre127.0.0.1:9.htm");
+        QTest::mouseClick(v.findChild<QPushButton*>("Command7"), Qt::LeftButton); // "<"
+        QTRY_COMPARE_WITH_TIMEOUT(v.Text3->text(), "views", 30000);
+        QTest::mouseClick(v.findChild<QPushButton*>("Command8"), Qt::LeftButton); // ">"
+        QTRY_COMPARE_WITH_TIMEOUT(v.Text3->text(), "qktre", 30000);
 
         // Connect to Server: the game starts in its folder on g:, joined to the server.
-        dirfile::store(r.dir(), *catalogue::byCode("qktre"), "g: [" + games.string() + "]", "cd g:\\Quake3\\", "quake3.exe");
+        dirfile::store(r.dir(), *catalogue::byCode("qktre"), "g: [" + games.string() + "]",
+                       "cd g:\\Quake3\\", "quake3.exe");
         QTest::mouseClick(v.Command6, Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(readFile(games / "Quake3" / "fakegame.log"),
                                   "+set\ncl_playintro\n0\n+connect\n127.0.0.1:9\ncwd=" +
-                                      QByteArray::fromStdString((games / "Quake3").string()) + "\n", 15000);
+                                      QByteArray::fromStdString((games / "Quake3").string()) + "\n",
+                                  15000);
         QVERIFY(r.boxes->seen.empty());
     }
 
-    void unavailableHostSendsTheMemberBack_data()
-    {
+    void unavailableHostSendsTheMemberBack_data() {
         QTest::addColumn<QString>("host"); // "site": the web host serving an empty folder
         QTest::newRow("no web host") << "127.0.0.1:9"; // nothing listens on discard
         QTest::newRow("HTTP 404 for every page") << "site";
         QTest::newRow("untrusted certificate") << untrusted;
     }
 
-    void unavailableHostSendsTheMemberBack()
-    {
+    void unavailableHostSendsTheMemberBack() {
         QFETCH(QString, host);
         QTemporaryDir empty;
         std::unique_ptr<Site> site(host == "site" ? new Site({"--root", empty.path()}) : nullptr);
         Real r(site ? site->host : host);
-        Login& l = r.forms->as<Login>(QStringLiteral("Login"));
+        Login& l = r.forms->as<Login>("Login");
         bool detectingBehindBox = false;
-        r.boxes->whileOpen = [&](const Box&) { detectingBehindBox = detectingBehindBox || r.forms->isShown("Form1"); };
+        r.boxes->whileOpen = [&](const Box&) {
+            detectingBehindBox = detectingBehindBox || r.forms->isShown("Form1");
+        };
         QTest::keyClick(l.Text1, Qt::Key_Return);
         QTRY_COMPARE_WITH_TIMEOUT(r.boxes->seen.size(), size_t(1), 30000);
         auto said = [&] {
             const Box& b = r.boxes->seen.back();
-            return QStringList{b.prompt, b.title, b.buttons == msgbox::Buttons::Ok && b.icon == msgbox::Icon::Critical ? "Ok, critical" : "?"};
+            return QStringList{b.prompt, b.title,
+                               b.buttons == msgbox::Buttons::Ok && b.icon == msgbox::Icon::Critical
+                                   ? "Ok, critical"
+                                   : "?"};
         };
-        QCOMPARE(said(), (QStringList{"Unabled to connect to network, either our servers are busy our your not online.",
-                                      "IL Owls - Network Unavailable", "Ok, critical"}));
+        QCOMPARE(
+            said(),
+            (QStringList{
+                "Unabled to connect to network, either our servers are busy our your not online.",
+                "IL Owls - Network Unavailable", "Ok, critical"}));
         QVERIFY(detectingBehindBox);
-        QTRY_VERIFY_WITH_TIMEOUT(r.forms->isShown("Login") && !r.forms->isShown("Form1") && !r.forms->isShown("news"), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(r.forms->isShown("Login") && !r.forms->isShown("Form1") &&
+                                     !r.forms->isShown("news"),
+                                 30000);
         QTest::keyClick(l.Text1, Qt::Key_Return); // the detection runs once per start
-        QCOMPARE(said(), (QStringList{"Network connection failed, please exit program and try again.", "Network Detection Failed", "Ok, critical"}));
-        if (site)
-            QCOMPARE(site->requests.value(0), QStringLiteral("GET /ilnightowls/servers/detect.htm"));
+        QCOMPARE(said(),
+                 (QStringList{"Network connection failed, please exit program and try again.",
+                              "Network Detection Failed", "Ok, critical"}));
+        if (site) QCOMPARE(site->requests.value(0), "GET /ilnightowls/servers/detect.htm");
     }
 
-    void patchesPageLinks()
-    {
+    void patchesPageLinks() {
         Site site;
         Sender other;
         Real r(site.host);
-        QTest::keyClick(r.forms->as<Login>(QStringLiteral("Login")).Text1, Qt::Key_Return);
-        QTRY_VERIFY_WITH_TIMEOUT(r.forms->isShown(QStringLiteral("news")), 30000);
-        r.forms->show(QStringLiteral("update"));
-        BrowserPane* pane = r.forms->as<PageWindow>(QStringLiteral("update")).brwWebBrowser;
+        QTest::keyClick(r.forms->as<Login>("Login").Text1, Qt::Key_Return);
+        QTRY_VERIFY_WITH_TIMEOUT(r.forms->isShown("news"), 30000);
+        r.forms->show("update");
+        BrowserPane* pane = r.forms->as<PageWindow>("update").brwWebBrowser;
         const QDir got(QDir::homePath() + "/Downloads");
-        const QString patch = "mohaa_patch_111.zip", patch1 = "mohaa_patch_111 (1).zip", pageName = pane->LocationName(),
-                      opened = QDir::homePath() + "/opened";
+        const QString patch = "mohaa_patch_111.zip", patch1 = "mohaa_patch_111 (1).zip",
+                      pageName = pane->LocationName(), opened = QDir::homePath() + "/opened";
+        // clang-format off
         struct Step {
             QString go; // "link N": the member's Nth link on the page; else an address for the pane
             QStringList files; // the download folder afterwards
@@ -282,27 +300,33 @@ private slots:
             {other.at("/silent"), {"bashrc", patch1, patch}, {}, "<missing>", {}, {}},
             {"http://" + site.host + "/ilnightowls/servers/gone.htm", {"bashrc", patch1, patch}, {}, "<missing>", {}, "IL Owls - Network Unavailable"},
         };
+        // clang-format on
         int downloads = 0; // each has a window of its own, the last of them
-        const auto windows = [&] { return r.forms->shownMdiArea()->findChildren<DownloadWindow*>(); };
+        const auto windows = [&] {
+            return r.forms->shownMdiArea()->findChildren<DownloadWindow*>();
+        };
         for (const Step& s : steps) {
             if (s.go.startsWith("link"))
                 followLink(pane, s.go.back().digitValue());
             else
                 pane->Navigate(s.go);
             if (s.go.endsWith("/endless")) { // cancelled once some of it is on disk
-                QTRY_VERIFY_WITH_TIMEOUT(got.entryInfoList({"endless*"}).value(0).size() > 0, 30000);
+                QTRY_VERIFY_WITH_TIMEOUT(got.entryInfoList({"endless*"}).value(0).size() > 0,
+                                         30000);
                 QTest::mouseClick(windows().back()->cancel, Qt::LeftButton);
             }
             if (s.go.endsWith("/silent")) // the page asked for is on its way
                 QTRY_VERIFY_WITH_TIMEOUT(other.asked.contains("/silent"), 30000);
             if (!s.said.isEmpty() && ++downloads)
-                QTRY_VERIFY_WITH_TIMEOUT(windows().size() == downloads && windows().back()->status->text().startsWith(s.said), 30000);
+                QTRY_VERIFY_WITH_TIMEOUT(windows().size() == downloads &&
+                                             windows().back()->status->text().startsWith(s.said),
+                                         30000);
             QTRY_COMPARE_WITH_TIMEOUT(got.entryList(QDir::Files | QDir::Hidden), s.files, 30000);
             QTRY_COMPARE_WITH_TIMEOUT(readFile(opened.toStdString()), s.elsewhere.toUtf8(), 30000);
-            if (!s.title.isEmpty())
-                QTRY_COMPARE_WITH_TIMEOUT(pane->LocationName(), s.title, 30000);
+            if (!s.title.isEmpty()) QTRY_COMPARE_WITH_TIMEOUT(pane->LocationName(), s.title, 30000);
             if (!s.box.isEmpty())
-                QTRY_COMPARE_WITH_TIMEOUT(r.boxes->seen.size() == 1 ? r.boxes->seen[0].title : QString(), s.box, 30000);
+                QTRY_COMPARE_WITH_TIMEOUT(
+                    r.boxes->seen.size() == 1 ? r.boxes->seen[0].title : QString(), s.box, 30000);
             QFile::remove(opened); // what went elsewhere, once seen, goes for the next step
         }
         const QByteArray host = readFile(TOVO_SOURCE "/site/pages/mohaa_patch_111.zip");
@@ -311,8 +335,7 @@ private slots:
     }
 };
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     // The member's certificate store is the engine's: $HOME/.pki/nssdb, read when it starts.
     QTemporaryDir home;
     qputenv("HOME", home.path().toUtf8());
@@ -321,14 +344,18 @@ int main(int argc, char** argv)
     // The member's download folder, and a browser that writes down what it is asked to open.
     for (const char* dir : {"/Downloads", "/.config", "/bin"})
         QDir().mkpath(home.path() + dir);
-    writeFile(home.path().toStdString() + "/.config/user-dirs.dirs", "XDG_DOWNLOAD_DIR=\"$HOME/Downloads\"\n");
-    writeFile(home.path().toStdString() + "/bin/xdg-open", "#!/bin/sh\necho \"$1\" >> \"$HOME/opened\"\n");
+    writeFile(home.path().toStdString() + "/.config/user-dirs.dirs",
+              "XDG_DOWNLOAD_DIR=\"$HOME/Downloads\"\n");
+    writeFile(home.path().toStdString() + "/bin/xdg-open",
+              "#!/bin/sh\necho \"$1\" >> \"$HOME/opened\"\n");
     QFile::setPermissions(home.path() + "/bin/xdg-open", QFile::ExeOwner | QFile::ReadOwner);
     qputenv("PATH", (home.path() + "/bin:").toUtf8() + qgetenv("PATH"));
     chooseRendering(); // as the program does, before the application exists
     QApplication app(argc, argv);
-    front.start("python3", {QStringLiteral(TOVO_SOURCE "/tests/front/front.py"), qEnvironmentVariable("TOVO_SITE"),
-                            QStringLiteral(TOVO_SOURCE "/packaging/nginx/tovo-site.conf"), "--serve"});
+    front.start("python3",
+                {QStringLiteral(TOVO_SOURCE "/tests/front/front.py"),
+                 qEnvironmentVariable("TOVO_SITE"),
+                 QStringLiteral(TOVO_SOURCE "/packaging/nginx/tovo-site.conf"), "--serve"});
     while (!front.canReadLine() && front.waitForReadyRead(60000)) {
     }
     if (!front.canReadLine())
@@ -337,7 +364,8 @@ int main(int argc, char** argv)
     trusted = "https://127.0.0.1:" + got.value(0);
     untrusted = "https://127.0.0.1:" + got.value(1);
     if (QProcess::execute("certutil", {"-N", "--empty-password", "-d", db}) != 0 ||
-        QProcess::execute("certutil", {"-A", "-n", "TOVO test CA", "-t", "C,,", "-i", got.value(2), "-d", db}) != 0)
+        QProcess::execute("certutil", {"-A", "-n", "TOVO test CA", "-t", "C,,", "-i", got.value(2),
+                                       "-d", db}) != 0)
         qFatal("certutil failed");
     JourneyTest t;
     const int failed = QTest::qExec(&t, argc, argv);

@@ -1,15 +1,19 @@
 #include "fakes.h"
 
+#include "servers/viewservers.h"
+#include "program/program.h"
+
+#include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
 #include <QNetworkDatagram>
 #include <QPointer>
+#include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include <fstream>
 #include <iterator>
-
-#include "program/program.h"
 
 FakePane::FakePane(QWidget* parent, FakeWeb& web) : BrowserPane(parent), web_(web) {}
 
@@ -65,6 +69,28 @@ Harness::Harness(const QString& programDir) {
     };
     forms = std::make_unique<Forms>(services);
     addWindows(*forms);
+}
+
+Site::Site(QStringList args) {
+    p.start(qEnvironmentVariable("TOVO_SITE"), args << "--port"
+                                                    << "0"
+                                                    << "--log");
+    while (!p.canReadLine() && p.waitForReadyRead(10000)) {
+    }
+    port = quint16(p.readLine().trimmed().toUInt());
+    host = "127.0.0.1:" + QString::number(port);
+    QObject::connect(&p, &QProcess::readyReadStandardOutput, &p, [this] {
+        while (p.canReadLine())
+            requests << p.readLine().trimmed();
+    });
+}
+
+void Harness::connectOn(const QString& pageName) {
+    page("/ilnightowls/servers/s.htm", pageName);
+    auto& v = forms->as<viewservers>("viewservers");
+    v.brwWebBrowser->Navigate(services.host + "/ilnightowls/servers/s.htm");
+    QTRY_COMPARE(v.Text3->text(), pageName.left(5));
+    QTest::mouseClick(v.Command6, Qt::LeftButton);
 }
 
 void Harness::allPages() {

@@ -1,7 +1,14 @@
 #pragma once
 
+#include "platform/forms.h"
+#include "platform/msgbox.h"
+#include "platform/services.h"
+#include "browser/browserpane.h"
+#include "program/program.h"
+
 #include <QHostAddress>
 #include <QMap>
+#include <QProcess>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QUdpSocket>
@@ -9,12 +16,6 @@
 #include <functional>
 #include <memory>
 #include <vector>
-
-#include "platform/forms.h"
-#include "platform/msgbox.h"
-#include "platform/services.h"
-#include "browser/browserpane.h"
-#include "program/program.h"
 
 QByteArray readFile(const std::filesystem::path& p); // "<missing>" when there is none
 void writeFile(const std::filesystem::path& p, const std::string& bytes); // its folders made
@@ -26,6 +27,16 @@ QByteArray netQuake(const QByteArray& body);
 // it (nothing, when that is empty).
 std::unique_ptr<QUdpSocket> standIn(std::function<QByteArray(const QByteArray& question)> answer,
                                     const QHostAddress& at = QHostAddress(QHostAddress::LocalHost));
+
+// The demo web host (or a folder of the test's) on a free port, with the requests it answered.
+struct Site {
+    explicit Site(QStringList args = {});
+    ~Site() { p.kill(), p.waitForFinished(); }
+    QProcess p;
+    QString host; // 127.0.0.1:port
+    quint16 port = 0;
+    QStringList requests;
+};
 
 // The community's site as the tests want it: address -> page name, or a failure.
 struct FakeWeb {
@@ -83,6 +94,8 @@ struct Harness {
     std::filesystem::path dir() const { return services.programDir; }
     void page(const QString& path, const QString& name) { web.names[services.host + path] = name; }
     void allPages(); // the community's pages with their real names
+    // Connect to Server on the list window showing a server's page by its name.
+    void connectOn(const QString& pageName);
     template <class T> T* child(const QString& form, const QString& name) {
         return forms->get(form).findChild<T*>(name);
     }

@@ -1,14 +1,14 @@
 // What Find Games reads of a member's disk, as random bytes: a prefix's system.reg, Steam's
 // library and manifest files, a Lutris game's YAML and a Heroic game's JSON. Nothing crashes,
 // and nothing read is longer than the file it came from (escapes undone only shorten).
+#include "installs/launchers.h"
+#include "installs/registry.h"
+#include "installs/steam.h"
+
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
 #include <unistd.h>
-
-#include "installs/launchers.h"
-#include "installs/registry.h"
-#include "installs/steam.h"
 
 namespace fs = std::filesystem;
 

@@ -2,12 +2,11 @@
 // batch runner's line reader never crash, and the reader plans at most one program, from the
 // lines it was given.
 #include "games/community.h"
+#include "launch/batchrunner.h"
 
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
-
-#include "launch/batchrunner.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);

@@ -1,13 +1,13 @@
 // Random status replies, as a hostile game server may send them, one datagram or several: the
 // readers never crash, ask no more than a server's players, and what they keep is short and free
 // of control characters.
+#include "status/status.h"
+
 #include <QStringList>
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
-
-#include "status/status.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0) return 0;

@@ -1,31 +1,26 @@
-// Real games, as a member has them. Under Debian's real Wine: stand-in Windows games (built with
-// MinGW) installed where their installers put them, their registry keys written by Wine's own
-// reg, one game in a Lutris-style prefix of its own. Find Games offers them with Debian's native
-// engines, Set Selected sets them, and Connect to Server starts each in its prefix, as the game
-// itself reports. A downloaded Windows program started by the download window's Run. And a real
-// OpenArena dedicated server (Debian's, ioquake3 engine) on loopback with a bot playing, which the
-// real OpenArena client, picked in the file list where Debian installs it, joins. The host's
-// status against Debian's quakestat, a status tool written against real game servers: the same
-// stand-in replies, read by both, field by field, family by family.
-#include "browser/downloadwindow.h"
+// Real games, as a member has them: stand-in Windows games (MinGW) under Debian's real Wine, set
+// where their installers and a Lutris prefix put them, found, set and started each in its prefix;
+// a real OpenArena server and client; the desktop's notifications and links; the host's status
+// against Debian's quakestat, the same stand-in replies read by both.
 #include "games/catalogue.h"
 #include "games/dirfile.h"
 #include "launch/warmwine.h"
 #include "platform/filelists.h"
-#include "servers/viewservers.h"
-#include "settings/gamesfound.h"
-#include "settings/settings.h"
 #include "friends/listing.h"
 #include "friends/notifier.h"
 #include "friends/oneclient.h"
 #include "friends/watch.h"
+#include "browser/downloadwindow.h"
+#include "settings/gamesfound.h"
+#include "settings/settings.h"
+#include "servers/viewservers.h"
 #include "site/statuscache.h"
 #include "tests/fakes/fakes.h"
 
 #include <QCheckBox>
 #include <QDir>
-#include <QNetworkDatagram>
 #include <QLineEdit>
+#include <QNetworkDatagram>
 #include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -40,8 +35,7 @@ using Replies = QHash<QByteArray, QList<QByteArray>>; // by the question's first
 
 namespace {
 // Runs a Wine command to its end, a minute at most: a Wine that hangs fails the test.
-int run(const QString& program, const QStringList& args, const fs::path& prefix = {})
-{
+int run(const QString& program, const QStringList& args, const fs::path& prefix = {}) {
     QProcess p;
     if (!prefix.empty()) {
         auto env = QProcessEnvironment::systemEnvironment();
@@ -51,18 +45,24 @@ int run(const QString& program, const QStringList& args, const fs::path& prefix 
     p.start(program, args);
     return p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
 }
-QByteArray netQuakePlayer(char index, const QByteArray& name, char frags) // colours 0, connect time 16 s
+QByteArray netQuakePlayer(char index, const QByteArray& name,
+                          char frags) // colours 0, connect time 16 s
 {
-    return netQuake("\x84" + QByteArray(1, index) + name + QByteArray("\0\0\0\0\0", 5) + frags + QByteArray(frags < 0 ? 3 : 0, '\xff') +
-                    QByteArray(frags < 0 ? 0 : 3, '\0') + QByteArray("\x10\0\0\0" "1.2.3.4\0", 12));
+    return netQuake("\x84" + QByteArray(1, index) + name + QByteArray("\0\0\0\0\0", 5) + frags +
+                    QByteArray(frags < 0 ? 3 : 0, '\xff') + QByteArray(frags < 0 ? 0 : 3, '\0') +
+                    QByteArray("\x10\0\0\0"
+                               "1.2.3.4\0",
+                               12));
 }
 // Names members write: colour codes, quotes, markup, letters beyond ASCII.
-const QList<QByteArray> names{"^1Red^7Owl", "O'Neil", "<script>x</script>", "Gr\xc3\xbcn \xe2\x98\x85", "Neg"};
+const QList<QByteArray> names{"^1Red^7Owl", "O'Neil", "<script>x</script>",
+                              "Gr\xc3\xbcn \xe2\x98\x85", "Neg"};
 QByteArray quakeLines(bool score) // [score] ping "name"
 {
     QByteArray out;
     for (int i = 0; i < names.size(); ++i)
-        out += (score ? QByteArray::number(i * 3 - 4) + ' ' : QByteArray()) + QByteArray::number(10 + i) + " \"" + names[i] + "\"\n";
+        out += (score ? QByteArray::number(i * 3 - 4) + ' ' : QByteArray()) +
+               QByteArray::number(10 + i) + " \"" + names[i] + "\"\n";
     return out;
 }
 } // namespace
@@ -73,31 +73,38 @@ class GamesTest final : public QObject {
     fs::path home, wine, lutris, runner, system, starts;
     QProcess server; // OpenArena's
     quint16 port = 0;
-    Server arena() const { return {"Night Owls Arena", "qktre", "127.0.0.1:" + QString::number(port), "127.0.0.1", port, 0, {QHostAddress(QHostAddress::LocalHost)}}; }
+    Server arena() const {
+        return {"Night Owls Arena",
+                "qktre",
+                "127.0.0.1:" + QString::number(port),
+                "127.0.0.1",
+                port,
+                0,
+                {QHostAddress(QHostAddress::LocalHost)}};
+    }
 
     // A Wine's folder with stand-ins for its wine and wineserver that write each start to the
     // starts log and run Debian's; its wine.inf is Debian's, so a prefix Debian's Wine made is its.
-    void wineFolder(const fs::path& dir, const std::string& who)
-    {
+    void wineFolder(const fs::path& dir, const std::string& who) {
         fs::create_directories(dir / "bin");
         fs::create_directories(dir / "share/wine");
         fs::create_symlink("/usr/share/wine/wine.inf", dir / "share/wine/wine.inf");
         for (const std::string program : {"wine", "wineserver"}) {
-            writeFile(dir / "bin" / program, "#!/bin/sh\necho \"" + who + " " + program + " $WINEPREFIX $*\" >>'" + starts.string() +
-                                                "'\nexec /usr/bin/" + program + " \"$@\"\n");
+            writeFile(dir / "bin" / program, "#!/bin/sh\necho \"" + who + " " + program +
+                                                 " $WINEPREFIX $*\" >>'" + starts.string() +
+                                                 "'\nexec /usr/bin/" + program + " \"$@\"\n");
             fs::permissions(dir / "bin" / program, fs::perms::owner_all);
         }
     }
 
-    void place(const char* standIn, const fs::path& at)
-    {
+    void place(const char* standIn, const fs::path& at) {
         fs::create_directories(at.parent_path());
-        fs::copy_file(qEnvironmentVariable(standIn).toStdString(), at, fs::copy_options::overwrite_existing);
+        fs::copy_file(qEnvironmentVariable(standIn).toStdString(), at,
+                      fs::copy_options::overwrite_existing);
     }
 
 private slots:
-    void initTestCase()
-    {
+    void initTestCase() {
         home = fs::path(tmp.path().toStdString());
         wine = home / ".wine";
         lutris = home / "Lutris Games/mohaa"; // not in ~/Games: only its Lutris config names it
@@ -110,10 +117,12 @@ private slots:
         QVERIFY(probe.bind(QHostAddress::LocalHost, 0));
         port = probe.localPort();
         probe.close();
-        server.start(QStringLiteral("/usr/games/openarena-server"),
-                     {"+set", "net_ip", "127.0.0.1", "+set", "net_port", QString::number(port), "+set", "dedicated", "1",
-                      "+set", "sv_hostname", "^1Night ^7Owls", "+set", "sv_maxclients", "12", "+set", "bot_enable", "1",
-                      "+map", "oa_dm1", "+addbot", "sarge"});
+        server.start(
+            "/usr/games/openarena-server",
+            {"+set", "net_ip",        "127.0.0.1", "+set", "net_port",    QString::number(port),
+             "+set", "dedicated",     "1",         "+set", "sv_hostname", "^1Night ^7Owls",
+             "+set", "sv_maxclients", "12",        "+set", "bot_enable",  "1",
+             "+map", "oa_dm1",        "+addbot",   "sarge"});
         QVERIFY2(server.waitForStarted(), "openarena-server is installed");
         qputenv("WINEPREFIX", QByteArray::fromStdString(wine.string()));
         qputenv("WINEDEBUG", "-all");
@@ -122,35 +131,43 @@ private slots:
         QVERIFY(fs::is_regular_file(qEnvironmentVariable("TOVO_WINGAME64").toStdString()));
         run("wineserver", {"-w"});
         fs::create_directories(lutris.parent_path());
-        fs::create_directories(home / ".config/lutris/games");
-        fs::create_directories(home / ".local/share/Steam/steamapps");
-        QCOMPARE(run("cp", {"-a", QString::fromStdString(wine.string()), QString::fromStdString(lutris.string())}), 0);
+        QCOMPARE(run("cp", {"-a", QString::fromStdString(wine.string()),
+                            QString::fromStdString(lutris.string())}),
+                 0);
         // As the installers leave them: Quake III's key in the 64-bit view, Jedi Outcast's in the
         // 32-bit one, folders with blanks and a letter outside ASCII; MOHAA in its usual folder.
-        QCOMPARE(run("wine", {"reg", "add", "HKLM\\Software\\Id\\Quake III Arena", "/v", "InstallPath", "/d",
-                              "C:\\Program Files\\Quake III Arena", "/f"}), 0);
-        QCOMPARE(run("wine", {"reg", "add", "HKLM\\Software\\LucasArts Entertainment Company LLC\\Star Wars JK II Jedi Outcast\\1.0",
-                              "/v", "Install Path", "/d", "C:\\Spiele\\Jedi Outcast \u00e9", "/reg:32", "/f"}), 0);
+        QCOMPARE(run("wine", {"reg", "add", "HKLM\\Software\\Id\\Quake III Arena", "/v",
+                              "InstallPath", "/d", "C:\\Program Files\\Quake III Arena", "/f"}),
+                 0);
+        QCOMPARE(run("wine", {"reg", "add",
+                              "HKLM\\Software\\LucasArts Entertainment Company LLC\\Star Wars JK "
+                              "II Jedi Outcast\\1.0",
+                              "/v", "Install Path", "/d", "C:\\Spiele\\Jedi Outcast \u00e9",
+                              "/reg:32", "/f"}),
+                 0);
         run("wineserver", {"-w"});
         place("TOVO_WINGAME64", wine / "drive_c/Program Files/Quake III Arena/quake3.exe");
         place("TOVO_WINGAME64", wine / "drive_c/Spiele/Jedi Outcast \u00e9/GameData/jk2mp.exe");
         place("TOVO_WINGAME64", lutris / "drive_c/Program Files (x86)/EA GAMES/MOHAA/MOHAA.exe");
         writeFile(home / ".config/lutris/games/medal-of-honor-1700000000.yml",
-                  "game:\n  arch: win64\n  prefix: " + lutris.string() + "\nwine:\n  version: lutris-7.2-x86_64\n");
+                  "game:\n  arch: win64\n  prefix: " + lutris.string() +
+                      "\nwine:\n  version: lutris-7.2-x86_64\n");
         wineFolder(runner, "runner");
         // Debian's wine and wineserver, and a Steam, as the client finds them on PATH.
         wineFolder(system, "system");
-        writeFile(system / "bin/steam", "#!/bin/sh\necho \"steam $*\" >>'" + starts.string() + "'\n");
+        writeFile(system / "bin/steam",
+                  "#!/bin/sh\necho \"steam $*\" >>'" + starts.string() + "'\n");
         fs::permissions(system / "bin/steam", fs::perms::owner_all);
-        qputenv("PATH", QByteArray::fromStdString((system / "bin").string()) + ":" + qgetenv("PATH"));
-        writeFile(home / ".local/share/Steam/steamapps/appmanifest_2320.acf", "\"AppState\" { \"installdir\" \"Quake 2\" }");
+        qputenv("PATH",
+                QByteArray::fromStdString((system / "bin").string()) + ":" + qgetenv("PATH"));
+        writeFile(home / ".local/share/Steam/steamapps/appmanifest_2320.acf",
+                  "\"AppState\" { \"installdir\" \"Quake 2\" }");
         place("TOVO_WINGAME64", home / ".local/share/Steam/steamapps/common/Quake 2/quake2.exe");
         StatusCache cache(1000, 200); // asks again soon after each silence while the map loads
         QTRY_VERIFY_WITH_TIMEOUT(!cache.of(arena()).info.list.empty(), 60000); // the bot has joined
     }
 
-    void cleanupTestCase()
-    {
+    void cleanupTestCase() {
         for (const fs::path& p : {wine, lutris}) {
             run("wineserver", {"-k"}, p);
             run("wineserver", {"-w"}, p);
@@ -158,41 +175,34 @@ private slots:
         // A game started where none should be (a 32-bit one on a 64-bit-only Wine hangs, outside
         // the Wine server) goes too, and the OpenArena client: nothing of the test outlives it.
         const QByteArray address = "127.0.0.1:" + QByteArray::number(port);
-        for (const QString& pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs))
-            if (const QByteArray line = readFile("/proc/" + pid.toStdString() + "/cmdline"); line.contains(tmp.path().toUtf8()) || line.contains(address))
+        for (const QString& pid : QDir("/proc").entryList(QDir::Dirs))
+            if (const QByteArray line = readFile("/proc/" + pid.toStdString() + "/cmdline");
+                line.contains(tmp.path().toUtf8()) || line.contains(address))
                 ::kill(pid.toInt(), SIGKILL);
         server.kill();
         server.waitForFinished();
     }
 
-    void foundGamesStartInTheirOwnPrefixes()
-    {
+    void foundGamesStartInTheirOwnPrefixes() {
         Started h; // the first run done; then the program's own drives and batch runner
         h.services.drives = Services::real(h.dir()).drives;
         wireLaunch(h.services);
         std::vector<Runner> warmed;
         h.services.warmWine = [&](const Runner& r) { warmed.push_back(r), warmwine::warm(r); };
-        h.forms->show(QStringLiteral("viewservers")); // no Windows game set: nothing to get ready
+        h.forms->show("viewservers"); // no Windows game set: nothing to get ready
         QVERIFY(warmed.empty());
-        auto& v = h.forms->as<viewservers>(QStringLiteral("viewservers"));
-        auto& settings = h.forms->as<Settings>(QStringLiteral("Settings"));
-        auto connect = [&](const char* page) {
-            h.page("/ilnightowls/servers/s.htm", page);
-            v.brwWebBrowser->Navigate(h.services.host + "/ilnightowls/servers/s.htm");
-            QTRY_COMPARE(v.Text3->text(), QString(page).left(5));
-            QTest::mouseClick(v.Command6, Qt::LeftButton);
-        };
+        auto& settings = h.forms->as<Settings>("Settings");
 
         // Not set yet: the launch sends the member to Settings, where the search runs by itself.
         QSignalSpy offered(&settings, &Settings::gamesOffered);
-        connect("qktre127.0.0.1:27960.htm");
-        QCOMPARE(h.boxes->seen.back().title, QStringLiteral("Directories not set."));
+        h.connectOn("qktre127.0.0.1:27960.htm");
         QVERIFY(offered.wait(20000));
         auto* found = offered.takeFirst().at(0).value<GamesFound*>();
         QStringList rows;
         for (auto* box : found->findChildren<QCheckBox*>())
             rows << QString(box->isChecked() ? "[x] " : "[ ] ") + box->text();
-        const QString d = QStringLiteral(" \u2014 ");
+        const QString d = " \u2014 ";
+        // clang-format off
         QCOMPARE(rows, (QStringList{
             "[x] Quake III" + d + "Wine prefix ~/.wine" + d + "C:\\Program Files\\Quake III Arena\\quake3.exe",
             "[x] JKII - Jedi Outcast" + d + "Wine prefix ~/.wine" + d + "C:\\Spiele\\Jedi Outcast \u00e9\\GameData\\jk2mp.exe",
@@ -200,6 +210,7 @@ private slots:
             "[x] Quake II" + d + "Steam 2320" + d + "~/.local/share/Steam/steamapps/common/Quake 2/quake2.exe",
             "[x] Quake" + d + "installed engine" + d + "/usr/games/quakespasm",
             "[ ] Quake III" + d + "installed engine" + d + "/usr/lib/ioquake3/ioquake3"}));
+        // clang-format on
         QTest::mouseClick(found->SetSelected, Qt::LeftButton);
 
         // Each as its Set button writes it; a game from a launcher keeps its prefix and Wine, or
@@ -207,107 +218,114 @@ private slots:
         const std::string w = wine.string(), l = lutris.string();
         std::string z = home.string();
         std::replace(z.begin(), z.end(), '/', '\\');
+        // clang-format off
         QCOMPARE(h.file("qktre.con"), QByteArray::fromStdString("[Quake III]\r\nDrive=c: [" + w + "/drive_c]\r\nDir=cd c:\\Program Files\\Quake III Arena\\\r\nFile=quake3.exe\r\n[Saved]\r\nPath=1\r\n"));
         QCOMPARE(h.file("mohaa.con"), QByteArray::fromStdString("[Medal of Honor - Allied Assault]\r\nDrive=c: [" + l + "/drive_c]\r\nDir=cd c:\\Program Files (x86)\\EA GAMES\\MOHAA\\\r\nFile=MOHAA.exe\r\nPrefix=" + l + "\r\nWine=" + (runner / "bin/wine").string() + "\r\n[Saved]\r\nPath=1\r\n"));
         QCOMPARE(h.file("qktwo.con"), QByteArray::fromStdString("[Quake II]\r\nDrive=z: [/]\r\nDir=cd z:" + z + "\\.local\\share\\Steam\\steamapps\\common\\Quake 2\\\r\nFile=quake2.exe\r\nSteam=2320\r\n[Saved]\r\nPath=1\r\n"));
         QCOMPARE(h.file("qkone.con"), QByteArray("[Quake]\r\nDrive=z: [/]\r\nDir=cd z:\\usr\\games\\\r\nFile=quakespasm\r\n[Saved]\r\nPath=1\r\n"));
-        QCOMPARE(settings.setButton(*catalogue::byCode("jedio"))->text(), QStringLiteral("Set JKII - Jedi Outcast+"));
+        // clang-format on
+        QCOMPARE(settings.setButton(*catalogue::byCode("jedio"))->text(),
+                 "Set JKII - Jedi Outcast+");
 
-        // The server list shown again: Wine's server of each Windows game's prefix, the one beside
-        // the Wine that made it, started and kept a while, before any game starts; none for Steam's.
-        h.forms->hide(QStringLiteral("viewservers"));
-        h.forms->show(QStringLiteral("viewservers"));
-        QCOMPARE(warmed, (std::vector<Runner>{{lutris, runner / "bin/wine", {}}, {wine, system / "bin/wine", {}}})); // in the games' order
+        // The server list shown again: Wine's server of each Windows game's prefix (in the games'
+        // order), the one beside the Wine that made it, started and kept a while, before any game
+        // starts; none for Steam's.
+        h.forms->hide("viewservers");
+        h.forms->show("viewservers");
+        QCOMPARE(warmed, (std::vector<Runner>{{lutris, runner / "bin/wine", {}},
+                                              {wine, system / "bin/wine", {}}}));
         auto kept = [](const fs::path& prefix) {
-            struct stat st{};
+            struct stat st {};
             ::stat(prefix.c_str(), &st);
-            const auto server = QString("/server-%1-%2").arg(st.st_dev, 0, 16).arg(st.st_ino, 0, 16); // Wine's folder for it
-            for (const QString& pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs))
+            const auto server = QString("/server-%1-%2")
+                                    .arg(st.st_dev, 0, 16)
+                                    .arg(st.st_ino, 0, 16); // Wine's folder for it
+            for (const QString& pid : QDir("/proc").entryList(QDir::Dirs))
                 if (readFile("/proc/" + pid.toStdString() + "/cmdline").contains("-p300") &&
                     QFile::symLinkTarget("/proc/" + pid + "/cwd").endsWith(server))
                     return true;
             return false;
         };
         QTRY_VERIFY_WITH_TIMEOUT(kept(wine) && kept(lutris), 20000);
-        h.forms->hide(QStringLiteral("viewservers")); // once a minute at most
-        h.forms->show(QStringLiteral("viewservers"));
+        h.forms->hide("viewservers"); // once a minute at most
+        h.forms->show("viewservers");
         QCOMPARE(warmed.size(), size_t(2));
 
+        // clang-format off
         struct Game { const char* page; fs::path folder; const char* cwd; std::string prefix; };
         for (const Game& g : {Game{"qktre127.0.0.1:27960.htm", wine / "drive_c/Program Files/Quake III Arena", "C:\\Program Files\\Quake III Arena", w},
                               Game{"jedio127.0.0.1:27960.htm", wine / "drive_c/Spiele/Jedi Outcast \u00e9/GameData", "C:\\Spiele\\Jedi Outcast \u00e9\\GameData", w},
                               Game{"mohaa127.0.0.1:27960.htm", lutris / "drive_c/Program Files (x86)/EA GAMES/MOHAA", "C:\\Program Files (x86)\\EA GAMES\\MOHAA", l}}) {
+            // clang-format on
             const auto before = h.boxes->seen.size();
-            connect(g.page);
+            h.connectOn(g.page);
             QTRY_VERIFY_WITH_TIMEOUT(fs::exists(g.folder / "wingame.log"), 30000);
             const QList<QByteArray> seen = readFile(g.folder / "wingame.log").split('\n');
-            QVERIFY2(seen.value(0).endsWith(" +set cl_playintro 0 +connect 127.0.0.1:27960"), seen.value(0));
+            QVERIFY2(seen.value(0).endsWith(" +set cl_playintro 0 +connect 127.0.0.1:27960"),
+                     seen.value(0));
             QCOMPARE(QString::fromUtf8(seen.value(1)), QString("cwd=") + g.cwd);
             QCOMPARE(seen.value(2), QByteArray::fromStdString("prefix=" + g.prefix));
             QCOMPARE(h.boxes->seen.size(), before);
         }
-        connect("qktwo127.0.0.1:27960.htm");
-        QTRY_VERIFY(readFile(starts).contains("steam -applaunch 2320 +set cl_playintro 0 +connect 127.0.0.1:27960\n"));
+        h.connectOn("qktwo127.0.0.1:27960.htm");
+        QTRY_VERIFY(readFile(starts).contains(
+            "steam -applaunch 2320 +set cl_playintro 0 +connect 127.0.0.1:27960\n"));
         // Nothing of the system's Wine ran in the Lutris prefix: its runner did all.
         const QByteArray log = readFile(starts), lp = QByteArray::fromStdString(l);
-        const QByteArray exe = QByteArray::fromStdString((lutris / "drive_c/Program Files (x86)/EA GAMES/MOHAA/MOHAA.exe").string());
-        QVERIFY2(!log.contains("system wine " + lp) && !log.contains("system wineserver " + lp), log);
-        for (const QByteArray& line : {"runner wineserver " + lp + " -p300\n", "runner wine " + lp + " cmd /c exit\n",
-                                        "runner wine " + lp + " " + exe + " +set cl_playintro 0 +connect 127.0.0.1:27960\n"})
+        const QByteArray exe = QByteArray::fromStdString(
+            (lutris / "drive_c/Program Files (x86)/EA GAMES/MOHAA/MOHAA.exe").string());
+        QVERIFY2(!log.contains("system wine " + lp) && !log.contains("system wineserver " + lp),
+                 log);
+        for (const QByteArray& line :
+             {"runner wineserver " + lp + " -p300\n", "runner wine " + lp + " cmd /c exit\n",
+              "runner wine " + lp + " " + exe + " +set cl_playintro 0 +connect 127.0.0.1:27960\n"})
             QVERIFY2(log.contains(line), line);
 
         // The runner removed in Lutris: the member is told, and no other Wine stands in.
         fs::rename(runner, runner.string() + ".gone");
-        connect("mohaa127.0.0.1:27960.htm");
-        QCOMPARE(h.boxes->seen.back().title, QStringLiteral("Wine not found.")); // its text is the tables' test
+        h.connectOn("mohaa127.0.0.1:27960.htm");
+        QCOMPARE(h.boxes->seen.back().title, "Wine not found."); // its text is the tables' test
         fs::rename(runner.string() + ".gone", runner);
         QCOMPARE(readFile(starts), log);
     }
 
     // Wine without its 32-bit part: the member is told what to install; nothing starts, and
     // Settings stays closed, since the folder is right.
-    void a32BitGameOnA64BitOnlyWineIsExplained()
-    {
-        const fs::path game = wine / "drive_c/Program Files/Quake III Arena/quake3.exe", log = game.parent_path() / "wingame.log";
+    void a32BitGameOnA64BitOnlyWineIsExplained() {
+        const fs::path game = wine / "drive_c/Program Files/Quake III Arena/quake3.exe",
+                       log = game.parent_path() / "wingame.log";
         place("TOVO_WINGAME32", game);
         fs::remove(log);
         run("wine", {QString::fromStdString(game.string())});
-        if (fs::exists(log))
-            QSKIP("this Wine runs 32-bit programs");
+        if (fs::exists(log)) QSKIP("this Wine runs 32-bit programs");
         Started h;
         h.services.drives = Services::real(h.dir()).drives;
         wireLaunch(h.services);
-        dirfile::store(h.dir(), *catalogue::byCode("qktre"), DriveTable::text(*h.services.drives.find('c')),
+        dirfile::store(h.dir(), *catalogue::byCode("qktre"),
+                       DriveTable::text(*h.services.drives.find('c')),
                        "cd c:\\Program Files\\Quake III Arena\\", "quake3.exe");
-        h.page("/ilnightowls/servers/s.htm", "qktre127.0.0.1:27960.htm");
-        auto& v = h.forms->as<viewservers>(QStringLiteral("viewservers"));
-        v.brwWebBrowser->Navigate(h.services.host + "/ilnightowls/servers/s.htm");
-        QTRY_COMPARE(v.Text3->text(), QStringLiteral("qktre"));
-        QTest::mouseClick(v.Command6, Qt::LeftButton);
+        h.connectOn("qktre127.0.0.1:27960.htm");
         QCOMPARE(h.boxes->seen.size(), size_t(1));
-        QCOMPARE(h.boxes->seen[0].title, QStringLiteral("32-bit Wine not installed.")); // its text is the tables' test
-        QVERIFY(!h.forms->isShown(QStringLiteral("Settings")));
+        // Its text is the tables' test.
+        QCOMPARE(h.boxes->seen[0].title, "32-bit Wine not installed.");
+        QVERIFY(!h.forms->isShown("Settings"));
         run("wineserver", {"-w"});
         QVERIFY(!fs::exists(log));
     }
 
-    void openArenaPickedInTheFileListJoins()
-    {
+    void openArenaPickedInTheFileListJoins() {
         Started h;
         h.services.drives = DriveTable({{'z', "/"}});
         wireLaunch(h.services);
-        auto& settings = h.forms->as<Settings>(QStringLiteral("Settings"));
-        QVERIFY(settings.Dir1->setPath(QStringLiteral("z:\\usr\\games")));
-        const auto items = settings.File1->findItems(QStringLiteral("openarena"), Qt::MatchExactly);
+        auto& settings = h.forms->as<Settings>("Settings");
+        QVERIFY(settings.Dir1->setPath("z:\\usr\\games"));
+        const auto items = settings.File1->findItems("openarena", Qt::MatchExactly);
         QCOMPARE(items.size(), 1); // a start script, no ".exe" and no link made for it
-        QTest::mouseClick(settings.File1->viewport(), Qt::LeftButton, {}, settings.File1->visualItemRect(items[0]).center());
+        QTest::mouseClick(settings.File1->viewport(), Qt::LeftButton, {},
+                          settings.File1->visualItemRect(items[0]).center());
         QTest::mouseClick(settings.setButton(*catalogue::byCode("qktre")), Qt::LeftButton);
 
-        h.page("/ilnightowls/servers/s.htm", "qktre127.0.0.1:" + QString::number(port) + ".htm");
-        auto& v = h.forms->as<viewservers>(QStringLiteral("viewservers"));
-        v.brwWebBrowser->Navigate(h.services.host + "/ilnightowls/servers/s.htm");
-        QTRY_COMPARE(v.Text3->text(), QStringLiteral("qktre"));
-        QTest::mouseClick(v.Command6, Qt::LeftButton);
+        h.connectOn("qktre127.0.0.1:" + QString::number(port) + ".htm");
         QVERIFY(h.boxes->seen.empty());
         // The member is on the server: the host's status reads it with the client's player beside
         // the bot, colours out of the server's name.
@@ -320,18 +338,18 @@ private slots:
             n.sort(); // whoever leads
             return n.join(',');
         };
-        QTRY_VERIFY_WITH_TIMEOUT(names(st = cache.of(arena())).contains(QStringLiteral("UnnamedPlayer")), 120000);
-        QCOMPARE((QStringList{st.info.host, st.info.map, QString::number(st.info.players), QString::number(st.info.maxPlayers), names(st)}),
+        QTRY_VERIFY_WITH_TIMEOUT(names(st = cache.of(arena())).contains("UnnamedPlayer"), 120000);
+        QCOMPARE((QStringList{st.info.host, st.info.map, QString::number(st.info.players),
+                              QString::number(st.info.maxPlayers), names(st)}),
                  (QStringList{"Night Owls", "oa_dm1", "2", "12", "Sarge,UnnamedPlayer"}));
         QVERIFY(st.roundTripMs >= 0 && st.roundTripMs < 1000);
     }
-    void runStartsADownloadedProgram()
-    {
+    void runStartsADownloadedProgram() {
         struct Whole final : Download { // a patch installer the engine has saved
-            QString suggestedName() const override { return QStringLiteral("mohaa patch 1.11.exe"); }
-            void save(const QString& folder, const QString& name, Events events) override
-            {
-                fs::copy_file(qEnvironmentVariable("TOVO_WINGAME64").toStdString(), (folder + '/' + name).toStdString());
+            QString suggestedName() const override { return "mohaa patch 1.11.exe"; }
+            void save(const QString& folder, const QString& name, Events events) override {
+                fs::copy_file(qEnvironmentVariable("TOVO_WINGAME64").toStdString(),
+                              (folder + '/' + name).toStdString());
                 events.ended(End::Whole, {});
             }
             void cancel() override {}
@@ -353,74 +371,100 @@ private slots:
     // session bus of the test's own tells that a friend plays on a stand-in server behind the
     // real host, and its Join starts the game there; links opened by Debian's xdg-open, with the
     // package's desktop entry, reach the running client through a second start.
-    void togetherThroughTheDesktop()
-    {
+    void togetherThroughTheDesktop() {
         QProcess bus, dunst;
         bus.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
         QVERIFY(bus.waitForReadyRead(10000));
-        qputenv("DBUS_SESSION_BUS_ADDRESS", bus.readLine().trimmed()); // before the first use of the bus
+        // Before the first use of the bus.
+        qputenv("DBUS_SESSION_BUS_ADDRESS", bus.readLine().trimmed());
         dunst.start("dunst", {});
         QTRY_VERIFY_WITH_TIMEOUT(QProcess::execute("dunstctl", {"is-paused"}) == 0, 10000);
         QByteArray players; // the stand-in's, as its status says them
-        const auto server = standIn([&](const QByteArray&) { return oob + "statusResponse\n\\sv_hostname\\Owls\\mapname\\q3dm1\\sv_maxclients\\16\n" + players; });
+        const auto server = standIn([&](const QByteArray&) {
+            return oob +
+                   "statusResponse\n\\sv_hostname\\Owls\\mapname\\q3dm1\\sv_maxclients\\16\n" +
+                   players;
+        });
         const QString address = "127.0.0.1:" + QString::number(server->localPort());
         QTemporaryDir root;
-        writeFile(root.path().toStdString() + "/servers.con", "[Owls Arena]\r\nGame=qktre\r\nAddress=" + address.toStdString() + "\r\n");
-        QProcess site;
-        site.start(qEnvironmentVariable("TOVO_SITE"), {"--root", root.path(), "--port", "0"});
-        QVERIFY(site.waitForReadyRead(10000));
+        writeFile(root.path().toStdString() + "/servers.con",
+                  "[Owls Arena]\r\nGame=qktre\r\nAddress=" + address.toStdString() + "\r\n");
+        Site site({"--root", root.path()});
         Harness h;
-        h.services.host = "127.0.0.1:" + site.readLine().trimmed();
+        h.services.host = site.host;
         h.allPages();
         h.page("/ilnightowls/servers/qktre" + address + ".htm", "qktre" + address + ".htm");
         h.forms->show("news");
-        dirfile::store(h.dir(), *catalogue::byCode("qktre"), "z: [/]", "cd z:\\games\\quake3\\", "quake3.exe");
-        h.services.fetchListing = [&](QObject* context, auto done) { listing::fetch(h.services.host, context, done); };
+        dirfile::store(h.dir(), *catalogue::byCode("qktre"), "z: [/]", "cd z:\\games\\quake3\\",
+                       "quake3.exe");
+        h.services.fetchListing = [&](QObject* context, auto done) {
+            listing::fetch(h.services.host, context, done);
+        };
         Notifier notifier;
-        h.services.notify = [&](const QString& text, const QString& link) { notifier.tell(text, link); };
-        connect(&notifier, &Notifier::join, &notifier, [&](const QString& link) { joinServer(*h.forms, link); });
+        h.services.notify = [&](const QString& text, const QString& link) {
+            notifier.tell(text, link);
+        };
+        connect(&notifier, &Notifier::join, &notifier,
+                [&](const QString& link) { joinServer(*h.forms, link); });
         writeFile(h.dir() / "friends.con", "[Friends]\r\n1=raven\r\n2=Crow\r\n");
         FriendWatch watch(h.services, h.dir() / "friends.con");
-        auto dunstctl = [](const QStringList& args) { QProcess p; p.start("dunstctl", args); p.waitForFinished(10000); return p.readAllStandardOutput(); };
-        players = "3 40 \"^1Raven\"\n0 30 \"crow\"\n"; // the friends come; the host reads it within its ten seconds
-        QTRY_VERIFY_WITH_TIMEOUT((watch.look(), dunstctl({"count", "displayed"}).trimmed() == "2"), 20000);
+        auto dunstctl = [](const QStringList& args) {
+            QProcess p;
+            p.start("dunstctl", args);
+            p.waitForFinished(10000);
+            return p.readAllStandardOutput();
+        };
+        players = "3 40 \"^1Raven\"\n0 30 \"crow\"\n"; // the friends come; the host reads it within
+                                                       // its ten seconds
+        QTRY_VERIFY_WITH_TIMEOUT((watch.look(), dunstctl({"count", "displayed"}).trimmed() == "2"),
+                                 20000);
         // The member clicks one; the other, closed, is in the server's history.
         QCOMPARE(QProcess::execute("dunstctl", {"action", "0"}), 0);
         QTRY_COMPARE_WITH_TIMEOUT(h.started.size(), size_t(1), 10000);
-        QVERIFY(readFile(h.dir() / "settings" / "qktre.bat").contains("+connect " + address.toUtf8() + "\r\n"));
+        QVERIFY(readFile(h.dir() / "settings" / "qktre.bat")
+                    .contains("+connect " + address.toUtf8() + "\r\n"));
         QCOMPARE(QProcess::execute("dunstctl", {"close-all"}), 0);
         const QByteArray past = dunstctl({"history"});
-        QVERIFY2(past.contains("Raven is playing Quake III on Owls Arena (2/16)") || past.contains("crow is playing Quake III on Owls Arena (2/16)"), past);
+        QVERIFY2(past.contains("Raven is playing Quake III on Owls Arena (2/16)") ||
+                     past.contains("crow is playing Quake III on Owls Arena (2/16)"),
+                 past);
         // No notification server on the bus: the tray's message.
         dunst.kill(), dunst.waitForFinished();
-        QTRY_COMPARE((notifier.tell("Crow is playing", {}), notifier.lastWay()), Notifier::Way::Tray); // once the bus has seen it go
+        QTRY_COMPARE((notifier.tell("Crow is playing", {}), notifier.lastWay()),
+                     Notifier::Way::Tray); // once the bus has seen it go
 
         // Links from anywhere: xdg-open finds the package's desktop entry for tovo:, whose
         // program, started a second time, hands the link to the running client (this one).
         OneClient one;
         QVERIFY(one.listen());
         QStringList handed;
-        connect(&one, &OneClient::received, &one, [&](const QString& m) { handed << m; if (!m.isEmpty()) joinServer(*h.forms, m); });
+        connect(&one, &OneClient::received, &one, [&](const QString& m) {
+            handed << m;
+            if (!m.isEmpty()) joinServer(*h.forms, m);
+        });
         QTemporaryDir xdg;
         QByteArray entry = readFile(TOVO_SOURCE "/packaging/debian/tovo.desktop");
         entry.replace("Exec=tovo", "Exec=" + qgetenv("TOVO_CLIENT"));
-        writeFile(xdg.path().toStdString() + "/data/applications/tovo.desktop", entry.toStdString());
-        writeFile(xdg.path().toStdString() + "/config/mimeapps.list", "[Default Applications]\nx-scheme-handler/tovo=tovo.desktop\n");
-        qputenv("XDG_DATA_HOME", xdg.path().toUtf8() + "/data"); // where xdg-open looks, for the programs it starts
+        writeFile(xdg.path().toStdString() + "/data/applications/tovo.desktop",
+                  entry.toStdString());
+        writeFile(xdg.path().toStdString() + "/config/mimeapps.list",
+                  "[Default Applications]\nx-scheme-handler/tovo=tovo.desktop\n");
+        // Where xdg-open looks, for the programs it starts.
+        qputenv("XDG_DATA_HOME", xdg.path().toUtf8() + "/data");
         qputenv("XDG_CONFIG_HOME", xdg.path().toUtf8() + "/config");
         QCOMPARE(QProcess::execute("xdg-open", {"tovo://join/qktre/" + address}), 0);
         QTRY_COMPARE_WITH_TIMEOUT(h.started.size(), size_t(2), 10000);
-        QCOMPARE(QProcess::execute(qEnvironmentVariable("TOVO_CLIENT"), {}), 0); // no link: the running client comes to the front
+        // No link: the running client comes to the front.
+        QCOMPARE(QProcess::execute(qEnvironmentVariable("TOVO_CLIENT"), {}), 0);
         qunsetenv("XDG_DATA_HOME"), qunsetenv("XDG_CONFIG_HOME");
         QTRY_COMPARE(handed.size(), 2);
         QCOMPARE(handed.last(), QString());
         QCOMPARE(h.started.size(), size_t(2));
-        for (QProcess* p : {&site, &bus})
-            p->kill(), p->waitForFinished();
+        bus.kill(), bus.waitForFinished();
     }
 
-    void sameFieldsAsQuakestat_data()
-    {
+    void sameFieldsAsQuakestat_data() {
+        // clang-format off
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("type");   // quakestat's name for the server type
         QTest::addColumn<int>("offset");     // of the stand-in's port from the game port
@@ -448,10 +492,10 @@ private slots:
             {QByteArray("\x80\x00\x00\x06\x03\x01", 6), {netQuakePlayer(1, "^1Zap <b>", -3)}},
             {QByteArray("\x80\x00\x00\x06\x03\x02", 6), {netQuakePlayer(2, "O'Neil", 0)}},
             {QByteArray("\x80\x00", 2), {netQuake("\x85")}}}; // no rules
+        // clang-format on
     }
 
-    void sameFieldsAsQuakestat()
-    {
+    void sameFieldsAsQuakestat() {
         QFETCH(QString, code);
         QFETCH(QString, type);
         QFETCH(int, offset);
@@ -462,7 +506,8 @@ private slots:
             for (QNetworkDatagram d; standIn.hasPendingDatagrams();) {
                 QByteArray asked, data = (d = standIn.receiveDatagram()).data();
                 for (auto it = replies.begin(); it != replies.end(); ++it)
-                    asked = data.startsWith(it.key()) && it.key().size() > asked.size() ? it.key() : asked;
+                    asked = data.startsWith(it.key()) && it.key().size() > asked.size() ? it.key()
+                                                                                        : asked;
                 for (const QByteArray& r : replies.value(asked))
                     standIn.writeDatagram(r, d.senderAddress(), d.senderPort());
             }
@@ -474,31 +519,43 @@ private slots:
         // Quake's letters).
         QProcess transformed, whole;
         for (QProcess* p : {&transformed, &whole})
-            p->start("quakestat", {"-raw", "\t", "-P", "-nh", "-timeout", "5", p == &whole ? "-nnx" : "-nx", "-" + type, address});
-        const Server s{"owls", code, "127.0.0.1:" + QString::number(game), "127.0.0.1", game, 0, {QHostAddress(QHostAddress::LocalHost)}};
+            p->start("quakestat", {"-raw", "\t", "-P", "-nh", "-timeout", "5",
+                                   p == &whole ? "-nnx" : "-nx", "-" + type, address});
+        const Server s{"owls", code, "127.0.0.1:" + QString::number(game),   "127.0.0.1",
+                       game,   0,    {QHostAddress(QHostAddress::LocalHost)}};
         StatusCache cache(2000, 60000);
         QTRY_VERIFY_WITH_TIMEOUT(cache.of(s).state == Status::State::Answering &&
-                                     transformed.state() == QProcess::NotRunning && whole.state() == QProcess::NotRunning, 10000);
+                                     transformed.state() == QProcess::NotRunning &&
+                                     whole.state() == QProcess::NotRunning,
+                                 10000);
         auto rows = [](QProcess& p) {
             QList<QStringList> out;
-            for (const QString& line : QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts))
+            for (const QString& line :
+                 QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts))
                 out << line.split('\t');
             return out;
         };
         const QList<QStringList> q = rows(transformed), w = rows(whole);
-        QVERIFY2(q.size() > 1 && q.size() == w.size() && q[0].size() > 7, qPrintable(q.value(0).join('|')));
+        QVERIFY2(q.size() > 1 && q.size() == w.size() && q[0].size() > 7,
+                 qPrintable(q.value(0).join('|')));
         // Server: name, map, slots, players. Players: name, score (quakestat writes 0 where the
         // game sends none), ping (where the game sends one), in either's order. Quake's rows
         // have columns of their own (address and protocol; the player's number first).
         const bool quake = code == "qkone";
         const status::Info& i = cache.of(s).info;
-        const QStringList server = quake ? QStringList{q[0][2], q[0][5], q[0][6], q[0][7]} : q[0].mid(2, 4);
-        QCOMPARE((QStringList{i.host, i.map, QString::number(i.maxPlayers), QString::number(i.players)}), server);
+        const QStringList server =
+            quake ? QStringList{q[0][2], q[0][5], q[0][6], q[0][7]} : q[0].mid(2, 4);
+        QCOMPARE(
+            (QStringList{i.host, i.map, QString::number(i.maxPlayers), QString::number(i.players)}),
+            server);
         QStringList host, theirs;
         for (const status::Player& p : i.list)
-            host << QStringList{p.name, QString::number(p.score.value_or(0)), p.ping >= 0 ? QString::number(p.ping) : "-"}.join('|');
+            host << QStringList{p.name, QString::number(p.score.value_or(0)),
+                                p.ping >= 0 ? QString::number(p.ping) : "-"}
+                        .join('|');
         for (qsizetype n = 1; n < q.size(); ++n) {
-            const QStringList& row = !quake && w[n].join('\t').toUtf8() != w[n].join('\t').toLatin1() ? w[n] : q[n];
+            const QStringList& row =
+                !quake && w[n].join('\t').toUtf8() != w[n].join('\t').toLatin1() ? w[n] : q[n];
             theirs << (quake ? QStringList{row[1], row[3], "-"} : row.mid(0, 3)).join('|');
         }
         host.sort();

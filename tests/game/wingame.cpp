@@ -2,8 +2,7 @@
 // folder and the Wine prefix it runs in, as UTF-8 to wingame.log beside it.
 #include <windows.h>
 
-static void put(HANDLE f, const wchar_t* label, const wchar_t* text)
-{
+static void put(HANDLE f, const wchar_t* label, const wchar_t* text) {
     char buf[8192];
     DWORD done = 0;
     int n = WideCharToMultiByte(CP_UTF8, 0, label, -1, buf, sizeof buf, nullptr, nullptr);
@@ -13,8 +12,7 @@ static void put(HANDLE f, const wchar_t* label, const wchar_t* text)
     WriteFile(f, "\n", 1, &done, nullptr);
 }
 
-int wmain()
-{
+int wmain() {
     wchar_t log[MAX_PATH + 16], part[MAX_PATH + 16], cwd[MAX_PATH], prefix[MAX_PATH] = L"";
     DWORD n = GetModuleFileNameW(nullptr, log, MAX_PATH);
     while (n > 0 && log[n - 1] != L'\\')
@@ -24,9 +22,9 @@ int wmain()
     lstrcatW(part, L".part");
     GetCurrentDirectoryW(MAX_PATH, cwd);
     GetEnvironmentVariableW(L"WINEPREFIX", prefix, MAX_PATH);
-    HANDLE f = CreateFileW(part, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (f == INVALID_HANDLE_VALUE)
-        return 1;
+    HANDLE f =
+        CreateFileW(part, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (f == INVALID_HANDLE_VALUE) return 1;
     put(f, L"cmd=", GetCommandLineW());
     put(f, L"cwd=", cwd);
     put(f, L"prefix=", prefix);

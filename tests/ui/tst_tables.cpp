@@ -1,15 +1,14 @@
-// Every text a member sees or that lands in a file, as literal tables: the twelve games, the
-// message boxes, the page windows and their buttons, the menus. The expected values are typed
-// here, so a wrong row in the program's own tables shows. Built a second time with a thirteenth
-// game in the catalogue: everything here takes it with no other change.
+// Every text a member sees or that lands in a file, as literal tables typed here: the games, the
+// message boxes, the page windows, the menus. Built again with a thirteenth game in the
+// catalogue: everything here takes it with no other change.
 #include "games/community.h"
-#include "app/login.h"
 #include "games/dirfile.h"
 #include "installs/finder.h"
-#include "settings/settings.h"
 #include "platform/controls.h"
 #include "platform/filelists.h"
 #include "platform/timer.h"
+#include "settings/settings.h"
+#include "app/login.h"
 #include "servers/viewservers.h"
 #ifdef TOVO_THIRTEENTH_GAME
 #include "site/serverlist.h"
@@ -27,6 +26,30 @@
 
 using msgbox::Buttons;
 using msgbox::Icon;
+using Act = std::function<void(Started&)>; // what the member does
+Q_DECLARE_METATYPE(Act)
+
+namespace {
+void settingsClick(Started& h, const char* button) {
+    h.forms->show("Settings");
+    QTest::mouseClick(h.forms->as<Settings>("Settings").findChild<QPushButton*>(button),
+                      Qt::LeftButton);
+}
+// Connect to Server on the list, or on a Quake III server's page; the game set when the start
+// is to go as `outcome` (from a launcher's Wine, for the Wine that is gone).
+void connectTo(Started& h, std::optional<batch::Outcome> outcome, bool onPage) {
+    h.forms->hide("viewservers");
+    auto& v = h.forms->as<viewservers>("viewservers");
+    QTRY_COMPARE(v.Text3->text(), "views");
+    if (outcome) {
+        h.outcome = *outcome;
+        dirfile::store(h.dir(), *catalogue::byCode("qktre"), "z: [/]", "cd z:\\q3\\", "q3.exe",
+                       {{}, "/gone/lutris-7.2/bin/wine", {}});
+    }
+    if (onPage) return h.connectOn("qktre1.2.3.4:27960.htm");
+    QTest::mouseClick(v.Command6, Qt::LeftButton);
+}
+} // namespace
 
 class TablesTest final : public QObject {
     Q_OBJECT
@@ -34,18 +57,19 @@ class TablesTest final : public QObject {
 private slots:
 #ifdef TOVO_THIRTEENTH_GAME
     // The new game's row is all Find Games needs to find it where its installer put it.
-    void findGamesTakesTheNewRow()
-    {
+    void findGamesTakesTheNewRow() {
         QTemporaryDir home;
         const std::filesystem::path h = home.path().toStdString();
         writeFile(h / ".wine/drive_c/Program Files/Test Game/tstgm.exe", "MZ");
         writeFile(h / ".wine/system.reg", "WINE REGISTRY Version 2\n");
         const auto found = installs::find({h, {}, {}, {}});
-        QVERIFY(std::any_of(found.begin(), found.end(), [](const installs::Find& f) { return f.program.filename() == "tstgm.exe" && f.game->row == 13; }));
+        QVERIFY(std::any_of(found.begin(), found.end(), [](const installs::Find& f) {
+            return f.program.filename() == "tstgm.exe" && f.game->row == 13;
+        }));
     }
 #endif
-    void games_data()
-    {
+    void games_data() {
+        // clang-format off
         // row, code, section, Set button, unset, set, clear box, after Clear Selected, after Clear All
         QTest::addColumn<QStringList>("g");
         auto row = [](std::initializer_list<QString> g) { QTest::newRow(qPrintable(*(g.begin() + 1))) << QStringList(g); };
@@ -64,35 +88,45 @@ private slots:
 #ifdef TOVO_THIRTEENTH_GAME // the next game, added as one row of the catalogue and nothing else
         row({"13", "tstgm", "Test Game", "Command15", "Set Test Game", "Set Test Game +", "Check13", "Set Test Game", "Set Test Game"});
 #endif
+        // clang-format on
     }
 
     // A game's row in the settings window and its directory file; Clear Selected clears only what
     // is ticked, Clear All answered No keeps files and ticks, Yes clears every game and tick.
-    void games()
-    {
+    void games() {
         QFETCH(QStringList, g);
         Started h;
         writeFile(h.dir() / "Games" / "game.exe", "x");
         h.services.drives = DriveTable({{'c', h.dir() / "Games"}});
-        auto& s = h.forms->as<Settings>(QStringLiteral("Settings"));
+        auto& s = h.forms->as<Settings>("Settings");
         auto* b = s.findChild<QPushButton*>(g[3]);
         auto* tick = s.findChild<QCheckBox*>(g[6]);
         QVERIFY(b && tick);
         QCOMPARE(tick->geometry().top(), b->geometry().top());
-        for (const QString& address : {QString(), QString("owls.example.net:27960"), QString(300, 'a'), QString("a:b.htm"), QString("Gr\u00fcn")}) // a page name, made and cut
-            QCOMPARE(community::cutPageName(community::pageName(g[1], address)).code + '|' + community::cutPageName(community::pageName(g[1], address)).address, g[1] + '|' + address);
+        for (const QString& address :
+             {QString(), QString("owls.example.net:27960"), QString(300, 'a'), QString("a:b.htm"),
+              QString("Gr\u00fcn")}) // a page name, made and cut
+            QCOMPARE(community::cutPageName(community::pageName(g[1], address)).code + '|' +
+                         community::cutPageName(community::pageName(g[1], address)).address,
+                     g[1] + '|' + address);
         // Above the clear buttons, which are above the Close picture, inside the window.
-        QVERIFY(b->geometry().bottom() < s.Command1->geometry().top() && s.Command5->geometry().bottom() < s.Image1->geometry().top() &&
+        QVERIFY(b->geometry().bottom() < s.Command1->geometry().top() &&
+                s.Command5->geometry().bottom() < s.Image1->geometry().top() &&
                 s.Image1->geometry().bottom() < s.height());
         const std::filesystem::path con = h.dir() / "settings" / (g[1] + ".con").toStdString();
         const auto other = h.dir() / "settings" / (g[1] == "mohaa" ? "jedio.con" : "mohaa.con");
         const QString unset = "[Saved]\r\nPath=0\r\n", untouched = "untouched";
-        const QString set = "[" + g[2] + "]\r\nDrive=c: [" + QString::fromStdString((h.dir() / "Games").string()) +
+        const QString set = "[" + g[2] + "]\r\nDrive=c: [" +
+                            QString::fromStdString((h.dir() / "Games").string()) +
                             "]\r\nDir=cd c:\\\\\r\nFile=game.exe\r\n[Saved]\r\nPath=1\r\n";
-        auto seen = [&] { return QStringList{b->text(), tick->isChecked() ? "ticked" : "", readFile(con), readFile(other)}; };
+        auto seen = [&] {
+            return QStringList{b->text(), tick->isChecked() ? "ticked" : "", readFile(con),
+                               readFile(other)};
+        };
         auto click = [&](QWidget* w) { return QTest::mouseClick(w, Qt::LeftButton), seen(); };
         auto setIt = [&] {
-            QTest::mouseClick(s.File1->viewport(), Qt::LeftButton, {}, s.File1->visualItemRect(s.File1->item(0)).center());
+            QTest::mouseClick(s.File1->viewport(), Qt::LeftButton, {},
+                              s.File1->visualItemRect(s.File1->item(0)).center());
             return click(b);
         };
         QCOMPARE(seen().mid(0, 3), (QStringList{g[4], "", unset}));
@@ -107,91 +141,72 @@ private slots:
         QCOMPARE(click(s.Command5), (QStringList{g[5], "ticked", set, untouched}));
         QCOMPARE(click(s.Command5), (QStringList{g[8], "", unset, unset}));
 #ifdef TOVO_THIRTEENTH_GAME // and the community's host lists its servers
-        QCOMPARE(ServerList::parse("[S]\r\nGame=" + g[1].toStdString() + "\r\nAddress=127.0.0.1\r\n", "servers.con").size(), size_t(1));
+        QCOMPARE(
+            ServerList::parse("[S]\r\nGame=" + g[1].toStdString() + "\r\nAddress=127.0.0.1\r\n",
+                              "servers.con")
+                .size(),
+            size_t(1));
 #endif
     }
 
-    void boxes_data()
-    {
-        // what the member does, the box's text, title, buttons, icon; the windows shown after of
-        // Login, Form1, Settings, news, update
+    void boxes_data() {
+        // clang-format off
+        // what the member does, then the box's text, title, buttons, icon; the windows shown after
+        // of Login, Form1, Settings, news, update
+        QTest::addColumn<Act>("act");
         QTest::addColumn<QStringList>("b");
-        auto row = [](std::initializer_list<QString> b) { QTest::newRow(qPrintable(*b.begin())) << QStringList(b); };
-        row({"login as Type here", "Please enter your alias.", "Enter alias              ", "Ok", "None", "Login"});
-        row({"Set", "You did not select a game yet.", "No game selected", "Ok", "None", "Login Settings"});
-        row({"Clear All", "Do you want to clear all directories?", "Clear Directories", "YesNo", "None", "Login Settings"});
-        row({"Connect on the list", "You must select a server to join.", "Select Server.", "Ok", "None", "Login"});
-        row({"Connect, not set", "Please configure game directories, before connecting to game.", "Directories not set.", "Ok", "None", "Login Settings"});
-        row({"Connect, folder gone", "The game's folder z:\\q3\\ could not be found. Please set the game again in Settings.", "Game not found.", "Ok", "Critical", "Login Settings"});
-        row({"Connect, program gone", "The game's program q3.exe could not be found in z:\\q3\\. Please set the game again in Settings.", "Game not found.", "Ok", "Critical", "Login Settings"});
-        row({"Connect, no Wine", "q3.exe is a Windows program and needs Wine to run. Please install Wine, then connect again.", "Wine not installed.", "Ok", "Critical", "Login"});
-        row({"Connect, no 32-bit Wine", "q3.exe is a 32-bit Windows program, and the Wine on this computer runs only 64-bit programs. "
+        auto row = [](const char* name, Act act, QStringList b) { QTest::newRow(name) << act << b; };
+        auto connect = [](std::optional<batch::Outcome> outcome) { return [outcome](Started& h) { connectTo(h, outcome, true); }; };
+        // The failed logins are the journey's, with the real engine.
+        row("login as Type here", [](Started& h) { QTest::mouseClick(h.forms->as<Login>("Login").Image5, Qt::LeftButton); },
+            {"Please enter your alias.", "Enter alias              ", "Ok", "None", "Login"});
+        row("Set", [](Started& h) { settingsClick(h, "Command9"); }, {"You did not select a game yet.", "No game selected", "Ok", "None", "Login Settings"});
+        row("Clear All", [](Started& h) { settingsClick(h, "Command5"); }, {"Do you want to clear all directories?", "Clear Directories", "YesNo", "None", "Login Settings"});
+        row("Connect on the list", [](Started& h) { connectTo(h, {}, false); }, {"You must select a server to join.", "Select Server.", "Ok", "None", "Login"});
+        row("Connect, not set", [](Started& h) { connectTo(h, {}, true); }, {"Please configure game directories, before connecting to game.", "Directories not set.", "Ok", "None", "Login Settings"});
+        row("Connect, folder gone", connect(batch::Outcome::FolderMissing), {"The game's folder z:\\q3\\ could not be found. Please set the game again in Settings.", "Game not found.", "Ok", "Critical", "Login Settings"});
+        row("Connect, program gone", connect(batch::Outcome::ProgramMissing), {"The game's program q3.exe could not be found in z:\\q3\\. Please set the game again in Settings.", "Game not found.", "Ok", "Critical", "Login Settings"});
+        row("Connect, no Wine", connect(batch::Outcome::NeedsWine), {"q3.exe is a Windows program and needs Wine to run. Please install Wine, then connect again.", "Wine not installed.", "Ok", "Critical", "Login"});
+        row("Connect, no 32-bit Wine", connect(batch::Outcome::Needs32BitWine), {"q3.exe is a 32-bit Windows program, and the Wine on this computer runs only 64-bit programs. "
              "Please install Wine's 32-bit part (on Debian, as root: dpkg --add-architecture i386, then apt update, then apt install "
              "wine32:i386), then connect again.", "32-bit Wine not installed.", "Ok", "Critical", "Login"});
-        row({"Connect, Wine gone", "q3.exe runs with the Wine its launcher installed it with, /gone/lutris-7.2/bin/wine, and that Wine is "
+        row("Connect, Wine gone", connect(batch::Outcome::WineMissing), {"q3.exe runs with the Wine its launcher installed it with, /gone/lutris-7.2/bin/wine, and that Wine is "
              "not there any more. Please install that Wine again in the launcher the game came from, or set the game again in Settings.",
              "Wine not found.", "Ok", "Critical", "Login Settings"});
-        row({"Connect, Steam gone", "q3.exe is started through Steam, and Steam is not installed. Please install Steam again, or set "
+        row("Connect, Steam gone", connect(batch::Outcome::SteamMissing), {"q3.exe is started through Steam, and Steam is not installed. Please install Steam again, or set "
              "the game again in Settings.", "Steam not installed.", "Ok", "Critical", "Login Settings"});
-        row({"Connect, not started", "The game q3.exe could not be started. Please check that it can be run, or set the game again in Settings.",
+        row("Connect, not started", connect(batch::Outcome::NotStarted), {"The game q3.exe could not be started. Please check that it can be run, or set the game again in Settings.",
              "Game not started.", "Ok", "Critical", "Login Settings"});
-        row({"a page fails, hidden", "Unabled to connect to network, either our servers are busy our your not online.", "IL Owls - Network Unavailable", "Ok", "Critical", "Login"});
+        row("a page fails, hidden", [](Started& h) {
+            h.web.names.remove("owls.test/ilnightowls/servers/patches.htm");
+            h.forms->hide("update"); // made by a Hide: it loads
+        }, {"Unabled to connect to network, either our servers are busy our your not online.", "IL Owls - Network Unavailable", "Ok", "Critical", "Login"});
+        // clang-format on
     }
 
-    void boxes()
-    {
+    void boxes() {
+        QFETCH(Act, act);
         QFETCH(QStringList, b);
-        const QString action = b[0];
         Started h;
-        Login& l = h.forms->as<Login>(QStringLiteral("Login"));
-        if (action == "login as Type here") { // the failed logins are the journey's, with the real engine
-            QTest::mouseClick(l.Image5, Qt::LeftButton);
-        } else if (action == "Set" || action == "Clear All") {
-            h.forms->show(QStringLiteral("Settings"));
-            auto& s = h.forms->as<Settings>(QStringLiteral("Settings"));
-            QTest::mouseClick(action == "Set" ? s.findChild<QPushButton*>("Command9") : s.Command5, Qt::LeftButton);
-        } else if (action == "a page fails, hidden") {
-            h.web.names.remove(QStringLiteral("owls.test/ilnightowls/servers/patches.htm"));
-            h.forms->hide(QStringLiteral("update")); // made by a Hide: it loads
-        } else {
-            h.forms->hide(QStringLiteral("viewservers"));
-            auto& v = h.forms->as<viewservers>(QStringLiteral("viewservers"));
-            QTRY_COMPARE(v.Text3->text(), QStringLiteral("views"));
-            const std::pair<const char*, batch::Outcome> outcomes[] = {{"Connect, folder gone", batch::Outcome::FolderMissing},
-                {"Connect, program gone", batch::Outcome::ProgramMissing}, {"Connect, no Wine", batch::Outcome::NeedsWine},
-                {"Connect, no 32-bit Wine", batch::Outcome::Needs32BitWine}, {"Connect, not started", batch::Outcome::NotStarted},
-                {"Connect, Wine gone", batch::Outcome::WineMissing}, {"Connect, Steam gone", batch::Outcome::SteamMissing}};
-            for (auto [what, outcome] : outcomes)
-                if (action == what) {
-                    h.outcome = outcome;
-                    dirfile::store(h.dir(), *catalogue::byCode("qktre"), "z: [/]", "cd z:\\q3\\", "q3.exe", {{}, "/gone/lutris-7.2/bin/wine", {}});
-                }
-            if (action != "Connect on the list") {
-                h.page("/ilnightowls/servers/s.htm", "qktre1.2.3.4:27960.htm");
-                v.brwWebBrowser->Navigate(QStringLiteral("owls.test/ilnightowls/servers/s.htm"));
-                QTRY_COMPARE(v.Text3->text(), QStringLiteral("qktre"));
-            }
-            QTest::mouseClick(v.Command6, Qt::LeftButton);
-        }
+        act(h);
         QTRY_COMPARE(h.boxes->seen.size(), size_t(1));
         const Box& box = h.boxes->seen[0];
-        QCOMPARE((QStringList{box.prompt, box.title}), b.mid(1, 2));
-        QCOMPARE(box.buttons, b[3] == "YesNo" ? Buttons::YesNo : Buttons::Ok);
-        QCOMPARE(box.icon, b[4] == "Critical" ? Icon::Critical : Icon::None);
+        QCOMPARE((QStringList{box.prompt, box.title}), b.mid(0, 2));
+        QCOMPARE(box.buttons, b[2] == "YesNo" ? Buttons::YesNo : Buttons::Ok);
+        QCOMPARE(box.icon, b[3] == "Critical" ? Icon::Critical : Icon::None);
         auto shown = [&] {
             QStringList s;
             for (const char* w : {"Login", "Form1", "Settings", "news", "update"})
-                if (h.forms->isShown(QLatin1String(w)))
-                    s << QLatin1String(w);
+                if (h.forms->isShown(QLatin1String(w))) s << QLatin1String(w);
             return s.join(' ');
         };
-        QTRY_COMPARE(shown(), b[5]);
+        QTRY_COMPARE(shown(), b[4]);
         QTest::qWait(50); // a failed page's error page completes too: no second box
         QCOMPARE(h.boxes->seen.size(), size_t(1));
     }
 
-    void pageWindows_data()
-    {
+    void pageWindows_data() {
+        // clang-format off
         // name, caption, page, alias label, clock label
         QTest::addColumn<QStringList>("p");
         auto row = [](std::initializer_list<QString> p) { QTest::newRow(qPrintable(*p.begin())) << QStringList(p); };
@@ -200,36 +215,41 @@ private slots:
         row({"update", "Patches / Update", "owls.test/ilnightowls/servers/patches.htm", "Label9", "Label7"});
         row({"discuss", "Discuss", "owls.test/ilnightowls/servers/discuss.htm", "Label4", "Label10"});
         row({"viewservers", "View Servers", "owls.test/ilnightowls/servers/viewservers.htm", "Label4", "Label3"});
+        // clang-format on
     }
 
-    void pageWindows()
-    {
+    void pageWindows() {
         QFETCH(QStringList, p);
-        const QString name = p[0], caption = p[1], page = p[2], aliasLabel = p[3], clockLabel = p[4];
+        const QString name = p[0], caption = p[1], page = p[2], aliasLabel = p[3],
+                      clockLabel = p[4];
         Started h;
-        const QString alias = QStringLiteral("  <b>Owl</b> & co  ");
-        h.forms->as<Login>(QStringLiteral("Login")).Text1->setText(alias);
+        const QString alias = "  <b>Owl</b> & co  ";
+        h.forms->as<Login>("Login").Text1->setText(alias);
         h.forms->show(name);
         h.forms->show(name); // a second Show only shows
         Form& w = h.forms->get(name);
         QCOMPARE(h.web.requests, QStringList{page});
-        QVERIFY(!w.findChild<BrowserPane*>(QStringLiteral("brwWebBrowser"))->isHidden()); // the page is seen
+        QVERIFY(!w.findChild<BrowserPane*>("brwWebBrowser")->isHidden()); // the page is seen
         QCOMPARE(h.forms->frameOf(name)->windowTitle(), caption);
         auto text = [&](const QString& label) { return w.findChild<Label*>(label)->text(); };
         QCOMPARE(text(aliasLabel), alias);
         QCOMPARE(text(clockLabel), QString()); // before the first tick, which comes at once
-        QVERIFY(w.findChild<Timer*>(QStringLiteral("Timer1"))->nextTickIn() <= 10);
+        QVERIFY(w.findChild<Timer*>("Timer1")->nextTickIn() <= 10);
         QCOMPARE(w.findChild<Label*>(aliasLabel)->textFormat(), Qt::PlainText);
-        QTRY_COMPARE(text(clockLabel), QStringLiteral("7:05:23 PM"));
+        QTRY_COMPARE(text(clockLabel), "7:05:23 PM");
         QCOMPARE(QStringList({text("Label1"), text("Label5"), text("Label6"), text("Label2")}),
                  QStringList({"Connected as:", "Member sign:", "None", "Online time:"}));
         QStringList buttons;
-        for (const char* b : {"Command7", "Command8", "Command2", "Command9", "Command3", "Command4", "Command5"})
+        for (const char* b :
+             {"Command7", "Command8", "Command2", "Command9", "Command3", "Command4", "Command5"})
             buttons << w.findChild<QPushButton*>(QLatin1String(b))->text();
-        QCOMPARE(buttons, QStringList({"<", ">", "News", "Discuss", "View Servers", "Events", "Patch/Update"}));
+        QCOMPARE(buttons, QStringList({"<", ">", "News", "Discuss", "View Servers", "Events",
+                                       "Patch/Update"}));
         // Each page button shows its window and hides this one; News from the list hides it first.
+        // clang-format off
         const std::pair<const char*, QString> targets[] = {
             {"Command2", "news"}, {"Command9", "discuss"}, {"Command3", "viewservers"}, {"Command4", "events"}, {"Command5", "update"}};
+        // clang-format on
         for (const auto& [button, target] : targets) {
             for (const auto& other : targets) // all made, only this one showing
                 h.forms->hide(other.second);
@@ -237,14 +257,15 @@ private slots:
             const qsizetype mark = h.forms->history().size();
             QTest::mouseClick(w.findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
             const QStringList steps = target == name ? QStringList()
-                                      : name == "viewservers" && target == "news" ? QStringList{"hide viewservers", "show news"}
-                                                                                  : QStringList{"show " + target, "hide " + name};
+                                      : name == "viewservers" && target == "news"
+                                          ? QStringList{"hide viewservers", "show news"}
+                                          : QStringList{"show " + target, "hide " + name};
             QCOMPARE(h.since(mark), steps);
         }
     }
 
-    void menus_data()
-    {
+    void menus_data() {
+        // clang-format off
         QTest::addColumn<QStringList>("m"); // holder, item, caption
         QTest::addColumn<QStringList>("steps"); // what choosing it does, from news alone made
         auto row = [](const char* name, const QStringList& m, const QStringList& steps) { QTest::newRow(name) << m << steps; };
@@ -266,56 +287,66 @@ private slots:
         row("Settings picture", {"Login", "Image10", "Settings"}, {"create Settings", "show Settings"});
         row("About picture", {"Login", "Image11", "About"}, {"create About", "show About"});
         row("Exit picture", {"Login", "Image9", "Exit"}, {"create closeprog", "show closeprog", "hide closeprog"});
+        // clang-format on
     }
 
-    void menus()
-    {
+    void menus() {
         QFETCH(QStringList, m);
         QFETCH(QStringList, steps);
         const QString holder = m[0], item = m[1], caption = m[2];
         Started h;
-        h.forms->show(QStringLiteral("news"));
+        h.forms->show("news");
         auto* picture = h.child<Picture>(holder, item);
-        QMenu* menu = h.forms->get(holder == "Login" ? "popmnu2" : holder).findChild<QMenu*>(QStringLiteral("test"));
+        QMenu* menu =
+            h.forms->get(holder == "Login" ? "popmnu2" : holder).findChild<QMenu*>("test");
         QStringList names;
         for (QAction* a : menu->actions())
             names << a->objectName();
-        const QStringList order = holder == "popmnu"
-            ? QStringList{"mnuhome", "mnudiscuss", "mnuservers", "mnuaddserver", "mnuevents", "mnupatches", "mnudash", "mnusetup", "mnufriends", "mnuabout", "mnuexit"}
-            : QStringList{"mnuset", "mnuabout", "mnuexit"};
+        const QStringList order =
+            holder == "popmnu"
+                ? QStringList{"mnuhome",    "mnudiscuss", "mnuservers", "mnuaddserver",
+                              "mnuevents",  "mnupatches", "mnudash",    "mnusetup",
+                              "mnufriends", "mnuabout",   "mnuexit"}
+                : QStringList{"mnuset", "mnuabout", "mnuexit"};
         QCOMPARE(names, order);
         QAction* a = menu->findChild<QAction*>(item);
-        QCOMPARE(a ? (a->isSeparator() ? QString() : a->text()) : picture->accessibleName(), caption);
+        QCOMPARE(a ? (a->isSeparator() ? QString() : a->text()) : picture->accessibleName(),
+                 caption);
         QCOMPARE(a && a->isSeparator(), item == "mnudash");
         if (a && !a->isSeparator())
             QCOMPARE(a->isEnabled(), !steps.isEmpty()); // "Add Servers" is greyed
         const qsizetype mark = h.forms->history().size();
         if (caption == "Exit") // the exit window's NO
-            QTimer::singleShot(0, menu, [&] { QTest::mouseClick(h.forms->get("closeprog").findChild<Picture*>("Image5"), Qt::LeftButton); });
+            QTimer::singleShot(0, menu, [&] {
+                QTest::mouseClick(h.forms->get("closeprog").findChild<Picture*>("Image5"),
+                                  Qt::LeftButton);
+            });
         a ? a->trigger() : QTest::mouseClick(picture, Qt::LeftButton);
         QCOMPARE(h.since(mark), steps);
         QCOMPARE(h.ended, 0);
     }
 
     // Every caption and label of every window fits its control at the design size.
-    void captionsFit()
-    {
+    void captionsFit() {
         Started h;
         QStringList clipped;
-        for (const char* name : {"Login", "Form1", "closeprog", "About", "Settings", "news", "events", "update", "discuss", "viewservers"}) {
+        for (const char* name : {"Login", "Form1", "closeprog", "About", "Settings", "news",
+                                 "events", "update", "discuss", "viewservers"}) {
             QWidget& w = h.forms->get(QLatin1String(name));
             for (QWidget* c : w.findChildren<QWidget*>()) {
                 auto* b = qobject_cast<QPushButton*>(c);
                 auto* l = qobject_cast<QLabel*>(c);
                 const QString text = b ? b->text() : l ? l->text() : QString();
-                if (text.isEmpty() || c->isHidden())
-                    continue;
+                if (text.isEmpty() || c->isHidden()) continue;
                 const QFontMetrics fm(c->font());
-                const bool fits = b ? fm.horizontalAdvance(text) + 8 <= b->width() && fm.height() + 4 <= b->height()
-                                : l->wordWrap() ? l->heightForWidth(l->width()) <= l->height()
-                                                : fm.horizontalAdvance(text) <= l->width() && fm.height() <= l->height();
+                const bool fits = b ? fm.horizontalAdvance(text) + 8 <= b->width() &&
+                                          fm.height() + 4 <= b->height()
+                                  : l->wordWrap() ? l->heightForWidth(l->width()) <= l->height()
+                                                  : fm.horizontalAdvance(text) <= l->width() &&
+                                                        fm.height() <= l->height();
                 if (!fits)
-                    clipped << QStringLiteral("%1.%2 \"%3\"").arg(QLatin1String(name), c->objectName(), text);
+                    clipped << QStringLiteral("%1.%2 \"%3\"")
+                                   .arg(QLatin1String(name), c->objectName(), text);
             }
         }
         QCOMPARE(clipped.join("; "), QString());

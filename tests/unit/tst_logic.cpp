@@ -1,16 +1,14 @@
-// The client's logic without a window: its files byte by byte (profile files, directory files,
-// the batch file), the batch runner that starts a game without a shell, a download's names; and
-// Find Games over homes laid out as Wine, Lutris, Steam and Debian's engines leave them, the
-// hostile ones included (a bad file only shortens the list).
-#include "browser/downloads.h"
-#include "games/catalogue.h"
-#include "games/dirfile.h"
+// The client's logic without a window: its files byte by byte, the batch runner (no shell), a
+// download's names, Find Games over homes as Wine, the launchers and Debian leave them.
 #include "files/paths.h"
 #include "files/profile.h"
+#include "games/catalogue.h"
+#include "games/dirfile.h"
 #include "installs/finder.h"
 #include "installs/launchers.h"
 #include "launch/batchrunner.h"
 #include "launch/wine.h"
+#include "browser/downloads.h"
 #include "tests/fakes/fakes.h"
 
 #include <QTemporaryDir>
@@ -22,44 +20,60 @@ namespace fs = std::filesystem;
 
 namespace {
 // A prefix as wineboot leaves it: the registry, drive_c, c: and z: in dosdevices.
-void prefix(const fs::path& p, const std::string& reg)
-{
+void prefix(const fs::path& p, const std::string& reg) {
     fs::create_directories(p / "drive_c");
     fs::create_directories(p / "dosdevices");
     fs::create_directory_symlink("../drive_c", p / "dosdevices/c:");
     fs::create_directory_symlink("/", p / "dosdevices/z:");
-    writeFile(p / "system.reg", "WINE REGISTRY Version 2\n;; All keys relative to \\\\Machine\n\n#arch=win64\n\n" + reg);
+    writeFile(p / "system.reg",
+              "WINE REGISTRY Version 2\n;; All keys relative to \\\\Machine\n\n#arch=win64\n\n" +
+                  reg);
 }
 // Any file, its folders made, with its permissions.
-void program(const fs::path& p, const std::string& bytes = "MZ", fs::perms perms = fs::perms::owner_all)
-{
+void program(const fs::path& p, const std::string& bytes = "MZ",
+             fs::perms perms = fs::perms::owner_all) {
     writeFile(p, bytes);
     fs::permissions(p, perms);
 }
-const std::string q3key = "[Software\\\\Wow6432Node\\\\Id\\\\Quake III Arena] 1701234567\n#time=1d9\n";
+const std::string q3key =
+    "[Software\\\\Wow6432Node\\\\Id\\\\Quake III Arena] 1701234567\n#time=1d9\n";
+const std::string q3 = q3key + "\"InstallPath\"=\"C:\\\\Games\\\\Quake3\"\n";
+// A prefix whose registry and drive_c hold Quake III where its installer puts it.
+void q3at(const fs::path& p) {
+    prefix(p, q3);
+    program(p / "drive_c/Games/Quake3/quake3.exe");
+}
+using Layout = std::function<void(const fs::path& home)>;
 } // namespace
+Q_DECLARE_METATYPE(Layout)
 
 class LogicTest final : public QObject {
     Q_OBJECT
     QTemporaryDir tmp;
-    std::filesystem::path file(const char* name) { return std::filesystem::path(tmp.path().toStdString()) / name; }
-    static std::filesystem::path fakegame() { return qEnvironmentVariable("TOVO_FAKEGAME").toStdString(); }
+    std::filesystem::path file(const char* name) {
+        return std::filesystem::path(tmp.path().toStdString()) / name;
+    }
+    static std::filesystem::path fakegame() {
+        return qEnvironmentVariable("TOVO_FAKEGAME").toStdString();
+    }
     // The first bytes of a program: an ELF loader of a class (1: 32-bit, 2: 64-bit) and machine
     // (3: i386, 62: x86-64); a Windows program with its PE header at 0x80.
-    static std::string elf(char cls, char machine)
-    {
-        return std::string("\x7f" "ELF", 4) + cls + '\x01' + std::string(12, '\0') + machine + std::string(45, '\0');
+    static std::string elf(char cls, char machine) {
+        return std::string("\x7f"
+                           "ELF",
+                           4) +
+               cls + '\x01' + std::string(12, '\0') + machine + std::string(45, '\0');
     }
-    static std::string pe(unsigned machine)
-    {
+    static std::string pe(unsigned machine) {
         std::string b = "MZ" + std::string(0x7e, '\0');
         b[0x3c] = '\x80';
-        return b + std::string("PE\0\0", 4) + char(machine & 0xff) + char(machine >> 8) + std::string(16, '\0');
+        return b + std::string("PE\0\0", 4) + char(machine & 0xff) + char(machine >> 8) +
+               std::string(16, '\0');
     }
 
 private slots:
-    void downloadNames_data()
-    {
+    void downloadNames_data() {
+        // clang-format off
         QTest::addColumn<QString>("suggested");
         QTest::addColumn<QStringList>("there"); // in the folder before
         QTest::addColumn<bool>("meanwhile");    // the name taken while the file downloads
@@ -72,23 +86,25 @@ private slots:
         QTest::newRow("255 bytes with .part") << u << QStringList{} << false << QString(123, QChar(0xfc)) + ".zip";
         QTest::newRow("255 bytes, taken") << u << QStringList{QString(123, QChar(0xfc)) + ".zip"} << false
                                           << QString(121, QChar(0xfc)) + " (1).zip";
+        // clang-format on
     }
 
-    void downloadNames()
-    {
+    void downloadNames() {
         QFETCH(QString, suggested);
         QFETCH(QStringList, there);
         QFETCH(bool, meanwhile);
         QFETCH(QString, saved);
         QTemporaryDir d;
         const QDir dir(d.path());
-        const auto put = [&](const QString& n, const char* bytes) { writeFile(dir.filePath(n).toStdString(), bytes); };
+        const auto put = [&](const QString& n, const char* bytes) {
+            writeFile(dir.filePath(n).toStdString(), bytes);
+        };
         for (const QString& n : there)
             put(n, "old");
-        const QString name = downloads::chooseName(dir, suggested, [](const QString&) { return false; });
+        const QString name =
+            downloads::chooseName(dir, suggested, [](const QString&) { return false; });
         put(downloads::partName(name), "new");
-        if (meanwhile)
-            put(name, "old"), there << name;
+        if (meanwhile) put(name, "old"), there << name;
         QCOMPARE(downloads::finish(dir, downloads::partName(name), name), saved);
         QCOMPARE(readFile(dir.filePath(saved).toStdString()), QByteArray("new"));
         QVERIFY(!dir.exists(downloads::partName(name)));
@@ -96,17 +112,18 @@ private slots:
             QVERIFY(n.endsWith(".part") || readFile(dir.filePath(n).toStdString()) == "old");
     }
 
-    void writesCreateAndEditOnlyWhatTheyMust()
-    {
+    void writesCreateAndEditOnlyWhatTheyMust() {
         const auto f = file("a.ini");
         QVERIFY(profile::write("Saved", "Path", "0", f));
         QCOMPARE(readFile(f), QByteArray("[Saved]\r\nPath=0\r\n"));
         profile::write("Saved", "Other", "x", f); // a new key goes after the section's last line
         QCOMPARE(readFile(f), QByteArray("[Saved]\r\nPath=0\r\nOther=x\r\n"));
         profile::write("Quake", "Dir", "cd z:\\q\\", f); // a new section goes at the end
-        QCOMPARE(readFile(f), QByteArray("[Saved]\r\nPath=0\r\nOther=x\r\n[Quake]\r\nDir=cd z:\\q\\\r\n"));
+        QCOMPARE(readFile(f),
+                 QByteArray("[Saved]\r\nPath=0\r\nOther=x\r\n[Quake]\r\nDir=cd z:\\q\\\r\n"));
         profile::write("saved", "PATH", "1", f); // names without regard to case; value in place
-        QCOMPARE(readFile(f), QByteArray("[Saved]\r\nPath=1\r\nOther=x\r\n[Quake]\r\nDir=cd z:\\q\\\r\n"));
+        QCOMPARE(readFile(f),
+                 QByteArray("[Saved]\r\nPath=1\r\nOther=x\r\n[Quake]\r\nDir=cd z:\\q\\\r\n"));
 
         // Bytes a write does not edit stay as they were: blanks, comments, odd line ends.
         const auto g = file("b.ini");
@@ -114,29 +131,33 @@ private slots:
         profile::write("ONE", "Key", "new", g);
         profile::write("One", "added", "v", g);
         profile::write("two", "y", "2", g);
-        QCOMPARE(readFile(g), QByteArray("; keep me\n[One]\n REM=\n  key =new\nadded=v\r\n\n[Two]\rx=1\r\ny=2\r\n"));
+        QCOMPARE(
+            readFile(g),
+            QByteArray("; keep me\n[One]\n REM=\n  key =new\nadded=v\r\n\n[Two]\rx=1\r\ny=2\r\n"));
     }
 
     // The default for what is not there, garbage included, is tst_windows' (the alias file).
-    void readsCutAndAcceptEveryLineEnd()
-    {
+    void readsCutAndAcceptEveryLineEnd() {
         const auto f = file("c.ini");
         for (const char* eol : {"\r\n", "\n", "\r"}) {
-            writeFile(f, std::string("[Sec]") + eol + "Key=" + std::string(40, 'x') + eol + "[Next]" + eol +
-                             "Key= spaced " + eol);
+            writeFile(f, std::string("[Sec]") + eol + "Key=" + std::string(40, 'x') + eol +
+                             "[Next]" + eol + "Key= spaced " + eol);
             QCOMPARE(profile::read("sec", "KEY", "d", 30, f), std::string(29, 'x'));
             QCOMPARE(profile::read("Next", "Key", "d", 30, f), std::string("spaced"));
         }
         // The cut counts characters: never half of a UTF-8 letter; any other byte is one.
-        writeFile(f, "[Sec]\r\nU=" + std::string(28, 'u') + "\xc3\xa9\xc3\xa9\r\nL=" + std::string(28, 'l') + "\xe9\xe9\r\n"
-                         "B=" + std::string(27, 'b') + "\xe2\x82zz\r\n");
+        writeFile(f, "[Sec]\r\nU=" + std::string(28, 'u') +
+                         "\xc3\xa9\xc3\xa9\r\nL=" + std::string(28, 'l') +
+                         "\xe9\xe9\r\n"
+                         "B=" +
+                         std::string(27, 'b') + "\xe2\x82zz\r\n");
         QCOMPARE(profile::read("Sec", "U", "", 30, f), std::string(28, 'u') + "\xc3\xa9");
         QCOMPARE(profile::read("Sec", "L", "", 30, f), std::string(28, 'l') + "\xe9");
-        QCOMPARE(profile::read("Sec", "B", "", 30, f), std::string(27, 'b') + "\xe2\x82"); // a broken letter: bytes
+        // A broken letter: bytes.
+        QCOMPARE(profile::read("Sec", "B", "", 30, f), std::string(27, 'b') + "\xe2\x82");
     }
 
-    void aFailedWriteLosesNothing()
-    {
+    void aFailedWriteLosesNothing() {
         // A folder that is not there: the write fails, and nothing is made on the way.
         QVERIFY(!profile::write("A", "k", "1", file("missing/x.ini")));
         QVERIFY(!std::filesystem::exists(file("missing")));
@@ -150,19 +171,22 @@ private slots:
         QCOMPARE(profile::read("A", "k", "name", 30, f), std::string("name"));
     }
 
-    void runnerStartsTheGameWithNoShell()
-    {
+    void runnerStartsTheGameWithNoShell() {
         QVERIFY2(!fakegame().empty(), "TOVO_FAKEGAME names the helper game");
         QTemporaryDir tmp;
         const std::filesystem::path root = tmp.path().toStdString();
         std::filesystem::create_directories(root / "game dir");
-        std::filesystem::copy_file(fakegame(), root / "game dir" / "Game.EXE"); // the case differs from the batch file
+        // The case differs from the batch file.
+        std::filesystem::copy_file(fakegame(), root / "game dir" / "Game.EXE");
         const auto log = root / "game dir" / "fakegame.log";
         const DriveTable drives({{'d', root}});
         // Everything a shell would act on reaches the game as plain words.
-        const std::string address = "1.2.3.4:1;touch${IFS}pwned&&echo>x|true$(touch${IFS}pwned2)`id`";
-        writeFile(root / "q.bat", "[Quake III]\r\ncd\\\r\n REM=\r\nd:\r\n REM=\r\ncd d:\\GAME DIR\\\r\n REM=\r\n"
-                                  "game.exe +set cl_playintro 0 +connect " + address + "\r\n REM=\r\n");
+        const std::string address =
+            "1.2.3.4:1;touch${IFS}pwned&&echo>x|true$(touch${IFS}pwned2)`id`";
+        writeFile(root / "q.bat",
+                  "[Quake III]\r\ncd\\\r\n REM=\r\nd:\r\n REM=\r\ncd d:\\GAME DIR\\\r\n REM=\r\n"
+                  "game.exe +set cl_playintro 0 +connect " +
+                      address + "\r\n REM=\r\n");
         // "cd d:\GAME DIR\" holds a blank: cd takes the rest of its line, as the command
         // interpreter does.
         QCOMPARE(batch::run({root / "q.bat"}, drives), batch::Outcome::Started);
@@ -174,14 +198,17 @@ private slots:
             QVERIFY(!std::filesystem::exists(root / "game dir" / stray));
         }
         // Only the first program line ever starts anything.
-        QCOMPARE(batch::parse("d:\r\ncd \\game dir\r\ngame.exe a\r\ngame.exe b\r\n", drives, 'd').launch->arguments,
+        QCOMPARE(batch::parse("d:\r\ncd \\game dir\r\ngame.exe a\r\ngame.exe b\r\n", drives, 'd')
+                     .launch->arguments,
                  std::vector<std::string>{"a"});
         // A program or a folder that is not there starts nothing, and says which; so does a
         // Windows program where Wine is missing (a 32-bit one on a 64-bit Wine: tst_games).
         writeFile(root / "game dir" / "win16.exe", "MZ\x90");
         const QByteArray path = qgetenv("PATH");
-        const std::tuple<std::string, std::string, batch::Outcome> cases[] = { // lines, PATH, outcome
-            {"cd d:\\game dir\\\r\nmissing.exe", path.toStdString(), batch::Outcome::ProgramMissing},
+        const std::tuple<std::string, std::string, batch::Outcome> cases[] = {
+            // lines, PATH, outcome
+            {"cd d:\\game dir\\\r\nmissing.exe", path.toStdString(),
+             batch::Outcome::ProgramMissing},
             {"cd d:\\gone\\\r\ngame.exe", path.toStdString(), batch::Outcome::FolderMissing},
             {"cd d:\\game dir\\\r\nwin16.exe", "/nonexistent", batch::Outcome::NeedsWine}};
         for (const auto& [lines, bin, outcome] : cases) {
@@ -194,12 +221,13 @@ private slots:
         prefix(root / "pfx", "");
         writeFile(root / "pfx/system.reg", "WINE REGISTRY Version 2\n\n#arch=win32\n");
         program(root / "runner/bin/wine", "#!/bin/sh\n");
-        const batch::Launch win16{root / "game dir/win16.exe", {"+connect", "x"}, root / "game dir"};
-        const batch::Command c = batch::commandFor(win16, {root / "pfx", root / "runner/bin/wine", {}}, {{"DXVK_HUD", "fps"}});
-        QCOMPARE(c.program, (root / "runner/bin/wine").string());
-        QCOMPARE(c.arguments, (std::vector<std::string>{(root / "game dir/win16.exe").string(), "+connect", "x"}));
-        QCOMPARE(c.environment, (batch::Environment{{"DXVK_HUD", "fps"}, {"WINEPREFIX", (root / "pfx").string()}, {"WINEARCH", "win32"}}));
-        QCOMPARE(batch::commandFor(win16, {root / "pfx", root / "gone/bin/wine", {}}).refused, batch::Outcome::WineMissing);
+        const batch::Launch win16{
+            root / "game dir/win16.exe", {"+connect", "x"}, root / "game dir"};
+        const batch::Command c = batch::commandFor(
+            win16, {root / "pfx", root / "runner/bin/wine", {}}, {{"DXVK_HUD", "fps"}});
+        QCOMPARE(c.environment, (batch::Environment{{"DXVK_HUD", "fps"},
+                                                    {"WINEPREFIX", (root / "pfx").string()},
+                                                    {"WINEARCH", "win32"}}));
         qputenv("PATH", "/nonexistent");
         QCOMPARE(batch::commandFor(win16, {{}, {}, "2200"}).refused, batch::Outcome::SteamMissing);
         qputenv("PATH", path);
@@ -207,8 +235,8 @@ private slots:
 
     // Wine layouts as they are installed: whether 32-bit programs run is read from Wine's own
     // loaders and its 32-bit Windows side.
-    void wineRuns32BitPrograms_data()
-    {
+    void wineRuns32BitPrograms_data() {
+        // clang-format off
         QTest::addColumn<QStringList>("files"); // path=elf32|elf64|dll|script|other|link:target
         QTest::addColumn<bool>("runs32");
         const QString debian = "bin/wine=script", wine64 = "lib/wine/wine64=elf64";
@@ -220,10 +248,10 @@ private slots:
         QTest::newRow("link to wine64 alone") << QStringList{"bin/wine=link:../lib/wine/wine64", wine64} << false;
         QTest::newRow("a script naming nothing") << QStringList{"bin/wine=other"} << false;
         QTest::newRow("no wine") << QStringList{} << false;
+        // clang-format on
     }
 
-    void wineRuns32BitPrograms()
-    {
+    void wineRuns32BitPrograms() {
         QFETCH(QStringList, files);
         QFETCH(bool, runs32);
         QTemporaryDir t;
@@ -235,78 +263,46 @@ private slots:
             if (kind.startsWith("link:"))
                 std::filesystem::create_symlink(kind.mid(5).toStdString(), p);
             else if (kind == "script") // as Debian's /usr/bin/wine
-                writeFile(p, "#!/bin/sh -e\nwine32=" + (root / "lib/wine/wine").string() + "\nwine64=" +
-                                 (root / "lib/wine/wine64").string() + "\ntest -x $wine32 && exec $wine32 \"$@\"\n");
+                writeFile(p, "#!/bin/sh -e\nwine32=" + (root / "lib/wine/wine").string() +
+                                 "\nwine64=" + (root / "lib/wine/wine64").string() +
+                                 "\ntest -x $wine32 && exec $wine32 \"$@\"\n");
             else
-                writeFile(p, kind == "elf32" ? elf(1, 3) : kind == "elf64" ? elf(2, 62) : kind == "dll" ? pe(0x8664) : "#!/bin/sh\nexec /bin/true\n");
+                writeFile(p, kind == "elf32"   ? elf(1, 3)
+                             : kind == "elf64" ? elf(2, 62)
+                             : kind == "dll"   ? pe(0x8664)
+                                               : "#!/bin/sh\nexec /bin/true\n");
         }
         QCOMPARE(wine::runs32Bit(root / "bin" / "wine"), runs32);
     }
 
-    void findsWhatIsThereAndNothingElse_data()
-    {
-        QTest::addColumn<QString>("layout");
-        QTest::addColumn<QStringList>("offered"); // code, where, program below home
-        auto row = [](const char* name, const char* layout, QStringList offered) { QTest::newRow(name) << layout << offered; };
-        // code|where|program|prefix;wine;Steam, paths below the home
-        row("registry, both views, escapes", "escapes",
-            {"qktre|Wine prefix ~/.wine|.wine/drive_c/Program Files (x86)/Spi\u00e9le \"Q3\"/quake3.exe|.wine;;",
-             "jedio|Wine prefix ~/.wine|.wine/drive_c/JK2/GameData/jk2mp.exe|.wine;;"});
-        const QString moh = "|Lutris: Medal of Honor (Wine lutris-7.2)|Lutris Games/moh/drive_c/";
-        const QString runner = "|Lutris Games/moh;.local/share/lutris/runners/wine/lutris-7.2-x86_64/bin/wine;"; // not installed
-        row("Lutris: its config's exe and prefix, the editions' folders, GOG's key", "lutris",
-            {"mohaa" + moh + "Owls/MOHAA.exe" + runner, "softw" + moh + "GOG/SOF2/SoF2MP.exe" + runner,
-             "mohsh" + moh + "Program Files (x86)/EA GAMES/MOHAA/moh_spearhead.exe" + runner,
-             "qktre|Lutris: Quake 3 Arena (Wine system)|q3/drive_c/Games/Quake3/quake3.exe|q3;;"});
-        row("Bottles: its runner, sys-wine, a placeholder", "bottles",
-            {"qktre|Bottles: Owl Arena (Wine caffe-7.20)|.local/share/bottles/bottles/q3/drive_c/Games/Quake3/quake3.exe|"
-             ".local/share/bottles/bottles/q3;.local/share/bottles/runners/caffe-7.20/bin/wine;",
-             "qktre|Bottles: Kept (Wine system)|kept/drive_c/Games/Quake3/quake3.exe|kept;;"});
-        row("PlayOnLinux and Heroic, not Heroic's Proton", "pol heroic",
-            {"qktre|PlayOnLinux: Q3 (Wine 4.0.3)|.PlayOnLinux/wineprefix/Q3/drive_c/Games/Quake3/quake3.exe|"
-             ".PlayOnLinux/wineprefix/Q3;.PlayOnLinux/wine/linux-amd64/4.0.3/bin/wine;",
-             "qktre|Heroic: owl (Wine Wine-GE)|hq/drive_c/Games/Quake3/quake3.exe|hq;/opt/ge/bin/wine;"});
-        row("Steam library named by libraryfolders.vdf, Proton's prefixes", "steam",
-            {"qktre|Steam 2200|disk2/Steam/steamapps/common/Quake 3 Arena/quake3.exe|;;2200",
-             "qktre|Steam 2310 (Proton)|disk2/Steam/steamapps/compatdata/2310/pfx/drive_c/Games/Quake3/quake3.exe|"
-             "disk2/Steam/steamapps/compatdata/2310/pfx;;2310"});
-        row("native engines on PATH, executable only", "engines", {"qkone|installed engine|bin/quakespasm|;;"});
-        row("200 MB registry without a line end", "huge", {});
-        row("prefix without drive_c", "no drive_c", {});
-        row("dangling drive link", "dangling", {});
-        row("link loop in Lutris' folder", "loop", {});
-        row("hostile .vdf", "hostile vdf", {});
-        row("broken YAML and JSON, a prefix no launcher names", "broken", {});
-        row("a 50 MB Lutris config", "50 MB", {});
-    }
-
-    void findsWhatIsThereAndNothingElse()
-    {
-        QFETCH(QString, layout);
-        QFETCH(QStringList, offered);
-        QTemporaryDir tmp;
-        const fs::path h = tmp.path().toStdString();
-        const std::string q3 = q3key + "\"InstallPath\"=\"C:\\\\Games\\\\Quake3\"\n";
-        program(h / ".wine/drive_c/Games/Quake3/quake3.exe"); // found only where its key is read
-        auto q3at = [&](const fs::path& p) { prefix(p, q3), program(p / "drive_c/Games/Quake3/quake3.exe"); };
-        if (layout == "escapes") {
+    void findsWhatIsThereAndNothingElse_data() {
+        // clang-format off
+        QTest::addColumn<Layout>("layout");   // the home's files, made in the home h
+        QTest::addColumn<QStringList>("offered"); // code|where|program|prefix;wine;Steam, below the home
+        auto row = [](const char* name, Layout layout, QStringList offered) { QTest::newRow(name) << layout << offered; };
+        row("registry, both views, escapes", [](const fs::path& h) {
             prefix(h / ".wine", "[Software\\\\Wow6432Node\\\\Id\\\\Quake III Arena] 1\n\"InstallPath\"=\"C:\\\\Program Files (x86)\\\\Spi\\xe9le \\\"Q3\\\"\"\n"
                                 "[Software\\\\LucasArts Entertainment Company LLC\\\\Star Wars JK II Jedi Outcast\\\\1.0] 2\n"
                                 "@=\"x\"\n\"Install Path\"=str(2):\"c:\\\\jk2\"\n");
             program(h / ".wine/drive_c/Program Files (x86)/Spi\u00e9le \"Q3\"/quake3.exe");
             program(h / ".wine/drive_c/JK2/GameData/jk2mp.exe");
-        } else if (layout == "lutris") {
+        }, {"qktre|Wine prefix ~/.wine|.wine/drive_c/Program Files (x86)/Spi\u00e9le \"Q3\"/quake3.exe|.wine;;",
+            "jedio|Wine prefix ~/.wine|.wine/drive_c/JK2/GameData/jk2mp.exe|.wine;;"});
+        const QString moh = "|Lutris: Medal of Honor (Wine lutris-7.2)|Lutris Games/moh/drive_c/";
+        const QString runner = "|Lutris Games/moh;.local/share/lutris/runners/wine/lutris-7.2-x86_64/bin/wine;"; // not installed
+        row("Lutris: its config's exe and prefix, the editions' folders, GOG's key", [](const fs::path& h) {
             prefix(h / "Lutris Games/moh", "[Software\\\\Wow6432Node\\\\GOG.com\\\\Games\\\\1228964594] 3\n\"PATH\"=\"C:\\\\GOG\\\\SOF2\"\n");
-            program(h / "Lutris Games/moh/drive_c/Owls/MOHAA.exe");
-            program(h / "Lutris Games/moh/drive_c/Program Files (x86)/EA GAMES/MOHAA/moh_spearhead.exe");
-            program(h / "Lutris Games/moh/drive_c/GOG/SOF2/SoF2MP.exe");
-            program(h / ".config/lutris/games/medal-of-honor-1699999999.yml",
-                    "game:\n  arch: win64\n  exe: drive_c/Owls/MOHAA.exe\n  prefix: " + (h / "Lutris Games/moh").string() +
-                        "\nsystem: {}\nwine:\n  version: lutris-7.2-x86_64\n");
+            for (const char* exe : {"Owls/MOHAA.exe", "Program Files (x86)/EA GAMES/MOHAA/moh_spearhead.exe", "GOG/SOF2/SoF2MP.exe"})
+                program(h / "Lutris Games/moh/drive_c" / exe);
+            program(h / ".config/lutris/games/medal-of-honor-1699999999.yml", "game:\n  arch: win64\n  exe: drive_c/Owls/MOHAA.exe\n  prefix: "
+                    + (h / "Lutris Games/moh").string() + "\nsystem: {}\nwine:\n  version: lutris-7.2-x86_64\n");
             program(h / ".var/app/net.lutris.Lutris/data/lutris/games/quake-3-arena-1700000000.yml",
                     "game:\n  prefix: '" + (h / "q3").string() + "'\nwine:\n  version: system\n");
             q3at(h / "q3");
-        } else if (layout == "bottles") {
+        }, {"mohaa" + moh + "Owls/MOHAA.exe" + runner, "softw" + moh + "GOG/SOF2/SoF2MP.exe" + runner,
+            "mohsh" + moh + "Program Files (x86)/EA GAMES/MOHAA/moh_spearhead.exe" + runner,
+            "qktre|Lutris: Quake 3 Arena (Wine system)|q3/drive_c/Games/Quake3/quake3.exe|q3;;"});
+        row("Bottles: its runner, sys-wine, a placeholder", [](const fs::path& h) {
             const fs::path b = h / ".local/share/bottles/bottles";
             q3at(b / "q3");
             program(b / "q3/bottle.yml", "Name: Owl Arena\nRunner: caffe-7.20\nArch: win64\nEnvironment_Variables:\n  DXVK_HUD: fps\n  A: b c\n");
@@ -314,7 +310,10 @@ private slots:
             program(h / "kept/bottle.yml", "Name: Kept\nRunner: sys-wine-9.0\nCustom_Path: true\n");
             program(h / ".var/app/com.usebottles.bottles/data/bottles/bottles/kept/placeholder.yml", "Path: " + (h / "kept").string() + "\n");
             QCOMPARE(launchers::environmentOf(b / "q3"), (std::vector<std::pair<std::string, std::string>>{{"DXVK_HUD", "fps"}, {"A", "b c"}}));
-        } else if (layout == "pol heroic") {
+        }, {"qktre|Bottles: Owl Arena (Wine caffe-7.20)|.local/share/bottles/bottles/q3/drive_c/Games/Quake3/quake3.exe|"
+            ".local/share/bottles/bottles/q3;.local/share/bottles/runners/caffe-7.20/bin/wine;",
+            "qktre|Bottles: Kept (Wine system)|kept/drive_c/Games/Quake3/quake3.exe|kept;;"});
+        row("PlayOnLinux and Heroic, not Heroic's Proton", [](const fs::path& h) {
             q3at(h / ".PlayOnLinux/wineprefix/Q3");
             program(h / ".PlayOnLinux/wineprefix/Q3/playonlinux.cfg", "ARCH=amd64\r\nVERSION=4.0.3\r\n");
             q3at(h / "hq");
@@ -323,40 +322,46 @@ private slots:
                         "\", \"wineVersion\": {\"bin\": \"/opt/ge/bin/wine\", \"name\": \"Wine-GE\", \"type\": \"wine\"}}}");
             program(h / ".config/heroic/GamesConfig/pro.json", "{\"pro\": {\"winePrefix\": \"" + (h / "hp").string() +
                         "\", \"wineVersion\": {\"bin\": \"/p/proton\", \"name\": \"Proton\", \"type\": \"proton\"}}}");
-        } else if (layout == "steam") {
+        }, {"qktre|PlayOnLinux: Q3 (Wine 4.0.3)|.PlayOnLinux/wineprefix/Q3/drive_c/Games/Quake3/quake3.exe|"
+            ".PlayOnLinux/wineprefix/Q3;.PlayOnLinux/wine/linux-amd64/4.0.3/bin/wine;",
+            "qktre|Heroic: owl (Wine Wine-GE)|hq/drive_c/Games/Quake3/quake3.exe|hq;/opt/ge/bin/wine;"});
+        row("Steam library named by libraryfolders.vdf, Proton's prefixes", [](const fs::path& h) {
             program(h / ".local/share/Steam/steamapps/libraryfolders.vdf",
-                      "\"libraryfolders\"\n{\n\t\"0\"\n\t{\n\t\t\"path\"\t\t\"" + (h / "disk2/Steam").string() + "\"\n\t}\n}\n");
+                    "\"libraryfolders\"\n{\n\t\"0\"\n\t{\n\t\t\"path\"\t\t\"" + (h / "disk2/Steam").string() + "\"\n\t}\n}\n");
             program(h / "disk2/Steam/steamapps/appmanifest_2200.acf", "\"AppState\"\n{\n\t\"appid\"\t\"2200\"\n\t\"installdir\"\t\"Quake 3 Arena\"\n}\n");
             program(h / "disk2/Steam/steamapps/common/Quake 3 Arena/quake3.exe");
-            for (const char* app : {"2310", "999"}) { // a game's prefix, and one left by a game gone
-                prefix(h / "disk2/Steam/steamapps/compatdata" / app / "pfx", q3);
-                program(h / "disk2/Steam/steamapps/compatdata" / app / "pfx/drive_c/Games/Quake3/quake3.exe");
-            }
+            for (const char* app : {"2310", "999"}) // a game's prefix, and one left by a game gone
+                q3at(h / "disk2/Steam/steamapps/compatdata" / app / "pfx");
             program(h / "disk2/Steam/steamapps/appmanifest_2310.acf", "\"AppState\" { \"installdir\" \"Quake\" }");
-        } else if (layout == "engines") {
+        }, {"qktre|Steam 2200|disk2/Steam/steamapps/common/Quake 3 Arena/quake3.exe|;;2200",
+            "qktre|Steam 2310 (Proton)|disk2/Steam/steamapps/compatdata/2310/pfx/drive_c/Games/Quake3/quake3.exe|"
+            "disk2/Steam/steamapps/compatdata/2310/pfx;;2310"});
+        row("native engines on PATH, executable only", [](const fs::path& h) {
             program(h / "bin/quakespasm", elf(2, 62));
             program(h / "bin/darkplaces", "#!/bin/sh\n", fs::perms::owner_read); // not executable
             program(h / "bin/ioquake3", "MZ not a Linux program");
-        } else if (layout == "huge") {
+        }, {"qkone|installed engine|bin/quakespasm|;;"});
+        row("200 MB registry without a line end", [](const fs::path& h) {
             prefix(h / ".wine", "");
             fs::resize_file(h / ".wine/system.reg", 200u << 20);
             std::ofstream(h / ".wine/system.reg", std::ios::app) << "\n" << q3;
-        } else if (layout == "no drive_c") {
-            prefix(h / ".wine", q3);
-            fs::remove_all(h / ".wine/drive_c");
-        } else if (layout == "dangling") {
+        }, {});
+        row("prefix without drive_c", [](const fs::path& h) { prefix(h / ".wine", q3), fs::remove_all(h / ".wine/drive_c"); }, {});
+        row("dangling drive link", [](const fs::path& h) {
             prefix(h / ".wine", q3key + "\"InstallPath\"=\"D:\\\\Games\\\\Quake3\"\n");
             fs::create_directory_symlink(h / "gone", h / ".wine/dosdevices/d:");
-        } else if (layout == "loop") {
+        }, {});
+        row("link loop in Lutris' folder", [](const fs::path& h) {
             fs::create_directories(h / "Games");
             fs::create_directory_symlink(h / "Games", h / "Games/loop");
-        } else if (layout == "hostile vdf") {
-            program(h / ".local/share/Steam/steamapps/libraryfolders.vdf",
-                      std::string(100000, '{') + "\"path\" \"/\" \"1\" \"/etc\" \"path\" \"unterminated");
+        }, {});
+        row("hostile .vdf", [](const fs::path& h) {
+            program(h / ".local/share/Steam/steamapps/libraryfolders.vdf", std::string(100000, '{') + "\"path\" \"/\" \"1\" \"/etc\" \"path\" \"unterminated");
             program(h / ".local/share/Steam/steamapps/appmanifest_2200.acf", "\"installdir\" \"..\"");
             program(h / ".local/share/Steam/steamapps/quake3.exe");
             fs::create_directories(h / ".local/share/Steam/steamapps/common"); // so that "common/.." is a folder
-        } else if (layout == "broken") {
+        }, {});
+        row("broken YAML and JSON, a prefix no launcher names", [](const fs::path& h) {
             q3at(h / "Games/q3");
             q3at(h / "b");
             program(h / ".config/lutris/games/a.yml", "game:\n  prefix: [" + (h / "b").string());
@@ -364,25 +369,38 @@ private slots:
             program(h / ".config/lutris/games/c.yml", "game: " + (h / "b").string() + "\nwine: 7\n");
             program(h / ".local/share/bottles/bottles/b/bottle.yml", std::string("\0\xff: [", 5));
             program(h / ".config/heroic/GamesConfig/b.json", "{\"b\": {\"winePrefix\": \"" + (h / "b").string() + "\"");
-        } else if (layout == "50 MB") {
+        }, {});
+        row("a 50 MB Lutris config, Steam's library past its first megabyte", [](const fs::path& h) {
             q3at(h / "b");
             program(h / ".config/lutris/games/b.yml", "game:\n  prefix: " + (h / "b").string() + "\nwine:\n  version: system\n");
             std::ofstream(h / ".config/lutris/games/b.yml", std::ios::app) << "#" << std::string(50u << 20, 'x') << "\n";
-            // Steam's list of libraries naming one only past its first megabyte.
             program(h / ".steam/steam/steamapps/libraryfolders.vdf", "//" + std::string(1u << 20, 'x') + "\n\"path\" \"" + (h / "l").string() + "\"");
             program(h / "l/steamapps/appmanifest_2200.acf", "\"installdir\" \"Q3\"");
             program(h / "l/steamapps/common/Q3/quake3.exe");
-        }
+        }, {});
+        // clang-format on
+    }
 
+    void findsWhatIsThereAndNothingElse() {
+        QFETCH(Layout, layout);
+        QFETCH(QStringList, offered);
+        QTemporaryDir tmp;
+        const fs::path h = tmp.path().toStdString();
+        program(h / ".wine/drive_c/Games/Quake3/quake3.exe"); // found only where its key is read
+        layout(h);
         installs::Search s;
         s.home = h;
         s.pathDirs = {h / "bin"};
         s.engineDirs = {};
         QStringList seen;
-        auto below = [&](const fs::path& p) { return QString::fromStdString((p.string().starts_with(h.string()) ? p.lexically_relative(h) : p).string()); };
+        auto below = [&](const fs::path& p) {
+            return QString::fromStdString(
+                (p.string().starts_with(h.string()) ? p.lexically_relative(h) : p).string());
+        };
         for (const installs::Find& f : installs::find(s))
-            seen << QString::fromLatin1(f.game->code) + "|" + QString::fromStdString(f.where) + "|" + below(f.program) + "|" +
-                        below(f.runner.prefix) + ";" + below(f.runner.wine) + ";" + QString::fromStdString(f.runner.steamApp);
+            seen << QString::fromLatin1(f.game->code) + "|" + QString::fromStdString(f.where) +
+                        "|" + below(f.program) + "|" + below(f.runner.prefix) + ";" +
+                        below(f.runner.wine) + ";" + QString::fromStdString(f.runner.steamApp);
         QCOMPARE(seen, offered);
         s.budget = std::chrono::milliseconds(0); // out of time: nothing but what costs no reading
         for (const installs::Find& f : installs::find(s))
