@@ -171,10 +171,10 @@ public:
         // takes it. (The request's page is not to be asked: it may be gone.)
         connect(page_->profile(), &QWebEngineProfile::downloadRequested, this,
                 [this](QWebEngineDownloadRequest* r) {
+                    // Asked anew, to resume it; or taken by another pane.
                     if (Saving* s = Saving::saving().value(r->id()); s && !s->follows(r))
-                        return s->cut(
-                            QStringLiteral("the connection was cut")); // asked anew, to resume it
-                    if (Saving::saving().contains(r->id())) return;    // taken by another pane
+                        return s->cut(QStringLiteral("the connection was cut"));
+                    if (Saving::saving().contains(r->id())) return;
                     std::unique_ptr<Download> d = std::make_unique<Saving>(r);
                     events_.download(d);
                 });

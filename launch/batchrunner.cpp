@@ -174,16 +174,20 @@ bool isProgram(const std::filesystem::path& p) {
 
 } // namespace
 
+namespace {
+// A start that cannot be made, and what stderr is told of why.
+Command refusal(Outcome why, std::string complaint) {
+    return {{}, {}, {}, why, std::move(complaint)};
+}
+} // namespace
+
 Command commandFor(const Launch& launch, const Runner& runner, const Environment& launcherEnv) {
     Command c;
     if (!runner.steamApp.empty()) {
         const auto steam = steamCommand();
         if (!steam)
-            return {{},
-                    {},
-                    {},
-                    Outcome::SteamMissing,
-                    "Steam starts this game, and Steam is not installed"};
+            return refusal(Outcome::SteamMissing,
+                           "Steam starts this game, and Steam is not installed");
         c.program = steam->front();
         c.arguments.assign(steam->begin() + 1, steam->end());
         c.arguments.insert(c.arguments.end(), {"-applaunch", runner.steamApp});
@@ -196,24 +200,15 @@ Command commandFor(const Launch& launch, const Runner& runner, const Environment
         return Command{launch.program.string(), launch.arguments, {}, Outcome::Started, {}};
     const std::filesystem::path wine = runner.wine.empty() ? onPath("wine") : runner.wine;
     if (!runner.wine.empty() && !isProgram(wine))
-        return {{},
-                {},
-                {},
-                Outcome::WineMissing,
-                "the Wine of this game's prefix, " + wine.string() + ", is gone"};
+        return refusal(Outcome::WineMissing,
+                       "the Wine of this game's prefix, " + wine.string() + ", is gone");
     if (wine.empty())
-        return {{},
-                {},
-                {},
-                Outcome::NeedsWine,
-                launch.program.string() + " is a Windows program and wine is not installed"};
+        return refusal(Outcome::NeedsWine,
+                       launch.program.string() + " is a Windows program and wine is not installed");
     if (wine::machineOf(launch.program) == wine::I386 && !wine::runs32Bit(wine))
-        return {{},
-                {},
-                {},
-                Outcome::Needs32BitWine,
-                launch.program.string() +
-                    " is a 32-bit Windows program and this wine runs only 64-bit programs"};
+        return refusal(Outcome::Needs32BitWine,
+                       launch.program.string() +
+                           " is a 32-bit Windows program and this wine runs only 64-bit programs");
     c.program = wine.string();
     c.arguments = {launch.program.string()};
     c.arguments.insert(c.arguments.end(), launch.arguments.begin(), launch.arguments.end());
@@ -290,26 +285,21 @@ WhyNot whyNotStarted(Outcome outcome, const QString& folder, const QString& prog
                     .arg(program),
                 QStringLiteral("Wine not installed."), false};
     case Outcome::Needs32BitWine: // the folder is right: Settings would not help
-        return {
-            QStringLiteral("%1 is a 32-bit Windows program, and the Wine on this computer runs "
-                           "only 64-bit programs. "
-                           "Please install Wine's 32-bit part (on Debian, as root: dpkg "
-                           "--add-architecture i386, "
-                           "then apt update, then apt install wine32:i386), then connect again.")
-                .arg(program),
-            QStringLiteral("32-bit Wine not installed."), false};
+        return {QStringLiteral("%1 is a 32-bit Windows program, and the Wine on this computer runs "
+                               "only 64-bit programs. Please install Wine's 32-bit part (on "
+                               "Debian, as root: dpkg --add-architecture i386, then apt update, "
+                               "then apt install wine32:i386), then connect again.")
+                    .arg(program),
+                QStringLiteral("32-bit Wine not installed."), false};
     case Outcome::WineMissing: // never another Wine: it would rewrite the launcher's prefix
         return {QStringLiteral("%1 runs with the Wine its launcher installed it with, %2, and that "
-                               "Wine is not there any "
-                               "more. Please install that Wine again in the launcher the game came "
-                               "from, or set the "
-                               "game again in Settings.")
+                               "Wine is not there any more. Please install that Wine again in the "
+                               "launcher the game came from, or set the game again in Settings.")
                     .arg(program, runner),
                 QStringLiteral("Wine not found.")};
     case Outcome::SteamMissing:
         return {QStringLiteral("%1 is started through Steam, and Steam is not installed. Please "
-                               "install Steam again, "
-                               "or set the game again in Settings.")
+                               "install Steam again, or set the game again in Settings.")
                     .arg(program),
                 QStringLiteral("Steam not installed.")};
     case Outcome::NotStarted:

@@ -172,13 +172,12 @@ public:
     Connection(QTcpSocket* socket, CommunityHost* host)
         : QObject(socket), socket_(socket), host_(host) {
         connect(socket, &QTcpSocket::bytesWritten, this, &Connection::pump);
-        socket->setSocketOption(QAbstractSocket::LowDelayOption,
-                                1); // a file's head and first piece go at once
+        // A file's head and first piece go at once.
+        socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     }
 
     void ask(Asked a) {
-        if (waiting_.size() >=
-            maxWaiting) { // asking far ahead of reading: cut off, the rest unread
+        if (waiting_.size() >= maxWaiting) { // asking far ahead of reading: cut off, unread
             QObject::disconnect(socket_, &QIODevice::readyRead, nullptr, nullptr);
             return socket_->abort();
         }
@@ -347,11 +346,8 @@ CommunityHost::Reply CommunityHost::file(const QString& name) {
     }
     if (!info.exists() &&
         (name == QLatin1String("style.css") || name == QLatin1String("viewservers.js")))
-        return {200,
-                contentType(name),
-                cache,
-                serverpages::resource(name),
-                {}}; // the program's own look, for a community that brings none
+        // The program's own look, for a community that brings none.
+        return {200, contentType(name), cache, serverpages::resource(name), {}};
     return refused(404);
 }
 

@@ -18,8 +18,7 @@ public:
         QString root;              // the community's folder
         bool log = false;          // each request's method and path on stdout
         int delayMs = 0;           // every answer held back (for pictures of the detection window)
-        ServerList::Lookup lookup; // how servers.con's host names are looked up: the system's
-                                   // resolver unless given
+        ServerList::Lookup lookup; // how servers.con's names are looked up; unset: the system's
     };
     explicit CommunityHost(const Options& o);
     ~CommunityHost();

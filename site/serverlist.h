@@ -23,8 +23,8 @@ struct Server {
     QString address; // as the game's +connect takes it: host[:port]
     QString host;
     quint16 port = 0; // the game port: the address's, else the game's usual one
-    quint16 queryPort =
-        0; // servers.con's QueryPort: 0 when the row gives none (the game's own rule)
+    // servers.con's QueryPort: 0 when the row gives none (the game's own rule).
+    quint16 queryPort = 0;
     // Where its questions go: the host's first IPv6 and first IPv4 address that name one machine.
     QList<QHostAddress> addresses;
     bool resolving = false; // its host name's first answer is not in yet
@@ -92,8 +92,8 @@ private:
     QObject context_; // the lookups' own: gone with the list, so no answer comes after it
     Seen seen_;
     bool read_ = false;
-    bool young_ =
-        false; // read so soon after its last change that a change may hide in the same tick
+    // Read so soon after its last change that a change may hide in the same tick.
+    bool young_ = false;
     std::string contents_;     // as last read, to compare with while young_
     std::vector<Server> rows_; // as the file gives them
     QHash<QString, Name> names_;

@@ -346,9 +346,8 @@ int main(int argc, char** argv) {
         QDir().mkpath(home.path() + dir);
     writeFile(home.path().toStdString() + "/.config/user-dirs.dirs",
               "XDG_DOWNLOAD_DIR=\"$HOME/Downloads\"\n");
-    writeFile(home.path().toStdString() + "/bin/xdg-open",
-              "#!/bin/sh\necho \"$1\" >> \"$HOME/opened\"\n");
-    QFile::setPermissions(home.path() + "/bin/xdg-open", QFile::ExeOwner | QFile::ReadOwner);
+    writeProgram(home.path().toStdString() + "/bin/xdg-open",
+                 "#!/bin/sh\necho \"$1\" >> \"$HOME/opened\"\n");
     qputenv("PATH", (home.path() + "/bin:").toUtf8() + qgetenv("PATH"));
     chooseRendering(); // as the program does, before the application exists
     QApplication app(argc, argv);

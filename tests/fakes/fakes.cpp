@@ -124,6 +124,12 @@ std::unique_ptr<QUdpSocket> standIn(std::function<QByteArray(const QByteArray&)>
     return s;
 }
 
+void writeProgram(const std::filesystem::path& p, const std::string& bytes,
+                  std::filesystem::perms perms) {
+    writeFile(p, bytes);
+    std::filesystem::permissions(p, perms);
+}
+
 void writeFile(const std::filesystem::path& p, const std::string& bytes) {
     std::filesystem::create_directories(p.parent_path());
     std::ofstream(p, std::ios::binary) << bytes;

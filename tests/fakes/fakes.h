@@ -19,6 +19,9 @@
 
 QByteArray readFile(const std::filesystem::path& p); // "<missing>" when there is none
 void writeFile(const std::filesystem::path& p, const std::string& bytes); // its folders made
+// A file a program could be, with its permissions (the owner's all: it runs).
+void writeProgram(const std::filesystem::path& p, const std::string& bytes = "MZ",
+                  std::filesystem::perms perms = std::filesystem::perms::owner_all);
 // Status replies: the Quake engines' first four bytes; NetQuake's control packet (flag, length,
 // body).
 inline const QByteArray oob("\xff\xff\xff\xff", 4);

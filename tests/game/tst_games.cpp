@@ -90,10 +90,9 @@ class GamesTest final : public QObject {
         fs::create_directories(dir / "share/wine");
         fs::create_symlink("/usr/share/wine/wine.inf", dir / "share/wine/wine.inf");
         for (const std::string program : {"wine", "wineserver"}) {
-            writeFile(dir / "bin" / program, "#!/bin/sh\necho \"" + who + " " + program +
-                                                 " $WINEPREFIX $*\" >>'" + starts.string() +
-                                                 "'\nexec /usr/bin/" + program + " \"$@\"\n");
-            fs::permissions(dir / "bin" / program, fs::perms::owner_all);
+            writeProgram(dir / "bin" / program, "#!/bin/sh\necho \"" + who + " " + program +
+                                                    " $WINEPREFIX $*\" >>'" + starts.string() +
+                                                    "'\nexec /usr/bin/" + program + " \"$@\"\n");
         }
     }
 
@@ -155,9 +154,8 @@ private slots:
         wineFolder(runner, "runner");
         // Debian's wine and wineserver, and a Steam, as the client finds them on PATH.
         wineFolder(system, "system");
-        writeFile(system / "bin/steam",
-                  "#!/bin/sh\necho \"steam $*\" >>'" + starts.string() + "'\n");
-        fs::permissions(system / "bin/steam", fs::perms::owner_all);
+        writeProgram(system / "bin/steam",
+                     "#!/bin/sh\necho \"steam $*\" >>'" + starts.string() + "'\n");
         qputenv("PATH",
                 QByteArray::fromStdString((system / "bin").string()) + ":" + qgetenv("PATH"));
         writeFile(home / ".local/share/Steam/steamapps/appmanifest_2320.acf",
@@ -414,8 +412,8 @@ private slots:
             p.waitForFinished(10000);
             return p.readAllStandardOutput();
         };
-        players = "3 40 \"^1Raven\"\n0 30 \"crow\"\n"; // the friends come; the host reads it within
-                                                       // its ten seconds
+        // The friends come; the host reads it within its ten seconds.
+        players = "3 40 \"^1Raven\"\n0 30 \"crow\"\n";
         QTRY_VERIFY_WITH_TIMEOUT((watch.look(), dunstctl({"count", "displayed"}).trimmed() == "2"),
                                  20000);
         // The member clicks one; the other, closed, is in the server's history.

@@ -231,8 +231,8 @@ private slots:
                        "quake3.exe");
         h.page("/ilnightowls/servers/qktre127.0.0.1:27960.htm", "qktre127.0.0.1:27960.htm");
         json = "not json"; // no status known: the game starts as it always has
-        joinServer(*h.forms, "tovo://join/qktre/127.0.0.1:27960"); // before the member has logged
-                                                                   // in: it waits for the login
+        // Before the member has logged in: it waits for the login.
+        joinServer(*h.forms, "tovo://join/qktre/127.0.0.1:27960");
         QTest::qWait(100);
         QVERIFY(h.started.empty() && !h.forms->isShown("viewservers"));
         h.forms->show("news");
@@ -439,40 +439,34 @@ private slots:
     void choose() {
         // Folders below the test's, or absolute; "usrlink" is a link into /usr. Installed under
         // /usr, with the member's usual data folder, is the package test's.
-        struct Row {
-            std::string program, dataHome, expected;
-        };
-        for (const Row& r : {Row{"prog", "data", "prog"}, Row{"usrlink", "data", "data/tovo"}}) {
+        using Row = std::pair<std::string, std::string>; // the program's folder, the files'
+        for (const auto& [program, expected] : {Row{"prog", "prog"}, Row{"usrlink", "data/tovo"}}) {
             QTemporaryDir tmp;
             const fs::path base = tmp.path().toStdString();
             fs::create_directory(base / "prog");
             fs::create_directory_symlink("/usr/lib", base / "usrlink");
-            const FilesFolder f = FilesFolder::choose(base / r.program, base / r.dataHome);
-            QCOMPARE(f.dir, base / r.expected);
-            QCOMPARE(f.own, r.expected == "prog");
+            const FilesFolder f = FilesFolder::choose(base / program, base / "data");
+            QCOMPARE(f.dir, base / expected);
+            QCOMPARE(f.own, expected == "prog");
             QVERIFY(fs::is_directory(f.dir) && f.problem.isEmpty());
-            // A portable install makes nothing elsewhere.
-            QCOMPARE(fs::exists(base / r.dataHome), !f.own);
+            QCOMPARE(fs::exists(base / "data"), !f.own); // a portable install makes nothing else
         }
     }
 
     // The member's host.con, else the system's, else the built-in host; a portable install
     // reads only its own. A host is "host[:port]", or that behind http:// or https://.
     void host() {
-        struct Row {
-            std::string member, system;
-            bool installed;
-            QString expected;
-        };
-        for (const Row& r :
-             {Row{"owls.example.net:80", "lantern.example.net", true, "owls.example.net:80"},
-              Row{"", "lantern.example.net", true, "lantern.example.net"},
-              Row{"", "", true, community::defaultHost},
-              Row{"", "lantern.example.net", false, community::defaultHost},
-              Row{"HTTP://owls.example.net/", "", true, "owls.example.net"},
-              Row{"https://owls.example.net:8443//", "", true, "https://owls.example.net:8443"},
-              Row{"ftp://owls.example.net", "lantern.example.net", true, "lantern.example.net"},
-              Row{"https://", "", true, community::defaultHost}}) {
+        // clang-format off
+        const struct { std::string member, system; bool installed; QString expected; } rows[] = {
+            {"owls.example.net:80", "lantern.example.net", true, "owls.example.net:80"},
+            {"", "lantern.example.net", true, "lantern.example.net"},
+            {"", "", true, community::defaultHost}, {"", "lantern.example.net", false, community::defaultHost},
+            {"HTTP://owls.example.net/", "", true, "owls.example.net"},
+            {"https://owls.example.net:8443//", "", true, "https://owls.example.net:8443"},
+            {"ftp://owls.example.net", "lantern.example.net", true, "lantern.example.net"},
+            {"https://", "", true, community::defaultHost}};
+        // clang-format on
+        for (const auto& r : rows) {
             QTemporaryDir m, s;
             if (!r.member.empty())
                 writeFile(m.path().toStdString() + "/host.con",

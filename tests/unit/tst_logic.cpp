@@ -29,19 +29,13 @@ void prefix(const fs::path& p, const std::string& reg) {
               "WINE REGISTRY Version 2\n;; All keys relative to \\\\Machine\n\n#arch=win64\n\n" +
                   reg);
 }
-// Any file, its folders made, with its permissions.
-void program(const fs::path& p, const std::string& bytes = "MZ",
-             fs::perms perms = fs::perms::owner_all) {
-    writeFile(p, bytes);
-    fs::permissions(p, perms);
-}
 const std::string q3key =
     "[Software\\\\Wow6432Node\\\\Id\\\\Quake III Arena] 1701234567\n#time=1d9\n";
 const std::string q3 = q3key + "\"InstallPath\"=\"C:\\\\Games\\\\Quake3\"\n";
 // A prefix whose registry and drive_c hold Quake III where its installer puts it.
 void q3at(const fs::path& p) {
     prefix(p, q3);
-    program(p / "drive_c/Games/Quake3/quake3.exe");
+    writeProgram(p / "drive_c/Games/Quake3/quake3.exe");
 }
 using Layout = std::function<void(const fs::path& home)>;
 } // namespace
@@ -220,7 +214,7 @@ private slots:
         // launcher's environment; Steam's through Steam. Neither replaced when it is gone.
         prefix(root / "pfx", "");
         writeFile(root / "pfx/system.reg", "WINE REGISTRY Version 2\n\n#arch=win32\n");
-        program(root / "runner/bin/wine", "#!/bin/sh\n");
+        writeProgram(root / "runner/bin/wine", "#!/bin/sh\n");
         const batch::Launch win16{
             root / "game dir/win16.exe", {"+connect", "x"}, root / "game dir"};
         const batch::Command c = batch::commandFor(
@@ -284,8 +278,8 @@ private slots:
             prefix(h / ".wine", "[Software\\\\Wow6432Node\\\\Id\\\\Quake III Arena] 1\n\"InstallPath\"=\"C:\\\\Program Files (x86)\\\\Spi\\xe9le \\\"Q3\\\"\"\n"
                                 "[Software\\\\LucasArts Entertainment Company LLC\\\\Star Wars JK II Jedi Outcast\\\\1.0] 2\n"
                                 "@=\"x\"\n\"Install Path\"=str(2):\"c:\\\\jk2\"\n");
-            program(h / ".wine/drive_c/Program Files (x86)/Spi\u00e9le \"Q3\"/quake3.exe");
-            program(h / ".wine/drive_c/JK2/GameData/jk2mp.exe");
+            writeProgram(h / ".wine/drive_c/Program Files (x86)/Spi\u00e9le \"Q3\"/quake3.exe");
+            writeProgram(h / ".wine/drive_c/JK2/GameData/jk2mp.exe");
         }, {"qktre|Wine prefix ~/.wine|.wine/drive_c/Program Files (x86)/Spi\u00e9le \"Q3\"/quake3.exe|.wine;;",
             "jedio|Wine prefix ~/.wine|.wine/drive_c/JK2/GameData/jk2mp.exe|.wine;;"});
         const QString moh = "|Lutris: Medal of Honor (Wine lutris-7.2)|Lutris Games/moh/drive_c/";
@@ -293,10 +287,10 @@ private slots:
         row("Lutris: its config's exe and prefix, the editions' folders, GOG's key", [](const fs::path& h) {
             prefix(h / "Lutris Games/moh", "[Software\\\\Wow6432Node\\\\GOG.com\\\\Games\\\\1228964594] 3\n\"PATH\"=\"C:\\\\GOG\\\\SOF2\"\n");
             for (const char* exe : {"Owls/MOHAA.exe", "Program Files (x86)/EA GAMES/MOHAA/moh_spearhead.exe", "GOG/SOF2/SoF2MP.exe"})
-                program(h / "Lutris Games/moh/drive_c" / exe);
-            program(h / ".config/lutris/games/medal-of-honor-1699999999.yml", "game:\n  arch: win64\n  exe: drive_c/Owls/MOHAA.exe\n  prefix: "
+                writeProgram(h / "Lutris Games/moh/drive_c" / exe);
+            writeProgram(h / ".config/lutris/games/medal-of-honor-1699999999.yml", "game:\n  arch: win64\n  exe: drive_c/Owls/MOHAA.exe\n  prefix: "
                     + (h / "Lutris Games/moh").string() + "\nsystem: {}\nwine:\n  version: lutris-7.2-x86_64\n");
-            program(h / ".var/app/net.lutris.Lutris/data/lutris/games/quake-3-arena-1700000000.yml",
+            writeProgram(h / ".var/app/net.lutris.Lutris/data/lutris/games/quake-3-arena-1700000000.yml",
                     "game:\n  prefix: '" + (h / "q3").string() + "'\nwine:\n  version: system\n");
             q3at(h / "q3");
         }, {"mohaa" + moh + "Owls/MOHAA.exe" + runner, "softw" + moh + "GOG/SOF2/SoF2MP.exe" + runner,
@@ -305,41 +299,41 @@ private slots:
         row("Bottles: its runner, sys-wine, a placeholder", [](const fs::path& h) {
             const fs::path b = h / ".local/share/bottles/bottles";
             q3at(b / "q3");
-            program(b / "q3/bottle.yml", "Name: Owl Arena\nRunner: caffe-7.20\nArch: win64\nEnvironment_Variables:\n  DXVK_HUD: fps\n  A: b c\n");
+            writeProgram(b / "q3/bottle.yml", "Name: Owl Arena\nRunner: caffe-7.20\nArch: win64\nEnvironment_Variables:\n  DXVK_HUD: fps\n  A: b c\n");
             q3at(h / "kept");
-            program(h / "kept/bottle.yml", "Name: Kept\nRunner: sys-wine-9.0\nCustom_Path: true\n");
-            program(h / ".var/app/com.usebottles.bottles/data/bottles/bottles/kept/placeholder.yml", "Path: " + (h / "kept").string() + "\n");
+            writeProgram(h / "kept/bottle.yml", "Name: Kept\nRunner: sys-wine-9.0\nCustom_Path: true\n");
+            writeProgram(h / ".var/app/com.usebottles.bottles/data/bottles/bottles/kept/placeholder.yml", "Path: " + (h / "kept").string() + "\n");
             QCOMPARE(launchers::environmentOf(b / "q3"), (std::vector<std::pair<std::string, std::string>>{{"DXVK_HUD", "fps"}, {"A", "b c"}}));
         }, {"qktre|Bottles: Owl Arena (Wine caffe-7.20)|.local/share/bottles/bottles/q3/drive_c/Games/Quake3/quake3.exe|"
             ".local/share/bottles/bottles/q3;.local/share/bottles/runners/caffe-7.20/bin/wine;",
             "qktre|Bottles: Kept (Wine system)|kept/drive_c/Games/Quake3/quake3.exe|kept;;"});
         row("PlayOnLinux and Heroic, not Heroic's Proton", [](const fs::path& h) {
             q3at(h / ".PlayOnLinux/wineprefix/Q3");
-            program(h / ".PlayOnLinux/wineprefix/Q3/playonlinux.cfg", "ARCH=amd64\r\nVERSION=4.0.3\r\n");
+            writeProgram(h / ".PlayOnLinux/wineprefix/Q3/playonlinux.cfg", "ARCH=amd64\r\nVERSION=4.0.3\r\n");
             q3at(h / "hq");
             q3at(h / "hp");
-            program(h / ".config/heroic/GamesConfig/owl.json", "{\"owl\": {\"winePrefix\": \"" + (h / "hq").string() +
+            writeProgram(h / ".config/heroic/GamesConfig/owl.json", "{\"owl\": {\"winePrefix\": \"" + (h / "hq").string() +
                         "\", \"wineVersion\": {\"bin\": \"/opt/ge/bin/wine\", \"name\": \"Wine-GE\", \"type\": \"wine\"}}}");
-            program(h / ".config/heroic/GamesConfig/pro.json", "{\"pro\": {\"winePrefix\": \"" + (h / "hp").string() +
+            writeProgram(h / ".config/heroic/GamesConfig/pro.json", "{\"pro\": {\"winePrefix\": \"" + (h / "hp").string() +
                         "\", \"wineVersion\": {\"bin\": \"/p/proton\", \"name\": \"Proton\", \"type\": \"proton\"}}}");
         }, {"qktre|PlayOnLinux: Q3 (Wine 4.0.3)|.PlayOnLinux/wineprefix/Q3/drive_c/Games/Quake3/quake3.exe|"
             ".PlayOnLinux/wineprefix/Q3;.PlayOnLinux/wine/linux-amd64/4.0.3/bin/wine;",
             "qktre|Heroic: owl (Wine Wine-GE)|hq/drive_c/Games/Quake3/quake3.exe|hq;/opt/ge/bin/wine;"});
         row("Steam library named by libraryfolders.vdf, Proton's prefixes", [](const fs::path& h) {
-            program(h / ".local/share/Steam/steamapps/libraryfolders.vdf",
+            writeProgram(h / ".local/share/Steam/steamapps/libraryfolders.vdf",
                     "\"libraryfolders\"\n{\n\t\"0\"\n\t{\n\t\t\"path\"\t\t\"" + (h / "disk2/Steam").string() + "\"\n\t}\n}\n");
-            program(h / "disk2/Steam/steamapps/appmanifest_2200.acf", "\"AppState\"\n{\n\t\"appid\"\t\"2200\"\n\t\"installdir\"\t\"Quake 3 Arena\"\n}\n");
-            program(h / "disk2/Steam/steamapps/common/Quake 3 Arena/quake3.exe");
+            writeProgram(h / "disk2/Steam/steamapps/appmanifest_2200.acf", "\"AppState\"\n{\n\t\"appid\"\t\"2200\"\n\t\"installdir\"\t\"Quake 3 Arena\"\n}\n");
+            writeProgram(h / "disk2/Steam/steamapps/common/Quake 3 Arena/quake3.exe");
             for (const char* app : {"2310", "999"}) // a game's prefix, and one left by a game gone
                 q3at(h / "disk2/Steam/steamapps/compatdata" / app / "pfx");
-            program(h / "disk2/Steam/steamapps/appmanifest_2310.acf", "\"AppState\" { \"installdir\" \"Quake\" }");
+            writeProgram(h / "disk2/Steam/steamapps/appmanifest_2310.acf", "\"AppState\" { \"installdir\" \"Quake\" }");
         }, {"qktre|Steam 2200|disk2/Steam/steamapps/common/Quake 3 Arena/quake3.exe|;;2200",
             "qktre|Steam 2310 (Proton)|disk2/Steam/steamapps/compatdata/2310/pfx/drive_c/Games/Quake3/quake3.exe|"
             "disk2/Steam/steamapps/compatdata/2310/pfx;;2310"});
         row("native engines on PATH, executable only", [](const fs::path& h) {
-            program(h / "bin/quakespasm", elf(2, 62));
-            program(h / "bin/darkplaces", "#!/bin/sh\n", fs::perms::owner_read); // not executable
-            program(h / "bin/ioquake3", "MZ not a Linux program");
+            writeProgram(h / "bin/quakespasm", elf(2, 62));
+            writeProgram(h / "bin/darkplaces", "#!/bin/sh\n", fs::perms::owner_read); // not executable
+            writeProgram(h / "bin/ioquake3", "MZ not a Linux program");
         }, {"qkone|installed engine|bin/quakespasm|;;"});
         row("200 MB registry without a line end", [](const fs::path& h) {
             prefix(h / ".wine", "");
@@ -356,27 +350,27 @@ private slots:
             fs::create_directory_symlink(h / "Games", h / "Games/loop");
         }, {});
         row("hostile .vdf", [](const fs::path& h) {
-            program(h / ".local/share/Steam/steamapps/libraryfolders.vdf", std::string(100000, '{') + "\"path\" \"/\" \"1\" \"/etc\" \"path\" \"unterminated");
-            program(h / ".local/share/Steam/steamapps/appmanifest_2200.acf", "\"installdir\" \"..\"");
-            program(h / ".local/share/Steam/steamapps/quake3.exe");
+            writeProgram(h / ".local/share/Steam/steamapps/libraryfolders.vdf", std::string(100000, '{') + "\"path\" \"/\" \"1\" \"/etc\" \"path\" \"unterminated");
+            writeProgram(h / ".local/share/Steam/steamapps/appmanifest_2200.acf", "\"installdir\" \"..\"");
+            writeProgram(h / ".local/share/Steam/steamapps/quake3.exe");
             fs::create_directories(h / ".local/share/Steam/steamapps/common"); // so that "common/.." is a folder
         }, {});
         row("broken YAML and JSON, a prefix no launcher names", [](const fs::path& h) {
             q3at(h / "Games/q3");
             q3at(h / "b");
-            program(h / ".config/lutris/games/a.yml", "game:\n  prefix: [" + (h / "b").string());
-            program(h / ".config/lutris/games/b.yml", std::string(100000, '[') + "x");
-            program(h / ".config/lutris/games/c.yml", "game: " + (h / "b").string() + "\nwine: 7\n");
-            program(h / ".local/share/bottles/bottles/b/bottle.yml", std::string("\0\xff: [", 5));
-            program(h / ".config/heroic/GamesConfig/b.json", "{\"b\": {\"winePrefix\": \"" + (h / "b").string() + "\"");
+            writeProgram(h / ".config/lutris/games/a.yml", "game:\n  prefix: [" + (h / "b").string());
+            writeProgram(h / ".config/lutris/games/b.yml", std::string(100000, '[') + "x");
+            writeProgram(h / ".config/lutris/games/c.yml", "game: " + (h / "b").string() + "\nwine: 7\n");
+            writeProgram(h / ".local/share/bottles/bottles/b/bottle.yml", std::string("\0\xff: [", 5));
+            writeProgram(h / ".config/heroic/GamesConfig/b.json", "{\"b\": {\"winePrefix\": \"" + (h / "b").string() + "\"");
         }, {});
         row("a 50 MB Lutris config, Steam's library past its first megabyte", [](const fs::path& h) {
             q3at(h / "b");
-            program(h / ".config/lutris/games/b.yml", "game:\n  prefix: " + (h / "b").string() + "\nwine:\n  version: system\n");
+            writeProgram(h / ".config/lutris/games/b.yml", "game:\n  prefix: " + (h / "b").string() + "\nwine:\n  version: system\n");
             std::ofstream(h / ".config/lutris/games/b.yml", std::ios::app) << "#" << std::string(50u << 20, 'x') << "\n";
-            program(h / ".steam/steam/steamapps/libraryfolders.vdf", "//" + std::string(1u << 20, 'x') + "\n\"path\" \"" + (h / "l").string() + "\"");
-            program(h / "l/steamapps/appmanifest_2200.acf", "\"installdir\" \"Q3\"");
-            program(h / "l/steamapps/common/Q3/quake3.exe");
+            writeProgram(h / ".steam/steam/steamapps/libraryfolders.vdf", "//" + std::string(1u << 20, 'x') + "\n\"path\" \"" + (h / "l").string() + "\"");
+            writeProgram(h / "l/steamapps/appmanifest_2200.acf", "\"installdir\" \"Q3\"");
+            writeProgram(h / "l/steamapps/common/Q3/quake3.exe");
         }, {});
         // clang-format on
     }
@@ -386,7 +380,8 @@ private slots:
         QFETCH(QStringList, offered);
         QTemporaryDir tmp;
         const fs::path h = tmp.path().toStdString();
-        program(h / ".wine/drive_c/Games/Quake3/quake3.exe"); // found only where its key is read
+        writeProgram(h /
+                     ".wine/drive_c/Games/Quake3/quake3.exe"); // found only where its key is read
         layout(h);
         installs::Search s;
         s.home = h;
