@@ -22,9 +22,12 @@ Notifier::Notifier(QObject* parent) : QObject(parent) {
 Notifier::~Notifier() = default;
 
 void Notifier::tell(const QString& text, const QString& link) {
+    // A notification server running, or one the bus starts when asked (as many desktops have
+    // theirs started); one that cannot be started fails the call and the tray takes over.
     QDBusConnection bus = QDBusConnection::sessionBus();
-    const bool there =
-        bus.isConnected() && bus.interface() && bus.interface()->isServiceRegistered(service);
+    QDBusConnectionInterface* names = bus.isConnected() ? bus.interface() : nullptr;
+    const bool there = names && (names->isServiceRegistered(service) ||
+                                 names->activatableServiceNames().value().contains(service));
     if (there) {
         QDBusInterface notifications(service, path, service, bus);
         notifications.setTimeout(2000);
