@@ -103,12 +103,12 @@ private slots:
         auto* tick = s.findChild<QCheckBox*>(g[6]);
         QVERIFY(b && tick);
         QCOMPARE(tick->geometry().top(), b->geometry().top());
-        for (const QString& address :
-             {QString(), QString("owls.example.net:27960"), QString(300, 'a'), QString("a:b.htm"),
-              QString("Gr\u00fcn")}) // a page name, made and cut
-            QCOMPARE(community::cutPageName(community::pageName(g[1], address)).code + '|' +
-                         community::cutPageName(community::pageName(g[1], address)).address,
-                     g[1] + '|' + address);
+        // A page name, made and cut.
+        for (const QString& a :
+             QStringList{"", "owls.example.net:27960", QString(300, 'a'), "a:b.htm", "Gr\u00fcn"}) {
+            const auto cut = community::cutPageName(community::pageName(g[1], a));
+            QCOMPARE(cut.code + '|' + cut.address, g[1] + '|' + a);
+        }
         // Above the clear buttons, which are above the Close picture, inside the window.
         QVERIFY(b->geometry().bottom() < s.Command1->geometry().top() &&
                 s.Command5->geometry().bottom() < s.Image1->geometry().top() &&
@@ -141,11 +141,8 @@ private slots:
         QCOMPARE(click(s.Command5), (QStringList{g[5], "ticked", set, untouched}));
         QCOMPARE(click(s.Command5), (QStringList{g[8], "", unset, unset}));
 #ifdef TOVO_THIRTEENTH_GAME // and the community's host lists its servers
-        QCOMPARE(
-            ServerList::parse("[S]\r\nGame=" + g[1].toStdString() + "\r\nAddress=127.0.0.1\r\n",
-                              "servers.con")
-                .size(),
-            size_t(1));
+        const std::string row = "[S]\r\nGame=" + g[1].toStdString() + "\r\nAddress=127.0.0.1\r\n";
+        QCOMPARE(ServerList::parse(row, "servers.con").size(), size_t(1));
 #endif
     }
 
