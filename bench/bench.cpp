@@ -326,7 +326,7 @@ double connectToWindowsGame(viewservers& v, const std::filesystem::path& prefix,
         wine(pfx, "wineserver", {"-k"});
         wine(pfx, "wineserver", {"-w"});
         if (warmed) {
-            warmwine::warm({prefix, QStandardPaths::findExecutable("wine").toStdString()});
+            warmwine::warm({prefix, QStandardPaths::findExecutable("wine").toStdString(), {}});
             idle(3000); // the server list shown a few seconds before the press
         }
         std::filesystem::remove(folder / "wingame.log");
@@ -356,7 +356,7 @@ void measureWindowsConnect(const QString& host, const std::filesystem::path& sta
     const DriveTable drives = DriveTable::fromPrefix(prefix);
     dirfile::store(c.services.programDir, *catalogue::byCode("qktre"),
                    DriveTable::text(*drives.find('c')), "cd c:\\Games\\Owl\\", "game.exe",
-                   Runner{prefix});
+                   Runner{prefix, {}, {}});
     viewservers& v = chooseServer(c);
     for (const bool warmed : {false, true})
         report(warmed ? "connect_to_windows_game_warmed" : "connect_to_windows_game_cold",

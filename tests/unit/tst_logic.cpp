@@ -183,7 +183,7 @@ private slots:
                       address + "\r\n REM=\r\n");
         // "cd d:\GAME DIR\" holds a blank: cd takes the rest of its line, as the command
         // interpreter does.
-        QCOMPARE(batch::run({root / "q.bat"}, drives), batch::Outcome::Started);
+        QCOMPARE(batch::run({root / "q.bat", {}, {}}, drives), batch::Outcome::Started);
         (void)QTest::qWaitFor([&] { return std::filesystem::exists(log); }, 10000);
         QCOMPARE(readFile(log), QByteArray("+set\ncl_playintro\n0\n+connect\n") + address.c_str() +
                                     "\ncwd=" + (root / "game dir").c_str() + "\n");
@@ -208,7 +208,7 @@ private slots:
         for (const auto& [lines, bin, outcome] : cases) {
             writeFile(root / "x.bat", "d:\r\n" + lines + " +connect x\r\n");
             qputenv("PATH", bin.c_str());
-            QCOMPARE(batch::run({root / "x.bat"}, drives), outcome);
+            QCOMPARE(batch::run({root / "x.bat", {}, {}}, drives), outcome);
         }
         // A launcher's game: its own Wine in its prefix, for the prefix's architecture, with the
         // launcher's environment; Steam's through Steam. Neither replaced when it is gone.
