@@ -77,8 +77,9 @@ public:
     std::vector<Find> run() {
         const fs::path& h = s_.home;
         if (!s_.winePrefix.empty())
-            prefix(s_.winePrefix, "Wine prefix " + shown(s_.winePrefix), {s_.winePrefix});
-        prefix(h / ".wine", "Wine prefix ~/.wine", {h / ".wine"}); // the system's wine made these
+            prefix(s_.winePrefix, "Wine prefix " + shown(s_.winePrefix), {s_.winePrefix, {}, {}});
+        // The system's wine made these.
+        prefix(h / ".wine", "Wine prefix ~/.wine", {h / ".wine", {}, {}});
         for (const launchers::Prefix& p : launchers::prefixes(h, [this] { return late(); })) {
             offerNamed(p);
             prefix(p.prefix, p.where, {p.prefix, p.wine, {}});
