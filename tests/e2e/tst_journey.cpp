@@ -18,7 +18,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
-#include <QNetworkDatagram>
 #include <QProcess>
 #include <QPushButton>
 #include <QTcpServer>

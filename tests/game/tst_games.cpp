@@ -19,7 +19,6 @@
 
 #include <QCheckBox>
 #include <QDir>
-#include <QLineEdit>
 #include <QNetworkDatagram>
 #include <QProcess>
 #include <QPushButton>

@@ -6,7 +6,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QNetworkDatagram>
 #include <QProcess>
 #include <QTcpSocket>
 #include <QTemporaryDir>
