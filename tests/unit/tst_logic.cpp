@@ -44,12 +44,8 @@ Q_DECLARE_METATYPE(Layout)
 class LogicTest final : public QObject {
     Q_OBJECT
     QTemporaryDir tmp;
-    std::filesystem::path file(const char* name) {
-        return std::filesystem::path(tmp.path().toStdString()) / name;
-    }
-    static std::filesystem::path fakegame() {
-        return qEnvironmentVariable("TOVO_FAKEGAME").toStdString();
-    }
+    fs::path file(const char* name) { return fs::path(tmp.path().toStdString()) / name; }
+    static fs::path fakegame() { return qEnvironmentVariable("TOVO_FAKEGAME").toStdString(); }
     // The first bytes of a program: an ELF loader of a class (1: 32-bit, 2: 64-bit) and machine
     // (3: i386, 62: x86-64); a Windows program with its PE header at 0x80.
     static std::string elf(char cls, char machine) {
@@ -154,24 +150,24 @@ private slots:
     void aFailedWriteLosesNothing() {
         // A folder that is not there: the write fails, and nothing is made on the way.
         QVERIFY(!profile::write("A", "k", "1", file("missing/x.ini")));
-        QVERIFY(!std::filesystem::exists(file("missing")));
+        QVERIFY(!fs::exists(file("missing")));
         // A folder where the file should be: left alone, and no temporary file stays behind.
         QTemporaryDir own;
-        const std::filesystem::path f = std::filesystem::path(own.path().toStdString()) / "dir.ini";
-        std::filesystem::create_directory(f);
+        const fs::path f = fs::path(own.path().toStdString()) / "dir.ini";
+        fs::create_directory(f);
         QVERIFY(!profile::write("A", "k", "1", f));
-        QVERIFY(std::filesystem::is_directory(f));
-        QCOMPARE(std::distance(std::filesystem::directory_iterator(f.parent_path()), {}), 1);
+        QVERIFY(fs::is_directory(f));
+        QCOMPARE(std::distance(fs::directory_iterator(f.parent_path()), {}), 1);
         QCOMPARE(profile::read("A", "k", "name", 30, f), std::string("name"));
     }
 
     void runnerStartsTheGameWithNoShell() {
         QVERIFY2(!fakegame().empty(), "TOVO_FAKEGAME names the helper game");
         QTemporaryDir tmp;
-        const std::filesystem::path root = tmp.path().toStdString();
-        std::filesystem::create_directories(root / "game dir");
+        const fs::path root = tmp.path().toStdString();
+        fs::create_directories(root / "game dir");
         // The case differs from the batch file.
-        std::filesystem::copy_file(fakegame(), root / "game dir" / "Game.EXE");
+        fs::copy_file(fakegame(), root / "game dir" / "Game.EXE");
         const auto log = root / "game dir" / "fakegame.log";
         const DriveTable drives({{'d', root}});
         // Everything a shell would act on reaches the game as plain words.
@@ -184,12 +180,12 @@ private slots:
         // "cd d:\GAME DIR\" holds a blank: cd takes the rest of its line, as the command
         // interpreter does.
         QCOMPARE(batch::run({root / "q.bat", {}, {}}, drives), batch::Outcome::Started);
-        (void)QTest::qWaitFor([&] { return std::filesystem::exists(log); }, 10000);
+        (void)QTest::qWaitFor([&] { return fs::exists(log); }, 10000);
         QCOMPARE(readFile(log), QByteArray("+set\ncl_playintro\n0\n+connect\n") + address.c_str() +
                                     "\ncwd=" + (root / "game dir").c_str() + "\n");
         for (const char* stray : {"pwned", "pwned2", "x"}) {
-            QVERIFY(!std::filesystem::exists(root / stray));
-            QVERIFY(!std::filesystem::exists(root / "game dir" / stray));
+            QVERIFY(!fs::exists(root / stray));
+            QVERIFY(!fs::exists(root / "game dir" / stray));
         }
         // Only the first program line ever starts anything.
         QCOMPARE(batch::parse("d:\r\ncd \\game dir\r\ngame.exe a\r\ngame.exe b\r\n", drives, 'd')
@@ -249,13 +245,13 @@ private slots:
         QFETCH(QStringList, files);
         QFETCH(bool, runs32);
         QTemporaryDir t;
-        const std::filesystem::path root = t.path().toStdString();
+        const fs::path root = t.path().toStdString();
         for (const QString& f : files) {
-            const std::filesystem::path p = root / f.section('=', 0, 0).toStdString();
+            const fs::path p = root / f.section('=', 0, 0).toStdString();
             const QString kind = f.section('=', 1);
-            std::filesystem::create_directories(p.parent_path());
+            fs::create_directories(p.parent_path());
             if (kind.startsWith("link:"))
-                std::filesystem::create_symlink(kind.mid(5).toStdString(), p);
+                fs::create_symlink(kind.mid(5).toStdString(), p);
             else if (kind == "script") // as Debian's /usr/bin/wine
                 writeFile(p, "#!/bin/sh -e\nwine32=" + (root / "lib/wine/wine").string() +
                                  "\nwine64=" + (root / "lib/wine/wine64").string() +

@@ -15,6 +15,8 @@
 
 #include <fstream>
 
+namespace fs = std::filesystem;
+
 namespace {
 template <size_t N> QByteArray bytes(const char (&s)[N]) {
     return QByteArray(s, N - 1);
@@ -122,7 +124,7 @@ private slots:
 
     void serversConKeepsOnlyUsableRows() {
         QTemporaryDir dir;
-        const std::filesystem::path con = dir.path().toStdString() + "/servers.con";
+        const fs::path con = dir.path().toStdString() + "/servers.con";
         // clang-format off
         writeFile(con, "[Night Owls Arena]\r\nGame=qktre\r\nAddress=127.0.0.1:27960\r\n"
                        "[Typo]\r\nGame=QKTRE\r\nAddress=1.2.3.4\r\n[No address]\r\nGame=untor\r\n"
@@ -163,11 +165,11 @@ private slots:
                                           "BT mohbt10.0.0.1.htm 12203 12203", "Mixed qktremixed.example.htm 27960 27960"}));
         // clang-format on
         // Every edit is seen, even of the same size, at once and with the time stamp put back.
-        const auto stamp = std::filesystem::last_write_time(con);
+        const auto stamp = fs::last_write_time(con);
         for (int i = 0; i < 30; ++i) {
             writeFile(con, "[Only]\r\nGame=untor\r\nAddress=10.0.0." + std::to_string(i % 2 + 2) +
                                ":7777\r\n");
-            std::filesystem::last_write_time(con, stamp);
+            fs::last_write_time(con, stamp);
             QVERIFY(list.byPage(QStringLiteral("untor10.0.0.%1:7777.htm").arg(i % 2 + 2)));
         }
         QCOMPARE(list.servers().size(), size_t(1));
@@ -185,7 +187,7 @@ private slots:
         writeFile(root + "/big.png", std::string(3 << 20, 'b') + "end");
         writeFile(root + "/empty.txt", "");
         writeFile(root + "/huge.bin", "");
-        std::filesystem::resize_file(root + "/huge.bin", 64 << 20);
+        fs::resize_file(root + "/huge.bin", 64 << 20);
         // A game server whose name is a script: it reaches the pages as text.
         const auto hostile = standIn([](const QByteArray&) {
             return oob + "statusResponse\n\\sv_hostname\\<script>x</"
@@ -197,10 +199,9 @@ private slots:
                                          "[ARENA]\r\nGame=qktre\r\nAddress=127.0.0.1:10\r\n[All]\r\nGame=qktre\r\nAddress=255.255.255.255\r\n"
                                          "[Lan]\r\nGame=qktre\r\nAddress=lan.example\r\n");
         // clang-format on
-        std::filesystem::create_symlink(outside.path().toStdString() + "/secret.txt",
-                                        root + "/link.htm");
-        std::filesystem::create_symlink(root + "/servers.con", root + "/list.htm");
-        std::filesystem::create_hard_link(root + "/servers.con", root + "/list.txt");
+        fs::create_symlink(outside.path().toStdString() + "/secret.txt", root + "/link.htm");
+        fs::create_symlink(root + "/servers.con", root + "/list.htm");
+        fs::create_hard_link(root + "/servers.con", root + "/list.txt");
         // A resolver that takes 3 s to answer: no page waits for it.
         QStringList asked;
         int answered = 0;
@@ -215,6 +216,9 @@ private slots:
         };
         CommunityHost host(o);
         const quint16 port = host.listen(QHostAddress::LocalHost, 0);
+        auto page = [port](const QByteArray& name) {
+            return get(port, "/ilnightowls/servers/" + name);
+        };
         const QByteArray p = "/ilnightowls/servers/",
                          hostileAt =
                              "qktrehostile.example:" + QByteArray::number(hostile->localPort());
@@ -242,10 +246,10 @@ private slots:
         }
         // Meanwhile the named servers show as "asking".
         QCOMPARE(answered, 0);
-        QVERIFY(get(port, p + "viewservers.htm")
+        QVERIFY(page("viewservers.htm")
                     .contains("title=\"asking\">&#9679;</td><td class=\"name\"><a href=\"" + p +
                               hostileAt + ".htm\">Hostile</a>"));
-        QVERIFY(get(port, p + "viewservers.htm").contains(">Lan</a>"));
+        QVERIFY(page("viewservers.htm").contains(">Lan</a>"));
         // HEAD has no body, other methods are refused, "Connection: close" closes; answers asked
         // for together come whole and in order, a file as large as a picture included.
         const QByteArray news = p + "news.htm HTTP/1.1\r\nHost: owls\r\n";
@@ -298,15 +302,15 @@ private slots:
         // What a member sees of a server once its name is known: one line on the list, details and
         // players on its page; a name that leads only to broadcast leaves its row out.
         QTRY_VERIFY_WITH_TIMEOUT(
-            get(port, p + hostileAt + ".htm")
+            page(hostileAt + ".htm")
                 .contains("<tr><th>Host name</th><td>&lt;script&gt;x&lt;/script&gt;</td></tr>\n"
                           "<tr><th>Map</th><td>&lt;i&gt;</td></tr>"),
             10000);
-        QVERIFY(!get(port, p + "viewservers.htm").contains(">Lan</a>"));
-        QVERIFY(get(port, p + hostileAt + ".htm")
+        QVERIFY(!page("viewservers.htm").contains(">Lan</a>"));
+        QVERIFY(page(hostileAt + ".htm")
                     .contains(
                         "<tr><td>&lt;img src=&quot;x&quot;&gt;</td><td>5</td><td>20 ms</td></tr>"));
-        QVERIFY(get(port, p + "viewservers.htm")
+        QVERIFY(page("viewservers.htm")
                     .contains("\" data-who=\"&lt;img src=&quot;x&quot;&gt;&#10;\"><td class=\"mark "
                               "up\" title=\"answering\">&#9679;</td><td class=\"name\"><a href=\"" +
                               p + hostileAt +
@@ -314,7 +318,7 @@ private slots:
                               hostileAt.mid(5) +
                               "</td><td class=\"map\">&lt;i&gt;</td><td>1/8</td><td>"));
         // The same as data: each server's fields whole, whatever its texts hold.
-        const QByteArray json = get(port, p + "servers.json");
+        const QByteArray json = page("servers.json");
         QVERIFY2(json.contains("Content-Type: application/json\r\n") &&
                      json.contains("Cache-Control: public, max-age=10\r\n"),
                  json);
@@ -334,12 +338,12 @@ private slots:
         QCOMPARE(servers[1].toObject().value("name"), "<b>&\"Odd\"</b>");
         QCOMPARE(servers[1].toObject().value("state"), "no answer");
         QCOMPARE(servers[1].toObject().value("map"), QJsonValue());
-        QTRY_VERIFY(get(port, p + "qktre127.0.0.1:9.htm")
+        QTRY_VERIFY(page("qktre127.0.0.1:9.htm")
                         .contains("<tr><th>Status</th><td class=\"down\">no answer</td></tr>"));
         // An edit of the file has its names looked up again.
         QCOMPARE(asked, QStringList({"hostile.example", "lan.example"}));
         std::ofstream(root + "/servers.con", std::ios::app) << "\r\n";
-        get(port, p + "viewservers.htm");
+        page("viewservers.htm");
         QCOMPARE(asked.size(), 4);
     }
 
