@@ -6,7 +6,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
@@ -68,6 +67,8 @@ private slots:
             QTest::newRow(name) << QString(game) << QList<QByteArray>{reply} << QString(step) << seen;
         };
         one("Medal of Honor, plain form", "mohaa", oob + "statusResponse\n\\sv_hostname\\x\n", "I", "");
+        one("Medal of Honor, its direction byte", "mohaa", oob + "\x01statusResponse\n\\sv_hostname\\MOH Owls\\mapname\\dm/mohdm1\\sv_maxclients\\16\n30 \"Sarge\"\n",
+            "D", "MOH Owls|dm/mohdm1|1|16|Sarge - 30");
         one("Quake II, text first", "qktwo",
             oob + "print\nSoF 1.07 ready\n\\hostname\\Owl Q2\\mapname\\q2dm1\\maxclients\\8\n3 50 \"a^1\"\n", "D", "Owl Q2|q2dm1|1|8|a^1 3 50");
         one("hostile text", "qktre",
@@ -347,8 +348,7 @@ private slots:
         QCOMPARE(asked.size(), 4);
     }
 
-    // Each family's reading over the cache is in tst_games, against quakestat; here what the cache
-    // adds.
+    // What the status cache adds to each family's reading.
     void liveStatusFromStandIns() {
         // Each stand-in answers its game's query in the documented form ($n: the questions it
         // has had); one port is dead. They are servers.con's rows, as a community writes them.
@@ -431,30 +431,6 @@ private slots:
         // clang-format on
         // An answer is kept its lifetime, then asked for again.
         QTRY_COMPARE_WITH_TIMEOUT(cache.of(servers[1]).info.map, "q3dm3", 7000);
-    }
-
-    // What an admin gets for a command line: a clear word and status 2 for what cannot be followed.
-    void commandLine() {
-        const QString site = qEnvironmentVariable("TOVO_SITE"),
-                      client = qEnvironmentVariable("TOVO_CLIENT");
-        // clang-format off
-        const struct { QString program; QStringList args; int status; const char* says; } cases[] = {
-            {site, {"--bogus"}, 2, "Unknown option 'bogus'"}, {site, {"--port", "65536"}, 2, "--port: '65536' is no port (0 to 65535)"},
-            {site, {"--port", "-1"}, 2, "'-1' is no port"}, {site, {"--port"}, 2, "Missing value after '--port'"},
-            {site, {"--address", "300.1.2.3"}, 2, "--address: '300.1.2.3' is no IP address"},
-            {site, {"--delay", "soon"}, 2, "--delay: 'soon' is no time"}, {site, {"8790"}, 2, "unexpected argument '8790'"},
-            {site, {"--help"}, 0, "--delay <ms>"}, {site, {"--version"}, 0, "tovo-site 1.0"},
-            {client, {"--help"}, 0, "--version"}, {client, {"--version"}, 0, "tovo 1.0"}};
-        // clang-format on
-        for (const auto& c : cases) {
-            QProcess p;
-            p.start(c.program, c.args);
-            QVERIFY(p.waitForFinished(10000));
-            const QString out = p.readAllStandardOutput() + p.readAllStandardError();
-            QVERIFY2(p.exitStatus() == QProcess::NormalExit && p.exitCode() == c.status &&
-                         out.contains(c.says),
-                     qPrintable(out));
-        }
     }
 };
 
