@@ -22,8 +22,7 @@ void writeFile(const std::filesystem::path& p, const std::string& bytes); // its
 // A file a program could be, with its permissions (the owner's all: it runs).
 void writeProgram(const std::filesystem::path& p, const std::string& bytes = "MZ",
                   std::filesystem::perms perms = std::filesystem::perms::owner_all);
-// Status replies: the Quake engines' first four bytes; NetQuake's control packet (flag, length,
-// body).
+// The Quake engines' first four bytes; NetQuake's control packet (flag, length, body).
 inline const QByteArray oob("\xff\xff\xff\xff", 4);
 QByteArray netQuake(const QByteArray& body);
 // A stand-in game server on `at`: each question it gets is answered with what `answer` gives for

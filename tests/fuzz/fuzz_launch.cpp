@@ -1,6 +1,5 @@
-// The road from a page name to a started program, as random bytes: the page-name cut and the
-// batch runner's line reader never crash, and the reader plans at most one program, from the
-// lines it was given.
+// Random bytes on the road from a page name to a started program: the page-name cut and the batch
+// runner's line reader never crash, and the reader plans at most one program, from its lines.
 #include "games/community.h"
 #include "launch/batchrunner.h"
 

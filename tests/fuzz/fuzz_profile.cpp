@@ -1,6 +1,5 @@
-// Random profile files (host.con, a game's directory file, servers.con): the whole-file reader
-// answers every key as the key-by-key reader does for the same bytes, and never gives more than
-// a read asks for.
+// Random profile files: the whole-file reader answers every key as the key-by-key reader does for
+// the same bytes, and never gives more than a read asks for.
 #include "files/profile.h"
 
 #include <cstdint>

@@ -1,6 +1,5 @@
-// Random status replies, as a hostile game server may send them, one datagram or several: the
-// readers never crash, ask no more than a server's players, and what they keep is short and free
-// of control characters.
+// Hostile status replies, in one datagram or several: the readers never crash, ask no more than a
+// server's players, and keep only short texts free of control characters.
 #include "status/status.h"
 
 #include <QStringList>

@@ -1,7 +1,6 @@
-// Real games, as a member has them: stand-in Windows games (MinGW) under Debian's real Wine, set
-// where their installers and a Lutris prefix put them, found, set and started each in its prefix;
-// a real OpenArena server and client, its status read by the host; the desktop's notifications
-// and links.
+// Real games, as a member has them: stand-in Windows games (MinGW) under Debian's Wine, where
+// their installers and a Lutris prefix put them, found, set and started each in its prefix; a real
+// OpenArena server and client, its status read by the host; the desktop's notifications and links.
 #include "games/catalogue.h"
 #include "games/dirfile.h"
 #include "launch/warmwine.h"
@@ -188,8 +187,7 @@ private slots:
         // clang-format on
         QTest::mouseClick(found->SetSelected, Qt::LeftButton);
 
-        // Each as its Set button writes it; a game from a launcher keeps its prefix and Wine, or
-        // its Steam number.
+        // Each as Set writes it; a launcher's game keeps its prefix and Wine, or its Steam number.
         const std::string w = wine.string(), l = lutris.string();
         std::string z = home.string();
         std::replace(z.begin(), z.end(), '/', '\\');
@@ -202,9 +200,8 @@ private slots:
         QCOMPARE(settings.setButton(*catalogue::byCode("jedio"))->text(),
                  "Set JKII - Jedi Outcast+");
 
-        // The server list shown again: Wine's server of each Windows game's prefix (in the games'
-        // order), the one beside the Wine that made it, started and kept a while, before any game
-        // starts; none for Steam's.
+        // Shown again: the Wine server of each Windows game's prefix (games' order), the one beside
+        // the Wine that made it, started and kept before any game starts; none for Steam's.
         h.forms->hide("viewservers");
         h.forms->show("viewservers");
         QCOMPARE(warmed, (std::vector<Runner>{{lutris, runner / "bin/wine", {}},
@@ -347,8 +344,7 @@ private slots:
     // real host, and its Join starts the game there; links opened by Debian's xdg-open, with the
     // package's desktop entry, reach the running client through a second start.
     void togetherThroughTheDesktop() {
-        // A session bus that starts Debian's dunst when the notification server is first asked
-        // for, and only that once.
+        // A session bus that starts Debian's dunst when notifications are first asked for, once.
         const std::string d = tmp.path().toStdString() + "/bus";
         writeFile(
             d + "/bus.conf",
@@ -402,8 +398,7 @@ private slots:
             p.waitForFinished(10000);
             return p.readAllStandardOutput();
         };
-        // The friends come; the host reads it within its ten seconds. Their notifications start
-        // the notification server.
+        // The friends come (the host reads it within 10 s); their notifications start dunst.
         players = "3 40 \"^1Raven\"\n0 30 \"crow\"\n";
         QTRY_VERIFY_WITH_TIMEOUT((watch.look(), fs::exists(d + "/started")), 20000);
         QTRY_COMPARE(dunstctl({"count", "displayed"}).trimmed(), "2");

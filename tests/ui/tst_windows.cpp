@@ -148,8 +148,7 @@ private slots:
                                                  " REM=\r\nquake3.exe +set cl_playintro 0 +connect 127.0.0.1:27960\r\n REM=\r\n"));
         // clang-format on
         QCOMPARE(h.started.size(), size_t(2));
-        // A missing directory file counts as set: "name" everywhere; an empty address keeps
-        // the closing blank.
+        // A missing directory file counts as set ("name"); an empty address keeps the last blank.
         paths::removeFile(h.dir() / "settings" / "rwolf.con");
         open("rwolf.htm");
         QTest::mouseClick(v.Command6, Qt::LeftButton);
@@ -224,8 +223,7 @@ private slots:
         watch.look();
         QCOMPARE(told.size(), 5);
 
-        // Links: one that can be followed shows the server's page and starts its game; others
-        // say why and start nothing.
+        // Links: a good one shows the server's page and starts its game; others say why.
         auto& v = h.forms->as<viewservers>("viewservers");
         dirfile::store(h.dir(), *catalogue::byCode("qktre"), "z: [/]", "cd z:\\games\\quake3\\",
                        "quake3.exe");
@@ -292,8 +290,7 @@ private slots:
     }
 
     void onlyARightPressOnTheSurfaceOpensTheMenu() {
-        // The window, the controls a right press on which opens nothing, the menu its surface
-        // opens.
+        // The window, the controls where a right press opens nothing, the menu its surface opens.
         for (const auto& [window, controls, menu] :
              {std::tuple<QString, QStringList, QString>{
                   "Login", {"Image2", "Image9", "Image1", "Text1"}, "popmnu2"},
@@ -353,7 +350,6 @@ private slots:
         QTest::addColumn<bool>("firstRun"); // the settings folder and its files are written
         const QByteArray garbage("\xff\xfe\0garbage=[\r\n\x01", 15);
         const QByteArray later = "[IL NIGHTOWLS]\nalias=" + QByteArray(100, 'A') + "\nfirst=no\n";
-        QTest::newRow("first start") << QByteArray("<missing>") << "Type here" << marker << true;
         QTest::newRow("First=Yes is not yes") << QByteArray("[il nightowls]\r\nFirst=Yes\r\n") << "Type here"
                                               << QByteArray("[il nightowls]\r\nFirst=Yes\r\n") << false;
         QTest::newRow("garbage kept, marker after it") << garbage << "Type here" << garbage + "\r\n" + marker << true;

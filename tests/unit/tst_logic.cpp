@@ -177,8 +177,7 @@ private slots:
                   "[Quake III]\r\ncd\\\r\n REM=\r\nd:\r\n REM=\r\ncd d:\\GAME DIR\\\r\n REM=\r\n"
                   "game.exe +set cl_playintro 0 +connect " +
                       address + "\r\n REM=\r\n");
-        // "cd d:\GAME DIR\" holds a blank: cd takes the rest of its line, as the command
-        // interpreter does.
+        // "cd d:\GAME DIR\" holds a blank: cd takes the rest of its line, as cmd does.
         QCOMPARE(batch::run({root / "q.bat", {}, {}}, drives), batch::Outcome::Started);
         (void)QTest::qWaitFor([&] { return fs::exists(log); }, 10000);
         QCOMPARE(readFile(log), QByteArray("+set\ncl_playintro\n0\n+connect\n") + address.c_str() +
