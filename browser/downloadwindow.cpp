@@ -126,7 +126,9 @@ void DownloadWindow::ended(Download::End end, const QString& why) {
 void DownloadWindow::runIt() {
     const batch::Launch file{
         (folder_ + QLatin1Char('/') + name_).toStdString(), {}, folder_.toStdString()};
-    const batch::Outcome o = forms_.services().startBatch({{}, file, {}});
+    batch::Start start;
+    start.launch = file;
+    const batch::Outcome o = forms_.services().startBatch(start);
     QString text;
     switch (o) {
     case batch::Outcome::Started:

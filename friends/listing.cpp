@@ -27,6 +27,7 @@ std::optional<std::vector<Server>> parse(const QByteArray& json) {
                  o.value(QLatin1String("state")).toString() == QLatin1String("answering"),
                  o.value(QLatin1String("players")).toInt(),
                  o.value(QLatin1String("maxPlayers")).toInt(),
+                 o.value(QLatin1String("password")).toBool(),
                  {}};
         if (s.page.isEmpty() || s.game.isEmpty()) continue;
         for (const QJsonValue& p : o.value(QLatin1String("playerList")).toArray())

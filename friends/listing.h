@@ -23,6 +23,7 @@ struct Server {
     QString name, game, address, page;
     bool answering = false;
     int players = 0, maxPlayers = 0;
+    bool password = false; // the server asks a password of whoever joins
     QStringList playerNames;
     bool full() const { return answering && maxPlayers > 0 && players >= maxPlayers; }
 };

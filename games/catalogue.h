@@ -1,5 +1,7 @@
 #pragma once
 
+#include "start.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <span>
@@ -55,6 +57,7 @@ struct Game {
     std::uint16_t queryPort; // ...unless the game has a query port of its own
     bool colourCodes;        // "^1" in its texts is a colour (the Quake III engine), not a letter
     int gameSpyOffset;       // also answers GameSpy "\status\" on the game port + this (0: not)
+    PasswordBy passwordBy;   // how the game is given a locked server's password
     // Where Find Games finds it (sources: the README's table of where games are found).
     Found found;
 };

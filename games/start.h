@@ -6,6 +6,12 @@
 #include <string>
 #include <vector>
 
+// How a game takes a locked server's password on its command line: "+set password <pw>" before
+// "+connect" (the Quake engines), "+password <pw>" (an engine that sets a console variable by its
+// own name), "<address>?password=<pw>" (Unreal's URL options), or not at all (Quake's servers
+// have none).
+enum class PasswordBy { SetCvar, PlusCvar, UrlOption, None };
+
 // One start of a game, or of a downloaded program, as it travels from the window that asks for
 // it, through the services' seam, to the batch runner that starts it; and how it went.
 namespace batch {
@@ -28,6 +34,7 @@ enum class Outcome {
     Needs32BitWine,
     WineMissing,
     SteamMissing,
+    PasswordRefused, // a character the game's console would read as a command
     NotStarted
 };
 
@@ -38,6 +45,10 @@ struct Start {
     std::filesystem::path batchFile; // read for the launch when given
     Launch launch;                   // otherwise started as it stands
     Runner runner;
+    // A locked server's password, added to the started process's command line only: never to
+    // the batch file or any other file.
+    std::string password;
+    PasswordBy passwordBy = PasswordBy::SetCvar;
 };
 
 } // namespace batch

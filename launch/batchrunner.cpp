@@ -1,5 +1,6 @@
 #include "batchrunner.h"
 
+#include "password.h"
 #include "wine.h"
 #include "files/paths.h"
 
@@ -241,6 +242,13 @@ Outcome run(const Start& s, const DriveTable& defaultDrives, const Environment& 
         if (!plan.launch) return plan.missing;
         launch = plan.launch;
     }
+    // A password that reached here unchecked (the keyring is the desktop's, not ours) is checked
+    // again: it goes to no game that would run it as a command.
+    if (!password::problem(QString::fromLocal8Bit(s.password)).isEmpty()) {
+        std::fprintf(stderr, "tovo: the server's password is not one the game can be given\n");
+        return Outcome::PasswordRefused;
+    }
+    launch->arguments = password::added(launch->arguments, s.passwordBy, s.password);
     const Command cmd = commandFor(*launch, s.runner, launcherEnv);
     if (!cmd.complaint.empty()) std::fprintf(stderr, "tovo: %s\n", cmd.complaint.c_str());
     if (cmd.refused != Outcome::Started) return cmd.refused;
@@ -302,6 +310,12 @@ WhyNot whyNotStarted(Outcome outcome, const QString& folder, const QString& prog
                                "install Steam again, or set the game again in Settings.")
                     .arg(program),
                 QStringLiteral("Steam not installed.")};
+    case Outcome::PasswordRefused: // the folder is right: Settings would not help
+        return {QStringLiteral("The server's password holds a character that %1 would read as a "
+                               "command of its own, so the game was not started. Please connect "
+                               "again and type the password.")
+                    .arg(program),
+                QStringLiteral("Password not accepted."), false};
     case Outcome::NotStarted:
         return {QStringLiteral("The game %1 could not be started. Please check that it can be run, "
                                "or set the game again in Settings.")

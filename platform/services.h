@@ -1,5 +1,6 @@
 #pragma once
 
+#include "keyring.h"
 #include "msgbox.h"
 #include "files/drives.h"
 #include "games/community.h"
@@ -25,6 +26,7 @@ struct Services {
     std::filesystem::path programDir; // the folder that holds the program file
     QString host = QString::fromLatin1(community::defaultHost); // the community's web host
     std::unique_ptr<msgbox::Boxes> boxes;
+    std::unique_ptr<Keyring> keyring; // none: no keyring, every password is asked
     std::function<BrowserPane*(QWidget* parent)> makeBrowser;
     std::function<QTime()> now;
     QLocale locale; // the member's regional settings

@@ -18,6 +18,7 @@
 #include "app/mdiform1.h"
 #include "content/pagewindow.h"
 #include "content/popmnu.h"
+#include "servers/serverpassword.h"
 #include "servers/viewservers.h"
 
 #include <QApplication>
@@ -30,6 +31,7 @@ void addWindows(Forms& forms) {
     forms.add(QStringLiteral("About"), [](Forms& f) { return new About(f); });
     forms.add(QStringLiteral("Settings"), [](Forms& f) { return new Settings(f); });
     forms.add(QStringLiteral("Friends"), [](Forms& f) { return new Friends(f); });
+    forms.add(QStringLiteral("ServerPassword"), [](Forms& f) { return new ServerPassword(f); });
     for (const PageRow& row : pages::rows()) {
         const QString name = QString::fromLatin1(row.name);
         if (name == QLatin1String("viewservers"))
@@ -71,6 +73,7 @@ Services realServices(const std::filesystem::path& dir, const std::filesystem::p
 Services clientServices(const FilesFolder& files) {
     Services services = realServices(files.dir, files.own ? std::filesystem::path() : "/etc/tovo");
     wireLaunch(services);
+    services.keyring = desktopKeyring();
     files.tell(services);
     useBrowsingFolders(QString::fromStdString(files.browserStorage().string()),
                        QString::fromStdString(files.browserCache().string()));

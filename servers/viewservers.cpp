@@ -1,5 +1,6 @@
 #include "viewservers.h"
 
+#include "serverpassword.h"
 #include "files/profile.h"
 #include "games/catalogue.h"
 #include "games/community.h"
@@ -79,26 +80,39 @@ void viewservers::Command6_Click() {
     const auto file = catalogue::batchFile(s.programDir, *g);
     batch::write(file, g->section, toBytes(Text5->text()), toBytes(Text6->text()),
                  toBytes(Text7->text()), toBytes(Text1->text()));
-    startWhenFree([this, file, runner = r.runner] {
-        tellWhyNotStarted(services().startBatch({file, {}, runner}), runner);
+    startWhenFree([this, file, runner = r.runner, by = g->passwordBy](const QString& password) {
+        batch::Start start;
+        start.batchFile = file;
+        start.runner = runner;
+        start.password = toBytes(password);
+        start.passwordBy = by;
+        tellWhyNotStarted(services().startBatch(start), runner);
     });
 }
 
+// A locked server's password is had first, so that a wait for a slot ends in the game at once.
 // A server full in the host's servers.json is waited for, when the member wants; a server not
 // full, or a status that cannot be read, starts the game as before.
-void viewservers::startWhenFree(std::function<void()> start) {
+void viewservers::startWhenFree(std::function<void(const QString& password)> start) {
     if (wait_) wait_->close(); // this press replaces a wait still going on
     listing::read(services(), this, [this, start, page = Text2->text()](auto servers) {
-        const listing::Server* sv = servers ? listing::byPage(*servers, page) : nullptr;
-        if (!sv || !sv->full() ||
-            services().msg(QStringLiteral("The server is full (%1/%2). Wait for a free slot?")
-                               .arg(sv->players)
-                               .arg(sv->maxPlayers),
-                           msgbox::Buttons::YesNo, msgbox::Icon::None,
-                           QStringLiteral("Server Full")) != msgbox::Answer::Yes)
-            return start();
-        wait_ = new SlotWait(services(), page, sv->name, start);
-        wait_->show();
+        const listing::Server* found = servers ? listing::byPage(*servers, page) : nullptr;
+        const std::optional<listing::Server> sv =
+            found ? std::optional<listing::Server>(*found) : std::nullopt;
+        auto go = [this, start, page, sv](const QString& password) {
+            if (!sv || !sv->full() ||
+                services().msg(QStringLiteral("The server is full (%1/%2). Wait for a free slot?")
+                                   .arg(sv->players)
+                                   .arg(sv->maxPlayers),
+                               msgbox::Buttons::YesNo, msgbox::Icon::None,
+                               QStringLiteral("Server Full")) != msgbox::Answer::Yes)
+                return start(password);
+            wait_ =
+                new SlotWait(services(), page, sv->name, [start, password] { start(password); });
+            wait_->show();
+        };
+        if (sv && sv->password) return withPassword(forms(), page, sv->name, this, go);
+        go({});
     });
 }
 

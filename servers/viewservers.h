@@ -37,7 +37,7 @@ protected:
 
 private:
     void joined(const QString& address);
-    void startWhenFree(std::function<void()> start);
+    void startWhenFree(std::function<void(const QString& password)> start);
 
     QElapsedTimer sinceWarmed_; // a member paging back and forth gets them ready once a minute
     QString joining_;           // the page a join waits for

@@ -51,6 +51,7 @@ Settings::Settings(Forms& forms)
     connect(Command1, &QPushButton::clicked, this, &Settings::Command1_Click);
     connect(Command5, &QPushButton::clicked, this, &Settings::Command5_Click);
     connect(FindGames, &QPushButton::clicked, this, &Settings::FindGames_Click);
+    connect(ForgetPasswords, &QPushButton::clicked, this, &Settings::ForgetPasswords_Click);
     connect(Image1, &Picture::Click, this, &Settings::Image1_Click);
     connect(Label2, &Label::Click, this, &Settings::Label2_Click);
 }
@@ -134,6 +135,10 @@ void Settings::makeButtons() {
     FindGames = new QPushButton(QStringLiteral("Find Games"), this);
     FindGames->setObjectName(QStringLiteral("FindGames"));
     placeTwips(FindGames, 1680, clearTop + 360, 2895, 375);
+    // Left of Close, where the window has room: the keyring's passwords are no directory.
+    ForgetPasswords = new QPushButton(QStringLiteral("Forget Passwords"), this);
+    ForgetPasswords->setObjectName(QStringLiteral("ForgetPasswords"));
+    placeTwips(ForgetPasswords, 1680, closeTop + 150, 2895, 375);
     Image1 = new Picture(this, QStringLiteral("Image1"), QStringLiteral("Close"));
     Image1->setPicture(art::button(QStringLiteral("Close"), 136, 45));
     placeTwips(Image1, 4680, closeTop, 2040, 675);
@@ -200,6 +205,15 @@ void Settings::Command1_Click() {
         dirfile::reset(services().programDir, *g);
     }
     uncheckAll();
+}
+
+void Settings::ForgetPasswords_Click() {
+    if (services().msg(QStringLiteral("Do you want to forget the passwords of all servers kept on "
+                                      "this computer?"),
+                       msgbox::Buttons::YesNo, msgbox::Icon::None,
+                       QStringLiteral("Forget Passwords")) != msgbox::Answer::Yes)
+        return;
+    if (services().keyring) services().keyring->forgetAll();
 }
 
 void Settings::Command5_Click() {

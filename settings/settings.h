@@ -30,6 +30,7 @@ public:
     void Set_Click(const Game& game); // the twelve Set buttons
     void Command1_Click();            // Clear Selected Directories
     void Command5_Click();            // Clear All Directories
+    void ForgetPasswords_Click();     // the locked servers' passwords the keyring keeps
     void Image1_Click();
     void Label2_Click();
     // Find Games: searches in the background, then offers what it found in "Games Found". Quietly
@@ -45,7 +46,7 @@ public:
     DirList* Dir1;
     FileList* File1;
     QLineEdit* Text1; // the pending directory
-    QPushButton *Command1, *Command5, *FindGames;
+    QPushButton *Command1, *Command5, *FindGames, *ForgetPasswords;
     Label *Label1, *Label2, *Label3;
     Picture* Image1;
 

@@ -21,6 +21,13 @@ QByteArray shortNameOf(const Server& s) {
 
 const QByteArray pagesPath = community::pages;
 
+// A padlock drawn inline, so that no font need have the sign, with the word a screen reader says.
+const QByteArray lock = "<svg class=\"lock\" role=\"img\" aria-label=\"Password\" width=\"10\" "
+                        "height=\"12\" viewBox=\"0 0 10 12\"><title>Password</title><path "
+                        "d=\"M2 5V3.5a3 3 0 0 1 6 0V5\" fill=\"none\" stroke=\"currentColor\" "
+                        "stroke-width=\"1.5\"/><rect y=\"5\" width=\"10\" height=\"7\" rx=\"1\" "
+                        "fill=\"currentColor\"/></svg>";
+
 QByteArray html(const QString& s) {
     return s.toHtmlEscaped().toUtf8();
 }
@@ -45,6 +52,9 @@ std::pair<QByteArray, QByteArray> stateOf(const Status& st) {
 
 bool answering(const Status& st) {
     return st.state == Status::State::Answering;
+}
+bool locked(const Status& st) {
+    return answering(st) && st.info.password;
 }
 
 // The template's {{KEY}}s filled in one pass, so that no text a server sent is ever read as one.
@@ -93,10 +103,11 @@ QByteArray list(const std::vector<Server>& servers,
         rows += "<tr data-page=\"" + html(s.pageName()) + "\" data-players=\"" +
                 (answering(st) ? num(st.info.players) : "") + "\" data-max=\"" +
                 (answering(st) ? num(st.info.maxPlayers) : "") + "\" data-ping=\"" +
-                (answering(st) ? num(st.roundTripMs) : "") + "\" data-who=\"" + who + "\">" +
-                "<td class=\"mark " + cls + "\" title=\"" + word +
-                "\">&#9679;</td><td class=\"name\"><a href=\"" + pagesPath + html(s.pageName()) +
-                "\">" + html(s.name) + "</a></td><td>" + shortNameOf(s) +
+                (answering(st) ? num(st.roundTripMs) : "") + "\" data-who=\"" + who + "\"" +
+                (locked(st) ? " data-locked=\"1\"" : "") + ">" + "<td class=\"mark " + cls +
+                "\" title=\"" + word + "\">&#9679;</td><td class=\"name\"><a href=\"" + pagesPath +
+                html(s.pageName()) + "\">" + html(s.name) + "</a>" +
+                (locked(st) ? " " + lock : QByteArray()) + "</td><td>" + shortNameOf(s) +
                 "</td><td class=\"addr\">" + html(s.address) + "</td><td class=\"map\">" + c.map +
                 "</td><td>" + c.players + "</td><td>" + c.roundTrip + "</td></tr>\n";
     }
@@ -127,6 +138,7 @@ QByteArray json(const std::vector<Server>& servers,
                                {"players", ifUp(st.info.players)},
                                {"maxPlayers", ifUp(st.info.maxPlayers)},
                                {"roundTripMs", ifUp(st.roundTripMs)},
+                               {"password", locked(st)},
                                {"playerList", players}});
     }
     return QJsonDocument(QJsonObject{{"servers", all}}).toJson(QJsonDocument::Compact) + '\n';
@@ -154,6 +166,8 @@ QByteArray server(const Server& s, const Status& st) {
                 {{"NAME", html(s.pageName())},
                  {"GAME", html(QString::fromLatin1(g ? g->section : ""))},
                  {"ADDRESS", html(s.address)},
+                 {"PASSWORD", locked(st) ? "<p class=\"big\">Password: required " + lock + "</p>"
+                                         : QByteArray()},
                  {"JOIN", html(community::joinLink(s.code, s.address))},
                  {"DETAILS", details},
                  {"PLAYERS", players},

@@ -16,7 +16,8 @@ std::optional<Info> fields(const Reader& r, const QByteArray& joined) {
            r.text(kv.value("mapname")),
            number(kv.value("numplayers")),
            number(kv.value("maxplayers")),
-           {}};
+           {},
+           locked(kv.value("password"))};
     QMap<int, QByteArray> seats; // slot -> its number as sent
     for (auto it = kv.begin(); it != kv.end() && seats.size() < MaxCount; ++it) {
         const QByteArray& k = it.key();

@@ -4,7 +4,8 @@
 
 namespace status {
 
-const Family quake2{[] { return oob + "status"; },
-                    [](bool c) { return quakeReader(c, oob + "print\n", "maxclients"); }};
+const Family quake2{
+    [] { return oob + "status"; },
+    [](bool c) { return quakeReader(c, oob + "print\n", "maxclients", "needpass"); }};
 
 } // namespace status

@@ -7,9 +7,11 @@ namespace status {
 
 const Family quake3{
     [] { return oob + "getstatus"; },
-    [](bool c) { return quakeReader(c, oob + "statusResponse\n", "sv_maxclients"); }};
-const Family moh{
-    [] { return oob + "\x02getstatus"; },
-    [](bool c) { return quakeReader(c, oob + "\x01statusResponse\n", "sv_maxclients"); }};
+    [](bool c) { return quakeReader(c, oob + "statusResponse\n", "sv_maxclients", "g_needpass"); }};
+const Family moh{[] { return oob + "\x02getstatus"; },
+                 [](bool c) {
+                     return quakeReader(c, oob + "\x01statusResponse\n", "sv_maxclients",
+                                        "g_needpass");
+                 }};
 
 } // namespace status

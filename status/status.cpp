@@ -40,6 +40,15 @@ QHash<QByteArray, QByteArray> pairs(QByteArrayView info) {
     return out;
 }
 
+// "1" or "true" locks a server. Quake II's needpass is a set of bits: 1 a player's password, 2
+// a spectator's only, which does not keep a player out.
+bool locked(QByteArrayView v) {
+    const QByteArray flag = v.trimmed().toByteArray().toLower();
+    bool number = false;
+    const int bits = flag.toInt(&number);
+    return number ? (bits & 1) != 0 : flag == "true" || flag == "yes";
+}
+
 void finish(Info& i) {
     std::stable_sort(i.list.begin(), i.list.end(), [](const Player& a, const Player& b) {
         return a.score.value_or(INT_MIN) > b.score.value_or(INT_MIN);
@@ -66,7 +75,7 @@ Player playerLine(const Reader& r, const QByteArray& line) {
 }
 
 std::optional<Info> quakeLines(const Reader& r, const QByteArray& reply, QByteArrayView header,
-                               QByteArrayView maxKey) {
+                               QByteArrayView maxKey, QByteArrayView lockKey) {
     if (!reply.startsWith(header.toByteArray())) return std::nullopt;
     const QList<QByteArray> lines = reply.mid(header.size()).split('\n');
     const auto infoLine = std::find_if(lines.begin(), lines.end(),
@@ -77,6 +86,7 @@ std::optional<Info> quakeLines(const Reader& r, const QByteArray& reply, QByteAr
     i.host = r.text(kv.value("sv_hostname", kv.value("hostname")));
     i.map = r.text(kv.value("mapname"));
     i.maxPlayers = number(kv.value(maxKey.toByteArray()));
+    i.password = locked(kv.value(lockKey.toByteArray()));
     for (auto l = infoLine + 1; l != lines.end(); ++l)
         if (!l->trimmed().isEmpty()) {
             ++i.players;
@@ -89,14 +99,15 @@ std::optional<Info> quakeLines(const Reader& r, const QByteArray& reply, QByteAr
 
 class QuakeReader final : public Reader {
 public:
-    QuakeReader(bool colourCodes, const QByteArray& header, const QByteArray& maxKey)
-        : Reader(colourCodes), header_(header), maxKey_(maxKey) {}
+    QuakeReader(bool colourCodes, const QByteArray& header, const QByteArray& maxKey,
+                const QByteArray& lockKey)
+        : Reader(colourCodes), header_(header), maxKey_(maxKey), lockKey_(lockKey) {}
     Question::Step take(const QByteArray& d, std::vector<QByteArray>*) override {
-        return whole(quakeLines(*this, d, header_, maxKey_));
+        return whole(quakeLines(*this, d, header_, maxKey_, lockKey_));
     }
 
 private:
-    QByteArray header_, maxKey_;
+    QByteArray header_, maxKey_, lockKey_;
 };
 
 // Asks nothing and takes nothing: a game whose status is unknown.
@@ -129,8 +140,8 @@ const Family* family(Protocol p) {
 } // namespace
 
 std::unique_ptr<Reader> quakeReader(bool colourCodes, const QByteArray& header,
-                                    const QByteArray& maxKey) {
-    return std::make_unique<QuakeReader>(colourCodes, header, maxKey);
+                                    const QByteArray& maxKey, const QByteArray& lockKey) {
+    return std::make_unique<QuakeReader>(colourCodes, header, maxKey, lockKey);
 }
 
 QByteArray request(Protocol p) {

@@ -45,6 +45,7 @@ struct Info {
     int players = 0;
     int maxPlayers = 0;
     std::vector<Player> list; // best score first, at most MaxPlayers
+    bool password = false;    // the server asks a password of whoever joins
 };
 
 class Reader;

@@ -41,9 +41,11 @@ int number(QByteArrayView v);                             // 0..MaxCount, 0 when
 std::optional<int> signedNumber(QByteArrayView v);        // any number, within an int
 QHash<QByteArray, QByteArray> pairs(QByteArrayView info); // "\key\value...", keys in lower case
 void finish(Info& i);                                     // best score first, at most MaxPlayers
+bool locked(QByteArrayView flag);                         // a password flag's value says yes
 // The Quake engines' answer, one datagram: its header, the info string (some servers put lines
-// of text before it), then one line per player; the slots under maxKey.
+// of text before it), then one line per player; the slots under maxKey, the password's flag
+// under lockKey.
 std::unique_ptr<Reader> quakeReader(bool colourCodes, const QByteArray& header,
-                                    const QByteArray& maxKey);
+                                    const QByteArray& maxKey, const QByteArray& lockKey);
 
 } // namespace status

@@ -1,4 +1,4 @@
-// The server list's own finding: sort by any column, filter by game, empty and full servers,
+// The server list's own finding: sort by any column, filter by game, empty, full and locked servers,
 // search servers and players, and star favourites (kept in this page's storage, listed first).
 // Every control is a button, box or check box, so the keyboard reaches all of them; without this
 // script the list is the plain table it always was.
@@ -36,7 +36,8 @@
         return box;
     }
     bar.appendChild(search); bar.appendChild(game);
-    var empty = check("hideEmpty", "hide empty"), full = check("hideFull", "hide full");
+    var empty = check("hideEmpty", "hide empty"), full = check("hideFull", "hide full"),
+        locked = check("hideLocked", "hide locked");
     table.parentNode.insertBefore(bar, table);
 
     rows.forEach(function (r) {
@@ -83,10 +84,11 @@
             var players = number(r, "players"), max = number(r, "max");
             var hay = (r.textContent + "\n" + (r.getAttribute("data-who") || "")).toLowerCase();
             var shown = (!g || r.cells[2].textContent === g) && (!empty.checked || players > 0) &&
-                        (!full.checked || max <= 0 || players < max) && (!words || hay.indexOf(words) >= 0);
+                        (!full.checked || max <= 0 || players < max) && (!locked.checked || !r.hasAttribute("data-locked")) &&
+                        (!words || hay.indexOf(words) >= 0);
             r.hidden = !shown;
         });
     }
-    [search, game, empty, full].forEach(function (c) { c.addEventListener("input", filter); c.addEventListener("change", filter); });
+    [search, game, empty, full, locked].forEach(function (c) { c.addEventListener("input", filter); c.addEventListener("change", filter); });
     order();
 })();

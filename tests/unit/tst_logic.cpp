@@ -7,6 +7,7 @@
 #include "installs/finder.h"
 #include "installs/launchers.h"
 #include "launch/batchrunner.h"
+#include "launch/password.h"
 #include "launch/wine.h"
 #include "browser/downloads.h"
 #include "tests/fakes/fakes.h"
@@ -177,11 +178,19 @@ private slots:
                   "[Quake III]\r\ncd\\\r\n REM=\r\nd:\r\n REM=\r\ncd d:\\GAME DIR\\\r\n REM=\r\n"
                   "game.exe +set cl_playintro 0 +connect " +
                       address + "\r\n REM=\r\n");
-        // "cd d:\GAME DIR\" holds a blank: cd takes the rest of its line, as cmd does.
-        QCOMPARE(batch::run({root / "q.bat", {}, {}}, drives), batch::Outcome::Started);
+        const QByteArray batchBytes = readFile(root / "q.bat");
+        // A password one character short of hostile: refused, nothing started.
+        QCOMPARE(batch::run({root / "q.bat", {}, {}, "a;quit", PasswordBy::SetCvar}, drives),
+                 batch::Outcome::PasswordRefused);
+        // "cd d:\GAME DIR\" holds a blank: cd takes the rest of its line, as cmd does. A locked
+        // server's password reaches the game's command line, and only that.
+        QCOMPARE(batch::run({root / "q.bat", {}, {}, "0wl$(id)", PasswordBy::SetCvar}, drives),
+                 batch::Outcome::Started);
         (void)QTest::qWaitFor([&] { return fs::exists(log); }, 10000);
-        QCOMPARE(readFile(log), QByteArray("+set\ncl_playintro\n0\n+connect\n") + address.c_str() +
-                                    "\ncwd=" + (root / "game dir").c_str() + "\n");
+        QCOMPARE(readFile(log),
+                 QByteArray("+set\ncl_playintro\n0\n+set\npassword\n0wl$(id)\n+connect\n") +
+                     address.c_str() + "\ncwd=" + (root / "game dir").c_str() + "\n");
+        QCOMPARE(readFile(root / "q.bat"), batchBytes);
         for (const char* stray : {"pwned", "pwned2", "x"}) {
             QVERIFY(!fs::exists(root / stray));
             QVERIFY(!fs::exists(root / "game dir" / stray));
@@ -203,7 +212,7 @@ private slots:
         for (const auto& [lines, bin, outcome] : cases) {
             writeFile(root / "x.bat", "d:\r\n" + lines + " +connect x\r\n");
             qputenv("PATH", bin.c_str());
-            QCOMPARE(batch::run({root / "x.bat", {}, {}}, drives), outcome);
+            QCOMPARE(batch::run({root / "x.bat", {}, {}, {}, {}}, drives), outcome);
         }
         // A launcher's game: its own Wine in its prefix, for the prefix's architecture, with the
         // launcher's environment; Steam's through Steam. Neither replaced when it is gone.
@@ -220,6 +229,46 @@ private slots:
         qputenv("PATH", "/nonexistent");
         QCOMPARE(batch::commandFor(win16, {{}, {}, "2200"}).refused, batch::Outcome::SteamMissing);
         qputenv("PATH", path);
+    }
+
+    // What the game's console would read as its own commands never reaches it as a password; the
+    // member is told which character it was.
+    void hostilePasswordsAreRefused_data() {
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QString>("named"); // "": taken
+        // clang-format off
+        const std::pair<QString, QString> rows[] = {
+            {"a;quit", "a semicolon (;)"}, {"x+quit", "a plus sign (+)"}, {"say\"hi", "a quotation mark (\")"},
+            {"two words", "a blank"}, {"a\nquit", "a line break"}, {"a\rquit", "a line break"}, {"tab\there", "a tab"},
+            {QString("bell") + QChar(7), "a control character (U+0007)"}, {QString("rtl") + QChar(0x202e), "a control character (U+202E)"},
+            {"name\\rate\\0", "a backslash (\\)"}, {"pass//word", "a remark mark (//)"}, {"pass/*word", "a remark mark (/*)"},
+            {"0wl$(id)`x`&|<>", ""}, {"Gr\u00fcn/-_.!", ""}, {QString(64, 'p'), ""}};
+        // clang-format on
+        for (const auto& [password, named] : rows)
+            QTest::newRow(qPrintable(QString(password).left(12))) << password << named;
+    }
+    void hostilePasswordsAreRefused() {
+        QFETCH(QString, password);
+        QFETCH(QString, named);
+        QCOMPARE(password::problem(password),
+                 named.isEmpty() ? QString()
+                                 : "The password cannot contain " + named +
+                                       ": the game would read it as a command of its own, not as "
+                                       "the password. Please ask the server's admin for a "
+                                       "password without it.");
+    }
+    void passwordsGoWhereEachGameTakesThem() {
+        QCOMPARE(password::problem(QString(65, 'p')),
+                 "The password is longer than 64 characters, more than the game takes. Please ask "
+                 "the server's admin for a shorter one.");
+        const std::vector<std::string> args{"+set", "cl_playintro", "0", "+connect",
+                                            "1.2.3.4:7777"};
+        using V = std::vector<std::string>;
+        QCOMPARE(password::added(args, PasswordBy::PlusCvar, "owls"),
+                 (V{"+set", "cl_playintro", "0", "+password", "owls", "+connect", "1.2.3.4:7777"}));
+        QCOMPARE(password::added(args, PasswordBy::UrlOption, "owls"),
+                 (V{"+set", "cl_playintro", "0", "+connect", "1.2.3.4:7777?password=owls"}));
+        QCOMPARE(password::added(args, PasswordBy::None, "owls"), args);
     }
 
     // Wine layouts as they are installed: whether 32-bit programs run is read from Wine's own

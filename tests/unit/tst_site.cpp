@@ -29,7 +29,8 @@ QString describe(const std::optional<status::Info>& info) {
                        (p.ping >= 0 ? QString::number(p.ping) : "-");
     return QStringList({info->host, info->map, QString::number(info->players),
                         QString::number(info->maxPlayers), players.join(';')})
-        .join('|');
+               .join('|') +
+           (info->password ? "|locked" : "");
 }
 
 // Bytes as sent, and what came back until the host closed the connection; the host answers on
@@ -67,10 +68,11 @@ private slots:
             QTest::newRow(name) << QString(game) << QList<QByteArray>{reply} << QString(step) << seen;
         };
         one("Medal of Honor, plain form", "mohaa", oob + "statusResponse\n\\sv_hostname\\x\n", "I", "");
-        one("Medal of Honor, its direction byte", "mohaa", oob + "\x01statusResponse\n\\sv_hostname\\MOH Owls\\mapname\\dm/mohdm1\\sv_maxclients\\16\n30 \"Sarge\"\n",
-            "D", "MOH Owls|dm/mohdm1|1|16|Sarge - 30");
+        one("Medal of Honor, its direction byte", "mohaa", oob + "\x01statusResponse\n\\sv_hostname\\MOH Owls\\mapname\\dm/mohdm1\\sv_maxclients\\16\\g_needpass\\1\n30 \"Sarge\"\n",
+            "D", "MOH Owls|dm/mohdm1|1|16|Sarge - 30|locked");
         one("Quake II, text first", "qktwo",
-            oob + "print\nSoF 1.07 ready\n\\hostname\\Owl Q2\\mapname\\q2dm1\\maxclients\\8\n3 50 \"a^1\"\n", "D", "Owl Q2|q2dm1|1|8|a^1 3 50");
+            oob + "print\nSoF 1.07 ready\n\\hostname\\Owl Q2\\mapname\\q2dm1\\maxclients\\8\\needpass\\2\n3 50 \"a^1\"\n", "D", "Owl Q2|q2dm1|1|8|a^1 3 50"); // needpass 2: spectators' only
+        one("Quake II, locked", "sofon", oob + "print\n\\hostname\\L\\mapname\\m\\maxclients\\8\\needpass\\3\n", "D", "L|m|0|8||locked");
         one("hostile text", "qktre",
             oob + "statusResponse\n\\sv_hostname\\<b>\x01\x7f" + QByteArray(500, 'x') + "\\mapname\\^^2\\sv_maxclients\\-5\n",
             "D", "<b>" + QString(61, QLatin1Char('x')) + "|^|0|0|"); // "^2" is a colour
@@ -81,10 +83,10 @@ private slots:
         one("no info string", "qktre", oob + "statusResponse\n", "I", "");
         one("oversized", "qktre", oob + "statusResponse\n\\mapname\\" + QByteArray(20000, 'm'), "I", "");
         one("Unreal, no host name", "untor", "\\mapname\\x\\final\\", "I", "");
-        const QByteArray first = "\\hostname\\Owl UT\\mapname\\DM-Turbine\\numplayers\\3\\maxplayers\\12\\queryid\\";
+        const QByteArray first = "\\hostname\\Owl UT\\mapname\\DM-Turbine\\numplayers\\3\\maxplayers\\12\\password\\True\\queryid\\";
         const QByteArray two = "\\player_0\\Tawny\\frags_0\\4\\ping_0\\30\\player_1\\Barn\\frags_1\\9\\ping_1\\60\\queryid\\";
         const QByteArray three = "\\player_2\\Snowy\\frags_2\\0\\ping_2\\90\\final\\\\queryid\\";
-        const QString all = "Owl UT|DM-Turbine|3|12|Barn 9 60;Tawny 4 30;Snowy 0 90";
+        const QString all = "Owl UT|DM-Turbine|3|12|Barn 9 60;Tawny 4 30;Snowy 0 90|locked";
         QTest::newRow("a part twice, another id") << "untor"
             << QList<QByteArray>{three + "7.3", two + "8.2", three + "7.3", first + "7.1", two + "7.2"} << "MMMMD" << all;
         QTest::newRow("final part before the last number") << "untor"
@@ -192,7 +194,8 @@ private slots:
         // A game server whose name is a script: it reaches the pages as text.
         const auto hostile = standIn([](const QByteArray&) {
             return oob + "statusResponse\n\\sv_hostname\\<script>x</"
-                         "script>\\mapname\\<i>\\sv_maxclients\\8\n5 20 \"<img src=\"x\">\"\n";
+                         "script>\\mapname\\<i>\\sv_maxclients\\8\\g_needpass\\1\n5 20 \"<img "
+                         "src=\"x\">\"\n";
         });
         // clang-format off
         writeFile(root + "/servers.con", "[Arena]\r\nGame=qktre\r\nAddress=127.0.0.1:9\r\n[<b>&\"Odd\"</b>]\r\nGame=night\r\nAddress=127.0.0.2\r\n"
@@ -306,9 +309,11 @@ private slots:
         const std::pair<QByteArray, QByteArray> known[] = {
             {hostileAt + ".htm", "<tr><th>Host name</th><td>&lt;script&gt;x&lt;/script&gt;</td></tr>\n<tr><th>Map</th><td>&lt;i&gt;</td></tr>"},
             {hostileAt + ".htm", "<tr><td>&lt;img src=&quot;x&quot;&gt;</td><td>5</td><td>20 ms</td></tr>"},
-            {"viewservers.htm", "\" data-who=\"&lt;img src=&quot;x&quot;&gt;&#10;\"><td class=\"mark up\" title=\"answering\">&#9679;</td><td class=\"name\"><a href=\""
-                                + p + hostileAt + ".htm\">Hostile</a></td><td>Quake III</td><td class=\"addr\">" + hostileAt.mid(5)
-                                + "</td><td class=\"map\">&lt;i&gt;</td><td>1/8</td><td>"}};
+            {hostileAt + ".htm", "<p class=\"big\">Password: required <svg"},
+            {"viewservers.htm", "\" data-who=\"&lt;img src=&quot;x&quot;&gt;&#10;\" data-locked=\"1\"><td class=\"mark up\" title=\"answering\">&#9679;</td><td class=\"name\"><a href=\""
+                                + p + hostileAt + ".htm\">Hostile</a> <svg class=\"lock\" role=\"img\" aria-label=\"Password\""},
+            {"viewservers.htm", "<title>Password</title>"},
+            {"viewservers.htm", "</svg></td><td>Quake III</td><td class=\"addr\">" + hostileAt.mid(5) + "</td><td class=\"map\">&lt;i&gt;</td><td>1/8</td><td>"}};
         // clang-format on
         for (const auto& [name, expected] : known)
             QTRY_VERIFY2_WITH_TIMEOUT(page(name).contains(expected), expected, 10000);
@@ -326,12 +331,13 @@ private slots:
         h.remove("roundTripMs");
         // clang-format off
         QCOMPARE(h, QJsonObject({{"name", "Hostile"}, {"game", "qktre"}, {"address", QString(hostileAt.mid(5))}, {"page", QString(hostileAt + ".htm")},
-                                 {"state", "answering"}, {"hostName", "<script>x</script>"}, {"map", "<i>"}, {"players", 1}, {"maxPlayers", 8},
+                                 {"state", "answering"}, {"hostName", "<script>x</script>"}, {"map", "<i>"}, {"players", 1}, {"maxPlayers", 8}, {"password", true},
                                  {"playerList", QJsonArray{QJsonObject{{"name", "<img src=\"x\">"}, {"score", 5}, {"ping", 20}}}}}));
         // clang-format on
         QCOMPARE(servers[1].toObject().value("name"), "<b>&\"Odd\"</b>");
         QCOMPARE(servers[1].toObject().value("state"), "no answer");
         QCOMPARE(servers[1].toObject().value("map"), QJsonValue());
+        QCOMPARE(servers[1].toObject().value("password"), false);
         QTRY_VERIFY(page("qktre127.0.0.1:9.htm")
                         .contains("<tr><th>Status</th><td class=\"down\">no answer</td></tr>"));
         // An edit of the file has its names looked up again.
