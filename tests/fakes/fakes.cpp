@@ -53,6 +53,9 @@ Harness::Harness(const QString& programDir) {
     auto b = std::make_unique<ScriptedBoxes>();
     boxes = b.get();
     services.boxes = std::move(b);
+    auto k = std::make_unique<FakeKeyring>();
+    keyring = k.get();
+    services.keyring = std::move(k);
     services.makeBrowser = [this](QWidget* parent) { return new FakePane(parent, web); };
     services.now = [this] { return clock; };
     services.locale = QLocale(QLocale::English, QLocale::UnitedStates);
@@ -69,6 +72,17 @@ Harness::Harness(const QString& programDir) {
     };
     forms = std::make_unique<Forms>(services);
     addWindows(*forms);
+}
+
+void FakeKeyring::read(const QString& page, QObject* context,
+                       std::function<void(Found, const QString&)> done) {
+    const Found f = !available            ? Found::NoKeyring
+                    : kept.contains(page) ? Found::Password
+                                          : Found::Nothing;
+    QTimer::singleShot(0, context, [f, done, pw = kept.value(page)] { done(f, pw); });
+}
+void FakeKeyring::keep(const QString& page, const QString& password) {
+    if (available) kept[page] = password;
 }
 
 Site::Site(QStringList args) {

@@ -78,6 +78,18 @@ public:
     std::function<void(const Box&)> whileOpen; // runs "while the box is open"
 };
 
+// The desktop's keyring as a map of page names to passwords, answering through the event loop as
+// the real one does; `available` false: no keyring answers, and nothing is kept.
+class FakeKeyring final : public Keyring {
+public:
+    void read(const QString& page, QObject* context,
+              std::function<void(Found, const QString&)> done) override;
+    void keep(const QString& page, const QString& password) override;
+    void forgetAll() override { kept.clear(); }
+    QMap<QString, QString> kept;
+    bool available = true;
+};
+
 // A program directory of its own, fake boxes, a fake web and a fake clock, and the windows.
 struct Harness {
     explicit Harness(const QString& programDir = {});
@@ -85,6 +97,7 @@ struct Harness {
     QTemporaryDir tmp;
     FakeWeb web;
     ScriptedBoxes* boxes;
+    FakeKeyring* keyring;
     QTime clock = QTime(19, 5, 23);
     std::vector<batch::Start> started;                // starts asked for
     batch::Outcome outcome = batch::Outcome::Started; // what starting them gives

@@ -15,10 +15,12 @@
 #include "app/closeprog.h"
 #include "app/login.h"
 #include "content/pagewindow.h"
+#include "servers/serverpassword.h"
 #include "servers/viewservers.h"
 #include "tests/fakes/fakes.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -44,6 +46,17 @@ void pick(QListWidget* list, const QString& name, bool open) {
 const QByteArray notSet("[Saved]\r\nPath=0\r\n"), marker("[il nightowls]\r\nFirst=no\r\n");
 QByteArray aliasFile(Harness& h) {
     return readFile(h.dir() / "ilowls.con");
+}
+// What the member does in the password window once it shows, and what it showed then.
+void whenAsked(ServerPassword& w, std::function<void()> act) {
+    auto* t = new QTimer(&w);
+    QObject::connect(t, &QTimer::timeout, &w, [t, &w, act] {
+        if (!w.isVisible()) return;
+        t->deleteLater();
+        t->stop();
+        act();
+    });
+    t->start(5);
 }
 void typeAlias(Login& l, const QString& alias) {
     l.Text1->clear();
@@ -287,6 +300,86 @@ private slots:
         QTest::qWait(200);
         QVERIFY(!cancelled);
         QCOMPARE(h.started.size(), size_t(3));
+    }
+
+    // A locked server's password is asked once, kept in the keyring, and given to the start;
+    // Cancel and a password the game would read as commands start nothing.
+    void lockedServersAskOnce() {
+        Started h;
+        h.forms->show("news");
+        dirfile::store(h.dir(), *catalogue::byCode("qktre"), "z: [/]", "cd z:\\games\\quake3\\",
+                       "quake3.exe");
+        int players = 3;
+        h.services.fetchListing = [&](QObject*, std::function<void(const QByteArray&, bool)> done) {
+            done(
+                R"({"servers": [{"name": "<b>Clan</b> & Match", "game": "qktre", "address": "127.0.0.1:27960",
+                 "page": "qktre127.0.0.1:27960.htm", "state": "answering", "password": true, "players": )" +
+                    QByteArray::number(players) + R"(, "maxPlayers": 4}]})",
+                true);
+        };
+        auto& w = h.forms->as<ServerPassword>("ServerPassword");
+        QStringList shown; // the name, the keyring's line, whether "Remember" is offered and ticked
+        auto answer = [&](const QStringList& typed, bool remember) {
+            whenAsked(w, [&, typed, remember] {
+                shown = QStringList{
+                    w.lblServer->text(), w.lblNoKeyring->isVisible() ? w.lblNoKeyring->text() : "",
+                    w.chkRemember->isVisible() && w.chkRemember->isChecked() ? "remember" : ""};
+                if (!remember) w.chkRemember->setChecked(false);
+                for (const QString& t : typed) {
+                    w.txtPassword->setText(t);
+                    QTest::mouseClick(t.isEmpty() ? w.cmdCancel : w.cmdOK, Qt::LeftButton);
+                }
+            });
+        };
+        auto connect = [&](size_t starts) {
+            h.connectOn("qktre127.0.0.1:27960.htm");
+            QTest::qWait(50);
+            QTRY_VERIFY(!w.isVisible());
+            QCOMPARE(h.started.size(), starts);
+        };
+        const QString name = "<b>Clan</b> & Match", no = "", yes = "remember";
+        answer({""}, true); // Cancel
+        connect(0);
+        QCOMPARE(shown, QStringList({name, no, yes}));
+        answer({"a;quit", "owls"}, true); // refused, then typed again
+        connect(1);
+        QCOMPARE(h.boxes->seen.back().title + ": " + h.boxes->seen.back().prompt,
+                 "Password not accepted.: The password cannot contain a semicolon (;): the game "
+                 "would read it as a command of its own, not as the password. Please ask the "
+                 "server's admin for a password without it.");
+        QCOMPARE(h.started.back().password, "owls");
+        QCOMPARE(h.keyring->kept, (QMap<QString, QString>{{"qktre127.0.0.1:27960.htm", "owls"}}));
+        QVERIFY(!h.file("qktre.bat").contains("owls"));
+        connect(2); // kept: no window
+        QCOMPARE(h.started.back().password, "owls");
+        // Forgotten: asked again, before the wait for a slot, whose start then carries it.
+        auto& settings = h.forms->as<Settings>("Settings");
+        QTest::mouseClick(settings.ForgetPasswords, Qt::LeftButton);
+        QCOMPARE(h.boxes->seen.back().prompt,
+                 "Do you want to forget the passwords of all servers kept on this computer?");
+        QVERIFY(h.keyring->kept.isEmpty());
+        players = 4;
+        const size_t boxes = h.boxes->seen.size();
+        answer({"0wls"}, false);
+        connect(2);
+        QCOMPARE(h.boxes->seen.at(boxes).prompt, "The server is full (4/4). Wait for a free slot?");
+        QVERIFY(h.keyring->kept.isEmpty());
+        for (QWidget* t : QApplication::topLevelWidgets())
+            if (auto* wait = qobject_cast<SlotWait*>(t); wait && wait->isVisible())
+                wait->findChild<QTimer*>()->setInterval(20);
+        players = 3;
+        QTRY_COMPARE(h.started.size(), size_t(3));
+        QCOMPARE(h.started.back().password, "0wls");
+        // No keyring: the window says so, and asks each time.
+        h.keyring->available = false;
+        for (size_t n : {4, 5}) {
+            answer({"owls"}, true);
+            connect(n);
+            QCOMPARE(shown, QStringList({name,
+                                         "This computer has no keyring to keep the password in, so "
+                                         "it is asked each time.",
+                                         no}));
+        }
     }
 
     void onlyARightPressOnTheSurfaceOpensTheMenu() {
