@@ -74,6 +74,17 @@ Harness::Harness(const QString& programDir) {
     addWindows(*forms);
 }
 
+void whenShown(QWidget& w, std::function<void()> act) {
+    auto* t = new QTimer(&w);
+    QObject::connect(t, &QTimer::timeout, &w, [t, &w, act] {
+        if (!w.isVisible()) return;
+        t->deleteLater();
+        t->stop();
+        act();
+    });
+    t->start(5);
+}
+
 void FakeKeyring::read(const QString& page, QObject* context,
                        std::function<void(Found, const QString&)> done) {
     const Found f = !available            ? Found::NoKeyring

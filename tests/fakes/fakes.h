@@ -78,6 +78,9 @@ public:
     std::function<void(const Box&)> whileOpen; // runs "while the box is open"
 };
 
+// Runs `act` once the window shows (a modal window's nested wait runs it).
+void whenShown(QWidget& window, std::function<void()> act);
+
 // The desktop's keyring as a map of page names to passwords, answering through the event loop as
 // the real one does; `available` false: no keyring answers, and nothing is kept.
 class FakeKeyring final : public Keyring {

@@ -12,24 +12,50 @@
 #include "browser/downloadwindow.h"
 #include "settings/gamesfound.h"
 #include "settings/settings.h"
+#include "servers/serverpassword.h"
 #include "servers/viewservers.h"
 #include "site/statuscache.h"
 #include "tests/fakes/fakes.h"
 
 #include <QCheckBox>
 #include <QDir>
+#include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <QUdpSocket>
 
 #include <csignal>
+#include <cstdio>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
+const char* const matchPassword = "m4tch-n1ght";
+
 namespace {
+// The process's own output (the client's, and that of the games it starts, which share it) into
+// a file while it lives; its end is shown when it goes, so that a test's failure is seen.
+struct Captured {
+    explicit Captured(const std::string& file) : file(file) {
+        std::fflush(stdout), std::fflush(stderr);
+        const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0600);
+        ::dup2(fd, 1), ::dup2(fd, 2), ::close(fd);
+    }
+    ~Captured() {
+        std::fflush(stdout), std::fflush(stderr);
+        ::dup2(out, 1), ::dup2(err, 2), ::close(out), ::close(err);
+        std::fputs(readFile(file).right(3000).constData(), stdout);
+    }
+    std::string file;
+    int out = ::dup(1), err = ::dup(2);
+};
+
 // Runs a Wine command to its end, a minute at most: a Wine that hangs fails the test.
 int run(const QString& program, const QStringList& args, const fs::path& prefix = {}) {
     QProcess p;
@@ -47,8 +73,8 @@ class GamesTest final : public QObject {
     Q_OBJECT
     QTemporaryDir tmp;
     fs::path home, wine, lutris, runner, system, starts;
-    QProcess server; // OpenArena's
-    quint16 port = 0;
+    QProcess server, matchServer; // OpenArena's: open, and locked with a password
+    quint16 port = 0, matchPort = 0;
     Server arena() const {
         return {"Night Owls Arena",
                 "qktre",
@@ -72,6 +98,12 @@ class GamesTest final : public QObject {
         }
     }
 
+    static void killAll(const QByteArray& mark) { // every process whose command line holds it
+        for (const QString& pid : QDir("/proc").entryList(QDir::Dirs))
+            if (readFile("/proc/" + pid.toStdString() + "/cmdline").contains(mark))
+                ::kill(pid.toInt(), SIGKILL);
+    }
+
     void place(const char* standIn, const fs::path& at) {
         fs::create_directories(at.parent_path());
         fs::copy_file(qEnvironmentVariable(standIn).toStdString(), at,
@@ -87,18 +119,22 @@ private slots:
         system = home / "usr";
         starts = home / "starts.log";
         qputenv("HOME", tmp.path().toUtf8());
-        // OpenArena's server loads its map meanwhile.
-        QUdpSocket probe; // a free UDP port for the server
-        QVERIFY(probe.bind(QHostAddress::LocalHost, 0));
-        port = probe.localPort();
-        probe.close();
-        server.start(
-            "/usr/games/openarena-server",
-            {"+set", "net_ip",        "127.0.0.1", "+set", "net_port",    QString::number(port),
-             "+set", "dedicated",     "1",         "+set", "sv_hostname", "^1Night ^7Owls",
-             "+set", "sv_maxclients", "12",        "+set", "bot_enable",  "1",
-             "+map", "oa_dm1",        "+addbot",   "sarge"});
-        QVERIFY2(server.waitForStarted(), "openarena-server is installed");
+        // OpenArena's servers load their map meanwhile.
+        auto openArena = [](QProcess& p, quint16& at, QStringList more) {
+            QUdpSocket probe; // a free UDP port for the server
+            QVERIFY(probe.bind(QHostAddress::LocalHost, 0));
+            at = probe.localPort();
+            probe.close();
+            p.start("/usr/games/openarena-server",
+                    QStringList{"+set", "net_ip", "127.0.0.1", "+set", "net_port",
+                                QString::number(at), "+set", "dedicated", "1"} +
+                        more);
+            QVERIFY2(p.waitForStarted(), "openarena-server is installed");
+        };
+        openArena(server, port,
+                  {"+set", "sv_hostname", "^1Night ^7Owls", "+set", "sv_maxclients", "12", "+set",
+                   "bot_enable", "1", "+map", "oa_dm1", "+addbot", "sarge"});
+        openArena(matchServer, matchPort, {"+set", "g_password", matchPassword, "+map", "oa_dm1"});
         qputenv("WINEPREFIX", QByteArray::fromStdString(wine.string()));
         qputenv("WINEDEBUG", "-all");
         qputenv("WINEDLLOVERRIDES", "mscoree,mshtml="); // no offers to install Mono or Gecko
@@ -148,13 +184,11 @@ private slots:
         }
         // A game started where none should be (a 32-bit one on a 64-bit-only Wine hangs, outside
         // the Wine server) goes too, and the OpenArena client: nothing of the test outlives it.
-        const QByteArray address = "127.0.0.1:" + QByteArray::number(port);
-        for (const QString& pid : QDir("/proc").entryList(QDir::Dirs))
-            if (const QByteArray line = readFile("/proc/" + pid.toStdString() + "/cmdline");
-                line.contains(tmp.path().toUtf8()) || line.contains(address))
-                ::kill(pid.toInt(), SIGKILL);
-        server.kill();
-        server.waitForFinished();
+        for (const QByteArray& mark : {tmp.path().toUtf8(), "127.0.0.1:" + QByteArray::number(port),
+                                       "127.0.0.1:" + QByteArray::number(matchPort)})
+            killAll(mark);
+        for (QProcess* p : {&server, &matchServer})
+            p->kill(), p->waitForFinished();
     }
 
     void foundGamesStartInTheirOwnPrefixes() {
@@ -444,6 +478,119 @@ private slots:
         QTRY_COMPARE(handed.size(), 2);
         QCOMPARE(handed.last(), QString());
         QCOMPARE(h.started.size(), size_t(2));
+        bus.kill(), bus.waitForFinished();
+    }
+    // A match server with a password, joined by the real OpenArena client: the password typed
+    // once, kept by GNOME Keyring on a session bus of the test's own, given to the game on its
+    // command line and nowhere else; without it the player never gets in; with no keyring it is
+    // asked each time. Last of the tier: the keyring's bus is the process's from here on.
+    void aLockedServerJoinsWithTheKeyringsPassword() {
+        const std::string d = tmp.path().toStdString() + "/keyring";
+        fs::create_directories(d + "/run");
+        fs::permissions(d + "/run", fs::perms::owner_all, fs::perm_options::replace);
+        writeFile(d + "/bus.conf",
+                  "<busconfig><type>session</type><listen>unix:tmpdir=/tmp</listen>"
+                  "<policy context=\"default\"><allow send_destination=\"*\"/>"
+                  "<allow own=\"*\"/></policy></busconfig>");
+        QProcess bus, keyring;
+        bus.start("dbus-daemon", {"--config-file=" + QString::fromStdString(d) + "/bus.conf",
+                                  "--nofork", "--print-address=1"});
+        QVERIFY(bus.waitForReadyRead(10000));
+        qputenv("DBUS_SESSION_BUS_ADDRESS", bus.readLine().trimmed());
+        qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(d + "/run"));
+        keyring.start("gnome-keyring-daemon", {"--unlock", "--components=secrets", "--foreground"});
+        keyring.write("keyring password"); // the member's login unlocks it
+        keyring.closeWriteChannel();
+        auto secretTool = [](const QStringList& args) {
+            QProcess p;
+            p.start("secret-tool", args);
+            p.waitForFinished(10000);
+            return p.readAllStandardOutput() + p.readAllStandardError();
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !secretTool({"search", "--all", "server", "TOVO"}).contains("not provided"), 10000);
+
+        QTemporaryDir root;
+        writeFile(root.path().toStdString() + "/servers.con",
+                  "[Match Night]\r\nGame=qktre\r\nAddress=127.0.0.1:" + std::to_string(matchPort) +
+                      "\r\n");
+        Site site({"--root", root.path()});
+        Harness h;
+        h.services.host = site.host;
+        h.services.drives = DriveTable({{'z', "/"}});
+        h.services.keyring = desktopKeyring();
+        h.services.fetchListing = [&](QObject* context, auto done) {
+            listing::fetch(h.services.host, context, done);
+        };
+        wireLaunch(h.services);
+        QStringList passwords; // each start's, as the runner got it
+        bool reallyStart = true;
+        h.services.startBatch = [&, real = h.services.startBatch](const batch::Start& s) {
+            passwords << QString::fromStdString(s.password);
+            return reallyStart ? real(s) : batch::Outcome::Started;
+        };
+        h.allPages();
+        h.forms->show("news");
+        dirfile::store(h.dir(), *catalogue::byCode("qktre"), "z: [/]", "cd z:\\usr\\games\\",
+                       "openarena");
+        const QString page = "qktre127.0.0.1:" + QString::number(matchPort) + ".htm";
+        bool locked = false; // as the host's servers.json says
+        QTRY_VERIFY_WITH_TIMEOUT((listing::read(h.services, &site.p,
+                                                [&](auto servers) {
+                                                    locked = servers && !servers->empty() &&
+                                                             servers->front().password;
+                                                }),
+                                  locked),
+                                 60000);
+        const Server match{
+            "Match Night", "qktre", "127.0.0.1:" + QString::number(matchPort), "127.0.0.1",
+            matchPort,     0,       {QHostAddress(QHostAddress::LocalHost)}};
+        StatusCache cache(1000, 200);
+        auto onServer = [&] { return cache.of(match).info.list.size(); };
+
+        // What the client and the games it starts print, kept apart while they run.
+        const std::string said = tmp.path().toStdString() + "/said.log";
+        Captured out(said);
+        auto& w = h.forms->as<ServerPassword>("ServerPassword");
+        auto connectWith = [&](const QString& typed, bool remember) -> QString {
+            QString noKeyring = "not asked";
+            if (!typed.isEmpty())
+                whenShown(w, [&, typed, remember] {
+                    noKeyring = w.lblNoKeyring->isVisible() ? "no keyring" : "";
+                    w.chkRemember->setChecked(remember);
+                    w.txtPassword->setText(typed);
+                    QTest::mouseClick(w.cmdOK, Qt::LeftButton);
+                });
+            const qsizetype before = passwords.size();
+            h.connectOn(page);
+            QTest::qWaitFor([&] { return passwords.size() > before; }, 20000);
+            return noKeyring;
+        };
+        // A wrong password: the server says so to the game, and the player never gets in.
+        QCOMPARE(connectWith("owls", false), "");
+        QTRY_VERIFY_WITH_TIMEOUT(readFile(said).contains("Invalid password"), 120000);
+        QCOMPARE(onServer(), size_t(0));
+        killAll("127.0.0.1:" + QByteArray::number(matchPort));
+        // The right one, remembered: the member is on the server, and the keyring has it.
+        QCOMPARE(connectWith(matchPassword, true), "");
+        QTRY_COMPARE_WITH_TIMEOUT(onServer(), size_t(1), 120000);
+        QVERIFY(secretTool({"search", "--all", "server", "TOVO"})
+                    .contains(QByteArray("secret = ") + matchPassword));
+        reallyStart = false;
+        QCOMPARE(connectWith({}, false), "not asked");
+        QCOMPARE(passwords, QStringList({"owls", matchPassword, matchPassword}));
+        // No keyring any more: asked each time, and told why.
+        keyring.kill(), keyring.waitForFinished();
+        for (int n : {4, 5}) {
+            QCOMPARE(connectWith(matchPassword, true), "no keyring");
+            QCOMPARE(passwords.size(), n);
+        }
+        // No file of the client's holds it, nor anything the client said.
+        QProcess grep;
+        grep.start("grep", {"-r", "-l", matchPassword, QString::fromStdString(h.dir().string())});
+        grep.waitForFinished();
+        QCOMPARE(grep.readAllStandardOutput(), QByteArray());
+        QVERIFY(!readFile(said).contains(matchPassword));
         bus.kill(), bus.waitForFinished();
     }
 };

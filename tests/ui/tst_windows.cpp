@@ -47,17 +47,6 @@ const QByteArray notSet("[Saved]\r\nPath=0\r\n"), marker("[il nightowls]\r\nFirs
 QByteArray aliasFile(Harness& h) {
     return readFile(h.dir() / "ilowls.con");
 }
-// What the member does in the password window once it shows, and what it showed then.
-void whenAsked(ServerPassword& w, std::function<void()> act) {
-    auto* t = new QTimer(&w);
-    QObject::connect(t, &QTimer::timeout, &w, [t, &w, act] {
-        if (!w.isVisible()) return;
-        t->deleteLater();
-        t->stop();
-        act();
-    });
-    t->start(5);
-}
 void typeAlias(Login& l, const QString& alias) {
     l.Text1->clear();
     QTest::keyClicks(l.Text1, alias);
@@ -320,7 +309,7 @@ private slots:
         auto& w = h.forms->as<ServerPassword>("ServerPassword");
         QStringList shown; // the name, the keyring's line, whether "Remember" is offered and ticked
         auto answer = [&](const QStringList& typed, bool remember) {
-            whenAsked(w, [&, typed, remember] {
+            whenShown(w, [&, typed, remember] {
                 shown = QStringList{
                     w.lblServer->text(), w.lblNoKeyring->isVisible() ? w.lblNoKeyring->text() : "",
                     w.chkRemember->isVisible() && w.chkRemember->isChecked() ? "remember" : ""};
