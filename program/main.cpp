@@ -12,10 +12,12 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QEvent>
 #include <QFontDatabase>
 #include <QIcon>
 #include <QTimer>
 
+#include <functional>
 #include <future>
 #include <optional>
 
@@ -67,6 +69,29 @@ void wireDesktop(Services& services, Forms& forms, Notifier& notifier, OneClient
     });
 }
 
+// Runs `then` once the program's first window has been painted: what the member does not see
+// waits until they see the window.
+void afterFirstPaint(std::function<void()> then) {
+    class FirstPaint final : public QObject {
+    public:
+        explicit FirstPaint(std::function<void()> then) : then_(std::move(then)) {}
+
+    protected:
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::Paint) {
+                QTimer::singleShot(0, qApp, then_); // once this painting has reached the screen
+                qApp->removeEventFilter(this);
+                deleteLater();
+            }
+            return false;
+        }
+
+    private:
+        std::function<void()> then_;
+    };
+    qApp->installEventFilter(new FirstPaint(std::move(then)));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -87,7 +112,7 @@ int main(int argc, char** argv) {
     Forms forms(services);
     addWindows(forms);
     OneClient one;
-    one.listen();
+    afterFirstPaint([&one] { one.listen(); });
     Notifier notifier;
     wireDesktop(services, forms, notifier, one);
     // The login window is the program's start: creating it reads the alias file (and on the
