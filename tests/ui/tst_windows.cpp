@@ -332,6 +332,7 @@ private slots:
         QCOMPARE(shown, QStringList({name, no, yes}));
         answer({"a;quit", "owls"}, true); // refused, then typed again
         connect(1);
+        QCOMPARE(h.boxes->seen.size(), size_t(1));
         QCOMPARE(h.boxes->seen.back().title + ": " + h.boxes->seen.back().prompt,
                  "Password not accepted.: The password cannot contain a semicolon (;): the game "
                  "would read it as a command of its own, not as the password. Please ask the "
