@@ -1,11 +1,14 @@
 // The community's web host: serves a community's pages, its server list and one page per
 // server with live status, on Qt HTTP Server.
-//   tovo-site [--root DIR] [--address A] [--port N] [--log] [--delay MS] [--help] [--version]
-// Without --root it serves the built-in demo community. N = 0 picks a free port; the port is
-// printed on stdout. --log prints each request's method and path, control characters as %XX;
+//   tovo-site [--root DIR] [--address A] [--port N] [--log] [--delay MS] [--database DB]
+//             [--keep-days N] [--maps DIR]... [--help] [--version]
+// Without --root it serves the built-in demo community, with a simulated week of history. N = 0
+// picks a free port; the port is printed on stdout. --log prints each request's method and path,
+// control characters as %XX;
 // --delay holds every answer back. A command line it cannot follow ends it with status 2.
 
 #include "host.h"
+#include "simulation.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -60,6 +63,9 @@ struct Wanted {
     uint port = 0;
     uint delayMs = 0;
     bool log = false;
+    QString database;
+    uint keepDays = 90;
+    QStringList maps;
 };
 
 // The options, with their help, --help's and --version's.
@@ -75,7 +81,18 @@ void describeOptions(QCommandLineParser& p) {
           QStringLiteral("port"), QStringLiteral("8790")},
          {QStringLiteral("log"), QStringLiteral("Print each request's method and path.")},
          {QStringLiteral("delay"), QStringLiteral("Hold every answer back this long."),
-          QStringLiteral("ms"), QStringLiteral("0")}});
+          QStringLiteral("ms"), QStringLiteral("0")},
+         {QStringLiteral("database"),
+          QStringLiteral("The history's store: a file, postgresql://user@host/name, or none "
+                         "(default: .history.sqlite in the community's folder)."),
+          QStringLiteral("store")},
+         {QStringLiteral("keep-days"),
+          QStringLiteral("Days the players' sessions are kept (hourly summaries stay)."),
+          QStringLiteral("days"), QStringLiteral("90")},
+         {QStringLiteral("maps"),
+          QStringLiteral("A game data folder whose .pk3 files hold the maps' levelshots (can be "
+                         "given more than once)."),
+          QStringLiteral("folder")}});
     p.addHelpOption();
     p.addVersionOption();
 }
@@ -101,6 +118,14 @@ int readCommandLine(const QStringList& arguments, Wanted& w) {
     w.address = QHostAddress(address);
     if (w.address.isNull())
         return usage(QStringLiteral("--address: '%1' is no IP address").arg(address));
+    const QString keep = p.value(QStringLiteral("keep-days"));
+    const std::optional<uint> keepDays = whole(keep, 1, 36500);
+    if (!keepDays)
+        return usage(
+            QStringLiteral("--keep-days: '%1' is no number of days (1 to 36500)").arg(keep));
+    w.keepDays = *keepDays;
+    w.database = p.value(QStringLiteral("database"));
+    w.maps = p.values(QStringLiteral("maps"));
     w.root = p.value(QStringLiteral("root"));
     w.port = *wanted;
     w.delayMs = *delayMs;
@@ -141,6 +166,17 @@ int main(int argc, char** argv) {
     if (o.root.isEmpty()) return 1;
     o.log = w.log;
     o.delayMs = int(w.delayMs);
+    o.database = w.database;
+    o.keepDays = int(w.keepDays);
+    o.maps = w.maps;
+    if (w.root.isEmpty() && w.database != QLatin1String("none")) {
+        // The demo's servers are made up, and so is their past: a week, so the pulse shows.
+        o.database =
+            w.database.isEmpty() ? demo.filePath(QStringLiteral(".history.sqlite")) : w.database;
+        simulation::demoWeek(o.database, QStringLiteral("qktre127.0.0.1:27960.htm"));
+        o.historyNote = "<p class=\"sub\">This demo community's history before the host "
+                        "started is simulated.</p>\n";
+    }
     CommunityHost host(o);
     const quint16 port = host.listen(w.address, quint16(w.port));
     if (!port) {
