@@ -282,7 +282,11 @@ private:
         const qint64 rolled = schema::meta(db_, QStringLiteral("rolled")).toLongLong();
         return schema::run(db_, QStringLiteral("DELETE FROM sessions WHERE open = 0 AND until < ?"),
                            {before}, why) &&
-               schema::run(db_, QStringLiteral("DELETE FROM counts WHERE at < ? AND at < ?"),
+               // Each server's last count stays: it still stands.
+               schema::run(db_,
+                           QStringLiteral("DELETE FROM counts WHERE at < ? AND at < ? AND at < "
+                                          "(SELECT MAX(at) FROM counts d WHERE d.server = "
+                                          "counts.server)"),
                            {before, rolled}, why);
     }
 
