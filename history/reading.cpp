@@ -114,10 +114,10 @@ std::optional<Pulse> Store::pulse(const QString& server) {
     // first (1970 began on a Thursday).
     const qint64 offset = QDateTime::fromSecsSinceEpoch(p.now).offsetFromUtc();
     if (!schema::rows(db,
-                      QStringLiteral("SELECT ((hour + ?) / 3600) % 168, AVG(mean) FROM hours "
-                                     "WHERE server = ? AND hour >= ? AND watched > 0 GROUP BY "
-                                     "((hour + ?) / 3600) % 168"),
-                      {offset, sid, thisHour - busiestWeeks * week, offset}, &busy, &why))
+                      QStringLiteral("SELECT w, AVG(mean) FROM (SELECT ((hour + ?) / 3600) % 168 "
+                                     "AS w, mean FROM hours WHERE server = ? AND hour >= ? AND "
+                                     "watched > 0) AS h GROUP BY w"),
+                      {offset, sid, thisHour - busiestWeeks * week}, &busy, &why))
         return failed();
     for (const QVariantList& r : busy)
         p.busiest[size_t((r[0].toLongLong() + 3 * 24) % 168)] = r[1].toDouble();

@@ -71,35 +71,32 @@ QString folded(const QString& name) {
     return name.toCaseFolded();
 }
 
+namespace {
+
+// A statement without values is run as it is: PostgreSQL prepares no table's making.
+bool execute(QSqlQuery& q, const QString& sql, const QVariantList& values, QString* why) {
+    bool ok = values.isEmpty() ? q.exec(sql) : q.prepare(sql);
+    if (ok && !values.isEmpty()) {
+        for (const QVariant& v : values)
+            q.addBindValue(v);
+        ok = q.exec();
+    }
+    if (!ok) *why = q.lastError().text();
+    return ok;
+}
+
+} // namespace
+
 bool run(QSqlDatabase& db, const QString& sql, const QVariantList& values, QString* why) {
     QSqlQuery q(db);
-    if (!q.prepare(sql)) {
-        *why = q.lastError().text();
-        return false;
-    }
-    for (const QVariant& v : values)
-        q.addBindValue(v);
-    if (!q.exec()) {
-        *why = q.lastError().text();
-        return false;
-    }
-    return true;
+    return execute(q, sql, values, why);
 }
 
 bool rows(QSqlDatabase& db, const QString& sql, const QVariantList& values,
           QList<QVariantList>* out, QString* why) {
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    if (!q.prepare(sql)) {
-        *why = q.lastError().text();
-        return false;
-    }
-    for (const QVariant& v : values)
-        q.addBindValue(v);
-    if (!q.exec()) {
-        *why = q.lastError().text();
-        return false;
-    }
+    if (!execute(q, sql, values, why)) return false;
     const int columns = q.record().count();
     while (q.next()) {
         QVariantList row;

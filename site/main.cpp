@@ -14,10 +14,13 @@
 #include <QCoreApplication>
 #include <QDirIterator>
 #include <QFile>
+#include <QSocketNotifier>
 #include <QTemporaryDir>
 
+#include <csignal>
 #include <cstdio>
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 
@@ -150,6 +153,17 @@ QString communityFolder(const QString& given, const QTemporaryDir& demo) {
     return given;
 }
 
+// SIGTERM and SIGINT end the event loop, so the history's store writes what it holds and ends
+// its players' sessions; a signal's handler may only write to a pipe.
+int stopPipe[2] = {-1, -1};
+void stopOnSignals(QCoreApplication& app) {
+    if (::pipe(stopPipe) != 0) return;
+    auto* notifier = new QSocketNotifier(stopPipe[0], QSocketNotifier::Read, &app);
+    QObject::connect(notifier, &QSocketNotifier::activated, &app, &QCoreApplication::quit);
+    for (int s : {SIGTERM, SIGINT})
+        std::signal(s, [](int) { [[maybe_unused]] auto n = ::write(stopPipe[1], "x", 1); });
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -186,5 +200,6 @@ int main(int argc, char** argv) {
     }
     std::printf("%u\n", unsigned(port));
     std::fflush(stdout);
+    stopOnSignals(app);
     return app.exec();
 }
