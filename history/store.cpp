@@ -341,8 +341,13 @@ void Store::flush() {
 
 void Store::record(const QString& server, const Reading& r) {
     Last& was = last_[server];
-    const qint64 at = now();
     const int players = r.answering ? r.players : notAnswering;
+    // Most answers are the one before again: told apart without a set or the clock.
+    if (players == was.players && r.names == was.list &&
+        (!r.answering || r.slotLimit == was.slotLimit))
+        return;
+    was.list = r.answering ? r.names : QStringList();
+    const qint64 at = now();
     QSet<QString> names;
     if (r.answering)
         for (const QString& n : r.names)

@@ -78,6 +78,7 @@ private:
         bool answering = false;
         int players = -1, slotLimit = 0;
         QSet<QString> names;
+        QStringList list; // as the last answer gave them
     };
     bool openReader();
     std::optional<std::vector<Seen>> seenWhere(const QString& where, const QVariantList& binds,
