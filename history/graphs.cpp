@@ -131,8 +131,11 @@ QByteArray day(const Pulse& p) {
         const double a = left + double(std::max(s.at, from) - from) / 120;
         const double b =
             left + double((i + 1 < p.day.size() ? p.day[i + 1].at : p.now) - from) / 120;
+        const bool joined = i > 0 && p.day[i - 1].players >= 0; // a step up or down, drawn
         if (s.players >= 0)
-            line += "M" + n(a) + " " + n(y(s.players, scaleTop)) + "H" + n(b);
+            line += (joined ? "V" + n(y(s.players, scaleTop))
+                            : "M" + n(a) + " " + n(y(s.players, scaleTop))) +
+                    "H" + n(b);
         else if (s.players == history::notAnswering)
             silent += "<rect class=\"silent\" x=\"" + n(a) + "\" y=\"172\" width=\"" + n(b - a) +
                       "\" height=\"4\"/>";

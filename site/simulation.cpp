@@ -61,6 +61,7 @@ void demoWeek(const QString& database, const QString& page) {
     plan.from = now - 7 * 86400;
     plan.to = now;
     plan.stepSeconds = 120;
+    plan.slotLimit = 8; // as the demo's OpenArena server has
     run(database, plan);
 }
 

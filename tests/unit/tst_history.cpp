@@ -77,11 +77,10 @@ private slots:
         QCOMPARE(p->record, 3);
         QCOMPARE(p->slotLimit, 16);
         const QByteArray day = graphs::day(*p);
-        QVERIFY2(
-            day.contains("<path class=\"players\" d=\"M708 150H723M723 140H738M738 160H745.5\"/>"
-                         "<rect class=\"silent\" x=\"745.5\" y=\"172\" width=\"22.5\" "
-                         "height=\"4\"/>"),
-            day.constData());
+        QVERIFY2(day.contains("<path class=\"players\" d=\"M708 150H723V140H738V160H745.5\"/>"
+                              "<rect class=\"silent\" x=\"745.5\" y=\"172\" width=\"22.5\" "
+                              "height=\"4\"/>"),
+                 day.constData());
         QVERIFY(day.contains("<path class=\"slots\" d=\"M48 10H768\"/>"));
         QVERIFY(day.contains("<desc id=\"day-d\">At most 3 players of 16 slots; no answer "
                              "now.</desc>"));
