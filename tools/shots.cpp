@@ -181,6 +181,7 @@ void shootServers(const Pictures& p) {
 void shootFriends(const Pictures& p, const std::filesystem::path& root) {
     std::ofstream(root / "tovo/friends.con") << "[Friends]\r\n1=Sarge\r\n2=Raven\r\n3=Barn Owl\r\n";
     p.forms.show("Friends");
+    settle(1500); // where the host last saw them
     p.shot(p.main, "friends");
     p.forms.hide("Friends");
     Notifier notifier;
