@@ -38,6 +38,7 @@ Friends::Friends(Forms& forms)
     connect(txtFriend, &QLineEdit::returnPressed, this, &Friends::cmdAdd_Click);
     connect(cmdRemove, &QPushButton::clicked, this, &Friends::cmdRemove_Click);
     connect(cmdClose, &QPushButton::clicked, this, &Friends::cmdClose_Click);
+    connect(&again_, &QTimer::timeout, this, &Friends::lookUp);
 }
 
 std::filesystem::path Friends::file() const {
@@ -45,20 +46,44 @@ std::filesystem::path Friends::file() const {
 }
 
 void Friends::Form_Load() {
-    lstFriends->addItems(friendlist::read(file()));
+    show(friendlist::read(file()));
+    lookUp();
+    again_.start(60 * 1000);
+}
+
+// Each row is a friend's name and where the host last saw them; the name is kept beside it.
+void Friends::show(const QStringList& names) {
+    lstFriends->clear();
+    for (const QString& name : names) {
+        auto* row = new QListWidgetItem(lastseen::shown(name, seen_), lstFriends);
+        row->setData(Qt::UserRole, name);
+    }
+}
+
+void Friends::lookUp() {
+    const QStringList all = names();
+    if (asking_ || all.isEmpty() || !services().fetchPlayers) return;
+    asking_ = true;
+    services().fetchPlayers(this, all, [this](const QByteArray& json, bool ok) {
+        asking_ = false;
+        if (!ok) return; // the host is away: what was known stays
+        seen_ = lastseen::parse(json);
+        const int row = lstFriends->currentRow();
+        show(names());
+        lstFriends->setCurrentRow(row);
+    });
 }
 
 // The list shows what the member has, even where the file cannot be written.
 QStringList Friends::names() const {
     QStringList out;
     for (int i = 0; i < lstFriends->count(); ++i)
-        out << lstFriends->item(i)->text();
+        out << lstFriends->item(i)->data(Qt::UserRole).toString();
     return out;
 }
 
 void Friends::save(const QStringList& names) {
-    lstFriends->clear();
-    lstFriends->addItems(names);
+    show(names);
     if (!friendlist::write(file(), names))
         services().msg(QStringLiteral("TOVO cannot save your friends in %1.")
                            .arg(QString::fromStdString(file().string())),
@@ -75,6 +100,7 @@ void Friends::cmdAdd_Click() {
         return txtFriend->selectAll();
     txtFriend->clear();
     save(all + QStringList{name});
+    lookUp(); // where the new friend was last seen
 }
 
 void Friends::cmdRemove_Click() {

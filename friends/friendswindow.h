@@ -1,6 +1,9 @@
 #pragma once
 
+#include "lastseen.h"
 #include "platform/forms.h"
+
+#include <QTimer>
 
 #include <filesystem>
 
@@ -24,8 +27,16 @@ public:
     QLineEdit* txtFriend;
     QPushButton *cmdAdd, *cmdRemove, *cmdClose;
 
+    // Where each friend was last seen, from the host: asked at load, then every minute.
+    void lookUp();
+
 private:
     std::filesystem::path file() const;
+    void show(const QStringList& names);
     QStringList names() const;
     void save(const QStringList& names);
+
+    std::optional<QHash<QString, lastseen::Seen>> seen_;
+    QTimer again_;
+    bool asking_ = false;
 };

@@ -63,10 +63,9 @@ void Asker::ask(const Services& services, QObject* context, Seen seen) {
 }
 
 void fetch(const QString& host, QObject* context,
-           std::function<void(const QByteArray& json, bool ok)> done) {
+           std::function<void(const QByteArray& json, bool ok)> done, const QString& page) {
     static auto* network = new QNetworkAccessManager(QCoreApplication::instance());
-    QNetworkRequest request(QUrl::fromUserInput(host + QLatin1String(community::pages) +
-                                                QLatin1String("servers.json")));
+    QNetworkRequest request(QUrl::fromUserInput(host + QLatin1String(community::pages) + page));
     request.setTransferTimeout(10000);
     QNetworkReply* reply = network->get(request);
     QObject::connect(reply, &QNetworkReply::downloadProgress, reply,

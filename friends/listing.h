@@ -48,7 +48,9 @@ private:
 
 // The host's servers.json over HTTP (the address as host.con gives it), at most MostBytes, within
 // 10 s; done(bytes, ok) later, and never once `context` is gone.
+// `page`: another of the host's data pages (players.json?name=...).
 void fetch(const QString& host, QObject* context,
-           std::function<void(const QByteArray& json, bool ok)> done);
+           std::function<void(const QByteArray& json, bool ok)> done,
+           const QString& page = QStringLiteral("servers.json"));
 
 } // namespace listing

@@ -41,6 +41,10 @@ struct Services {
     // never once `context` is gone. None by default: the servers' status is not known.
     std::function<void(QObject* context, std::function<void(const QByteArray& json, bool ok)> done)>
         fetchListing;
+    // The host's players.json for these names (where each was last seen), the same way.
+    std::function<void(QObject* context, const QStringList& names,
+                       std::function<void(const QByteArray& json, bool ok)> done)>
+        fetchPlayers;
     // A desktop notification; `link`, when given, is the join link its "Join" follows.
     std::function<void(const QString& text, const QString& link)> notify = [](const QString&,
                                                                               const QString&) {};

@@ -16,6 +16,7 @@
 #include <QFontDatabase>
 #include <QIcon>
 #include <QTimer>
+#include <QUrlQuery>
 
 #include <functional>
 #include <future>
@@ -60,6 +61,15 @@ void wireDesktop(Services& services, Forms& forms, Notifier& notifier, OneClient
     };
     services.fetchListing = [host = services.host](QObject* context, auto done) {
         listing::fetch(host, context, done);
+    };
+    services.fetchPlayers = [host = services.host](QObject* context, const QStringList& names,
+                                                   auto done) {
+        QUrlQuery query;
+        for (const QString& n : names)
+            query.addQueryItem(QStringLiteral("name"),
+                               QString::fromUtf8(QUrl::toPercentEncoding(n)));
+        listing::fetch(host, context, done,
+                       QStringLiteral("players.json?") + query.toString(QUrl::FullyEncoded));
     };
     QObject::connect(&notifier, &Notifier::join, &notifier,
                      [&forms](const QString& l) { joinServer(forms, l); });

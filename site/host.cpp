@@ -1,5 +1,7 @@
 #include "host.h"
 
+#include "playerpages.h"
+#include "pulse.h"
 #include "serverpages.h"
 #include "games/community.h"
 
@@ -163,7 +165,8 @@ private:
 class CommunityHost::Connection final : public QObject {
 public:
     struct Asked {
-        QString name;    // the page
+        QString name; // the page
+        QUrlQuery query;
         int refusal = 0; // or the refusal it gets
         bool head = false;
         bool close = false;
@@ -194,7 +197,7 @@ private:
         while (!file_ && !waiting_.empty() && socket_->state() == QAbstractSocket::ConnectedState &&
                socket_->bytesToWrite() < buffered) {
             const Asked a = waiting_.takeFirst();
-            Reply r = a.refusal ? refused(a.refusal) : host_->page(a.name);
+            Reply r = a.refusal ? refused(a.refusal) : host_->page(a.name, a.query);
             const qint64 length = r.file ? r.file->size() : r.body.size();
             close_ = a.close;
             if (a.head) r.file.reset();
@@ -236,9 +239,25 @@ private:
 
 CommunityHost::CommunityHost(const Options& o)
     : options_(o), root_(o.root), canonicalRoot_(QFileInfo(o.root).canonicalFilePath()),
-      list_((o.root + QStringLiteral("/servers.con")).toStdString(), o.lookup),
+      list_((o.root + QStringLiteral("/servers.con")).toStdString(), o.lookup), pictures_(o.maps),
       http_(std::make_unique<Http>(this)) {
     Q_INIT_RESOURCE(pages); // the page templates and the program's own style sheet
+    if (o.database != QLatin1String("none")) {
+        history_ = std::make_unique<history::Store>(history::Store::Options{
+            o.database.isEmpty() ? root_.filePath(QStringLiteral(".history.sqlite")) : o.database,
+            o.keepDays, 2000, o.clock, QStringLiteral("tovo-site")});
+        status_.onSettled([this](const QString& page, const Status& st) {
+            const bool up = st.state == Status::State::Answering;
+            if (!up && st.state != Status::State::Silent) return;
+            QStringList names;
+            for (const status::Player& p : st.info.list)
+                names << p.name;
+            history_->record(page, {up, st.info.players, st.info.maxPlayers, names});
+        });
+        QObject::connect(&watch_, &QTimer::timeout, &watch_,
+                         [this] { status_.refresh(list_.servers()); });
+        watch_.start(o.watchMs);
+    }
     list_.onResolved([this] {
         status_.refresh(list_.servers());
     });                               // a name's servers asked as soon as it is known
@@ -284,7 +303,7 @@ void CommunityHost::answer(const QHttpServerRequest& r, QTcpSocket* socket) {
     else if (path == QLatin1String("/"))
         a.name = QStringLiteral("index.htm");
     else if (path.startsWith(pagesPath))
-        a.name = path.mid(pagesPath.size());
+        a.name = path.mid(pagesPath.size()), a.query = r.query();
     else
         a.refusal = 404;
     Connection* c = nullptr;
@@ -311,8 +330,15 @@ QByteArray CommunityHost::contentType(const QString& name) {
     return types.value(ext, "application/octet-stream");
 }
 
-CommunityHost::Reply CommunityHost::page(const QString& name) {
+CommunityHost::Reply CommunityHost::page(const QString& name, const QUrlQuery& query) {
     const char* generated = "public, max-age=10"; // as long as a status answer is kept
+    if (std::optional<Reply> r = historyPage(name, query)) return std::move(*r);
+    if (const QString map = MapPictures::mapOf(name); !map.isEmpty()) {
+        // Made once from the game's own data; a picture of a map never changes.
+        const QByteArray shot = pictures_.thumbnail(map);
+        if (!shot.isEmpty())
+            return {200, "image/jpeg", "public, max-age=31536000, immutable", shot, {}};
+    }
     if (name == QLatin1String("viewservers.htm"))
         return {200, contentType(name), generated, listPage(), {}};
     if (name == QLatin1String("servers.json"))
@@ -352,9 +378,60 @@ CommunityHost::Reply CommunityHost::file(const QString& name) {
 }
 
 QByteArray CommunityHost::listPage() {
-    return serverpages::list(list_.servers(), [this](const Server& s) { return status_.of(s); });
+    return serverpages::list(
+        list_.servers(), [this](const Server& s) { return status_.of(s); },
+        [this](const QString& map) {
+            return serverpages::picture(map, pictures_.has(map), false);
+        });
 }
 
 QByteArray CommunityHost::serverPage(const Server& s) {
-    return serverpages::server(s, status_.of(s));
+    const Status st = status_.of(s);
+    const bool up = st.state == Status::State::Answering;
+    QHash<QByteArray, QByteArray> more{
+        {"PICTURE",
+         up ? serverpages::picture(st.info.map, pictures_.has(st.info.map), true) : QByteArray()}};
+    if (history_)
+        more.insert("PULSE", pulse::section(history_->pulse(s.pageName())) + options_.historyNote);
+    return serverpages::server(s, st, more);
+}
+
+QString CommunityHost::serverName(const QString& page) {
+    const Server* s = list_.byPage(page);
+    return s ? s->name : QString();
+}
+
+// history.json, players.json and players.htm; nullopt for any other name.
+std::optional<CommunityHost::Reply> CommunityHost::historyPage(const QString& name,
+                                                               const QUrlQuery& query) {
+    const char* generated = "public, max-age=10";
+    auto value = [&](const char* key) {
+        return query.queryItemValue(QLatin1String(key), QUrl::FullyDecoded).left(256);
+    };
+    auto nameOf = [this](const QString& page) { return serverName(page); };
+    const qint64 now = history_ ? history_->now() : 0;
+    if (name == QLatin1String("history.json")) {
+        const Server* s = list_.byPage(value("page"));
+        if (!s) return refused(404);
+        return Reply{
+            200,
+            contentType(name),
+            generated,
+            pulse::json(s->pageName(), history_ ? history_->pulse(s->pageName()) : std::nullopt),
+            {}};
+    }
+    if (name == QLatin1String("players.json")) {
+        QStringList names = query.allQueryItemValues(QStringLiteral("name"), QUrl::FullyDecoded);
+        const auto seen = !history_         ? std::nullopt
+                          : names.isEmpty() ? history_->seen(value("find"), 100)
+                                            : history_->seen(names.mid(0, 64));
+        return Reply{200, contentType(name), generated, playerpages::json(seen, now, nameOf), {}};
+    }
+    if (name == QLatin1String("players.htm")) {
+        const QString find = value("name");
+        const auto seen = history_ ? history_->seen(find, 100) : std::nullopt;
+        return Reply{
+            200, contentType(name), generated, playerpages::page(find, seen, now, nameOf), {}};
+    }
+    return std::nullopt;
 }

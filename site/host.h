@@ -1,9 +1,13 @@
 #pragma once
 
+#include "history/store.h"
+#include "mappictures.h"
 #include "serverlist.h"
 #include "statuscache.h"
 
 #include <QDir>
+#include <QTimer>
+#include <QUrlQuery>
 
 #include <memory>
 
@@ -19,6 +23,14 @@ public:
         bool log = false;          // each request's method and path on stdout
         int delayMs = 0;           // every answer held back (for pictures of the detection window)
         ServerList::Lookup lookup; // how servers.con's names are looked up; unset: the system's
+        // The history's store: a file (default: .history.sqlite in the folder, a name never
+        // served), postgresql://..., or "none".
+        QString database;
+        int keepDays = 90;      // sessions and counts; hourly summaries are kept for ever
+        QStringList maps;       // game data folders with the maps' pictures in their paks
+        history::Clock clock;   // unset: the system's
+        int watchMs = 10000;    // every server asked this often, looked at or not
+        QByteArray historyNote; // said under the pulse (the demo's history is simulated)
     };
     explicit CommunityHost(const Options& o);
     ~CommunityHost();
@@ -35,7 +47,8 @@ public:
         QByteArray body;
         std::unique_ptr<QFile> file;
     };
-    Reply page(const QString& name);
+    Reply page(const QString& name, const QUrlQuery& query = {});
+    history::Store* history() { return history_.get(); }
 
 private:
     class Http;
@@ -46,11 +59,16 @@ private:
     Reply file(const QString& name);
     QByteArray listPage();
     QByteArray serverPage(const Server& s);
+    std::optional<Reply> historyPage(const QString& name, const QUrlQuery& query);
+    QString serverName(const QString& page);
 
     Options options_;
     QDir root_;
     QString canonicalRoot_;
     ServerList list_;
     StatusCache status_;
+    std::unique_ptr<history::Store> history_;
+    MapPictures pictures_;
+    QTimer watch_; // the status loop: every server asked, so the history misses nothing
     std::unique_ptr<Http> http_;
 };

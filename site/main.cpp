@@ -1,20 +1,26 @@
 // The community's web host: serves a community's pages, its server list and one page per
 // server with live status, on Qt HTTP Server.
-//   tovo-site [--root DIR] [--address A] [--port N] [--log] [--delay MS] [--help] [--version]
-// Without --root it serves the built-in demo community. N = 0 picks a free port; the port is
-// printed on stdout. --log prints each request's method and path, control characters as %XX;
+//   tovo-site [--root DIR] [--address A] [--port N] [--log] [--delay MS] [--database DB]
+//             [--keep-days N] [--maps DIR]... [--help] [--version]
+// Without --root it serves the built-in demo community, with a simulated week of history. N = 0
+// picks a free port; the port is printed on stdout. --log prints each request's method and path,
+// control characters as %XX;
 // --delay holds every answer back. A command line it cannot follow ends it with status 2.
 
 #include "host.h"
+#include "simulation.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDirIterator>
 #include <QFile>
+#include <QSocketNotifier>
 #include <QTemporaryDir>
 
+#include <csignal>
 #include <cstdio>
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 
@@ -60,6 +66,9 @@ struct Wanted {
     uint port = 0;
     uint delayMs = 0;
     bool log = false;
+    QString database;
+    uint keepDays = 90;
+    QStringList maps;
 };
 
 // The options, with their help, --help's and --version's.
@@ -75,7 +84,18 @@ void describeOptions(QCommandLineParser& p) {
           QStringLiteral("port"), QStringLiteral("8790")},
          {QStringLiteral("log"), QStringLiteral("Print each request's method and path.")},
          {QStringLiteral("delay"), QStringLiteral("Hold every answer back this long."),
-          QStringLiteral("ms"), QStringLiteral("0")}});
+          QStringLiteral("ms"), QStringLiteral("0")},
+         {QStringLiteral("database"),
+          QStringLiteral("The history's store: a file, postgresql://user@host/name, or none "
+                         "(default: .history.sqlite in the community's folder)."),
+          QStringLiteral("store")},
+         {QStringLiteral("keep-days"),
+          QStringLiteral("Days the players' sessions are kept (hourly summaries stay)."),
+          QStringLiteral("days"), QStringLiteral("90")},
+         {QStringLiteral("maps"),
+          QStringLiteral("A game data folder whose .pk3 files hold the maps' levelshots (can be "
+                         "given more than once)."),
+          QStringLiteral("folder")}});
     p.addHelpOption();
     p.addVersionOption();
 }
@@ -101,6 +121,14 @@ int readCommandLine(const QStringList& arguments, Wanted& w) {
     w.address = QHostAddress(address);
     if (w.address.isNull())
         return usage(QStringLiteral("--address: '%1' is no IP address").arg(address));
+    const QString keep = p.value(QStringLiteral("keep-days"));
+    const std::optional<uint> keepDays = whole(keep, 1, 36500);
+    if (!keepDays)
+        return usage(
+            QStringLiteral("--keep-days: '%1' is no number of days (1 to 36500)").arg(keep));
+    w.keepDays = *keepDays;
+    w.database = p.value(QStringLiteral("database"));
+    w.maps = p.values(QStringLiteral("maps"));
     w.root = p.value(QStringLiteral("root"));
     w.port = *wanted;
     w.delayMs = *delayMs;
@@ -125,6 +153,17 @@ QString communityFolder(const QString& given, const QTemporaryDir& demo) {
     return given;
 }
 
+// SIGTERM and SIGINT end the event loop, so the history's store writes what it holds and ends
+// its players' sessions; a signal's handler may only write to a pipe.
+int stopPipe[2] = {-1, -1};
+void stopOnSignals(QCoreApplication& app) {
+    if (::pipe(stopPipe) != 0) return;
+    auto* notifier = new QSocketNotifier(stopPipe[0], QSocketNotifier::Read, &app);
+    QObject::connect(notifier, &QSocketNotifier::activated, &app, &QCoreApplication::quit);
+    for (int s : {SIGTERM, SIGINT})
+        std::signal(s, [](int) { [[maybe_unused]] auto n = ::write(stopPipe[1], "x", 1); });
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -141,6 +180,17 @@ int main(int argc, char** argv) {
     if (o.root.isEmpty()) return 1;
     o.log = w.log;
     o.delayMs = int(w.delayMs);
+    o.database = w.database;
+    o.keepDays = int(w.keepDays);
+    o.maps = w.maps;
+    if (w.root.isEmpty() && w.database != QLatin1String("none")) {
+        // The demo's servers are made up, and so is their past: a week, so the pulse shows.
+        o.database =
+            w.database.isEmpty() ? demo.filePath(QStringLiteral(".history.sqlite")) : w.database;
+        simulation::demoWeek(o.database, QStringLiteral("qktre127.0.0.1:27960.htm"));
+        o.historyNote = "<p class=\"sub\">This demo community's history before the host "
+                        "started is simulated.</p>\n";
+    }
     CommunityHost host(o);
     const quint16 port = host.listen(w.address, quint16(w.port));
     if (!port) {
@@ -150,5 +200,6 @@ int main(int argc, char** argv) {
     }
     std::printf("%u\n", unsigned(port));
     std::fflush(stdout);
+    stopOnSignals(app);
     return app.exec();
 }

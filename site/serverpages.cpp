@@ -1,5 +1,6 @@
 #include "serverpages.h"
 
+#include "mappictures.h"
 #include "games/catalogue.h"
 #include "games/community.h"
 
@@ -82,19 +83,32 @@ QByteArray resource(const QString& name) {
 struct Cells {
     QByteArray map, players, roundTrip;
 };
-Cells cellsOf(const Status& st) {
+Cells cellsOf(const Status& st, const std::function<QByteArray(const QString&)>& picture = {}) {
     if (!answering(st)) return {};
-    return {html(st.info.map), num(st.info.players) + "/" + num(st.info.maxPlayers),
-            num(st.roundTripMs) + " ms"};
+    return {picture ? picture(st.info.map) : html(st.info.map),
+            num(st.info.players) + "/" + num(st.info.maxPlayers), num(st.roundTripMs) + " ms"};
+}
+
+QByteArray picture(const QString& map, bool has, bool big) {
+    if (map.isEmpty()) return {};
+    if (!has) return big ? "<p class=\"mapname\">" + html(map) + "</p>" : html(map);
+    const QByteArray src = pagesPath + html(MapPictures::file(map));
+    if (!big)
+        return "<img class=\"shot\" src=\"" + src +
+               "\" alt=\"\" width=\"40\" height=\"30\" loading=\"lazy\"> " + html(map);
+    return "<figure class=\"map\"><img src=\"" + src + "\" alt=\"The map " + html(map) +
+           "\" width=\"" + num(MapPictures::width) + "\" height=\"" + num(MapPictures::height) +
+           "\"><figcaption>" + html(map) + "</figcaption></figure>";
 }
 
 QByteArray list(const std::vector<Server>& servers,
-                const std::function<Status(const Server&)>& statusOf) {
+                const std::function<Status(const Server&)>& statusOf,
+                const std::function<QByteArray(const QString& map)>& picture) {
     QByteArray rows;
     for (const Server& s : servers) {
         const Status st = statusOf(s);
         const auto [word, cls] = stateOf(st);
-        const Cells c = cellsOf(st);
+        const Cells c = cellsOf(st, picture);
         // What the list page's script sorts, filters and searches by.
         QByteArray who;
         for (const status::Player& p :
@@ -144,7 +158,7 @@ QByteArray json(const std::vector<Server>& servers,
     return QJsonDocument(QJsonObject{{"servers", all}}).toJson(QJsonDocument::Compact) + '\n';
 }
 
-QByteArray server(const Server& s, const Status& st) {
+QByteArray server(const Server& s, const Status& st, const QHash<QByteArray, QByteArray>& more) {
     const Game* g = catalogue::byCode(s.code.toStdString());
     const bool up = answering(st);
     const auto [word, cls] = stateOf(st);
@@ -162,16 +176,18 @@ QByteArray server(const Server& s, const Status& st) {
                    (p.ping >= 0 ? num(p.ping) + " ms" : QByteArray()) + "</td></tr>\n";
     if (up && players.isEmpty())
         players = "<tr><td colspan=\"3\" class=\"none\">Nobody is playing.</td></tr>\n";
-    return fill(QStringLiteral("server.htm"),
-                {{"NAME", html(s.pageName())},
-                 {"GAME", html(QString::fromLatin1(g ? g->section : ""))},
-                 {"ADDRESS", html(s.address)},
-                 {"PASSWORD", locked(st) ? "<p class=\"big\">Password: required " + lock + "</p>"
-                                         : QByteArray()},
-                 {"JOIN", html(community::joinLink(s.code, s.address))},
-                 {"DETAILS", details},
-                 {"PLAYERS", players},
-                 {"SERVER", html(s.name)}});
+    QHash<QByteArray, QByteArray> values = more;
+    values.insert(QHash<QByteArray, QByteArray>{
+        {"NAME", html(s.pageName())},
+        {"GAME", html(QString::fromLatin1(g ? g->section : ""))},
+        {"ADDRESS", html(s.address)},
+        {"PASSWORD",
+         locked(st) ? "<p class=\"big\">Password: required " + lock + "</p>" : QByteArray()},
+        {"JOIN", html(community::joinLink(s.code, s.address))},
+        {"DETAILS", details},
+        {"PLAYERS", players},
+        {"SERVER", html(s.name)}});
+    return fill(QStringLiteral("server.htm"), values);
 }
 
 } // namespace serverpages

@@ -58,6 +58,7 @@ void StatusCache::ask(const Server& s, Entry& e) {
     QTimer::singleShot(timeoutMs_ / 2, Qt::PreciseTimer, this, [later] { later(false); });
     QTimer::singleShot(timeoutMs_, Qt::PreciseTimer, this, [later] { later(true); });
     e.addresses = s.addresses;
+    e.page = s.pageName();
     send(e, false);
 }
 
@@ -111,4 +112,5 @@ void StatusCache::settle(Entry& e, const Status& st) {
     e.answer.reset();
     e.gameSpy.reset();
     e.settledAt.start();
+    if (settled_) settled_(e.page, e.status);
 }

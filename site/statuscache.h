@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QUdpSocket>
 
+#include <functional>
 #include <optional>
 #include <unordered_map>
 #include <vector>
@@ -34,6 +35,10 @@ public:
     Status of(const Server& s);
     void refresh(const std::vector<Server>& all); // asks every server whose answer is stale
     quint16 localPort() const { return socket_.localPort(); }
+    // Told each settled answer or silence, with the server's page name (the history's key).
+    void onSettled(std::function<void(const QString& page, const Status& st)> f) {
+        settled_ = std::move(f);
+    }
 
 private:
     struct Entry {
@@ -53,6 +58,7 @@ private:
         QElapsedTimer sentAt;
         QElapsedTimer settledAt; // since the last answer or silence
         int question = 0;        // which question a timer belongs to
+        QString page;            // the server's page name
     };
     static QString key(const Server& s) { return s.code + QLatin1Char('@') + s.address; }
     void ask(const Server& s, Entry& e);
@@ -64,5 +70,6 @@ private:
 
     int timeoutMs_, maxAgeMs_;
     QUdpSocket socket_;
+    std::function<void(const QString&, const Status&)> settled_;
     std::unordered_map<QString, Entry> entries_; // an Entry's answer is not copied, so no QHash
 };

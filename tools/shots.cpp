@@ -4,6 +4,7 @@
 #include "platform/controls.h"
 #include "platform/filelists.h"
 #include "platform/services.h"
+#include "friends/listing.h"
 #include "friends/notifier.h"
 #include "browser/browserpane.h"
 #include "browser/downloadwindow.h"
@@ -63,7 +64,8 @@ struct Halfway final : Download {
 // The web host, on a free port, holding every answer back so that the detection window is seen
 // at work; its address.
 QString startHost(QProcess& site, const QString& program) {
-    site.start(program, {"--port", "0", "--delay", "700"});
+    site.start(program,
+               {"--port", "0", "--delay", "700", "--maps", "/usr/share/games/openarena/baseoa"});
     site.waitForReadyRead(10000);
     return "127.0.0.1:" + QString::fromLatin1(site.readLine().trimmed());
 }
@@ -168,6 +170,10 @@ void shootServers(const Pictures& p) {
     waitFor([&] { return v.Text3->text() == "qktre"; });
     settle(800);
     p.shot(p.main, "server");
+    // The server's pulse, below its players.
+    list->runJavaScript("document.querySelectorAll('h2')[1].scrollIntoView()");
+    settle(800);
+    p.shot(p.main, "pulse");
 }
 
 // The friends window, and what the desktop's notification server (dunst, in scripts/screenshots)
@@ -175,6 +181,7 @@ void shootServers(const Pictures& p) {
 void shootFriends(const Pictures& p, const std::filesystem::path& root) {
     std::ofstream(root / "tovo/friends.con") << "[Friends]\r\n1=Sarge\r\n2=Raven\r\n3=Barn Owl\r\n";
     p.forms.show("Friends");
+    settle(1500); // where the host last saw them
     p.shot(p.main, "friends");
     p.forms.hide("Friends");
     Notifier notifier;
@@ -229,6 +236,12 @@ int main(int argc, char** argv) {
     Services services = realServices(root / "tovo");
     services.host = host;
     services.startBatch = [](const batch::Start&) { return batch::Outcome::Started; };
+    services.fetchPlayers = [host](QObject* context, const QStringList& names, auto done) {
+        QString query;
+        for (const QString& n : names)
+            query += "&name=" + QString::fromUtf8(QUrl::toPercentEncoding(n));
+        listing::fetch(host, context, done, "players.json?" + query.mid(1));
+    };
     Forms forms(services);
     addWindows(forms);
     art::logo(128).save(out + "/icon.png");

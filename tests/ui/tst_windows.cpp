@@ -182,6 +182,25 @@ private slots:
         QTest::mouseClick(f.cmdRemove, Qt::LeftButton);
         QCOMPARE(readFile(h.dir() / "friends.con"),
                  QByteArray("[Friends]\r\n1=Raven\r\n2=crow\r\n"));
+        // Where the host last saw them, as players.json says.
+        QStringList asked;
+        h.services.fetchPlayers = [&](QObject*, const QStringList& names,
+                                      std::function<void(const QByteArray&, bool)> done) {
+            asked = names;
+            done(
+                R"({"available": true, "players": [{"name": "raven", "playing": false, "server": "Saber Hall",
+                     "secondsAgo": 7300}, {"name": "Jay", "playing": true, "server": "Night Owls Arena"}]})",
+                true);
+        };
+        f.lookUp();
+        QCOMPARE(asked, QStringList({"Raven", "crow"}));
+        QCOMPARE(f.lstFriends->item(0)->text(), "Raven: last seen 2 hours ago on Saber Hall");
+        QCOMPARE(f.lstFriends->item(1)->text(), "crow: not seen yet");
+        f.txtFriend->setText("Jay");
+        QTest::mouseClick(f.cmdAdd, Qt::LeftButton);
+        QCOMPARE(f.lstFriends->item(2)->text(), "Jay: playing now on Night Owls Arena");
+        f.lstFriends->setCurrentRow(2);
+        QTest::mouseClick(f.cmdRemove, Qt::LeftButton);
 
         // servers.json as the host gives it; the notifications as the member would see them.
         QByteArray json;

@@ -209,7 +209,8 @@ private slots:
         // A resolver that takes 3 s to answer: no page waits for it.
         QStringList asked;
         int answered = 0;
-        CommunityHost::Options o{dir.path(), false, 0, {}};
+        CommunityHost::Options o;
+        o.root = dir.path();
         o.lookup = [&](const QString& name, QObject* context,
                        std::function<void(const QList<QHostAddress>&)> done) {
             asked << name;

@@ -1,0 +1,195 @@
+// The host's history: the store against SQLite in a folder of the test's, on a clock of the
+// test's; the graphs' numbers; a store that fails leaves the pages serving.
+#include "history/graphs.h"
+#include "history/schema.h"
+#include "history/store.h"
+#include "site/host.h"
+#include "site/pulse.h"
+#include "tests/fakes/fakes.h"
+
+#include <QSqlDatabase>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <atomic>
+#include <ctime>
+#include <unistd.h>
+
+using history::Store;
+
+namespace {
+
+// Monday 4 March 2024, 00:00 UTC.
+constexpr qint64 monday = 1709510400, hour = 3600;
+
+struct Fixture {
+    explicit Fixture(int keepDays = 90) : keepDays(keepDays) {}
+    QTemporaryDir dir;
+    std::atomic<qint64> now{monday};
+    int keepDays;
+    QString file() const { return dir.filePath("history.sqlite"); }
+    std::unique_ptr<Store> open() {
+        return std::make_unique<Store>(Store::Options{
+            file(), keepDays, 3600 * 1000, [this] { return now.load(); }, "tst_history"});
+    }
+    void at(Store& s, qint64 t, const QString& server, const history::Reading& r) {
+        now = t;
+        s.record(server, r);
+    }
+};
+
+history::Reading up(QStringList names, int slotLimit = 16) {
+    return {true, int(names.size()), slotLimit, names};
+}
+
+} // namespace
+
+class HistoryTest final : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        qputenv("TZ", "UTC");
+        tzset();
+    }
+
+    // Players come and go and the server stops answering: their sessions, the day's counts, the
+    // hours summed up, who played today, where a name was last seen; and the day drawn.
+    void sessionsCountsAndTheDay() {
+        Fixture f;
+        auto store = f.open();
+        f.at(*store, monday + 10 * hour, "srv", up({"Alice", "Bob"}));
+        f.at(*store, monday + 10 * hour + 1800, "srv", up({"Alice", "Bob", "<b>Eve</b>"}));
+        f.at(*store, monday + 11 * hour, "srv", up({"Bob"}));
+        f.at(*store, monday + 11 * hour + 900, "srv", {false, 0, 0, {}});
+        f.now = monday + 12 * hour;
+        store->flush();
+        const auto p = store->pulse("srv");
+        QVERIFY(p);
+        QStringList today;
+        for (const history::Played& who : p->today)
+            today << who.name + " " + graphs::duration(who.seconds) + (who.playing ? " now" : "");
+        QCOMPARE(today, QStringList({"Bob 1 h 15 min", "Alice 1 h 0 min", "<b>Eve</b> 30 min"}));
+        QCOMPARE(p->week[165], 3);
+        QCOMPARE(p->week[166], 1);
+        QCOMPARE(p->week[164], -1);
+        QCOMPARE(p->upSeconds, 4500);
+        QCOMPARE(p->watchedSeconds, 7200);
+        QCOMPARE(p->record, 3);
+        QCOMPARE(p->slotLimit, 16);
+        const QByteArray day = graphs::day(*p);
+        QVERIFY2(day.contains("<path class=\"players\" d=\"M708 150H723V140H738V160H745.5\"/>"
+                              "<rect class=\"silent\" x=\"745.5\" y=\"172\" width=\"22.5\" "
+                              "height=\"4\"/>"),
+                 day.constData());
+        QVERIFY(day.contains("<path class=\"slots\" d=\"M48 10H768\"/>"));
+        QVERIFY(day.contains("<desc id=\"day-d\">At most 3 players of 16 slots; no answer "
+                             "now.</desc>"));
+        QVERIFY(day.contains("<tr><td>10:00</td><td>3</td></tr>\n<tr><td>11:00</td><td>1</td>"));
+        const QByteArray section = pulse::section(p);
+        QVERIFY(section.contains("<td>&lt;b&gt;Eve&lt;/b&gt;</td><td>30 min</td><td>until 11:00"));
+        QVERIFY(section.contains("<th>Up this week</th><td>62.5% of the 2 h 0 min watched"));
+        QVERIFY(section.contains("<th>Record</th><td>3 players, 4 March 2024 at 10:00"));
+        const auto bob = store->seen({"BOB", "nobody"});
+        QVERIFY(bob && bob->size() == 1);
+        QCOMPARE(bob->front().name, "Bob");
+        QCOMPARE(bob->front().lastSeen, monday + 11 * hour + 900);
+        QCOMPARE(bob->front().playing, false);
+        QCOMPARE(bob->front().week.front().seconds, 4500);
+        // A name found by a part of it: '%' and '_' are letters there, not patterns.
+        QCOMPARE(store->seen("%", 10)->size(), size_t(0));
+        QCOMPARE(store->seen("e", 10)->size(), size_t(2)); // Eve and Alice, Bob has no e
+    }
+
+    // Hours are summed up as they end, once the host moves on; sessions older than the admin
+    // keeps go, the summaries stay: the record and the busiest hours outlive the sessions.
+    void rollupsAndRetention() {
+        Fixture f(2);
+        auto store = f.open();
+        f.at(*store, monday + 1 * hour, "srv", up({"Alice"}));
+        f.at(*store, monday + 2 * hour, "srv", up({}));
+        store->flush();
+        QCOMPARE(store->seen({"alice"})->size(), size_t(1));
+        f.now = monday + 4 * 24 * hour + hour + 1800; // Friday, 01:30
+        store->flush();
+        QCOMPARE(store->seen({"alice"})->size(), size_t(0));
+        const auto p = store->pulse("srv");
+        QCOMPARE(p->record, 1);
+        QCOMPARE(p->busiest[1], 1.0);      // Monday 01:00
+        QCOMPARE(p->busiest[2], 0.0);      // Monday 02:00: watched, empty
+        QCOMPARE(p->busiest[0], -1.0);     // Monday 00:00: not watched
+        QCOMPARE(p->busiest[4 * 24], 0.0); // Friday 00:00
+        QVERIFY(graphs::busiest(*p).contains("Busiest: Mon from 01:00, 1 players on average."));
+    }
+
+    // A store of the previous version is brought up to this one: its sessions found by any
+    // case of their names, its old counts summed up into hours.
+    void anOlderStoreIsUpgraded() {
+        Fixture f;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "old");
+            db.setDatabaseName(f.file());
+            QVERIFY(db.open());
+            QString why;
+            QVERIFY2(history::schema::makeVersion1(db, &why), qPrintable(why));
+            for (const char* sql :
+                 {"INSERT INTO servers (page) VALUES ('srv')",
+                  "INSERT INTO counts VALUES (1, 1709514000, 4)", // 01:00
+                  "INSERT INTO counts VALUES (1, 1709517600, 0)", // 02:00
+                  "INSERT INTO sessions (server, name, since, until, open) VALUES (1, 'Zoë', "
+                  "1709514000, 1709517600, 0)"})
+                QVERIFY(history::schema::run(db, sql, {}, &why));
+            db.close();
+        }
+        QSqlDatabase::removeDatabase("old");
+        f.now = monday + 3 * hour;
+        auto store = f.open();
+        store->flush();
+        QVERIFY(store->available());
+        const auto zoe = store->seen({"ZOË"});
+        QVERIFY(zoe && zoe->size() == 1);
+        QCOMPARE(zoe->front().name, "Zoë");
+        QCOMPARE(store->pulse("srv")->record, 4);
+        QCOMPARE(store->pulse("srv")->week[165], 4); // 01:00, of the hours to 03:00
+    }
+
+    // A store that is no database, or cannot be written: the pages go on, the pulse says so.
+    void aBrokenStoreLeavesThePagesServing_data() {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<bool>("readOnly");
+        QTest::newRow("corrupt") << QByteArray(8192, 'x') << false;
+        QTest::newRow("read-only") << QByteArray() << true;
+    }
+    void aBrokenStoreLeavesThePagesServing() {
+        QFETCH(QByteArray, contents);
+        QFETCH(bool, readOnly);
+        if (readOnly && getuid() == 0) QSKIP("root writes where the owner may not");
+        QTemporaryDir dir;
+        writeFile(dir.filePath("servers.con").toStdString(),
+                  "[Arena]\r\nGame=qktre\r\nAddress=127.0.0.1:9\r\n");
+        const QString file = dir.filePath("store.sqlite");
+        if (!contents.isEmpty()) writeFile(file.toStdString(), contents.toStdString());
+        if (readOnly) {
+            Fixture f;
+            (void)f.open(); // a store made, then taken away from the host
+            QFile::copy(f.file(), file);
+            QFile::setPermissions(file, QFile::ReadOwner);
+            QVERIFY(QFile::permissions(dir.path()) & QFile::WriteOwner);
+            QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+        }
+        CommunityHost::Options o;
+        o.root = dir.path();
+        o.database = file;
+        CommunityHost host(o);
+        host.history()->record("qktre127.0.0.1:9.htm", up({"Alice"}));
+        host.history()->flush();
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(host.page("viewservers.htm").status, 200);
+        const CommunityHost::Reply page = host.page("qktre127.0.0.1:9.htm");
+        QCOMPARE(page.status, 200);
+        QVERIFY(page.body.contains("<p class=\"none history\">History unavailable</p>"));
+        QVERIFY(host.page("players.json").body.startsWith("{\"available\":false"));
+    }
+};
+
+QTEST_GUILESS_MAIN(HistoryTest)
+#include "tst_history.moc"
