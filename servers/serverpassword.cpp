@@ -14,7 +14,7 @@
 
 ServerPassword::ServerPassword(Forms& forms)
     : Form(forms, QStringLiteral("ServerPassword"), Kind::TopLevel,
-           QStringLiteral("Server Password"), 5400, 2880) {
+           QStringLiteral("Server Password"), 5400, 2520) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(size());

@@ -13,7 +13,6 @@
 #include <QSocketNotifier>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QThread>
 #include <QTimer>
 
 #include <algorithm>
@@ -291,7 +290,6 @@ void CommunityHost::answer(const QHttpServerRequest& r, QTcpSocket* socket) {
         std::printf("%s %s\n", method.constData(), escaped(path).constData());
         std::fflush(stdout);
     }
-    if (options_.delayMs > 0) QThread::msleep(ulong(options_.delayMs));
     Connection::Asked a;
     a.head = head;
     for (const auto& [name, value] : r.headers())
@@ -309,7 +307,12 @@ void CommunityHost::answer(const QHttpServerRequest& r, QTcpSocket* socket) {
     Connection* c = nullptr;
     for (QObject* child : socket->children())
         c = c ? c : dynamic_cast<Connection*>(child);
-    (c ? c : new Connection(socket, this))->ask(std::move(a));
+    if (!c) c = new Connection(socket, this);
+    // A held-back answer waits on a timer: the host has one thread, and every other request goes
+    // on meanwhile.
+    if (options_.delayMs <= 0) return c->ask(std::move(a));
+    QTimer::singleShot(options_.delayMs, c,
+                       [c, a = std::move(a)]() mutable { c->ask(std::move(a)); });
 }
 
 QByteArray CommunityHost::contentType(const QString& name) {
