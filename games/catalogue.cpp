@@ -3,8 +3,43 @@
 #include "files/paths.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <set>
+#include <string>
 
 namespace catalogue {
+namespace {
+
+// The rules every row keeps, checked once where the rows are made, so that a row that breaks one
+// stops every program and test at its first look at the table: the code, five lower-case
+// letters, names the game's files and is the first five characters of its server pages' names;
+// rows and clear boxes are numbered from 1 without a gap, as the settings window walks them.
+bool keepsTheRules(std::span<const Game> table) {
+    std::set<std::string> codes, boxes;
+    for (const Game& g : table) {
+        const std::string code = g.code;
+        const bool fiveLetters =
+            code.size() == 5 &&
+            std::all_of(code.begin(), code.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+        if (!fiveLetters || !codes.insert(code).second || g.row != int(codes.size())) {
+            std::fprintf(stderr,
+                         "catalogue: row %d: \"%s\" is no code of five lower-case letters "
+                         "of its own, in its place\n",
+                         g.row, g.code);
+            std::abort();
+        }
+        boxes.insert(g.clearBox);
+    }
+    for (std::size_t i = 1; i <= table.size(); ++i)
+        if (!boxes.count("Check" + std::to_string(i))) {
+            std::fprintf(stderr, "catalogue: no clear box Check%zu\n", i);
+            std::abort();
+        }
+    return true;
+}
+
+} // namespace
 
 std::span<const Game> games() {
     // The three Medal of Honor games install into one folder, under one key.
@@ -86,6 +121,7 @@ std::span<const Game> games() {
 #endif
     };
     // clang-format on
+    [[maybe_unused]] static const bool checked = keepsTheRules(table);
     return table;
 }
 

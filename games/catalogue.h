@@ -19,9 +19,6 @@ enum class Protocol {
     None      // no query known: status unknown
 };
 
-// The twelve games the program supports, in catalogue order: the order of the settings window's
-// rows, of the first run and of "Clear All Directories". Everything done for a game, by the
-// client and by the community's web host, is keyed by its row.
 // Where Find Games looks for a game once it is installed: the registry values its installers
 // leave, the folders its retail, GOG and Steam editions install to, its program, and the native
 // engines that play its servers with the same command line.
@@ -64,6 +61,9 @@ struct Game {
 
 namespace catalogue {
 
+// The twelve games the program supports, in catalogue order: the order of the settings window's
+// rows, of the first run and of "Clear All Directories". Everything done for a game, by the
+// client and by the community's web host, is keyed by its row.
 std::span<const Game> games();
 
 // Exact, case-sensitive: "mohaa" matches row 1, "Mohaa" and " mohaa" match nothing.
