@@ -73,20 +73,21 @@ void viewservers::Command6_Click() {
         if (s.findGamesQuietly) s.findGamesQuietly();
         return;
     }
-    const dirfile::Record r = dirfile::read(s.programDir, *g);
-    Text5->setText(fromBytes(r.drive));
-    Text6->setText(fromBytes(r.dir));
-    Text7->setText(fromBytes(r.file));
+    // The game's place travels as one record to the start and to what is said of it; the
+    // window's boxes show it, as they always have.
+    const dirfile::Record place = dirfile::read(s.programDir, *g);
+    Text5->setText(fromBytes(place.drive));
+    Text6->setText(fromBytes(place.dir));
+    Text7->setText(fromBytes(place.file));
     const auto file = catalogue::batchFile(s.programDir, *g);
-    batch::write(file, g->section, toBytes(Text5->text()), toBytes(Text6->text()),
-                 toBytes(Text7->text()), toBytes(Text1->text()));
-    startWhenFree([this, file, runner = r.runner, by = g->passwordBy](const QString& password) {
+    batch::write(file, g->section, place.drive, place.dir, place.file, toBytes(Text1->text()));
+    startWhenFree([this, file, place, by = g->passwordBy](const QString& password) {
         batch::Start start;
         start.batchFile = file;
-        start.runner = runner;
+        start.runner = place.runner;
         start.password = toBytes(password);
         start.passwordBy = by;
-        tellWhyNotStarted(services().startBatch(start), runner);
+        tellWhyNotStarted(services().startBatch(start), place);
     });
 }
 
@@ -157,12 +158,12 @@ void joinServer(Forms& forms, const QString& link) {
     forms.whenShown(QStringLiteral("news"), go); // once the member is logged in
 }
 
-void viewservers::tellWhyNotStarted(batch::Outcome outcome, const Runner& runner) {
+void viewservers::tellWhyNotStarted(batch::Outcome outcome, const dirfile::Record& place) {
     if (outcome == batch::Outcome::Started) return;
     // The directory file names the game's place; what is there may have changed since.
-    const QString folder = fromBytes(dirfile::folderOf(toBytes(Text6->text())));
-    const QString starter = fromBytes(runner.wine.string());
-    const batch::WhyNot why = batch::whyNotStarted(outcome, folder, Text7->text(), starter);
+    const QString folder = fromBytes(dirfile::folderOf(place.dir));
+    const QString starter = fromBytes(place.runner.wine.string());
+    const batch::WhyNot why = batch::whyNotStarted(outcome, folder, fromBytes(place.file), starter);
     services().msg(why.text, msgbox::Buttons::Ok, msgbox::Icon::Critical, why.title);
     if (why.setAgain) forms().show(QStringLiteral("Settings"));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "games/dirfile.h"
 #include "launch/batchrunner.h"
 #include "content/pagewindow.h"
 
@@ -23,7 +24,7 @@ public:
 
     void brwWebBrowser_DocumentComplete();
     void Command6_Click();
-    void tellWhyNotStarted(batch::Outcome outcome, const Runner& runner);
+    void tellWhyNotStarted(batch::Outcome outcome, const dirfile::Record& place);
     // Shows the server's page, as the list's link does, and once it is in, connects as a press
     // of Connect to Server does: the one road for a join link and a notification's Join.
     void join(const QString& code, const QString& address);
