@@ -55,7 +55,7 @@ struct Game {
     bool colourCodes;        // "^1" in its texts is a colour (the Quake III engine), not a letter
     int gameSpyOffset;       // also answers GameSpy "\status\" on the game port + this (0: not)
     PasswordBy passwordBy;   // how the game is given a locked server's password
-    // Where Find Games finds it (sources: the README's table of where games are found).
+    // Where Find Games finds it (sources: the table of where games are found in docs/GAMES.md).
     Found found;
 };
 
