@@ -129,35 +129,9 @@ void DownloadWindow::runIt() {
     batch::Start start;
     start.launch = file;
     const batch::Outcome o = forms_.services().startBatch(start);
-    QString text;
-    switch (o) {
-    case batch::Outcome::Started:
-        return;
-    case batch::Outcome::NeedsWine:
-        text = QStringLiteral("%1 is a Windows program and needs Wine to run. Please install Wine, "
-                              "then press Run again.")
-                   .arg(name_);
-        break;
-    case batch::Outcome::Needs32BitWine:
-        text = QStringLiteral("%1 is a 32-bit Windows program, and the Wine on this computer runs "
-                              "only 64-bit programs. "
-                              "Please install Wine's 32-bit part (on Debian, as root: dpkg "
-                              "--add-architecture i386, then "
-                              "apt update, then apt install wine32:i386), then press Run again.")
-                   .arg(name_);
-        break;
-    case batch::Outcome::ProgramMissing:
-    case batch::Outcome::FolderMissing:
-        text =
-            QStringLiteral("%1 is no longer in %2. Please download it again.").arg(name_, folder_);
-        break;
-    default:
-        text = QStringLiteral("%1 could not be started. Please check that it can be run, or open "
-                              "its folder and start it there.")
-                   .arg(name_);
-    }
-    forms_.services().msg(text, msgbox::Buttons::Ok, msgbox::Icon::Critical,
-                          QStringLiteral("Download not started."));
+    if (o == batch::Outcome::Started) return;
+    const batch::WhyNot why = batch::whyNotStarted(o, batch::Starting::Download, name_, folder_);
+    forms_.services().msg(why.text, msgbox::Buttons::Ok, msgbox::Icon::Critical, why.title);
 }
 
 // Closing a window of a running download cancels it; the window goes once it has ended.

@@ -2,6 +2,8 @@
 
 #include "runner.h"
 
+#include <QString>
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -50,5 +52,17 @@ struct Start {
     std::string password;
     PasswordBy passwordBy = PasswordBy::SetCvar;
 };
+
+// What the member is told of a start that did not go, from one table for the game Connect to
+// Server starts and the program a download's Run starts: the message box's text and title, and
+// whether setting the game again in Settings would help. `folder` is where the program was,
+// `runner` the Wine that starts it, when that is what is missing.
+enum class Starting { Game, Download };
+struct WhyNot {
+    QString text, title;
+    bool setAgain = true;
+};
+WhyNot whyNotStarted(Outcome outcome, Starting what, const QString& program, const QString& folder,
+                     const QString& runner = {});
 
 } // namespace batch

@@ -51,14 +51,4 @@ Command commandFor(const Launch& launch, const Runner& runner = {},
 // working folder: nobody waits for the game. Complaints go to stderr.
 Outcome run(const Start& start, const DriveTable& drives, const Environment& launcherEnv = {});
 
-// What the member is told about a game that did not start, in its folder: the message box's
-// text and title, and whether setting the game again in Settings would help. `runner` names the
-// program that starts the game, when that is what is missing.
-struct WhyNot {
-    QString text, title;
-    bool setAgain = true;
-};
-WhyNot whyNotStarted(Outcome outcome, const QString& folder, const QString& program,
-                     const QString& runner = {});
-
 } // namespace batch

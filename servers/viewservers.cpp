@@ -163,7 +163,8 @@ void viewservers::tellWhyNotStarted(batch::Outcome outcome, const dirfile::Recor
     // The directory file names the game's place; what is there may have changed since.
     const QString folder = fromBytes(dirfile::folderOf(place.dir));
     const QString starter = fromBytes(place.runner.wine.string());
-    const batch::WhyNot why = batch::whyNotStarted(outcome, folder, fromBytes(place.file), starter);
+    const batch::WhyNot why = batch::whyNotStarted(outcome, batch::Starting::Game,
+                                                   fromBytes(place.file), folder, starter);
     services().msg(why.text, msgbox::Buttons::Ok, msgbox::Icon::Critical, why.title);
     if (why.setAgain) forms().show(QStringLiteral("Settings"));
 }
