@@ -130,26 +130,39 @@ private slots:
                   "<!DOCTYPE html><title>remember</title>");
         Site site({"--root", root.path()});
         const QString pages = "http://" + site.host + "/ilnightowls/servers/";
-        auto browse = [&](const QString& page, const QStringList& scripts) {
+        // Ended by Qt, Exit's YES, or the desktop's session ending once every script has run.
+        auto browse = [&](const QString& page, const QStringList& scripts,
+                          const QString& end = "qt") {
             QProcess p;
             p.start(qEnvironmentVariable("TOVO_BROWSE"),
-                    QStringList{browsing.path() + "/storage", browsing.path() + "/cache",
+                    QStringList{end, browsing.path() + "/storage", browsing.path() + "/cache",
                                 pages + page} +
                         scripts);
             // The stand-ins answer the host's questions meanwhile: this process's events go on.
-            const bool ended =
-                QTest::qWaitFor([&] { return p.state() == QProcess::NotRunning; }, 60000);
+            QByteArray out;
+            const bool ended = QTest::qWaitFor(
+                [&] {
+                    out += p.readAllStandardOutput();
+                    if (end == "term" && out.count('\n') == scripts.size()) p.terminate();
+                    return p.state() == QProcess::NotRunning;
+                },
+                60000);
             return ended && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0
-                       ? QString::fromUtf8(p.readAllStandardOutput())
+                       ? QString::fromUtf8(out + p.readAllStandardOutput())
                              .split('\n', Qt::SkipEmptyParts)
                        : QStringList{"failed"};
         };
-        const QString seen = "document.cookie + ' ' + localStorage.getItem('owl')";
-        QCOMPARE(
-            browse("remember.htm", {seen, "document.cookie = 'owl=raven; max-age=86400; path=/'; "
-                                          "localStorage.setItem('owl', 'hoot'); 'set'"}),
-            QStringList({" null", "set"}));
-        QCOMPARE(browse("remember.htm", {seen}), QStringList({"owl=raven hoot"}));
+        const QString seen = "document.cookie + ' ' + localStorage.getItem('owl')",
+                      keep = "document.cookie = 'owl=%1; max-age=86400; path=/'; "
+                             "localStorage.setItem('owl', '%1'); 'set'";
+        QString kept = " null";
+        for (const auto& [end, owl] :
+             {std::pair<QString, QString>{"qt", "raven"}, {"yes", "barn"}, {"term", "snowy"}}) {
+            QCOMPARE(browse("remember.htm", {seen, keep.arg(owl)}, end),
+                     QStringList({kept, "set"}));
+            kept = "owl=" + owl + " " + owl;
+        }
+        QCOMPARE(browse("remember.htm", {seen}), QStringList({kept}));
 
         // Every server answering before the list is looked at.
         QTRY_VERIFY_WITH_TIMEOUT(
