@@ -1,7 +1,7 @@
 #include "batchrunner.h"
 
-#include "wine.h"
 #include "files/paths.h"
+#include "games/wine.h"
 
 #include <QProcess>
 #include <QStandardPaths>

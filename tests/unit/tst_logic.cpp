@@ -4,10 +4,11 @@
 #include "files/profile.h"
 #include "games/catalogue.h"
 #include "games/dirfile.h"
+#include "games/wine.h"
 #include "installs/finder.h"
 #include "installs/launchers.h"
 #include "launch/batchrunner.h"
-#include "launch/wine.h"
+#include "launch/warmwine.h"
 #include "browser/downloads.h"
 #include "tests/fakes/fakes.h"
 
@@ -15,6 +16,7 @@
 #include <QTest>
 
 #include <fstream>
+#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 
@@ -36,6 +38,15 @@ const std::string q3 = q3key + "\"InstallPath\"=\"C:\\\\Games\\\\Quake3\"\n";
 void q3at(const fs::path& p) {
     prefix(p, q3);
     writeProgram(p / "drive_c/Games/Quake3/quake3.exe");
+}
+// The system's Wine on the home's PATH, and the stamp it leaves in a prefix it makes: the time of
+// its wine.inf.
+std::string made(const fs::path& h) {
+    writeProgram(h / "bin/wine", "#!/bin/sh\n");
+    writeFile(h / "share/wine/wine.inf", "");
+    struct stat st {};
+    ::stat((h / "share/wine/wine.inf").c_str(), &st);
+    return std::to_string(st.st_mtime) + "\n";
 }
 using Layout = std::function<void(const fs::path& home)>;
 } // namespace
@@ -350,8 +361,16 @@ private slots:
             writeProgram(h / ".local/share/Steam/steamapps/quake3.exe");
             fs::create_directories(h / ".local/share/Steam/steamapps/common"); // so that "common/.." is a folder
         }, {});
-        row("broken YAML and JSON, a prefix no launcher names", [](const fs::path& h) {
-            q3at(h / "Games/q3");
+        row("prefixes no launcher names: the system's Wine's set, another Wine's shown", [](const fs::path& h) {
+            for (const char* p : {"Games/mine", "Games/q3", ".local/share/bottles/bottles/gone"})
+                q3at(h / p);
+            writeFile(h / "Games/mine/.update-timestamp", made(h)); // Games/q3 has no stamp
+            writeFile(h / ".local/share/bottles/bottles/gone/.update-timestamp", "1\n");
+        }, {"qktre|Wine prefix ~/Games/mine|Games/mine/drive_c/Games/Quake3/quake3.exe|Games/mine;;",
+            "qktre|Wine prefix ~/Games/q3|Games/q3/drive_c/Games/Quake3/quake3.exe|Games/q3;; another Wine's",
+            "qktre|Wine prefix ~/.local/share/bottles/bottles/gone|.local/share/bottles/bottles/gone/drive_c/Games/Quake3/quake3.exe|"
+            ".local/share/bottles/bottles/gone;; another Wine's"});
+        row("broken YAML and JSON", [](const fs::path& h) {
             q3at(h / "b");
             writeProgram(h / ".config/lutris/games/a.yml", "game:\n  prefix: [" + (h / "b").string());
             writeProgram(h / ".config/lutris/games/b.yml", std::string(100000, '[') + "x");
@@ -390,7 +409,8 @@ private slots:
         for (const installs::Find& f : installs::find(s))
             seen << QString::fromLatin1(f.game->code) + "|" + QString::fromStdString(f.where) +
                         "|" + below(f.program) + "|" + below(f.runner.prefix) + ";" +
-                        below(f.runner.wine) + ";" + QString::fromStdString(f.runner.steamApp);
+                        below(f.runner.wine) + ";" + QString::fromStdString(f.runner.steamApp) +
+                        (f.anotherWine ? " another Wine's" : "");
         QCOMPARE(seen, offered);
         s.budget = std::chrono::milliseconds(0); // out of time: nothing but what costs no reading
         for (const installs::Find& f : installs::find(s))
