@@ -76,7 +76,7 @@ private slots:
     void downloadNames_data() {
         // clang-format off
         QTest::addColumn<QString>("suggested");
-        QTest::addColumn<QStringList>("there"); // in the folder before
+        QTest::addColumn<QStringList>("there"); // in the folder before, or "running <name>"
         QTest::addColumn<bool>("meanwhile");    // the name taken while the file downloads
         QTest::addColumn<QString>("saved");
         const QString u = QString(200, QChar(0xfc)) + ".zip"; // 404 bytes in UTF-8
@@ -84,6 +84,8 @@ private slots:
         QTest::newRow("a Windows path, leading blanks") << "C:\\Games\\  setup.exe" << QStringList{} << false << "setup.exe";
         QTest::newRow("taken, its (1) on its way") << "p.zip" << QStringList{"p.zip", "p (1).zip.part"} << false << "p (2).zip";
         QTest::newRow("taken while it downloads") << "p.zip" << QStringList{} << true << "p (1).zip";
+        QTest::newRow("another download of it running") << "p.zip" << QStringList{"running p.zip"} << false << "p (1).zip";
+        QTest::newRow("256 bytes") << QString(252, 'a') + ".zip" << QStringList{} << false << QString(246, 'a') + ".zip";
         QTest::newRow("255 bytes with .part") << u << QStringList{} << false << QString(123, QChar(0xfc)) + ".zip";
         QTest::newRow("255 bytes, taken") << u << QStringList{QString(123, QChar(0xfc)) + ".zip"} << false
                                           << QString(121, QChar(0xfc)) + " (1).zip";
@@ -101,16 +103,17 @@ private slots:
             writeFile(dir.filePath(n).toStdString(), bytes);
         };
         for (const QString& n : there)
-            put(n, "old");
-        const QString name =
-            downloads::chooseName(dir, suggested, [](const QString&) { return false; });
+            if (!n.startsWith("running ")) put(n, "old");
+        const QString name = downloads::chooseName(
+            dir, suggested, [&](const QString& n) { return there.contains("running " + n); });
         put(downloads::partName(name), "new");
         if (meanwhile) put(name, "old"), there << name;
         QCOMPARE(downloads::finish(dir, downloads::partName(name), name), saved);
         QCOMPARE(readFile(dir.filePath(saved).toStdString()), QByteArray("new"));
         QVERIFY(!dir.exists(downloads::partName(name)));
         for (const QString& n : there)
-            QVERIFY(n.endsWith(".part") || readFile(dir.filePath(n).toStdString()) == "old");
+            QVERIFY(n.endsWith(".part") || n.startsWith("running ") ||
+                    readFile(dir.filePath(n).toStdString()) == "old");
     }
 
     void writesCreateAndEditOnlyWhatTheyMust() {
@@ -273,6 +276,32 @@ private slots:
                                                : "#!/bin/sh\nexec /bin/true\n");
         }
         QCOMPARE(wine::runs32Bit(root / "bin" / "wine"), runs32);
+    }
+
+    // A prefix is got ready only for a Windows game, and only with the Wine that made it.
+    void warmsOnlyWhatItsWineMade_data() {
+        QTest::addColumn<bool>("itsStamp"); // the prefix's stamp is its Wine's
+        QTest::addColumn<bool>("windows");  // the game's program is a Windows one
+        QTest::addColumn<bool>("warmed");
+        QTest::newRow("its Wine's stamp, a Windows game") << true << true << true;
+        QTest::newRow("another Wine's stamp") << false << true << false;
+        QTest::newRow("no Windows program") << true << false << false;
+    }
+
+    void warmsOnlyWhatItsWineMade() {
+        QFETCH(bool, itsStamp);
+        QFETCH(bool, windows);
+        QFETCH(bool, warmed);
+        QTemporaryDir d;
+        const fs::path h = d.path().toStdString();
+        prefix(h / "pfx", "");
+        const std::string its = made(h);
+        writeFile(h / "pfx/.update-timestamp", itsStamp ? its : "1\n");
+        writeProgram(h / "pfx/drive_c/Q3/quake3.exe", windows ? pe(0x8664) : "#!/bin/sh\n");
+        fs::create_directories(h / "settings");
+        const Runner r{h / "pfx", h / "bin/wine", {}};
+        dirfile::store(h, *catalogue::byCode("qktre"), "c:", "cd c:\\Q3\\", "quake3.exe", r);
+        QCOMPARE(warmwine::prefixesToWarm(h, DriveTable({{'z', "/"}})).size(), size_t(warmed));
     }
 
     void findsWhatIsThereAndNothingElse_data() {
