@@ -1,18 +1,14 @@
 // A client's browser pane alone, as a program of its own: the pane of the program's engine module
 // with its browsing folders, one page loaded, then each script given run on it in turn and its
-// result printed, one line each. Two runs with the same folders are a client started twice. It
-// ends as told: "qt", the pane deleted and Qt ended; as the member ends the client, "yes", by
-// Exit's YES, or "term", by the desktop's session ending (it waits for SIGTERM).
-//   tovo-browse qt|yes|term <storage> <cache> <address> [script...]
-#include "platform/controls.h"
-#include "platform/forms.h"
+// result printed, one line each. It then ends as the client does: "yes", as on Exit's YES; "term",
+// when the desktop's session ends (it waits for SIGTERM). Two runs with the same folders are a
+// client started twice.
+//   tovo-browse yes|term <storage> <cache> <address> [script...]
 #include "platform/services.h"
 #include "browser/browserpane.h"
-#include "app/closeprog.h"
 #include "program/program.h"
 
 #include <QApplication>
-#include <QTimer>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
@@ -20,12 +16,9 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QStringList args = app.arguments().mid(1);
-    const QString end = args.isEmpty() ? QString() : args.takeFirst();
+    const QStringList args = app.arguments().mid(2);
     if (args.size() < 3) return 2;
     Services services = realServices(args[0].toStdString());
-    Forms forms(services);
-    addWindows(forms);
     endOnTerm(services);
     useBrowsingFolders(args[0], args[1]);
     BrowserPane* pane = makeWebEnginePane(nullptr);
@@ -39,13 +32,7 @@ int main(int argc, char** argv) {
                 std::fflush(stdout);
                 next();
             });
-        if (end == "yes") {
-            QTimer::singleShot(0, [&] { forms.as<closeprog>("closeprog").Image4->click(); });
-            forms.showModal("closeprog");
-        } else if (end == "qt") {
-            delete pane; // the profile's files are written as the engine ends
-            QCoreApplication::exit(view ? 0 : 1);
-        }
+        if (app.arguments()[1] == "yes") services.endProgram(); // what YES in closeprog calls
     };
     QObject::connect(
         pane, &BrowserPane::DocumentComplete, pane, [&] { next(); }, Qt::SingleShotConnection);

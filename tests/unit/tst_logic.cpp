@@ -279,29 +279,21 @@ private slots:
     }
 
     // A prefix is got ready only for a Windows game, and only with the Wine that made it.
-    void warmsOnlyWhatItsWineMade_data() {
-        QTest::addColumn<bool>("itsStamp"); // the prefix's stamp is its Wine's
-        QTest::addColumn<bool>("windows");  // the game's program is a Windows one
-        QTest::addColumn<bool>("warmed");
-        QTest::newRow("its Wine's stamp, a Windows game") << true << true << true;
-        QTest::newRow("another Wine's stamp") << false << true << false;
-        QTest::newRow("no Windows program") << true << false << false;
-    }
-
     void warmsOnlyWhatItsWineMade() {
-        QFETCH(bool, itsStamp);
-        QFETCH(bool, windows);
-        QFETCH(bool, warmed);
         QTemporaryDir d;
         const fs::path h = d.path().toStdString();
         prefix(h / "pfx", "");
-        const std::string its = made(h);
-        writeFile(h / "pfx/.update-timestamp", itsStamp ? its : "1\n");
-        writeProgram(h / "pfx/drive_c/Q3/quake3.exe", windows ? pe(0x8664) : "#!/bin/sh\n");
         fs::create_directories(h / "settings");
         const Runner r{h / "pfx", h / "bin/wine", {}};
         dirfile::store(h, *catalogue::byCode("qktre"), "c:", "cd c:\\Q3\\", "quake3.exe", r);
-        QCOMPARE(warmwine::prefixesToWarm(h, DriveTable({{'z', "/"}})).size(), size_t(warmed));
+        using Case = std::tuple<std::string, std::string, size_t>; // stamp, program, warmed
+        const std::string its = made(h);
+        for (const auto& [stamp, program, warmed] :
+             {Case{its, pe(0x8664), 1}, Case{"1\n", pe(0x8664), 0}, Case{its, "#!/bin/sh\n", 0}}) {
+            writeFile(h / "pfx/.update-timestamp", stamp);
+            writeProgram(h / "pfx/drive_c/Q3/quake3.exe", program);
+            QCOMPARE(warmwine::prefixesToWarm(h, DriveTable({{'z', "/"}})).size(), warmed);
+        }
     }
 
     void findsWhatIsThereAndNothingElse_data() {

@@ -80,8 +80,8 @@ private slots:
             "D", "\u00a9 Owls \u20ac\u00a0\u00b1|q3dm1|4|20|Max 2147483647 1;{JoFA}\u00dflackfire 12118375 40;Gr\u00fcn -5 9;x - 30");
         QByteArray crowd = oob + "statusResponse\n\\sv_hostname\\Crowd\\mapname\\m\\sv_maxclients\\70\n";
         QStringList kept; // the 64 best of 70
-        for (int n = 1; n <= 70; ++n)
-            crowd += QByteArray::number(n) + " 0 \"P" + QByteArray::number(n) + "\"\n", kept.prepend(QString("P%1 %1 0").arg(n));
+        for (int n = 70; n > 0; --n)
+            crowd += QByteArray::number(n) + " 0 \"P" + QByteArray::number(n) + "\"\n", kept << QString("P%1 %1 0").arg(n);
         one("more players than rows kept", "qktre", crowd, "D", "Crowd|m|70|70|" + kept.mid(0, 64).join(';'));
         one("no info string", "qktre", oob + "statusResponse\n", "I", "");
         one("oversized", "qktre", oob + "statusResponse\n\\mapname\\" + QByteArray(20000, 'm'), "I", "");
