@@ -1,8 +1,8 @@
 // A client's browser pane alone, as a program of its own: the pane of the program's engine module
 // with its browsing folders, one page loaded, then each script given run on it in turn and its
 // result printed, one line each. It then ends as the client does: "yes", as on Exit's YES; "term",
-// when the desktop's session ends (it waits for SIGTERM). Two runs with the same folders are a
-// client started twice.
+// as when the desktop's session ends (SIGTERM). Two runs with the same folders are a client
+// started twice.
 //   tovo-browse yes|term <storage> <cache> <address> [script...]
 #include "platform/services.h"
 #include "browser/browserpane.h"
@@ -12,6 +12,7 @@
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
+#include <csignal>
 #include <cstdio>
 
 int main(int argc, char** argv) {
@@ -32,7 +33,8 @@ int main(int argc, char** argv) {
                 std::fflush(stdout);
                 next();
             });
-        if (app.arguments()[1] == "yes") services.endProgram(); // what YES in closeprog calls
+        if (app.arguments()[1] == "yes") return services.endProgram(); // what closeprog's YES calls
+        ::raise(SIGTERM);
     };
     QObject::connect(
         pane, &BrowserPane::DocumentComplete, pane, [&] { next(); }, Qt::SingleShotConnection);
