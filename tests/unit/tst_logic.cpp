@@ -381,15 +381,6 @@ private slots:
             writeProgram(h / ".local/share/Steam/steamapps/quake3.exe");
             fs::create_directories(h / ".local/share/Steam/steamapps/common"); // so that "common/.." is a folder
         }, {});
-        row("prefixes no launcher names: the system's Wine's set, another Wine's shown", [](const fs::path& h) {
-            for (const char* p : {"Games/mine", "Games/q3", ".local/share/bottles/bottles/gone"})
-                q3at(h / p);
-            writeFile(h / "Games/mine/.update-timestamp", made(h)); // Games/q3 has no stamp
-            writeFile(h / ".local/share/bottles/bottles/gone/.update-timestamp", "1\n");
-        }, {"qktre|Wine prefix ~/Games/mine|Games/mine/drive_c/Games/Quake3/quake3.exe|Games/mine;;",
-            "qktre|Wine prefix ~/Games/q3|Games/q3/drive_c/Games/Quake3/quake3.exe|Games/q3;; another Wine's",
-            "qktre|Wine prefix ~/.local/share/bottles/bottles/gone|.local/share/bottles/bottles/gone/drive_c/Games/Quake3/quake3.exe|"
-            ".local/share/bottles/bottles/gone;; another Wine's"});
         row("broken YAML and JSON", [](const fs::path& h) {
             q3at(h / "b");
             writeProgram(h / ".config/lutris/games/a.yml", "game:\n  prefix: [" + (h / "b").string());
@@ -429,8 +420,7 @@ private slots:
         for (const installs::Find& f : installs::find(s))
             seen << QString::fromLatin1(f.game->code) + "|" + QString::fromStdString(f.where) +
                         "|" + below(f.program) + "|" + below(f.runner.prefix) + ";" +
-                        below(f.runner.wine) + ";" + QString::fromStdString(f.runner.steamApp) +
-                        (f.anotherWine ? " another Wine's" : "");
+                        below(f.runner.wine) + ";" + QString::fromStdString(f.runner.steamApp);
         QCOMPARE(seen, offered);
         s.budget = std::chrono::milliseconds(0); // out of time: nothing but what costs no reading
         for (const installs::Find& f : installs::find(s))
