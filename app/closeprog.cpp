@@ -24,7 +24,9 @@ closeprog::closeprog(Forms& forms)
     connect(Image5, &Picture::Click, this, &closeprog::Image5_Click);
 }
 
-// Every file the program writes is complete when written, so nothing needs to be asked first.
+// The program ends at once: no window is asked or unloaded. Every file the program writes is
+// complete when written; the browser engine alone holds cookies and page storage not written yet,
+// and the program's end has it write them first (Services::endProgram).
 void closeprog::Image4_Click() {
     services().endProgram();
 }

@@ -22,6 +22,7 @@ struct Module {
     MakeEngine make = nullptr;
     WarmEngine warm = nullptr;
     UseFolders folders = nullptr;
+    EndEngine end = nullptr;
 };
 
 QString storageFolder, cacheFolder; // the browsing's, as the program chose them
@@ -35,7 +36,8 @@ Module load(const QStringList& dirs) {
         module.setLoadHints(QLibrary::ResolveAllSymbolsHint);
         if (auto make = reinterpret_cast<MakeEngine>(module.resolve("tovoMakeEngine")))
             return {make, reinterpret_cast<WarmEngine>(module.resolve("tovoWarmEngine")),
-                    reinterpret_cast<UseFolders>(module.resolve("tovoUseFolders"))};
+                    reinterpret_cast<UseFolders>(module.resolve("tovoUseFolders")),
+                    reinterpret_cast<EndEngine>(module.resolve("tovoEndEngine"))};
         why = module.errorString();
     }
     std::fprintf(stderr, "tovo: no browser engine, every page will fail: %s\n", qPrintable(why));
@@ -164,6 +166,13 @@ void useBrowsingFolders(const QString& storage, const QString& cache) {
 void warmWebEngine() {
     static bool asked = false;
     if (!std::exchange(asked, true)) qApp->installEventFilter(new FirstPaint);
+}
+
+void endBrowsing() {
+    // A module still loading has started no engine: there is nothing to write.
+    using namespace std::chrono_literals;
+    if (loading.valid() && loading.wait_for(0s) == std::future_status::ready && loading.get().end)
+        loading.get().end();
 }
 
 bool webEngineWarm() {

@@ -47,5 +47,8 @@ void useBrowsingFolders(const QString& storage, const QString& cache);
 // Readies Qt WebEngine in the background once the program's first window has been painted, so
 // that the first pane, made at login, is as quick as later ones. Once per run.
 void warmWebEngine();
+// Ends the engine, when it runs, so that it writes what it holds (cookies, page storage) to its
+// folder at once: the program's end, with nothing else to run after it.
+void endBrowsing();
 // Whether the engine is ready (loaded and started).
 bool webEngineWarm();

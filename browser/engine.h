@@ -48,7 +48,9 @@ public:
 // engine without a pane, in steps short enough for the window on screen to stay responsive, and
 // calls ready when it is done (at once when a pane was made first, which starts it anyway).
 // "tovoUseFolders" names the folders of the profile every pane shares, before the first of
-// the others is called.
+// the others is called. "tovoEndEngine" ends the engine as the program ends: every page goes,
+// then the profile, which writes what it holds (cookies, page storage) to its folder.
 using MakeEngine = Engine* (*)(QWidget* parent, Engine::Events events);
 using UseFolders = void (*)(const QString& storage, const QString& cache);
 using WarmEngine = void (*)(std::function<void()> ready);
+using EndEngine = void (*)();

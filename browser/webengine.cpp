@@ -29,16 +29,23 @@ QString storageFolder, cacheFolder;
 
 // One profile for every pane, named and on disk, so that a forum login and a page's stored
 // choices last between runs as they do in the member's own browser.
+QWebEngineProfile* profile = nullptr;
 QWebEngineProfile* sharedProfile() {
-    static QWebEngineProfile* made = nullptr;
-    if (made) return made;
-    if (storageFolder.isEmpty()) return made = QWebEngineProfile::defaultProfile();
-    made = new QWebEngineProfile(QStringLiteral("tovo"), QCoreApplication::instance());
-    made->setPersistentStoragePath(storageFolder);
-    made->setCachePath(cacheFolder);
-    made->setHttpCacheType(QWebEngineProfile::DiskHttpCache);
-    made->setPersistentCookiesPolicy(QWebEngineProfile::AllowPersistentCookies);
-    return made;
+    if (profile) return profile;
+    if (storageFolder.isEmpty()) return profile = QWebEngineProfile::defaultProfile();
+    profile = new QWebEngineProfile(QStringLiteral("tovo"), QCoreApplication::instance());
+    profile->setPersistentStoragePath(storageFolder);
+    profile->setCachePath(cacheFolder);
+    profile->setHttpCacheType(QWebEngineProfile::DiskHttpCache);
+    profile->setPersistentCookiesPolicy(QWebEngineProfile::AllowPersistentCookies);
+    return profile;
+}
+
+// Every view the engine has made, so that at the end each goes, with its page, before the
+// profile they share.
+QList<QPointer<QWebEngineView>>& views() {
+    static QList<QPointer<QWebEngineView>> all;
+    return all;
 }
 
 // Lets the pane see a page's own navigations (a link followed) before they begin.
@@ -142,6 +149,7 @@ public:
     WebEngine(QWidget* parent, Events events)
         : Engine(parent), events_(std::move(events)), view_(new QWebEngineView(this)),
           page_(new Page(sharedProfile(), view_)) {
+        views().append(view_);
         auto* layout = new QVBoxLayout(this);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(view_);
@@ -267,6 +275,7 @@ extern "C" Q_DECL_EXPORT void tovoWarmEngine(std::function<void()> ready) {
         QTimer::singleShot(0, [ready] {
             if (paneMade) return ready();
             auto* view = new QWebEngineView(sharedProfile());
+            views().append(view);
             QObject::connect(view, &QWebEngineView::loadFinished, view, [view, ready] {
                 view->deleteLater();
                 ready();
@@ -274,4 +283,20 @@ extern "C" Q_DECL_EXPORT void tovoWarmEngine(std::function<void()> ready) {
             view->load(QUrl(QStringLiteral("about:blank")));
         });
     });
+}
+
+// QtCore's own, exported for Qt's other libraries: what runs as the application object goes, Qt
+// WebEngine's end among it, which waits for the engine's writes to be on disk.
+void qt_call_post_routines();
+
+// The engine writes its cookies and page storage to disk about every 30 s, and whatever it holds
+// when the program ends at once is lost. A profile deleted after its last page hands everything
+// it holds to be written, and the engine's end waits for that; so the views go first, with their
+// pages, then the profile, then the engine. The program ends right after: nothing else is ended.
+extern "C" Q_DECL_EXPORT void tovoEndEngine() {
+    if (!profile) return; // never started
+    for (const QPointer<QWebEngineView>& view : std::exchange(views(), {}))
+        delete view.get();
+    if (!storageFolder.isEmpty()) delete std::exchange(profile, nullptr); // Qt's own stays
+    qt_call_post_routines();
 }

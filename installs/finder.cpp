@@ -2,6 +2,7 @@
 
 #include "files/paths.h"
 #include "games/dirfile.h"
+#include "games/wine.h"
 #include "installs/launchers.h"
 #include "installs/registry.h"
 #include "installs/steam.h"
@@ -84,6 +85,17 @@ public:
             offerNamed(p);
             prefix(p.prefix, p.where, {p.prefix, p.wine, {}});
         }
+        // Prefixes no record names: a member's own, made by hand, or a launcher's whose record is
+        // gone. The system's Wine may run only those whose own stamp says it made them.
+        const fs::path systemWine = onPath("wine");
+        for (const char* folder :
+             {"Games", ".local/share/bottles/bottles", ".PlayOnLinux/wineprefix"})
+            for (const fs::path& p : inside(h / folder)) {
+                const std::size_t before = found_.size();
+                prefix(p, "Wine prefix " + shown(p), {p, {}, {}});
+                for (std::size_t i = before; i < found_.size(); ++i)
+                    found_[i].anotherWine = !wine::keepsPrefix(systemWine, p);
+            }
         for (const fs::path& root : steam::roots(h)) {
             if (late()) break;
             for (const fs::path& lib : steam::libraries(root)) {
@@ -194,6 +206,12 @@ private:
                 if (auto dir =
                         windowsSteam.empty() ? std::nullopt : steam::gameFolder(windowsSteam, app))
                     folder(game, *dir, where, runner);
+    }
+
+    fs::path onPath(const char* name) const {
+        for (const fs::path& d : s_.pathDirs)
+            if (paths::isNativeProgram(d / name)) return d / name;
+        return {};
     }
 
     void engines() {

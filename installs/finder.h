@@ -22,6 +22,9 @@ struct Find {
         where; // "Wine prefix ~/.wine", "Lutris: Medal of Honor (Wine lutris-7.2)", "Steam 2200"
     std::filesystem::path program; // the game's program on disk
     Runner runner;                 // its prefix and the Wine that made it, or its Steam number
+    // Its prefix, which no launcher's record names, was made by a Wine other than the system's:
+    // shown, never set, since that Wine alone may run in it (its launcher sets it).
+    bool anotherWine = false;
 };
 
 struct Search {
@@ -38,8 +41,9 @@ struct Search {
 };
 
 // In the order a member would pick them: the member's own prefix first, then the prefixes the
-// launchers' records name (a prefix no record names has no Wine known to run it, and is passed
-// over), Steam, native engines. One find per program file.
+// launchers' records name, then those the member made by hand in ~/Games (or a launcher's folder
+// without its record): the system's Wine runs a prefix whose own stamp says it made it, and any
+// other is another Wine's. Then Steam, native engines. One find per program file.
 std::vector<Find> find(const Search& where);
 
 // What a Set of the found program stores, as the settings window's lists would give it: the

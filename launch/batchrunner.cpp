@@ -1,8 +1,8 @@
 #include "batchrunner.h"
 
 #include "password.h"
-#include "wine.h"
 #include "files/paths.h"
+#include "games/wine.h"
 
 #include <QProcess>
 #include <QStandardPaths>

@@ -2,7 +2,7 @@
 
 #include "games/catalogue.h"
 #include "games/dirfile.h"
-#include "launch/wine.h"
+#include "games/wine.h"
 
 #include <QFileInfo>
 #include <QProcess>

@@ -119,6 +119,7 @@ int main(int argc, char** argv) {
     quietHiddenControls();
     Services services = clientServices(FilesFolder::choose(
         QCoreApplication::applicationDirPath().toStdString(), FilesFolder::dataHome()));
+    endOnTerm(services);
     Forms forms(services);
     addWindows(forms);
     OneClient one;

@@ -22,6 +22,39 @@
 #include "servers/viewservers.h"
 
 #include <QApplication>
+#include <QSocketNotifier>
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+// The exit question's YES ends the program at once: no window is asked or unloaded, and the
+// program's own files are whole on disk, each written when it changed. The browser engine keeps
+// cookies and page storage a while before it writes them (about 30 s), so it alone is ended
+// first, and writes them; the windows leave the screen before it does.
+[[noreturn]] void endAtOnce() {
+    // Whatever the engine does, the program is gone within 2 s.
+    std::thread([] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1900));
+        std::fflush(nullptr);
+        std::_Exit(0);
+    }).detach();
+    for (QWidget* w : QApplication::topLevelWidgets())
+        w->hide();
+    endBrowsing();
+    std::fflush(nullptr);
+    std::_Exit(0);
+}
+
+int termPipe[2] = {-1, -1};
+
+} // namespace
 
 void addWindows(Forms& forms) {
     forms.add(QStringLiteral("MDIForm1"), [](Forms& f) { return new MDIForm1(f); });
@@ -67,6 +100,7 @@ void afterApplication() {
 Services realServices(const std::filesystem::path& dir, const std::filesystem::path& systemConfig) {
     Services services = Services::real(dir, systemConfig);
     services.makeBrowser = makeWebEnginePane;
+    services.endProgram = endAtOnce;
     return services;
 }
 
@@ -79,4 +113,16 @@ Services clientServices(const FilesFolder& files) {
                        QString::fromStdString(files.browserCache().string()));
     warmWebEngine(); // once the login window is painted, while the member types
     return services;
+}
+
+void endOnTerm(const Services& services) {
+    if (termPipe[0] >= 0 || ::pipe2(termPipe, O_CLOEXEC | O_NONBLOCK) != 0) return;
+    struct sigaction term {};
+    term.sa_handler = [](int) { (void)!::write(termPipe[1], "", 1); };
+    sigemptyset(&term.sa_mask);
+    term.sa_flags = SA_RESTART;
+    ::sigaction(SIGTERM, &term, nullptr);
+    auto* read = new QSocketNotifier(termPipe[0], QSocketNotifier::Read, qApp);
+    QObject::connect(read, &QSocketNotifier::activated, read,
+                     [end = services.endProgram] { end(); });
 }

@@ -31,6 +31,10 @@ Services realServices(const std::filesystem::path& dir,
 // member types.
 Services clientServices(const FilesFolder& files);
 
+// The desktop's session ending (SIGTERM) ends the program as the exit question's YES does,
+// through services.endProgram, on the event loop: the signal itself only wakes it.
+void endOnTerm(const Services& services);
+
 // Makes every window of the program known to the registry, which creates each on first use.
 void addWindows(Forms& forms);
 

@@ -43,14 +43,24 @@ GamesFound::GamesFound(QWidget* parent, std::vector<Row> rows)
     std::set<const Game*> tickedGames;
     int n = 0;
     for (const Row& r : rows_) {
-        const QString dash = QStringLiteral(" \u2014 ");
-        auto* box = new QCheckBox(QString::fromLatin1(r.find.game->section) + dash +
-                                      fromBytes(r.find.where) + dash + shown(r),
-                                  list);
-        box->setObjectName(QStringLiteral("Found%1").arg(++n));
-        box->setChecked(!r.alreadySet && tickedGames.insert(r.find.game).second);
-        listLayout->addWidget(box);
-        boxes_.push_back(box);
+        const QString dash = QStringLiteral(" \u2014 "),
+                      text = QString::fromLatin1(r.find.game->section) + dash +
+                             fromBytes(r.find.where) + dash + shown(r);
+        QWidget* row;
+        if (r.find.anotherWine) { // another Wine's prefix: no box, and why
+            auto* why = new QLabel(
+                text + dash + QStringLiteral("made by another Wine: set it through its launcher"),
+                list);
+            why->setTextFormat(Qt::PlainText);
+            row = why;
+        } else {
+            auto* box = new QCheckBox(text, list);
+            box->setChecked(!r.alreadySet && tickedGames.insert(r.find.game).second);
+            row = box;
+        }
+        row->setObjectName(QStringLiteral("Found%1").arg(++n));
+        listLayout->addWidget(row);
+        boxes_.push_back(qobject_cast<QCheckBox*>(row));
     }
     listLayout->addStretch();
     auto* scroll = new QScrollArea(this);
@@ -72,6 +82,6 @@ GamesFound::GamesFound(QWidget* parent, std::vector<Row> rows)
 std::vector<const GamesFound::Row*> GamesFound::ticked() const {
     std::vector<const Row*> out;
     for (std::size_t i = 0; i < rows_.size(); ++i)
-        if (boxes_[i]->isChecked()) out.push_back(&rows_[i]);
+        if (boxes_[i] && boxes_[i]->isChecked()) out.push_back(&rows_[i]);
     return out;
 }

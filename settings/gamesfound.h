@@ -9,8 +9,9 @@
 class QCheckBox;
 class QPushButton;
 
-// "Games Found": what Find Games found, one box per program, ticked for the games not set yet.
-// Set Selected sets each ticked game as its Set button would.
+// "Games Found": what Find Games found, one box per program, ticked for the games not set yet;
+// a program in another Wine's prefix has no box, and its row says why. Set Selected sets each
+// ticked game as its Set button would.
 class GamesFound final : public QDialog {
     Q_OBJECT
 public:
@@ -27,5 +28,5 @@ public:
 
 private:
     std::vector<Row> rows_;
-    std::vector<QCheckBox*> boxes_;
+    std::vector<QCheckBox*> boxes_; // none for a row that cannot be set
 };

@@ -101,22 +101,24 @@ class JourneyTest final : public QObject {
 
 private slots:
     // What the browser keeps between runs of the client (the pane alone, started twice with
-    // the same folders): a page's cookie and stored value; on the list page, sorting, the game
-    // filter, "hide empty", a player found by name, and the favourite starred in an earlier run.
+    // the same folders): a page's cookie and stored value, whichever way the client ended; on the
+    // list page, sorting, the game filter, "hide empty" and "hide full", a player found by name,
+    // and the favourite starred in an earlier run.
     void theBrowserRemembers() {
         // Stand-in servers, each with its players; one address is dead.
         std::vector<std::unique_ptr<QUdpSocket>> standIns;
         std::string con;
         const std::pair<const char*, QByteArray> servers[] = {
-            {"[Alpha]\r\nGame=qktre", "2 9 \"^1Raven\"\n1 5 \"Jay\"\n"},
-            {"[Bravo]\r\nGame=qktre", ""},
-            {"[Saber]\r\nGame=jedio", "0 7 \"Kyle\"\n"}};
+            // the slots, then the players
+            {"[Alpha]\r\nGame=qktre", "8\n2 9 \"^1Raven\"\n1 5 \"Jay\"\n"},
+            {"[Bravo]\r\nGame=qktre", "8\n"},
+            {"[Saber]\r\nGame=jedio", "1\n0 7 \"Kyle\"\n"}};
         for (const auto& [row, players] : servers) {
             const QUdpSocket* u =
                 standIns
                     .emplace_back(standIn([players](const QByteArray&) {
                         return oob +
-                               "statusResponse\n\\sv_hostname\\x\\mapname\\m\\sv_maxclients\\8\n" +
+                               "statusResponse\n\\sv_hostname\\x\\mapname\\m\\sv_maxclients\\" +
                                players;
                     }))
                     .get();
@@ -130,10 +132,11 @@ private slots:
                   "<!DOCTYPE html><title>remember</title>");
         Site site({"--root", root.path()});
         const QString pages = "http://" + site.host + "/ilnightowls/servers/";
-        auto browse = [&](const QString& page, const QStringList& scripts) {
+        auto browse = [&](const QString& page, const QStringList& scripts,
+                          const QString& end = "yes") {
             QProcess p;
             p.start(qEnvironmentVariable("TOVO_BROWSE"),
-                    QStringList{browsing.path() + "/storage", browsing.path() + "/cache",
+                    QStringList{end, browsing.path() + "/storage", browsing.path() + "/cache",
                                 pages + page} +
                         scripts);
             // The stand-ins answer the host's questions meanwhile: this process's events go on.
@@ -144,12 +147,17 @@ private slots:
                              .split('\n', Qt::SkipEmptyParts)
                        : QStringList{"failed"};
         };
-        const QString seen = "document.cookie + ' ' + localStorage.getItem('owl')";
-        QCOMPARE(
-            browse("remember.htm", {seen, "document.cookie = 'owl=raven; max-age=86400; path=/'; "
-                                          "localStorage.setItem('owl', 'hoot'); 'set'"}),
-            QStringList({" null", "set"}));
-        QCOMPARE(browse("remember.htm", {seen}), QStringList({"owl=raven hoot"}));
+        const QString seen = "document.cookie + ' ' + localStorage.getItem('owl')",
+                      keep = "document.cookie = 'owl=%1; max-age=86400; path=/'; "
+                             "localStorage.setItem('owl', '%1'); 'set'";
+        QString kept = " null";
+        for (const auto& [end, owl] :
+             {std::pair<QString, QString>{"yes", "barn"}, {"term", "snowy"}}) {
+            QCOMPARE(browse("remember.htm", {seen, keep.arg(owl)}, end),
+                     QStringList({kept, "set"}));
+            kept = "owl=" + owl + " " + owl;
+        }
+        QCOMPARE(browse("remember.htm", {seen}), QStringList({kept}));
 
         // Every server answering before the list is looked at.
         QTRY_VERIFY_WITH_TIMEOUT(
@@ -166,8 +174,9 @@ private slots:
         QCOMPARE(browse("viewservers.htm", {shown, sort.arg(0) + sort.arg(0) + shown, sort.arg(4) + shown, set.arg("find", "RAVEN") + shown,
                                             set.arg("find", "") + set.arg("game", "JK II") + shown,
                                             set.arg("game", "") + "document.getElementById('hideEmpty').click()" + shown,
-                                            "document.getElementById('hideEmpty').click(); document.querySelector('tr[data-page=\"qktre127.0.0.1:9.htm\"] button.star').click()" + shown}),
-                 QStringList({"Alpha,Bravo,Saber,Zulu", "Zulu,Saber,Bravo,Alpha", "Zulu,Bravo,Saber,Alpha", "Alpha", "Saber", "Saber,Alpha",
+                                            "document.getElementById('hideFull').click()" + shown,
+                                            "document.getElementById('hideEmpty').click(); document.getElementById('hideFull').click(); document.querySelector('tr[data-page=\"qktre127.0.0.1:9.htm\"] button.star').click()" + shown}),
+                 QStringList({"Alpha,Bravo,Saber,Zulu", "Zulu,Saber,Bravo,Alpha", "Zulu,Bravo,Saber,Alpha", "Alpha", "Saber", "Saber,Alpha", "Alpha",
                               "Zulu,Bravo,Saber,Alpha"}));
         // clang-format on
         QCOMPARE(

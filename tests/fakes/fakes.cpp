@@ -127,7 +127,11 @@ void Harness::allPages() {
 QByteArray readFile(const std::filesystem::path& p) {
     std::ifstream in(p, std::ios::binary);
     if (!in || !std::filesystem::is_regular_file(p)) return "<missing>";
-    return QByteArray::fromStdString(std::string(std::istreambuf_iterator<char>(in), {}));
+    try {
+        return QByteArray::fromStdString(std::string(std::istreambuf_iterator<char>(in), {}));
+    } catch (const std::ios_base::failure&) { // a process gone while its /proc file is read
+        return "<missing>";
+    }
 }
 
 QByteArray netQuake(const QByteArray& body) {

@@ -30,6 +30,7 @@
 #include <QLocalSocket>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
@@ -81,7 +82,7 @@ int run(const QString& program, const QStringList& args, const fs::path& prefix 
 class GamesTest final : public QObject {
     Q_OBJECT
     QTemporaryDir tmp;
-    fs::path home, wine, lutris, runner, system, starts;
+    fs::path home, wine, lutris, runner, system, starts, byHand, byOther;
     QProcess server, matchServer; // OpenArena's: open, and locked with a password
     QProcess bus;                 // the session bus
     std::string busDir() const { return tmp.path().toStdString() + "/bus"; }
@@ -126,6 +127,7 @@ private slots:
         home = fs::path(tmp.path().toStdString());
         wine = home / ".wine";
         lutris = home / "Lutris Games/mohaa"; // not in ~/Games: only its Lutris config names it
+        byHand = home / "Games/rtcw", byOther = home / "Games/sof"; // no launcher names these
         runner = home / ".local/share/lutris/runners/wine/lutris-7.2-x86_64";
         system = home / "usr";
         starts = home / "starts.log";
@@ -152,10 +154,17 @@ private slots:
         QVERIFY2(run("wineboot", {"-i"}) == 0, "wine is installed");
         QVERIFY(fs::is_regular_file(qEnvironmentVariable("TOVO_WINGAME64").toStdString()));
         run("wineserver", {"-w"});
-        fs::create_directories(lutris.parent_path());
-        QCOMPARE(run("cp", {"-a", QString::fromStdString(wine.string()),
-                            QString::fromStdString(lutris.string())}),
-                 0);
+        for (const fs::path& p : {lutris, byHand}) { // copies of Debian's prefix
+            fs::create_directories(p.parent_path());
+            QCOMPARE(run("cp", {"-a", QString::fromStdString(wine.string()),
+                                QString::fromStdString(p.string())}),
+                     0);
+        }
+        // Another Wine's prefix, as Find Games reads it: its registry, its c:, that Wine's stamp.
+        fs::create_directories(byOther / "dosdevices");
+        fs::create_directory_symlink("../drive_c", byOther / "dosdevices/c:");
+        fs::copy_file(wine / "system.reg", byOther / "system.reg");
+        writeFile(byOther / ".update-timestamp", "1700000000\n");
         // As the installers leave them: Quake III's key in the 64-bit view, Jedi Outcast's in the
         // 32-bit one, folders with blanks and a letter outside ASCII; MOHAA in its usual folder.
         QCOMPARE(run("wine", {"reg", "add", "HKLM\\Software\\Id\\Quake III Arena", "/v",
@@ -171,6 +180,10 @@ private slots:
         place("TOVO_WINGAME64", wine / "drive_c/Program Files/Quake III Arena/quake3.exe");
         place("TOVO_WINGAME64", wine / "drive_c/Spiele/Jedi Outcast \u00e9/GameData/jk2mp.exe");
         place("TOVO_WINGAME64", lutris / "drive_c/Program Files (x86)/EA GAMES/MOHAA/MOHAA.exe");
+        place("TOVO_WINGAME64",
+              byHand / "drive_c/Program Files/Return to Castle Wolfenstein/WolfMP.exe");
+        place("TOVO_WINGAME64",
+              byOther / "drive_c/Program Files/Activision/Soldier of Fortune/SoF.exe");
         writeFile(home / ".config/lutris/games/medal-of-honor-1700000000.yml",
                   "game:\n  arch: win64\n  prefix: " + lutris.string() +
                       "\nwine:\n  version: lutris-7.2-x86_64\n");
@@ -208,7 +221,7 @@ private slots:
     }
 
     void cleanupTestCase() {
-        for (const fs::path& p : {wine, lutris}) {
+        for (const fs::path& p : {wine, lutris, byHand}) {
             run("wineserver", {"-k"}, p);
             run("wineserver", {"-w"}, p);
         }
@@ -237,14 +250,19 @@ private slots:
         QVERIFY(offered.wait(20000));
         auto* found = offered.takeFirst().at(0).value<GamesFound*>();
         QStringList rows;
-        for (auto* box : found->findChildren<QCheckBox*>())
-            rows << QString(box->isChecked() ? "[x] " : "[ ] ") + box->text();
+        for (QWidget* row : found->findChildren<QWidget*>(QRegularExpression("^Found"))) {
+            const QVariant ticked = row->property("checked"); // none: no box
+            rows << (ticked.isValid() ? ticked.toBool() ? "[x] " : "[ ] " : "    ") +
+                        row->property("text").toString();
+        }
         const QString d = " \u2014 ";
         // clang-format off
         QCOMPARE(rows, (QStringList{
             "[x] Quake III" + d + "Wine prefix ~/.wine" + d + "C:\\Program Files\\Quake III Arena\\quake3.exe",
             "[x] JKII - Jedi Outcast" + d + "Wine prefix ~/.wine" + d + "C:\\Spiele\\Jedi Outcast \u00e9\\GameData\\jk2mp.exe",
             "[x] Medal of Honor - Allied Assault" + d + "Lutris: Medal of Honor (Wine lutris-7.2)" + d + "C:\\Program Files (x86)\\EA GAMES\\MOHAA\\MOHAA.exe",
+            "[x] Return to Castle Wolfenstein" + d + "Wine prefix ~/Games/rtcw" + d + "C:\\Program Files\\Return to Castle Wolfenstein\\WolfMP.exe",
+            "    Soldier of Fortune" + d + "Wine prefix ~/Games/sof" + d + "C:\\Program Files\\Activision\\Soldier of Fortune\\SoF.exe" + d + "made by another Wine: set it through its launcher",
             "[x] Quake II" + d + "Steam 2320" + d + "~/.local/share/Steam/steamapps/common/Quake 2/quake2.exe",
             "[x] Quake" + d + "installed engine" + d + "/usr/games/quakespasm",
             "[ ] Quake III" + d + "installed engine" + d + "/usr/lib/ioquake3/ioquake3"}));
@@ -252,12 +270,13 @@ private slots:
         QTest::mouseClick(found->SetSelected, Qt::LeftButton);
 
         // Each as Set writes it; a launcher's game keeps its prefix and Wine, or its Steam number.
-        const std::string w = wine.string(), l = lutris.string();
+        const std::string w = wine.string(), l = lutris.string(), b = byHand.string();
         std::string z = home.string();
         std::replace(z.begin(), z.end(), '/', '\\');
         // clang-format off
         QCOMPARE(h.file("qktre.con"), QByteArray::fromStdString("[Quake III]\r\nDrive=c: [" + w + "/drive_c]\r\nDir=cd c:\\Program Files\\Quake III Arena\\\r\nFile=quake3.exe\r\n[Saved]\r\nPath=1\r\n"));
         QCOMPARE(h.file("mohaa.con"), QByteArray::fromStdString("[Medal of Honor - Allied Assault]\r\nDrive=c: [" + l + "/drive_c]\r\nDir=cd c:\\Program Files (x86)\\EA GAMES\\MOHAA\\\r\nFile=MOHAA.exe\r\nPrefix=" + l + "\r\nWine=" + (runner / "bin/wine").string() + "\r\n[Saved]\r\nPath=1\r\n"));
+        QCOMPARE(h.file("rwolf.con"), QByteArray::fromStdString("[Return to Castle Wolfenstein]\r\nDrive=c: [" + b + "/drive_c]\r\nDir=cd c:\\Program Files\\Return to Castle Wolfenstein\\\r\nFile=WolfMP.exe\r\nPrefix=" + b + "\r\n[Saved]\r\nPath=1\r\n"));
         QCOMPARE(h.file("qktwo.con"), QByteArray::fromStdString("[Quake II]\r\nDrive=z: [/]\r\nDir=cd z:" + z + "\\.local\\share\\Steam\\steamapps\\common\\Quake 2\\\r\nFile=quake2.exe\r\nSteam=2320\r\n[Saved]\r\nPath=1\r\n"));
         QCOMPARE(h.file("qkone.con"), QByteArray("[Quake]\r\nDrive=z: [/]\r\nDir=cd z:\\usr\\games\\\r\nFile=quakespasm\r\n[Saved]\r\nPath=1\r\n"));
         // clang-format on
@@ -269,7 +288,8 @@ private slots:
         h.forms->hide("viewservers");
         h.forms->show("viewservers");
         QCOMPARE(warmed, (std::vector<Runner>{{lutris, runner / "bin/wine", {}},
-                                              {wine, system / "bin/wine", {}}}));
+                                              {wine, system / "bin/wine", {}},
+                                              {byHand, system / "bin/wine", {}}}));
         auto kept = [](const fs::path& prefix) {
             struct stat st {};
             ::stat(prefix.c_str(), &st);
@@ -282,16 +302,17 @@ private slots:
                     return true;
             return false;
         };
-        QTRY_VERIFY_WITH_TIMEOUT(kept(wine) && kept(lutris), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(kept(wine) && kept(lutris) && kept(byHand), 20000);
         h.forms->hide("viewservers"); // once a minute at most
         h.forms->show("viewservers");
-        QCOMPARE(warmed.size(), size_t(2));
+        QCOMPARE(warmed.size(), size_t(3));
 
         // clang-format off
         struct Game { const char* page; fs::path folder; const char* cwd; std::string prefix; };
         for (const Game& g : {Game{"qktre127.0.0.1:27960.htm", wine / "drive_c/Program Files/Quake III Arena", "C:\\Program Files\\Quake III Arena", w},
                               Game{"jedio127.0.0.1:27960.htm", wine / "drive_c/Spiele/Jedi Outcast \u00e9/GameData", "C:\\Spiele\\Jedi Outcast \u00e9\\GameData", w},
-                              Game{"mohaa127.0.0.1:27960.htm", lutris / "drive_c/Program Files (x86)/EA GAMES/MOHAA", "C:\\Program Files (x86)\\EA GAMES\\MOHAA", l}}) {
+                              Game{"mohaa127.0.0.1:27960.htm", lutris / "drive_c/Program Files (x86)/EA GAMES/MOHAA", "C:\\Program Files (x86)\\EA GAMES\\MOHAA", l},
+                              Game{"rwolf127.0.0.1:27960.htm", byHand / "drive_c/Program Files/Return to Castle Wolfenstein", "C:\\Program Files\\Return to Castle Wolfenstein", b}}) {
             // clang-format on
             const auto before = h.boxes->seen.size();
             h.connectOn(g.page);
@@ -306,8 +327,12 @@ private slots:
         h.connectOn("qktwo127.0.0.1:27960.htm");
         QTRY_VERIFY(readFile(starts).contains(
             "steam -applaunch 2320 +set cl_playintro 0 +connect 127.0.0.1:27960\n"));
-        // Nothing of the system's Wine ran in the Lutris prefix: its runner did all.
+        // Nothing of the system's Wine ran in the Lutris prefix: its runner did all. The system's
+        // Wine started the game in the prefix it made, and nothing ran in another Wine's.
         const QByteArray log = readFile(starts), lp = QByteArray::fromStdString(l);
+        QVERIFY2(log.contains(QByteArray::fromStdString("system wine " + b + " " + b)) &&
+                     !log.contains(byOther.c_str()),
+                 log);
         const QByteArray exe = QByteArray::fromStdString(
             (lutris / "drive_c/Program Files (x86)/EA GAMES/MOHAA/MOHAA.exe").string());
         QVERIFY2(!log.contains("system wine " + lp) && !log.contains("system wineserver " + lp),

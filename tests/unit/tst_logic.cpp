@@ -4,11 +4,12 @@
 #include "files/profile.h"
 #include "games/catalogue.h"
 #include "games/dirfile.h"
+#include "games/wine.h"
 #include "installs/finder.h"
 #include "installs/launchers.h"
 #include "launch/batchrunner.h"
 #include "launch/password.h"
-#include "launch/wine.h"
+#include "launch/warmwine.h"
 #include "browser/downloads.h"
 #include "tests/fakes/fakes.h"
 
@@ -16,6 +17,7 @@
 #include <QTest>
 
 #include <fstream>
+#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 
@@ -37,6 +39,15 @@ const std::string q3 = q3key + "\"InstallPath\"=\"C:\\\\Games\\\\Quake3\"\n";
 void q3at(const fs::path& p) {
     prefix(p, q3);
     writeProgram(p / "drive_c/Games/Quake3/quake3.exe");
+}
+// The system's Wine on the home's PATH, and the stamp it leaves in a prefix it makes: the time of
+// its wine.inf.
+std::string made(const fs::path& h) {
+    writeProgram(h / "bin/wine", "#!/bin/sh\n");
+    writeFile(h / "share/wine/wine.inf", "");
+    struct stat st {};
+    ::stat((h / "share/wine/wine.inf").c_str(), &st);
+    return std::to_string(st.st_mtime) + "\n";
 }
 using Layout = std::function<void(const fs::path& home)>;
 } // namespace
@@ -66,7 +77,7 @@ private slots:
     void downloadNames_data() {
         // clang-format off
         QTest::addColumn<QString>("suggested");
-        QTest::addColumn<QStringList>("there"); // in the folder before
+        QTest::addColumn<QStringList>("there"); // in the folder before, or "running <name>"
         QTest::addColumn<bool>("meanwhile");    // the name taken while the file downloads
         QTest::addColumn<QString>("saved");
         const QString u = QString(200, QChar(0xfc)) + ".zip"; // 404 bytes in UTF-8
@@ -74,7 +85,8 @@ private slots:
         QTest::newRow("a Windows path, leading blanks") << "C:\\Games\\  setup.exe" << QStringList{} << false << "setup.exe";
         QTest::newRow("taken, its (1) on its way") << "p.zip" << QStringList{"p.zip", "p (1).zip.part"} << false << "p (2).zip";
         QTest::newRow("taken while it downloads") << "p.zip" << QStringList{} << true << "p (1).zip";
-        QTest::newRow("255 bytes with .part") << u << QStringList{} << false << QString(123, QChar(0xfc)) + ".zip";
+        QTest::newRow("another download of it running") << "p.zip" << QStringList{"running p.zip"} << false << "p (1).zip";
+        QTest::newRow("256 bytes") << QString(252, 'a') + ".zip" << QStringList{} << false << QString(246, 'a') + ".zip";
         QTest::newRow("255 bytes, taken") << u << QStringList{QString(123, QChar(0xfc)) + ".zip"} << false
                                           << QString(121, QChar(0xfc)) + " (1).zip";
         // clang-format on
@@ -91,16 +103,17 @@ private slots:
             writeFile(dir.filePath(n).toStdString(), bytes);
         };
         for (const QString& n : there)
-            put(n, "old");
-        const QString name =
-            downloads::chooseName(dir, suggested, [](const QString&) { return false; });
+            if (!n.startsWith("running ")) put(n, "old");
+        const QString name = downloads::chooseName(
+            dir, suggested, [&](const QString& n) { return there.contains("running " + n); });
         put(downloads::partName(name), "new");
         if (meanwhile) put(name, "old"), there << name;
         QCOMPARE(downloads::finish(dir, downloads::partName(name), name), saved);
         QCOMPARE(readFile(dir.filePath(saved).toStdString()), QByteArray("new"));
         QVERIFY(!dir.exists(downloads::partName(name)));
         for (const QString& n : there)
-            QVERIFY(n.endsWith(".part") || readFile(dir.filePath(n).toStdString()) == "old");
+            QVERIFY(n.endsWith(".part") || n.startsWith("running ") ||
+                    readFile(dir.filePath(n).toStdString()) == "old");
     }
 
     void writesCreateAndEditOnlyWhatTheyMust() {
@@ -313,6 +326,24 @@ private slots:
         QCOMPARE(wine::runs32Bit(root / "bin" / "wine"), runs32);
     }
 
+    // A prefix is got ready only for a Windows game, and only with the Wine that made it.
+    void warmsOnlyWhatItsWineMade() {
+        QTemporaryDir d;
+        const fs::path h = d.path().toStdString();
+        prefix(h / "pfx", "");
+        fs::create_directories(h / "settings");
+        const Runner r{h / "pfx", h / "bin/wine", {}};
+        dirfile::store(h, *catalogue::byCode("qktre"), "c:", "cd c:\\Q3\\", "quake3.exe", r);
+        using Case = std::tuple<std::string, std::string, size_t>; // stamp, program, warmed
+        const std::string its = made(h);
+        for (const auto& [stamp, program, warmed] :
+             {Case{its, pe(0x8664), 1}, Case{"1\n", pe(0x8664), 0}, Case{its, "#!/bin/sh\n", 0}}) {
+            writeFile(h / "pfx/.update-timestamp", stamp);
+            writeProgram(h / "pfx/drive_c/Q3/quake3.exe", program);
+            QCOMPARE(warmwine::prefixesToWarm(h, DriveTable({{'z', "/"}})).size(), warmed);
+        }
+    }
+
     void findsWhatIsThereAndNothingElse_data() {
         // clang-format off
         QTest::addColumn<Layout>("layout");   // the home's files, made in the home h
@@ -399,8 +430,7 @@ private slots:
             writeProgram(h / ".local/share/Steam/steamapps/quake3.exe");
             fs::create_directories(h / ".local/share/Steam/steamapps/common"); // so that "common/.." is a folder
         }, {});
-        row("broken YAML and JSON, a prefix no launcher names", [](const fs::path& h) {
-            q3at(h / "Games/q3");
+        row("broken YAML and JSON", [](const fs::path& h) {
             q3at(h / "b");
             writeProgram(h / ".config/lutris/games/a.yml", "game:\n  prefix: [" + (h / "b").string());
             writeProgram(h / ".config/lutris/games/b.yml", std::string(100000, '[') + "x");

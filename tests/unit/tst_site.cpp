@@ -85,8 +85,13 @@ private slots:
             "D", "<b>" + QString(61, QLatin1Char('x')) + "|^|0|0|"); // "^2" is a colour
         // As the servers send them: names one byte a letter (Windows-1252), or UTF-8; scores in the millions.
         one("8-bit names, true scores", "qktre", oob + "statusResponse\n\\sv_hostname\\\xa9 Owls \x80\xa0\xb1\x81\\mapname\\q3dm1\\sv_maxclients\\20\n"
-                                                     "12118375 40 \"{JoFA}\xdflackfire\"\nx 30 \"x\"\n-5 9 \"Gr\xc3\xbcn\"\n",
-            "D", "\u00a9 Owls \u20ac\u00a0\u00b1|q3dm1|3|20|{JoFA}\u00dflackfire 12118375 40;Gr\u00fcn -5 9;x - 30");
+                                                     "12118375 40 \"{JoFA}\xdflackfire\"\nx 30 \"x\"\n-5 9 \"Gr\xc3\xbcn\"\n3000000000 1 \"Max\"\n",
+            "D", "\u00a9 Owls \u20ac\u00a0\u00b1|q3dm1|4|20|Max 2147483647 1;{JoFA}\u00dflackfire 12118375 40;Gr\u00fcn -5 9;x - 30");
+        QByteArray crowd = oob + "statusResponse\n\\sv_hostname\\Crowd\\mapname\\m\\sv_maxclients\\70\n";
+        QStringList kept; // the 64 best of 70
+        for (int n = 70; n > 0; --n)
+            crowd += QByteArray::number(n) + " 0 \"P" + QByteArray::number(n) + "\"\n", kept << QString("P%1 %1 0").arg(n);
+        one("more players than rows kept", "qktre", crowd, "D", "Crowd|m|70|70|" + kept.mid(0, 64).join(';'));
         one("no info string", "qktre", oob + "statusResponse\n", "I", "");
         one("oversized", "qktre", oob + "statusResponse\n\\mapname\\" + QByteArray(20000, 'm'), "I", "");
         one("Unreal, no host name", "untor", "\\mapname\\x\\final\\", "I", "");
@@ -98,11 +103,12 @@ private slots:
             << QList<QByteArray>{three + "7.3", two + "8.2", three + "7.3", first + "7.1", two + "7.2"} << "MMMMD" << all;
         QTest::newRow("final part before the last number") << "untor"
             << QList<QByteArray>{first + "7.1", QByteArray(three).replace("\\final\\", "\\") + "7.3", two + "7.2"} << "MMM" << "";
-        // Players numbered by the slot they hold: 20 of them in slots 5-17, 24, 25, 28, 30, 33, 36 and 39.
+        // Players numbered by the slot they hold: 20 of them in slots 5-17, 24, 25, 28, 30, 33, 36 and 39;
+        // frags, or a score where a game sends no frags.
         QByteArray seats = "\\hostname\\Owl NF\\mapname\\m\\numplayers\\20\\maxplayers\\40";
         QStringList seated;
         for (int n : {5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 24, 25, 28, 30, 33, 36, 39}) {
-            seats += "\\player_" + QByteArray::number(n) + "\\P" + QByteArray::number(n) + "\\frags_" + QByteArray::number(n) + "\\" + QByteArray::number(100 - n);
+            seats += "\\player_" + QByteArray::number(n) + "\\P" + QByteArray::number(n) + (n % 2 ? "\\score_" : "\\frags_") + QByteArray::number(n) + "\\" + QByteArray::number(100 - n);
             seated << QString("P%1 %2 -").arg(n).arg(100 - n);
         }
         QTest::newRow("players in slots, with gaps") << "night" << QList<QByteArray>{seats + "\\final\\\\queryid\\4.1"} << "D"
