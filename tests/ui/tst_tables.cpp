@@ -6,6 +6,7 @@
 #include "platform/controls.h"
 #include "platform/filelists.h"
 #include "platform/timer.h"
+#include "browser/downloadwindow.h"
 #include "settings/settings.h"
 #include "app/login.h"
 #include "servers/viewservers.h"
@@ -16,6 +17,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -47,6 +49,24 @@ void connectTo(Started& h, std::optional<batch::Outcome> outcome, bool onPage) {
     }
     if (onPage) return h.connectOn("qktre1.2.3.4:27960.htm");
     QTest::mouseClick(v.Command6, Qt::LeftButton);
+}
+// A patch the engine has saved whole into the member's download folder (a home of the test's own,
+// without one), and Run pressed on it when the start is to go as `outcome`.
+void runDownload(Started& h, batch::Outcome outcome) {
+    struct Saved final : Download {
+        QString suggestedName() const override { return "patch.exe"; }
+        void save(const QString& folder, const QString& name, Events events) override {
+            writeFile((folder + '/' + name).toStdString(), "MZ");
+            events.ended(End::Whole, {});
+        }
+        void cancel() override {}
+    };
+    QDir("/tmp/tovo-tables-home").removeRecursively();
+    QDir().mkpath("/tmp/tovo-tables-home");
+    qputenv("HOME", "/tmp/tovo-tables-home");
+    h.outcome = outcome;
+    QTest::mouseClick(DownloadWindow::start(*h.forms, std::make_unique<Saved>())->run,
+                      Qt::LeftButton);
 }
 } // namespace
 
@@ -173,6 +193,16 @@ private slots:
              "the game again in Settings.", "Steam not installed.", "Ok", "Critical", "Login Settings"});
         row("Connect, not started", connect(batch::Outcome::NotStarted), {"The game q3.exe could not be started. Please check that it can be run, or set the game again in Settings.",
              "Game not started.", "Ok", "Critical", "Login Settings"});
+        auto run = [](batch::Outcome outcome) { return [outcome](Started& h) { runDownload(h, outcome); }; };
+        row("Run, no Wine", run(batch::Outcome::NeedsWine), {"patch.exe is a Windows program and needs Wine to run. Please install Wine, then press Run again.",
+             "Download not started.", "Ok", "Critical", "Login"});
+        row("Run, no 32-bit Wine", run(batch::Outcome::Needs32BitWine), {"patch.exe is a 32-bit Windows program, and the Wine on this computer runs only 64-bit programs. "
+             "Please install Wine's 32-bit part (on Debian, as root: dpkg --add-architecture i386, then apt update, then apt install "
+             "wine32:i386), then press Run again.", "Download not started.", "Ok", "Critical", "Login"});
+        row("Run, gone", run(batch::Outcome::ProgramMissing), {"patch.exe is no longer in /tmp/tovo-tables-home. Please download it again.",
+             "Download not started.", "Ok", "Critical", "Login"});
+        row("Run, not started", run(batch::Outcome::NotStarted), {"patch.exe could not be started. Please check that it can be run, or open its folder and start it there.",
+             "Download not started.", "Ok", "Critical", "Login"});
         row("a page fails, hidden", [](Started& h) {
             h.web.names.remove("owls.test/ilnightowls/servers/patches.htm");
             h.forms->hide("update"); // made by a Hide: it loads
