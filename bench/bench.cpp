@@ -356,7 +356,7 @@ void measureWindowsConnect(const QString& host, const std::filesystem::path& sta
     const DriveTable drives = DriveTable::fromPrefix(prefix);
     dirfile::store(c.services.programDir, *catalogue::byCode("qktre"),
                    DriveTable::text(*drives.find('c')), "cd c:\\Games\\Owl\\", "game.exe",
-                   Runner{prefix, {}, {}});
+                   Runner{.prefix = prefix, .wine = {}, .steamApp = {}});
     viewservers& v = chooseServer(c);
     for (const bool warmed : {false, true})
         report(warmed ? "connect_to_windows_game_warmed" : "connect_to_windows_game_cold",

@@ -40,8 +40,9 @@ Record read(const std::filesystem::path& programDir, const Game& g) {
     auto key = [&](const char* k, const char* missing) {
         return profile::read(g.section, k, missing, ReadSize, f);
     };
-    return {readPath(programDir, g), key("Drive", Missing), key("Dir", Missing),
-            key("File", Missing), Runner{key("Prefix", ""), key("Wine", ""), key("Steam", "")}};
+    return {
+        readPath(programDir, g), key("Drive", Missing), key("Dir", Missing), key("File", Missing),
+        Runner{.prefix = key("Prefix", ""), .wine = key("Wine", ""), .steamApp = key("Steam", "")}};
 }
 
 std::string dirValue(const std::string& folder) {

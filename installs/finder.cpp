@@ -78,12 +78,14 @@ public:
     std::vector<Find> run() {
         const fs::path& h = s_.home;
         if (!s_.winePrefix.empty())
-            prefix(s_.winePrefix, "Wine prefix " + shown(s_.winePrefix), {s_.winePrefix, {}, {}});
+            prefix(s_.winePrefix, "Wine prefix " + shown(s_.winePrefix),
+                   Runner{.prefix = s_.winePrefix, .wine = {}, .steamApp = {}});
         // The system's wine made these.
-        prefix(h / ".wine", "Wine prefix ~/.wine", {h / ".wine", {}, {}});
+        prefix(h / ".wine", "Wine prefix ~/.wine",
+               Runner{.prefix = h / ".wine", .wine = {}, .steamApp = {}});
         for (const launchers::Prefix& p : launchers::prefixes(h, [this] { return late(); })) {
             offerNamed(p);
-            prefix(p.prefix, p.where, {p.prefix, p.wine, {}});
+            prefix(p.prefix, p.where, Runner{.prefix = p.prefix, .wine = p.wine, .steamApp = {}});
         }
         // Prefixes no record names: a member's own, made by hand, or a launcher's whose record is
         // gone. The system's Wine may run only those whose own stamp says it made them.
@@ -92,7 +94,8 @@ public:
              {"Games", ".local/share/bottles/bottles", ".PlayOnLinux/wineprefix"})
             for (const fs::path& p : inside(h / folder)) {
                 const std::size_t before = found_.size();
-                prefix(p, "Wine prefix " + shown(p), {p, {}, {}});
+                prefix(p, "Wine prefix " + shown(p),
+                       Runner{.prefix = p, .wine = {}, .steamApp = {}});
                 for (std::size_t i = before; i < found_.size(); ++i)
                     found_[i].anotherWine = !wine::keepsPrefix(systemWine, p);
             }
@@ -102,8 +105,9 @@ public:
                 for (const Game& game : catalogue::games())
                     for (int app : game.found.steamApps)
                         if (auto dir = steam::gameFolder(lib, app))
-                            folder(game, *dir, "Steam " + std::to_string(app),
-                                   {{}, {}, std::to_string(app)});
+                            folder(
+                                game, *dir, "Steam " + std::to_string(app),
+                                Runner{.prefix = {}, .wine = {}, .steamApp = std::to_string(app)});
                 // Proton's prefixes start only through Steam, by the number of the game they are
                 // for.
                 for (const fs::path& data : inside(lib / "steamapps/compatdata"))
@@ -163,7 +167,8 @@ private:
             return;
         for (const Game& game : catalogue::games())
             if (programOf(game, p.program))
-                offer(&game, p.program, p.where, {p.prefix, p.wine, {}});
+                offer(&game, p.program, p.where,
+                      Runner{.prefix = p.prefix, .wine = p.wine, .steamApp = {}});
     }
 
     void prefix(const fs::path& p, const std::string& where, const Runner& runner) {

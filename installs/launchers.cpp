@@ -125,9 +125,11 @@ private:
                     version == "system" ? fs::path() : data / "runners/wine" / version / "bin/wine";
                 fs::path exe = scalar(*game, {"game", "exe"});
                 if (!exe.empty() && exe.is_relative()) exe = fs::path(prefix) / exe;
-                add({prefix, wine,
-                     "Lutris: " + fromSlug(file) + wineShown(version == "system" ? "" : version),
-                     exe});
+                add({.prefix = prefix,
+                     .wine = wine,
+                     .where = "Lutris: " + fromSlug(file) +
+                              wineShown(version == "system" ? "" : version),
+                     .program = exe});
             }
     }
 
@@ -142,10 +144,10 @@ private:
             const std::string runner = conf ? scalar(*conf, {"Runner"}) : "";
             if (runner.empty() || runner.find('/') != std::string::npos) continue;
             const bool system = runner.starts_with("sys-wine");
-            add({bottle,
-                 system ? fs::path() : root / "runners" / runner / "bin/wine",
-                 "Bottles: " + scalar(*conf, {"Name"}) + wineShown(system ? "" : runner),
-                 {}});
+            add({.prefix = bottle,
+                 .wine = system ? fs::path() : root / "runners" / runner / "bin/wine",
+                 .where = "Bottles: " + scalar(*conf, {"Name"}) + wineShown(system ? "" : runner),
+                 .program = {}});
         }
     }
 
@@ -167,11 +169,11 @@ private:
             }
             if (version.find('/') != std::string::npos || arch.find('/') != std::string::npos)
                 continue;
-            add({prefix,
-                 version.empty() ? fs::path()
-                                 : pol / "wine" / ("linux-" + arch) / version / "bin/wine",
-                 "PlayOnLinux: " + prefix.filename().string() + wineShown(version),
-                 {}});
+            add({.prefix = prefix,
+                 .wine = version.empty() ? fs::path()
+                                         : pol / "wine" / ("linux-" + arch) / version / "bin/wine",
+                 .where = "PlayOnLinux: " + prefix.filename().string() + wineShown(version),
+                 .program = {}});
         }
     }
 
@@ -190,11 +192,11 @@ private:
                 if (prefix.isEmpty() || bin.isEmpty() ||
                     wine.value(QLatin1String("type")).toString() != QLatin1String("wine"))
                     continue;
-                add({prefix.toStdString(),
-                     bin.toStdString(),
-                     "Heroic: " + game.key().toStdString() +
-                         wineShown(wine.value(QLatin1String("name")).toString().toStdString()),
-                     {}});
+                add({.prefix = prefix.toStdString(),
+                     .wine = bin.toStdString(),
+                     .where = "Heroic: " + game.key().toStdString() +
+                              wineShown(wine.value(QLatin1String("name")).toString().toStdString()),
+                     .program = {}});
             }
         }
     }

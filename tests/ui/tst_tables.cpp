@@ -45,7 +45,7 @@ void connectTo(Started& h, std::optional<batch::Outcome> outcome, bool onPage) {
     if (outcome) {
         h.outcome = *outcome;
         dirfile::store(h.dir(), *catalogue::byCode("qktre"), "z: [/]", "cd z:\\q3\\", "q3.exe",
-                       {{}, "/gone/lutris-7.2/bin/wine", {}});
+                       {.prefix = {}, .wine = "/gone/lutris-7.2/bin/wine", .steamApp = {}});
     }
     if (onPage) return h.connectOn("qktre1.2.3.4:27960.htm");
     QTest::mouseClick(v.Command6, Qt::LeftButton);

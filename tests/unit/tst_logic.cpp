@@ -235,12 +235,14 @@ private slots:
         const batch::Launch win16{
             root / "game dir/win16.exe", {"+connect", "x"}, root / "game dir"};
         const batch::Command c = batch::commandFor(
-            win16, {root / "pfx", root / "runner/bin/wine", {}}, {{"DXVK_HUD", "fps"}});
+            win16, {.prefix = root / "pfx", .wine = root / "runner/bin/wine", .steamApp = {}},
+            {{"DXVK_HUD", "fps"}});
         QCOMPARE(c.environment, (batch::Environment{{"DXVK_HUD", "fps"},
                                                     {"WINEPREFIX", (root / "pfx").string()},
                                                     {"WINEARCH", "win32"}}));
         qputenv("PATH", "/nonexistent");
-        QCOMPARE(batch::commandFor(win16, {{}, {}, "2200"}).refused, batch::Outcome::SteamMissing);
+        QCOMPARE(batch::commandFor(win16, {.prefix = {}, .wine = {}, .steamApp = "2200"}).refused,
+                 batch::Outcome::SteamMissing);
         qputenv("PATH", path);
     }
 
@@ -332,7 +334,7 @@ private slots:
         const fs::path h = d.path().toStdString();
         prefix(h / "pfx", "");
         fs::create_directories(h / "settings");
-        const Runner r{h / "pfx", h / "bin/wine", {}};
+        const Runner r{.prefix = h / "pfx", .wine = h / "bin/wine", .steamApp = {}};
         dirfile::store(h, *catalogue::byCode("qktre"), "c:", "cd c:\\Q3\\", "quake3.exe", r);
         using Case = std::tuple<std::string, std::string, size_t>; // stamp, program, warmed
         const std::string its = made(h);
