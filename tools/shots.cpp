@@ -168,8 +168,14 @@ void shootServers(const Pictures& p) {
     p.shot(p.main, "viewservers-find");
     list->runJavaScript("document.querySelector('a[href*=\"qktre\"]').click()");
     waitFor([&] { return v.Text3->text() == "qktre"; });
+    // The page's top, at two thirds of its size: the map's picture beside the status, and below
+    // them the pulse's first graph.
+    QWebEngineView* page = v.brwWebBrowser->findChild<QWebEngineView*>();
+    page->setZoomFactor(0.67);
     settle(800);
+    page->page()->runJavaScript("document.querySelector('figure.map').scrollIntoView()");
     p.shot(p.main, "server");
+    page->setZoomFactor(1);
     // The server's pulse, below its players.
     list->runJavaScript("document.querySelectorAll('h2')[1].scrollIntoView()");
     settle(800);

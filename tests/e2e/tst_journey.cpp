@@ -114,14 +114,14 @@ private slots:
             {"[Bravo]\r\nGame=qktre", "8\n"},
             {"[Saber]\r\nGame=jedio", "1\n0 7 \"Kyle\"\n"}};
         for (const auto& [row, players] : servers) {
-            const QUdpSocket* u =
-                standIns
-                    .emplace_back(standIn([players](const QByteArray&) {
-                        return oob +
-                               "statusResponse\n\\sv_hostname\\x\\mapname\\m\\sv_maxclients\\" +
-                               players;
-                    }))
-                    .get();
+            const QUdpSocket* u = standIns
+                                      .emplace_back(standIn([players](const QByteArray&) {
+                                          return oob +
+                                                 "statusResponse\n\\sv_hostname\\x\\mapname\\oa_"
+                                                 "dm1\\sv_maxclients\\" +
+                                                 players;
+                                      }))
+                                      .get();
             con += std::string(row) + "\r\nAddress=127.0.0.1:" + std::to_string(u->localPort()) +
                    "\r\n";
         }
@@ -130,7 +130,7 @@ private slots:
                   con + "[Zulu]\r\nGame=qktre\r\nAddress=127.0.0.1:9\r\n");
         writeFile(root.path().toStdString() + "/remember.htm",
                   "<!DOCTYPE html><title>remember</title>");
-        Site site({"--root", root.path()});
+        Site site({"--root", root.path(), "--maps", "/usr/share/games/openarena/baseoa"});
         const QString pages = "http://" + site.host + "/ilnightowls/servers/";
         auto browse = [&](const QString& page, const QStringList& scripts,
                           const QString& end = "yes") {
@@ -184,6 +184,24 @@ private slots:
                    {shown,
                     "document.querySelectorAll('button.star')[0].getAttribute('aria-pressed')"}),
             QStringList({"Zulu,Alpha,Bravo,Saber", "true"}));
+        // Alpha's page: its graphs of the host's history laid out, the map's picture decoded.
+        const QString alpha =
+            "qktre127.0.0.1:" + QString::number(standIns[0]->localPort()) + ".htm";
+        const QStringList pulse{"Players over the last 24 hours|Players over the last 7 days|The "
+                                "busiest hours of the week",
+                                "true", "320x240"};
+        QStringList got; // once the store has the day's first reading
+        (void)QTest::qWaitFor(
+            [&] {
+                return (got = browse(alpha,
+                                     {"Array.from(document.querySelectorAll('svg title'), t => "
+                                      "t.textContent).join('|')",
+                                      "document.querySelector('path.players')?.getBBox().width > 0",
+                                      "var i = document.querySelector('figure.map img'); "
+                                      "i?.naturalWidth + 'x' + i?.naturalHeight"})) == pulse;
+            },
+            30000);
+        QCOMPARE(got, pulse);
     }
 
     void loginAndTheServerList() {

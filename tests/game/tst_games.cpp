@@ -24,10 +24,13 @@
 #include <QDBusVirtualObject>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -375,6 +378,11 @@ private slots:
     }
 
     void openArenaPickedInTheFileListJoins() {
+        QTemporaryDir root; // the community's host, its history from before the member joins
+        writeFile(root.path().toStdString() + "/servers.con",
+                  "[Night Owls Arena]\r\nGame=qktre\r\nAddress=127.0.0.1:" + std::to_string(port) +
+                      "\r\n");
+        Site site({"--root", root.path(), "--maps", "/usr/share/games/openarena/baseoa"});
         Started h;
         h.services.drives = DriveTable({{'z', "/"}});
         wireLaunch(h.services);
@@ -404,6 +412,41 @@ private slots:
                               QString::number(st.info.maxPlayers), names(st)}),
                  (QStringList{"Night Owls", "oa_dm1", "2", "12", "Sarge,UnnamedPlayer"}));
         QVERIFY(st.roundTripMs >= 0 && st.roundTripMs < 1000);
+
+        // The server's page on the host follows a bot added and kicked: the day's graph and who
+        // played here today; the map's picture is the levelshot in Debian's pak files.
+        QNetworkAccessManager net;
+        auto get = [&](const QString& name) {
+            std::unique_ptr<QNetworkReply> r(
+                net.get(QNetworkRequest("http://" + site.host + "/ilnightowls/servers/" + name)));
+            (void)QTest::qWaitFor([&] { return r->isFinished(); }, 10000);
+            return std::pair{r->readAll(), r->rawHeader("Cache-Control")};
+        };
+        const QString html = "qktre127.0.0.1:" + QString::number(port) + ".htm";
+        auto pulse = [&] { // the graph's description, and each name today: "playing now", "until"
+            const QString page = QString::fromUtf8(get(html).first);
+            static const QRegularExpression row("<tr><td>([^<]*)</td><td>[^<]*</td><td>(playing "
+                                                "now|until)(?: \\d\\d:\\d\\d)?</td>");
+            QStringList seen{page.section("<desc id=\"day-d\">", 1).section("</desc>", 0, 0)};
+            for (const auto& m : row.globalMatch(page.section("Played here today", 1)))
+                seen << m.captured(1) + " " + m.captured(2);
+            return (std::sort(seen.begin() + 1, seen.end()), seen.join('|'));
+        };
+        server.write("addbot grunt\n");
+        QTRY_COMPARE_WITH_TIMEOUT(pulse(),
+                                  "At most 3 players of 12 slots; 3 now.|Grunt playing "
+                                  "now|Sarge playing now|UnnamedPlayer playing now",
+                                  30000);
+        server.write("kick Grunt\n");
+        QTRY_COMPARE_WITH_TIMEOUT(pulse(),
+                                  "At most 3 players of 12 slots; 2 now.|Grunt until|"
+                                  "Sarge playing now|UnnamedPlayer playing now",
+                                  30000);
+        QVERIFY(get(html).first.contains(
+            "<img src=\"/ilnightowls/servers/levelshots/oa_dm1.jpg\" alt=\"The map oa_dm1\""));
+        const auto [shot, lifetime] = get("levelshots/oa_dm1.jpg");
+        QCOMPARE(QImage::fromData(shot, "JPG").size(), QSize(320, 240));
+        QCOMPARE(lifetime, "public, max-age=31536000, immutable");
     }
     void runStartsADownloadedProgram() {
         struct Whole final : Download { // a patch installer the engine has saved
