@@ -6,7 +6,6 @@
 #include "platform/services.h"
 
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -74,7 +73,7 @@ DownloadWindow::DownloadWindow(Forms& forms, std::unique_ptr<Download> download)
     setMinimumWidth(360);
     connect(cancel, &QPushButton::clicked, this, [this] { download_->cancel(); });
     connect(openFolder, &QPushButton::clicked, this,
-            [this] { QDesktopServices::openUrl(QUrl::fromLocalFile(folder_)); });
+            [this] { forms_.services().openUrl(QUrl::fromLocalFile(folder_)); });
     connect(run, &QPushButton::clicked, this, &DownloadWindow::runIt);
 
     clock_.start();

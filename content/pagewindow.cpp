@@ -12,7 +12,6 @@
 #include "app/login.h"
 
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -127,7 +126,7 @@ PageWindow::PageWindow(Forms& forms, const PageRow& row)
         if (url.scheme().startsWith(QLatin1String("http")) && url.host() == home.host() &&
             port(url) == port(home))
             return true;
-        QDesktopServices::openUrl(url);
+        services().openUrl(url);
         return false;
     };
     makeStatusLine();

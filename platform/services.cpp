@@ -6,6 +6,7 @@
 #include "games/community.h"
 
 #include <QCursor>
+#include <QDesktopServices>
 #include <QMenu>
 
 #include <cstdio>
@@ -48,6 +49,7 @@ Services Services::real(const std::filesystem::path& programDir,
     s.host = hostFrom(programDir, systemConfig.empty() ? builtIn : hostFrom(systemConfig, builtIn));
     s.boxes = std::make_unique<msgbox::QtBoxes>();
     s.now = [] { return QTime::currentTime(); };
+    s.openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
     s.locale = QLocale::system();
     s.drives = DriveTable::fromEnvironment();
     s.popup = [](QMenu* m) { m->exec(QCursor::pos()); };

@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QString>
 #include <QTime>
+#include <QUrl>
 
 #include <filesystem>
 #include <functional>
@@ -51,6 +52,9 @@ struct Services {
     // The settings window's search for the member's games, its window already shown (the program
     // wires it: the server list cannot see the settings window).
     std::function<void()> findGamesQuietly;
+    // The member's own programs for what is no page of the community: another site, mail, a
+    // download's folder.
+    std::function<void(const QUrl& url)> openUrl;
     std::function<void(QMenu* menu)> popup; // a pop-up menu at the mouse pointer
     std::function<void()> endProgram;       // ends the process at once
 

@@ -64,6 +64,10 @@ Harness::Harness(const QString& programDir) {
         started.push_back(s);
         return outcome;
     };
+    services.notify = [this](const QString& text, const QString& link) {
+        told << text + " | " + link;
+    };
+    services.openUrl = [this](const QUrl& url) { opened << url; };
     services.popup = [this](QMenu* m) { popups.push_back(m->parentWidget()->objectName()); };
     // The real end never returns; here the exit window goes away so that its modal wait ends.
     services.endProgram = [this] {

@@ -208,10 +208,7 @@ private slots:
         h.services.fetchListing = [&](QObject*, std::function<void(const QByteArray&, bool)> done) {
             done(json, readable);
         };
-        QStringList told;
-        h.services.notify = [&](const QString& text, const QString& link) {
-            told << text + " | " + link;
-        };
+        QStringList& told = h.told;
         auto servers = [&](const QByteArray& arena, const QByteArray& saber) {
             // clang-format off
             json = R"({"servers": [{"name": "Night Owls Arena", "game": "qktre", "address": "127.0.0.1:27960", "page": "qktre127.0.0.1:27960.htm",
