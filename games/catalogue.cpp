@@ -44,7 +44,8 @@ bool keepsTheRules(std::span<const Game> table) {
 std::span<const Game> games() {
     // The three Medal of Honor games install into one folder, under one key.
     static const std::vector<RegistryValue> mohKeys{
-        {.key = "Software\\Electronic Arts\\EA GAMES\\Medal of Honor Allied Assault", .value = "InstallPath"},
+        {.key = "Software\\Electronic Arts\\EA GAMES\\Medal of Honor Allied Assault",
+         .value = "InstallPath"},
         {.key = "Software\\EA GAMES\\MOHAA", .value = "InstallPath"}};
     static const std::vector<const char*> mohFolders{
         "Program Files\\EA GAMES\\MOHAA", "GOG Games\\Medal of Honor - Allied Assault War Chest"};
