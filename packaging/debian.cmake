@@ -86,7 +86,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_CLIENT_PACKAGE_NAME tovo)
 set(CPACK_DEBIAN_CLIENT_PACKAGE_SECTION games)
-set(CPACK_DEBIAN_CLIENT_PACKAGE_RECOMMENDS wine)
+# The keyring keeps locked servers' passwords: QtKeychain opens libsecret when the program runs,
+# and the desktop's Secret Service answers it.
+set(CPACK_DEBIAN_CLIENT_PACKAGE_RECOMMENDS "wine, libsecret-1-0, gnome-keyring | kwalletmanager | keepassxc")
 set(CPACK_COMPONENT_CLIENT_DESCRIPTION "client of the Iron Lantern / Night Owls gaming community
 The desktop client of the Iron Lantern / Night Owls gaming community. Members
 log in with their alias, read the community's news, events, patches and
@@ -100,6 +102,10 @@ Return to Castle Wolfenstein, Soldier of Fortune and Soldier of Fortune II, and
 Jedi Outcast.")
 set(CPACK_DEBIAN_SITE_PACKAGE_NAME tovo-site)
 set(CPACK_DEBIAN_SITE_PACKAGE_SECTION httpd)
+# Plugins the host loads by name, which no library link shows: the history's SQLite store and the
+# maps' TGA pictures; PostgreSQL's driver for a community that keeps its history there.
+set(CPACK_DEBIAN_SITE_PACKAGE_DEPENDS "libqt6sql6-sqlite, qt6-image-formats-plugins")
+set(CPACK_DEBIAN_SITE_PACKAGE_SUGGESTS libqt6sql6-psql)
 set(CPACK_DEBIAN_SITE_PACKAGE_CONTROL_EXTRA ${deb}/postinst ${deb}/prerm ${deb}/postrm ${deb}/conffiles)
 set(CPACK_COMPONENT_SITE_DESCRIPTION "web host of a TOVO gaming community
 Serves a community's pages to its members' TOVO clients: news, events,
