@@ -222,8 +222,8 @@ private slots:
         QTest::mouseClick(r.child<QPushButton>("news", "Command3"), Qt::LeftButton);
         auto& v = r.forms->as<viewservers>("viewservers");
         QTRY_COMPARE_WITH_TIMEOUT(v.Text3->text(), "views", 30000);
-        // Past the finder (search, game, two boxes), six column heads and the first star.
-        followLink(v.brwWebBrowser, 12);
+        // Past the finder (search, game, three boxes), six column heads and the first star.
+        followLink(v.brwWebBrowser, 13);
         QTRY_COMPARE_WITH_TIMEOUT(v.Text3->text(), "qktre", 30000);
         QCOMPARE(v.Text1->text(), "127.0.0.1:9");
         QCOMPARE(v.Text2->text(), "qktre127.0.0.1:9.htm");
