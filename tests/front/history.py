@@ -6,14 +6,8 @@ Usage: history.py TOVO-SITE"""
 import json, os, pwd, shutil, socket, subprocess, sys, tempfile, threading, time, urllib.parse, urllib.request
 
 SITE = sys.argv[1]
-P = "/ilnightowls/servers/"
 PAGE = "qktre127.0.0.1:%d.htm"
-failures = []
-
-
-def check(ok, what):
-    print(("ok    " if ok else "FAIL  ") + what, flush=True)
-    failures.extend([] if ok else [what])
+from front import P, check, failures  # the front's own way of saying each check
 
 
 def stand_in():

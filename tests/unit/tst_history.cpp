@@ -13,7 +13,6 @@
 
 #include <atomic>
 #include <ctime>
-#include <unistd.h>
 
 using history::Store;
 
@@ -152,37 +151,19 @@ private slots:
         QCOMPARE(store->pulse("srv")->week[165], 4); // 01:00, of the hours to 03:00
     }
 
-    // A store that is no database, or cannot be written: the pages go on, the pulse says so.
-    void aBrokenStoreLeavesThePagesServing_data() {
-        QTest::addColumn<QByteArray>("contents");
-        QTest::addColumn<bool>("readOnly");
-        QTest::newRow("corrupt") << QByteArray(8192, 'x') << false;
-        QTest::newRow("read-only") << QByteArray() << true;
-    }
+    // A store that is no database: the pages go on, the pulse says so.
     void aBrokenStoreLeavesThePagesServing() {
-        QFETCH(QByteArray, contents);
-        QFETCH(bool, readOnly);
-        if (readOnly && getuid() == 0) QSKIP("root writes where the owner may not");
         QTemporaryDir dir;
         writeFile(dir.filePath("servers.con").toStdString(),
                   "[Arena]\r\nGame=qktre\r\nAddress=127.0.0.1:9\r\n");
         const QString file = dir.filePath("store.sqlite");
-        if (!contents.isEmpty()) writeFile(file.toStdString(), contents.toStdString());
-        if (readOnly) {
-            Fixture f;
-            (void)f.open(); // a store made, then taken away from the host
-            QFile::copy(f.file(), file);
-            QFile::setPermissions(file, QFile::ReadOwner);
-            QVERIFY(QFile::permissions(dir.path()) & QFile::WriteOwner);
-            QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
-        }
+        writeFile(file.toStdString(), std::string(8192, 'x'));
         CommunityHost::Options o;
         o.root = dir.path();
         o.database = file;
         CommunityHost host(o);
         host.history()->record("qktre127.0.0.1:9.htm", up({"Alice"}));
         host.history()->flush();
-        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(host.page("viewservers.htm").status, 200);
         const CommunityHost::Reply page = host.page("qktre127.0.0.1:9.htm");
         QCOMPARE(page.status, 200);
