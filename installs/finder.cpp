@@ -113,7 +113,8 @@ public:
                 for (const fs::path& data : inside(lib / "steamapps/compatdata"))
                     if (const std::string app = data.filename().string();
                         steam::installed(lib, app))
-                        prefix(data / "pfx", "Steam " + app + " (Proton)", {data / "pfx", {}, app});
+                        prefix(data / "pfx", "Steam " + app + " (Proton)",
+                               Runner{.prefix = data / "pfx", .wine = {}, .steamApp = app});
             }
         }
         engines();

@@ -178,7 +178,11 @@ bool isProgram(const std::filesystem::path& p) {
 namespace {
 // A start that cannot be made, and what stderr is told of why.
 Command refusal(Outcome why, std::string complaint) {
-    return {{}, {}, {}, why, std::move(complaint)};
+    return Command{.program = {},
+                   .arguments = {},
+                   .environment = {},
+                   .refused = why,
+                   .complaint = std::move(complaint)};
 }
 } // namespace
 
@@ -198,7 +202,11 @@ Command commandFor(const Launch& launch, const Runner& runner, const Environment
     char head[2] = {0, 0};
     std::ifstream(launch.program, std::ios::binary).read(head, 2);
     if (head[0] != 'M' || head[1] != 'Z')
-        return Command{launch.program.string(), launch.arguments, {}, Outcome::Started, {}};
+        return Command{.program = launch.program.string(),
+                       .arguments = launch.arguments,
+                       .environment = {},
+                       .refused = Outcome::Started,
+                       .complaint = {}};
     const std::filesystem::path wine = runner.wine.empty() ? onPath("wine") : runner.wine;
     if (!runner.wine.empty() && !isProgram(wine))
         return refusal(Outcome::WineMissing,
