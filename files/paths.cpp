@@ -4,7 +4,9 @@
 #include <cctype>
 #include <dirent.h>
 #include <fstream>
+#include <string>
 #include <system_error>
+#include <unistd.h>
 
 namespace paths {
 
@@ -97,6 +99,31 @@ std::string readAtMost(const std::filesystem::path& file, std::size_t most) {
     in.read(text.data(), std::streamsize(most));
     text.resize(std::size_t(in.gcount()));
     return text;
+}
+
+// Through a temporary file beside it and a rename, so that a crash never leaves half a file.
+bool replaceFile(const std::filesystem::path& file, std::string_view bytes) {
+    std::filesystem::path tmp = file;
+    tmp += ".tmp" + std::to_string(::getpid());
+    {
+        std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
+        if (!out) return false;
+        out.write(bytes.data(), std::streamsize(bytes.size()));
+        out.flush();
+        if (!out) {
+            out.close();
+            std::error_code ec;
+            std::filesystem::remove(tmp, ec);
+            return false;
+        }
+    }
+    std::error_code ec;
+    std::filesystem::rename(tmp, file, ec);
+    if (ec) {
+        std::filesystem::remove(tmp, ec);
+        return false;
+    }
+    return true;
 }
 
 } // namespace paths

@@ -32,6 +32,10 @@ bool isNativeProgram(const std::filesystem::path& file);
 // that a huge or endless file costs a bounded time.
 std::string readAtMost(const std::filesystem::path& file, std::size_t most);
 
+// Replaces the file whole with `bytes`, never leaving half of it written; false, the file as it
+// was, when it cannot be written.
+bool replaceFile(const std::filesystem::path& file, std::string_view bytes);
+
 // Deletes a file; a missing file is no failure.
 void removeFile(const std::filesystem::path& file);
 

@@ -209,32 +209,6 @@ std::string edit(std::string s, std::string_view section, std::string_view key,
     return s;
 }
 
-// Replaces a file whole through a temporary file and a rename, so that a crash never leaves
-// half a file behind.
-bool replaceFile(const std::filesystem::path& file, std::string_view bytes) {
-    std::filesystem::path tmp = file;
-    tmp += ".tmp" + std::to_string(::getpid());
-    {
-        std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out.write(bytes.data(), std::streamsize(bytes.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ec;
-            std::filesystem::remove(tmp, ec);
-            return false;
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(tmp, file, ec);
-    if (ec) {
-        std::filesystem::remove(tmp, ec);
-        return false;
-    }
-    return true;
-}
-
 // Makes a file that is not there yet, in one write: there is no earlier file to keep safe, and a
 // crash leaves at worst an empty file, which reads like none; so no temporary file and rename.
 // False, and nothing made, when anything of that name is there already.
@@ -260,7 +234,7 @@ bool write(std::string_view section, std::string_view key, std::string_view valu
     auto content = readWhole(file);
     if (!content && std::filesystem::exists(file, ec))
         return false; // there but unreadable: never replace what cannot be kept
-    return replaceFile(file, edit(content.value_or(std::string()), section, key, value));
+    return paths::replaceFile(file, edit(content.value_or(std::string()), section, key, value));
 }
 
 } // namespace profile

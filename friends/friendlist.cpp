@@ -4,8 +4,6 @@
 #include "files/profile.h"
 #include "status/status.h"
 
-#include <QSaveFile>
-
 namespace friendlist {
 
 QString shown(const QString& name) {
@@ -33,8 +31,7 @@ bool write(const std::filesystem::path& file, const QStringList& names) {
     for (const QString& name : names)
         if (const QString s = shown(name); !s.isEmpty() && n < MostFriends)
             text += QByteArray::number(++n) + '=' + s.toUtf8() + "\r\n";
-    QSaveFile out(QString::fromStdString(file.string()));
-    return out.open(QIODevice::WriteOnly) && out.write(text) == text.size() && out.commit();
+    return paths::replaceFile(file, text.toStdString());
 }
 
 } // namespace friendlist
