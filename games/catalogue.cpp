@@ -7,26 +7,39 @@
 #include <cstdlib>
 #include <set>
 #include <string>
+#include <string_view>
 
 namespace catalogue {
 namespace {
 
+// Every character of a text that is not empty from `from` to `to`.
+bool allIn(std::string_view text, char from, char to) {
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [=](char c) { return c >= from && c <= to; });
+}
+
 // The rules every row keeps, checked once where the rows are made, so that a row that breaks one
 // stops every program and test at its first look at the table: the code, five lower-case
 // letters, names the game's files and is the first five characters of its server pages' names;
-// rows and clear boxes are numbered from 1 without a gap, as the settings window walks them.
+// rows and clear boxes are numbered from 1 without a gap, as the settings window walks them; each
+// Set button is a "Command" and a number of its own, none of the window's two clear buttons
+// (Command1, Command5), as the settings window and its tests find a game's button by its name.
 bool keepsTheRules(std::span<const Game> table) {
-    std::set<std::string> codes, boxes;
+    std::set<std::string> codes, boxes, buttons{"Command1", "Command5"};
     for (const Game& g : table) {
-        const std::string code = g.code;
-        const bool fiveLetters =
-            code.size() == 5 &&
-            std::all_of(code.begin(), code.end(), [](char c) { return c >= 'a' && c <= 'z'; });
-        if (!fiveLetters || !codes.insert(code).second || g.row != int(codes.size())) {
+        const std::string_view code = g.code, button = g.setButton;
+        if (code.size() != 5 || !allIn(code, 'a', 'z') || !codes.emplace(code).second ||
+            g.row != int(codes.size())) {
             std::fprintf(stderr,
                          "catalogue: row %d: \"%s\" is no code of five lower-case letters "
                          "of its own, in its place\n",
                          g.row, g.code);
+            std::abort();
+        }
+        if (!button.starts_with("Command") || !allIn(button.substr(7), '0', '9') ||
+            !buttons.emplace(button).second) {
+            std::fprintf(stderr, "catalogue: row %d: \"%s\" is no Set button of its own\n", g.row,
+                         g.setButton);
             std::abort();
         }
         boxes.insert(g.clearBox);
