@@ -3,6 +3,7 @@
 #include "games/community.h"
 #include "games/dirfile.h"
 #include "installs/finder.h"
+#include "launch/password.h"
 #include "platform/controls.h"
 #include "platform/filelists.h"
 #include "platform/timer.h"
@@ -22,6 +23,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -50,8 +52,14 @@ void connectTo(Started& h, std::optional<batch::Outcome> outcome, bool onPage) {
     if (onPage) return h.connectOn("qktre1.2.3.4:27960.htm");
     QTest::mouseClick(v.Command6, Qt::LeftButton);
 }
-// A patch the engine has saved whole into the member's download folder (a home of the test's own,
-// without one), and Run pressed on it when the start is to go as `outcome`.
+// A home of this program's own, without a download folder: tst_tables and tst_thirteen may run
+// side by side.
+QString home() {
+    static const QTemporaryDir dir;
+    return dir.path();
+}
+// A patch the engine has saved whole into the member's download folder (the home), and Run
+// pressed on it when the start is to go as `outcome`.
 void runDownload(Started& h, batch::Outcome outcome) {
     struct Saved final : Download {
         QString suggestedName() const override { return "patch.exe"; }
@@ -61,9 +69,9 @@ void runDownload(Started& h, batch::Outcome outcome) {
         }
         void cancel() override {}
     };
-    QDir("/tmp/tovo-tables-home").removeRecursively();
-    QDir().mkpath("/tmp/tovo-tables-home");
-    qputenv("HOME", "/tmp/tovo-tables-home");
+    QDir(home()).removeRecursively();
+    QDir().mkpath(home());
+    qputenv("HOME", home().toUtf8());
     h.outcome = outcome;
     QTest::mouseClick(DownloadWindow::start(*h.forms, std::make_unique<Saved>())->run,
                       Qt::LeftButton);
@@ -89,23 +97,24 @@ private slots:
 #endif
     void games_data() {
         // clang-format off
-        // row, code, section, Set button, unset, set, clear box, after Clear Selected, after Clear All
+        // row, code, section, Set button, unset, set, clear box, after Clear Selected, after Clear All,
+        // the arguments after "+set cl_playintro 0" with a locked server's password, "owls"
         QTest::addColumn<QStringList>("g");
         auto row = [](std::initializer_list<QString> g) { QTest::newRow(qPrintable(*(g.begin() + 1))) << QStringList(g); };
-        row({"1", "mohaa", "Medal of Honor - Allied Assault", "Command2", "Set Medal of Honor A.A.", "Set Medal of Honor A.A. +", "Check1", "Set Medal of Honor A.A.", "Set Medal of Honor A.A."});
-        row({"2", "mohsh", "Medal of Honor - SpearHead", "Command3", "Set Medal of Honor S.H.", "Set Medal of Honor S.H. +", "Check2", "Set Medal of Honor S.H.", "Set Medal of Honor S.H."});
-        row({"3", "mohbt", "Medal of Honor - Breakthrough", "Command14", "Set Medal of Honor B.T.", "Set Medal of Honor B.T. +", "Check11", "Set Medal of Honor B.T.", "Set Medal of Honor B.T."});
-        row({"4", "untor", "Unreal Tournament", "Command4", "Set Unreal Tournament", "Set Unreal Tournament +", "Check3", "Set Unreal Tournament", "Set Unreal Tournament"});
-        row({"5", "qkone", "Quake", "Command7", "Set Quake I", "Quake I +", "Check4", "Set Quake I", "Set Quake I"});
-        row({"6", "qktwo", "Quake II", "Command8", "Set Quake II", "Set Quake II +", "Check5", "Set Quake II", "Set Quake II"});
-        row({"7", "qktre", "Quake III", "Command9", "Set Quake III", "Set Quake III +", "Check6", "Set Quake III", "Set Quake III"});
-        row({"8", "night", "007 Night Fire", "Command6", "Set 007 Night Fire", "Set 007 Night Fire +", "Check7", "Set 007 Night Fire", "Set 007 Night Fire"});
-        row({"9", "rwolf", "Return to Castle Wolfenstein", "Command10", "Set RTC Wolfenstein", "Set RTC Wolfenstein +", "Check8", "Set RTC Wolfenstein", "Set RTC Wolfenstein"});
-        row({"10", "sofon", "Soldier of Fortune", "Command11", "Set Soldier of Fortune", "Set Soldier of Fortune +", "Check9", "Set Soldier of Fortune", "Set Soldier of Fortune"});
-        row({"11", "softw", "Soldier of Fortune II", "Command13", "Set Soldier of Fortune II ", "Set Soldier of Fortune II +", "Check10", "Set Soldier of Fortune II", "Set Soldier of Fortune II"});
-        row({"12", "jedio", "JKII - Jedi Outcast", "Command12", "Set JKII - Jedi Outcast", "Set JKII - Jedi Outcast+", "Check12", "Set JKII - Jedi Outcast", "JKII - Jedi Outcast"});
+        row({"1", "mohaa", "Medal of Honor - Allied Assault", "Command2", "Set Medal of Honor A.A.", "Set Medal of Honor A.A. +", "Check1", "Set Medal of Honor A.A.", "Set Medal of Honor A.A.", "+set password owls +connect 1.2.3.4:5"});
+        row({"2", "mohsh", "Medal of Honor - SpearHead", "Command3", "Set Medal of Honor S.H.", "Set Medal of Honor S.H. +", "Check2", "Set Medal of Honor S.H.", "Set Medal of Honor S.H.", "+set password owls +connect 1.2.3.4:5"});
+        row({"3", "mohbt", "Medal of Honor - Breakthrough", "Command14", "Set Medal of Honor B.T.", "Set Medal of Honor B.T. +", "Check11", "Set Medal of Honor B.T.", "Set Medal of Honor B.T.", "+set password owls +connect 1.2.3.4:5"});
+        row({"4", "untor", "Unreal Tournament", "Command4", "Set Unreal Tournament", "Set Unreal Tournament +", "Check3", "Set Unreal Tournament", "Set Unreal Tournament", "+connect 1.2.3.4:5?password=owls"});
+        row({"5", "qkone", "Quake", "Command7", "Set Quake I", "Quake I +", "Check4", "Set Quake I", "Set Quake I", "+connect 1.2.3.4:5"});
+        row({"6", "qktwo", "Quake II", "Command8", "Set Quake II", "Set Quake II +", "Check5", "Set Quake II", "Set Quake II", "+set password owls +connect 1.2.3.4:5"});
+        row({"7", "qktre", "Quake III", "Command9", "Set Quake III", "Set Quake III +", "Check6", "Set Quake III", "Set Quake III", "+set password owls +connect 1.2.3.4:5"});
+        row({"8", "night", "007 Night Fire", "Command6", "Set 007 Night Fire", "Set 007 Night Fire +", "Check7", "Set 007 Night Fire", "Set 007 Night Fire", "+password owls +connect 1.2.3.4:5"});
+        row({"9", "rwolf", "Return to Castle Wolfenstein", "Command10", "Set RTC Wolfenstein", "Set RTC Wolfenstein +", "Check8", "Set RTC Wolfenstein", "Set RTC Wolfenstein", "+set password owls +connect 1.2.3.4:5"});
+        row({"10", "sofon", "Soldier of Fortune", "Command11", "Set Soldier of Fortune", "Set Soldier of Fortune +", "Check9", "Set Soldier of Fortune", "Set Soldier of Fortune", "+set password owls +connect 1.2.3.4:5"});
+        row({"11", "softw", "Soldier of Fortune II", "Command13", "Set Soldier of Fortune II ", "Set Soldier of Fortune II +", "Check10", "Set Soldier of Fortune II", "Set Soldier of Fortune II", "+set password owls +connect 1.2.3.4:5"});
+        row({"12", "jedio", "JKII - Jedi Outcast", "Command12", "Set JKII - Jedi Outcast", "Set JKII - Jedi Outcast+", "Check12", "Set JKII - Jedi Outcast", "JKII - Jedi Outcast", "+set password owls +connect 1.2.3.4:5"});
 #ifdef TOVO_THIRTEENTH_GAME // the next game, added as one row of the catalogue and nothing else
-        row({"13", "tstgm", "Test Game", "Command15", "Set Test Game", "Set Test Game +", "Check13", "Set Test Game", "Set Test Game"});
+        row({"13", "tstgm", "Test Game", "Command15", "Set Test Game", "Set Test Game +", "Check13", "Set Test Game", "Set Test Game", "+set password owls +connect 1.2.3.4:5"});
 #endif
         // clang-format on
     }
@@ -122,6 +131,12 @@ private slots:
         auto* tick = s.findChild<QCheckBox*>(g[6]);
         QVERIFY(b && tick);
         QCOMPARE(tick->geometry().top(), b->geometry().top());
+        std::string line; // the game's command line, with the password where the game takes it
+        for (const std::string& a :
+             password::added({"+set", "cl_playintro", "0", "+connect", "1.2.3.4:5"},
+                             catalogue::byCode(g[1].toStdString())->passwordBy, "owls"))
+            line += a + ' ';
+        QCOMPARE(QString::fromStdString(line), "+set cl_playintro 0 " + g[9] + ' ');
         // A page name, made and cut.
         for (const QString& a :
              QStringList{"", "owls.example.net:27960", QString(300, 'a'), "a:b.htm", "Gr\u00fcn"}) {
@@ -191,6 +206,8 @@ private slots:
              "Wine not found.", "Ok", "Critical", "Login Settings"});
         row("Connect, Steam gone", connect(batch::Outcome::SteamMissing), {"q3.exe is started through Steam, and Steam is not installed. Please install Steam again, or set "
              "the game again in Settings.", "Steam not installed.", "Ok", "Critical", "Login Settings"});
+        row("Connect, password refused", connect(batch::Outcome::PasswordRefused), {"The server's password holds a character that q3.exe would read as a command of its own, so the "
+             "game was not started. Please connect again and type the password.", "Password not accepted.", "Ok", "Critical", "Login"});
         row("Connect, not started", connect(batch::Outcome::NotStarted), {"The game q3.exe could not be started. Please check that it can be run, or set the game again in Settings.",
              "Game not started.", "Ok", "Critical", "Login Settings"});
         auto run = [](batch::Outcome outcome) { return [outcome](Started& h) { runDownload(h, outcome); }; };
@@ -199,7 +216,7 @@ private slots:
         row("Run, no 32-bit Wine", run(batch::Outcome::Needs32BitWine), {"patch.exe is a 32-bit Windows program, and the Wine on this computer runs only 64-bit programs. "
              "Please install Wine's 32-bit part (on Debian, as root: dpkg --add-architecture i386, then apt update, then apt install "
              "wine32:i386), then press Run again.", "Download not started.", "Ok", "Critical", "Login"});
-        row("Run, gone", run(batch::Outcome::ProgramMissing), {"patch.exe is no longer in /tmp/tovo-tables-home. Please download it again.",
+        row("Run, gone", run(batch::Outcome::ProgramMissing), {"patch.exe is no longer in " + home() + ". Please download it again.",
              "Download not started.", "Ok", "Critical", "Login"});
         row("Run, not started", run(batch::Outcome::NotStarted), {"patch.exe could not be started. Please check that it can be run, or open its folder and start it there.",
              "Download not started.", "Ok", "Critical", "Login"});

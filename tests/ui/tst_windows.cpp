@@ -310,7 +310,7 @@ private slots:
     }
 
     // A locked server's password is asked once, kept in the keyring, and given to the start;
-    // Cancel and a password the game would read as commands start nothing.
+    // Cancel, Escape and a password the game would read as commands start nothing.
     void lockedServersAskOnce() {
         Started h;
         h.forms->show("news");
@@ -332,9 +332,12 @@ private slots:
                     w.lblServer->text(), w.lblNoKeyring->isVisible() ? w.lblNoKeyring->text() : "",
                     w.chkRemember->isVisible() && w.chkRemember->isChecked() ? "remember" : ""};
                 if (!remember) w.chkRemember->setChecked(false);
-                for (const QString& t : typed) {
-                    w.txtPassword->setText(t);
-                    QTest::mouseClick(t.isEmpty() ? w.cmdCancel : w.cmdOK, Qt::LeftButton);
+                for (const QString& t : typed) { // "": Cancel; "...\x1b": typed, then Escape
+                    w.txtPassword->setText(QString(t).remove('\x1b'));
+                    if (t.endsWith('\x1b'))
+                        QTest::keyClick(w.txtPassword, Qt::Key_Escape);
+                    else
+                        QTest::mouseClick(t.isEmpty() ? w.cmdCancel : w.cmdOK, Qt::LeftButton);
                 }
             });
         };
@@ -345,9 +348,11 @@ private slots:
             QCOMPARE(h.started.size(), starts);
         };
         const QString name = "<b>Clan</b> & Match", no = "", yes = "remember";
-        answer({""}, true); // Cancel
+        answer({""}, true);
         connect(0);
         QCOMPARE(shown, QStringList({name, no, yes}));
+        answer({"owls\x1b"}, true);
+        connect(0);
         answer({"a;quit", "owls"}, true); // refused, then typed again
         connect(1);
         QCOMPARE(h.boxes->seen.size(), size_t(1));
@@ -550,17 +555,19 @@ private slots:
     }
 
     // The member's host.con, else the system's, else the built-in host; a portable install
-    // reads only its own. A host is "host[:port]", or that behind http:// or https://.
+    // reads only its own. A host is "host[:port]", or that behind http:// or https://. The
+    // built-in host is the build's own setting, as CMake gives it (-DTOVO_DEFAULT_HOST=...).
     void host() {
+        const QString builtIn = TOVO_BUILT_IN_HOST;
         // clang-format off
         const struct { std::string member, system; bool installed; QString expected; } rows[] = {
             {"owls.example.net:80", "lantern.example.net", true, "owls.example.net:80"},
             {"", "lantern.example.net", true, "lantern.example.net"},
-            {"", "", true, "127.0.0.1:8790"}, {"", "lantern.example.net", false, "127.0.0.1:8790"},
+            {"", "", true, builtIn}, {"", "lantern.example.net", false, builtIn},
             {"HTTP://owls.example.net/", "", true, "owls.example.net"},
             {"https://owls.example.net:8443//", "", true, "https://owls.example.net:8443"},
             {"ftp://owls.example.net", "lantern.example.net", true, "lantern.example.net"},
-            {"https://", "", true, "127.0.0.1:8790"}};
+            {"https://", "", true, builtIn}};
         // clang-format on
         for (const auto& r : rows) {
             QTemporaryDir m, s;
