@@ -516,17 +516,11 @@ private slots:
         players = "3 40 \"^1<OWL>Raven\"\n0 30 \"crow\"\n";
         QTRY_VERIFY_WITH_TIMEOUT((watch.look(), fs::exists(d + "/started")), 20000);
         QTRY_COMPARE(dunstctl({"count", "displayed"}).trimmed(), "2");
-        // The member clicks one; the other, closed, is in the server's history.
+        // The member clicks one (what the server is given to show: tst_logic).
         QCOMPARE(QProcess::execute("dunstctl", {"action", "0"}), 0);
         QTRY_COMPARE_WITH_TIMEOUT(h.started.size(), size_t(1), 10000);
         QVERIFY(readFile(h.dir() / "settings" / "qktre.bat")
                     .contains("+connect " + address.toUtf8() + "\r\n"));
-        QCOMPARE(QProcess::execute("dunstctl", {"close-all"}), 0);
-        // dunst reads the body as markup: it got the names escaped, and shows them as typed.
-        const QByteArray past = dunstctl({"history"});
-        for (const char* body : {"&lt;OWL&gt;Raven is playing Quake III on Frag &amp; Beer (2/16)",
-                                 "crow is playing Quake III on Frag &amp; Beer (2/16)"})
-            QVERIFY2(past.contains(body), past);
 
         // Links from anywhere: xdg-open finds the package's desktop entry for tovo:, whose
         // program, started a second time, hands the link to the running client (this one).
@@ -594,10 +588,9 @@ private slots:
                      qPrintable(QString::number(ticks[i] - ticks[i - 1])));
     }
 
-    // Another account on the machine makes the places of the member's one-client socket first,
-    // open to all and listening; the member's client comes up all the same (its socket is made
-    // once its window is painted), and nothing reaches that account. Neither does a socket of
-    // another's in the member's own folder (root may put one there) take a start.
+    // Another account's socket in the member's own one-client folder (root may put one there)
+    // takes no start: the member's client comes up all the same (its socket is made once its window
+    // is painted) and puts its own in its place. Which folder is the member's own: tst_logic.
     void aStrangerNeitherStopsTheClientNorTakesItsLinks() {
         if (::getuid() != 0) QSKIP("accounts are made as root");
         for (const char* who : {"tovostranger", "tovomember"}) {
@@ -607,14 +600,13 @@ private slots:
         const uint member = ::getpwnam("tovomember")->pw_uid,
                    stranger = ::getpwnam("tovostranger")->pw_uid;
         const QString link = "tovo://join/qktre/127.0.0.1:27960",
-                      own = QString("/tmp/tovo-%1").arg(member),
-                      old = QString("/tmp/tovo-%1-_4242").arg(member); // where it was
+                      own = QString("/tmp/tovo-%1").arg(member);
         const auto cleanUp = [&] {
-            QDir(own).removeRecursively(), QFile::remove(old);
+            QDir(own).removeRecursively();
             for (const char* who : {"tovostranger", "tovomember"})
                 QProcess::execute("userdel", {who});
         };
-        QDir(own).removeRecursively(), QFile::remove(old);
+        QDir(own).removeRecursively();
         const auto gone = qScopeGuard(cleanUp);
         auto as = [](uint uid, const QStringList& command) {
             auto* p = new QProcess;
@@ -628,40 +620,13 @@ private slots:
         QVERIFY(::chown(home.path().toUtf8(), member, member) == 0);
         QVERIFY(::chown(theirs.path().toUtf8(), stranger, stranger) == 0 &&
                 ::chmod(theirs.path().toUtf8(), 0777) == 0);
-        const QString log = theirs.path() + "/heard";
-        // clang-format off
-        auto listener = as(stranger, {"/usr/bin/python3", "-c",
-            "import os, socket, sys, time\n"
-            "socks = [socket.socket(socket.AF_UNIX) for p in sys.argv[2:]]\n"
-            "for s, p in zip(socks, sys.argv[2:]): s.bind(p); os.chmod(p, 0o777); s.listen(); s.settimeout(0.05)\n"
-            "open(sys.argv[1], 'w').close(); end = time.time() + 120\n"
-            "while time.time() < end:\n"
-            "    for s in socks:\n"
-            "        try: open(sys.argv[1], 'a').write('heard %r\\n' % s.accept()[0].recv(999))\n"
-            "        except OSError: pass\n",
-            log, old, theirs.path() + "/tovo-_4242"});
-        // clang-format on
-        QTRY_VERIFY(QFile::exists(log));
-        auto client = [&] {
-            return as(member,
-                      {"HOME=" + home.path(), "DISPLAY=:4242", "XDG_RUNTIME_DIR=" + theirs.path(),
-                       "QT_QPA_PLATFORM=offscreen", "QTWEBENGINE_DISABLE_SANDBOX=1",
-                       qEnvironmentVariable("TOVO_CLIENT"), link});
-        };
         const QString socket = own + "/tovo-_4242";
         auto ownerOf = [](const QString& path) {
             struct stat st {};
             return ::lstat(path.toUtf8(), &st) == 0 ? st.st_uid : uint(-1);
         };
-        auto first = client();
-        QTRY_COMPARE_WITH_TIMEOUT(ownerOf(socket), member, 30000);
-        QCOMPARE(first->state(), QProcess::Running);
-        struct stat folder {};
-        QVERIFY(::stat(own.toUtf8(), &folder) == 0 && (folder.st_mode & 0777) == 0700);
-        first->kill(), first->waitForFinished();
-        QCOMPARE(readFile(log.toStdString()), "");
-
-        // Root's socket where the member's goes: a start tells it nothing and takes its place.
+        QVERIFY(QDir().mkpath(own) && ::chown(own.toUtf8(), member, member) == 0 &&
+                ::chmod(own.toUtf8(), 0700) == 0);
         QLocalServer root;
         QByteArray heard;
         connect(&root, &QLocalServer::newConnection, &root, [&] {
@@ -671,12 +636,14 @@ private slots:
         QLocalServer::removeServer(socket);
         root.setSocketOptions(QLocalServer::WorldAccessOption);
         QVERIFY(root.listen(socket));
-        auto second = client();
+        auto client =
+            as(member, {"HOME=" + home.path(), "DISPLAY=:4242", "XDG_RUNTIME_DIR=" + theirs.path(),
+                        "QT_QPA_PLATFORM=offscreen", "QTWEBENGINE_DISABLE_SANDBOX=1",
+                        qEnvironmentVariable("TOVO_CLIENT"), link});
         QTRY_COMPARE_WITH_TIMEOUT(ownerOf(socket), member, 30000);
-        QCOMPARE(second->state(), QProcess::Running);
-        second->kill(), second->waitForFinished();
+        QCOMPARE(client->state(), QProcess::Running);
+        client->kill(), client->waitForFinished();
         QCOMPARE(heard, "");
-        listener->kill(), listener->waitForFinished();
 
         // The member's running client (this one) hears no one else, even with its socket and the
         // folder it is in opened to all. Its key holds the display's identity, not just its name:

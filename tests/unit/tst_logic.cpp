@@ -10,14 +10,21 @@
 #include "launch/batchrunner.h"
 #include "launch/password.h"
 #include "launch/warmwine.h"
+#include "friends/notifier.h"
+#include "friends/oneclient.h"
 #include "browser/downloads.h"
 #include "tests/fakes/fakes.h"
 
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVirtualObject>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <fstream>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -50,12 +57,26 @@ std::string made(const fs::path& h) {
     return std::to_string(st.st_mtime) + "\n";
 }
 using Layout = std::function<void(const fs::path& home)>;
+// The desktop's notification server as a test's stand-in: it offers what it is told and writes
+// down each notification's body and actions.
+struct NotificationServer final : QDBusVirtualObject {
+    QStringList offers, asked;
+    QString introspect(const QString&) const override { return {}; }
+    bool handleMessage(const QDBusMessage& m, const QDBusConnection& c) override {
+        if (m.member() == "GetCapabilities") return c.send(m.createReply(offers));
+        asked << m.arguments().at(4).toString() + " | " +
+                     m.arguments().at(5).toStringList().join(' ');
+        return c.send(m.createReply(uint(7)));
+    }
+};
 } // namespace
 Q_DECLARE_METATYPE(Layout)
 
 class LogicTest final : public QObject {
     Q_OBJECT
     QTemporaryDir tmp;
+    QProcess bus; // the notifications' session bus, and the notification server on it
+    NotificationServer server;
     fs::path file(const char* name) { return fs::path(tmp.path().toStdString()) / name; }
     static fs::path fakegame() { return qEnvironmentVariable("TOVO_FAKEGAME").toStdString(); }
     // The first bytes of a program: an ELF loader of a class (1: 32-bit, 2: 64-bit) and machine
@@ -272,19 +293,92 @@ private slots:
                                        "the password. Please ask the server's admin for a "
                                        "password without it.");
     }
-    void passwordsGoWhereEachGameTakesThem() {
+    // Where each game takes it: tst_tables' games.
+    void longerPasswordsThanGamesTakeAreRefused() {
         QCOMPARE(password::problem(QString(65, 'p')),
                  "The password is longer than 64 characters, more than the game takes. Please ask "
                  "the server's admin for a shorter one.");
-        const std::vector<std::string> args{"+set", "cl_playintro", "0", "+connect",
-                                            "1.2.3.4:7777"};
-        using V = std::vector<std::string>;
-        QCOMPARE(password::added(args, PasswordBy::PlusCvar, "owls"),
-                 (V{"+set", "cl_playintro", "0", "+password", "owls", "+connect", "1.2.3.4:7777"}));
-        QCOMPARE(password::added(args, PasswordBy::UrlOption, "owls"),
-                 (V{"+set", "cl_playintro", "0", "+connect", "1.2.3.4:7777?password=owls"}));
-        QCOMPARE(password::added(args, PasswordBy::None, "owls"), args);
     }
+
+    // The one-client socket's folder: the session's when it is the member's alone, else one of
+    // the member's own in the temporary folder; never a link, an open folder or another account's,
+    // where someone else could take the member's starts and links.
+    void oneClientsFolderIsTheMembersAlone_data() {
+        QTest::addColumn<Layout>("layout");  // in t: run (XDG_RUNTIME_DIR), tmp (TMPDIR), mine
+        QTest::addColumn<QString>("socket"); // below t; "": none, the client runs alone
+        const std::string tmpOwn = "tmp/tovo-" + std::to_string(::getuid());
+        const QString own = QString::fromStdString(tmpOwn) + "/tovo-_4242";
+        const auto mode = [](const fs::path& p, int m) { fs::permissions(p, fs::perms(m)); };
+        // clang-format off
+        QTest::newRow("the session's") << Layout([](const fs::path&) {}) << "run/tovo-_4242";
+        QTest::newRow("the session's, open") << Layout([=](const fs::path& t) { mode(t / "run", 0755); }) << own;
+        QTest::newRow("the session's, a link") << Layout([](const fs::path& t) { fs::remove(t / "run"), fs::create_directory_symlink(t / "mine", t / "run"); }) << own;
+        QTest::newRow("the temporary one, a link") << Layout([=](const fs::path& t) { fs::remove(t / "run"), fs::create_directory_symlink(t / "mine", t / tmpOwn); }) << "";
+        QTest::newRow("the temporary one, open") << Layout([=](const fs::path& t) { fs::remove(t / "run"), fs::create_directory(t / tmpOwn), mode(t / tmpOwn, 0777); }) << "";
+        if (::getuid() == 0) // only root gives a folder away
+            QTest::newRow("the temporary one, another's") << Layout([=](const fs::path& t) {
+                fs::remove(t / "run"), fs::create_directory(t / tmpOwn), mode(t / tmpOwn, 0700);
+                QVERIFY(::chown((t / tmpOwn).c_str(), 65534, 65534) == 0);
+            }) << "";
+        // clang-format on
+    }
+    void oneClientsFolderIsTheMembersAlone() {
+        QFETCH(Layout, layout);
+        QFETCH(QString, socket);
+        QTemporaryDir d;
+        const fs::path t = d.path().toStdString();
+        for (const char* own : {"run", "tmp", "mine"})
+            fs::create_directory(t / own), fs::permissions(t / own, fs::perms::owner_all);
+        layout(t);
+        const QByteArray runWas = qgetenv("XDG_RUNTIME_DIR"), tmpWas = qgetenv("TMPDIR");
+        qputenv("XDG_RUNTIME_DIR", (t / "run").c_str()), qputenv("TMPDIR", (t / "tmp").c_str());
+        qputenv("DISPLAY", ":4242"), qunsetenv("WAYLAND_DISPLAY");
+        const QString name = OneClient::name();
+        qputenv("XDG_RUNTIME_DIR", runWas), qputenv("TMPDIR", tmpWas); // empty: as if unset
+        QCOMPARE(name.isEmpty() ? "" : name.mid(d.path().size() + 1), socket);
+    }
+
+    // What the desktop's notification server is asked to show: the text as written, escaped only
+    // for a server that reads the body as markup; a Join where it offers actions, which joins.
+    void notificationsSayTheTextAsWritten_data() {
+        QTest::addColumn<QStringList>("offers"); // the server's capabilities
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<QString>("shown"); // the body | the actions
+        const QString link = "tovo://join/qktre/127.0.0.1:27960";
+        // clang-format off
+        QTest::newRow("markup, actions") << QStringList{"body-markup", "actions"} << link << "&lt;OWL&gt;Raven is playing Quake III on Frag &amp; Beer (2/16) | default Join join Join";
+        QTest::newRow("plain text, actions") << QStringList{"body", "actions"} << link << "<OWL>Raven is playing Quake III on Frag & Beer (2/16) | default Join join Join";
+        QTest::newRow("markup, no link") << QStringList{"body-markup", "actions"} << "" << "&lt;OWL&gt;Raven is playing Quake III on Frag &amp; Beer (2/16) | ";
+        QTest::newRow("no actions") << QStringList{"body"} << link << "<OWL>Raven is playing Quake III on Frag & Beer (2/16) | ";
+        // clang-format on
+    }
+    void notificationsSayTheTextAsWritten() {
+        QFETCH(QStringList, offers);
+        QFETCH(QString, link);
+        QFETCH(QString, shown);
+        if (bus.state() == QProcess::NotRunning) { // a session bus and a server of the test's own
+            bus.start("dbus-daemon", {"--session", "--nofork", "--print-address"});
+            QVERIFY(bus.waitForReadyRead(10000));
+            qputenv("DBUS_SESSION_BUS_ADDRESS", bus.readLine().trimmed());
+            QDBusConnection standIn = QDBusConnection::connectToBus(
+                qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS"), "notifications");
+            QVERIFY(standIn.registerService("org.freedesktop.Notifications"));
+            QVERIFY(standIn.registerVirtualObject("/org/freedesktop/Notifications", &server));
+        }
+        server.offers = offers, server.asked.clear();
+        Notifier notifier;
+        QStringList joined;
+        connect(&notifier, &Notifier::join, this, [&](const QString& l) { joined << l; });
+        notifier.tell("<OWL>Raven is playing Quake III on Frag & Beer (2/16)", link);
+        QTRY_COMPARE(server.asked, QStringList{shown});
+        if (!shown.endsWith("Join")) return;
+        QDBusConnection(QStringLiteral("notifications"))
+            .send(QDBusMessage::createSignal("/org/freedesktop/Notifications",
+                                             "org.freedesktop.Notifications", "ActionInvoked")
+                  << uint(7) << "join");
+        QTRY_COMPARE(joined, QStringList{link});
+    }
+    void cleanupTestCase() { bus.kill(), bus.waitForFinished(); }
 
     // Wine layouts as they are installed: whether 32-bit programs run is read from Wine's own
     // loaders and its 32-bit Windows side.
