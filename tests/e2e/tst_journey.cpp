@@ -102,16 +102,16 @@ class JourneyTest final : public QObject {
 private slots:
     // What the browser keeps between runs of the client (the pane alone, started twice with
     // the same folders): a page's cookie and stored value, whichever way the client ended; on the
-    // list page, sorting, the game filter, "hide empty" and "hide full", a player found by name,
-    // and the favourite starred in an earlier run.
+    // list page, sorting, the game filter, "hide empty", "hide full" and "hide locked", a player
+    // found by name, and the favourite starred in an earlier run.
     void theBrowserRemembers() {
         // Stand-in servers, each with its players; one address is dead.
         std::vector<std::unique_ptr<QUdpSocket>> standIns;
         std::string con;
         const std::pair<const char*, QByteArray> servers[] = {
-            // the slots, then the players
+            // the slots (and a password asked), then the players
             {"[Alpha]\r\nGame=qktre", "8\n2 9 \"^1Raven\"\n1 5 \"Jay\"\n"},
-            {"[Bravo]\r\nGame=qktre", "8\n"},
+            {"[Bravo]\r\nGame=qktre", "8\\g_needpass\\1\n"},
             {"[Saber]\r\nGame=jedio", "1\n0 7 \"Kyle\"\n"}};
         for (const auto& [row, players] : servers) {
             const QUdpSocket* u = standIns
@@ -166,7 +166,7 @@ private slots:
             30000);
         const QString shown = ";Array.from(document.querySelectorAll('table.servers "
                               "tr[data-page]')).filter(r => !r.hidden)"
-                              ".map(r => r.cells[1].textContent).join(',')";
+                              ".map(r => r.querySelector('a').textContent).join(',')";
         const QString sort = "document.querySelectorAll('button.sort')[%1].click();";
         const QString set = "var c = document.getElementById('%1'); c.value = '%2'; "
                             "c.dispatchEvent(new Event('input'));";
@@ -175,9 +175,10 @@ private slots:
                                             set.arg("find", "") + set.arg("game", "JK II") + shown,
                                             set.arg("game", "") + "document.getElementById('hideEmpty').click()" + shown,
                                             "document.getElementById('hideFull').click()" + shown,
-                                            "document.getElementById('hideEmpty').click(); document.getElementById('hideFull').click(); document.querySelector('tr[data-page=\"qktre127.0.0.1:9.htm\"] button.star').click()" + shown}),
+                                            "document.getElementById('hideEmpty').click(); document.getElementById('hideFull').click(); document.querySelector('tr[data-page=\"qktre127.0.0.1:9.htm\"] button.star').click()" + shown,
+                                            "document.getElementById('hideLocked').click()" + shown}),
                  QStringList({"Alpha,Bravo,Saber,Zulu", "Zulu,Saber,Bravo,Alpha", "Zulu,Bravo,Saber,Alpha", "Alpha", "Saber", "Saber,Alpha", "Alpha",
-                              "Zulu,Bravo,Saber,Alpha"}));
+                              "Zulu,Bravo,Saber,Alpha", "Zulu,Saber,Alpha"}));
         // clang-format on
         QCOMPARE(
             browse("viewservers.htm",
