@@ -37,7 +37,7 @@ struct Found {
 // One row a game, its columns grouped by who reads them: the settings window, the web host's
 // status question, Find Games. The launch reads the code and the section.
 struct Game {
-    int row;                       // 1 to 12
+    int row;                       // 1, 2, ... in the table's order
     const char* code;              // five lower-case letters: names the game's files
     const char* section;           // the game's full title: its profile section
     const char* setButton;         // the settings window's Set button
@@ -61,7 +61,7 @@ struct Game {
 
 namespace catalogue {
 
-// The twelve games the program supports, in catalogue order: the order of the settings window's
+// The games the program supports, in catalogue order: the order of the settings window's
 // rows, of the first run and of "Clear All Directories". Everything done for a game, by the
 // client and by the community's web host, is keyed by its row.
 std::span<const Game> games();

@@ -96,7 +96,7 @@ discussion pages, pick a game server from the server pages and press Connect
 to Server: the client writes the game's batch file and starts the game,
 through Wine for Windows games, connected to that server.
 .
-Twelve games are supported: Medal of Honor Allied Assault, Spearhead and
+The games supported are Medal of Honor Allied Assault, Spearhead and
 Breakthrough, Unreal Tournament, Quake, Quake II and Quake III, 007 Night Fire,
 Return to Castle Wolfenstein, Soldier of Fortune and Soldier of Fortune II, and
 Jedi Outcast.")

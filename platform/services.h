@@ -21,8 +21,11 @@ class QObject;
 class QWidget;
 
 // Everything the windows do to the world outside them goes through here, so that a test can
-// put its own in place: message boxes, the browser pane, the clock, process start, the program
-// directory and the drive table.
+// put its own in place: the program directory and the community's web host, message boxes, the
+// keyring, the browser pane, the clock and the member's locale, the drive table, a start and a
+// Wine prefix got ready, the host's servers.json and players.json, desktop notifications, the
+// settings window's search, the member's own programs, pop-up menus and the program's end. The
+// table of them, with what the tests put in their place, is in docs/ARCHITECTURE.md.
 struct Services {
     std::filesystem::path programDir; // the folder that holds the program file
     QString host = QString::fromLatin1(community::defaultHost); // the community's web host

@@ -15,16 +15,17 @@
 
 namespace {
 // Rows of Set buttons and clear boxes, one a game from the top; the clear buttons, the Close
-// picture and the window's foot stand below the last row, where the design puts them for twelve.
+// picture and the window's foot stand below the last row, as many rows down as there are games
+// (for twelve, where the design puts them).
 int rowTop(std::size_t row) {
     return 1200 + 360 * int(row - 1);
 }
-const int clearTop = rowTop(catalogue::games().size() + 1) + 240; // 5760
-const int closeTop = clearTop + 960;                              // 6720
-const int windowHeight = closeTop + 705;                          // 7425
+const int clearTop = rowTop(catalogue::games().size() + 1) + 240; // 5760 for twelve
+const int closeTop = clearTop + 960;                              // 6720 for twelve
+const int windowHeight = closeTop + 705;                          // 7425 for twelve
 
-// The order in which "Clear Selected Directories" visits the boxes: by their names, Check1 to
-// Check12, which puts row 3 (Check11) after row 11.
+// The order in which "Clear Selected Directories" visits the boxes: by their names, Check1,
+// Check2, ... (one a game), which puts row 3 (Check11) after row 11.
 std::vector<const Game*> byBoxName() {
     std::vector<const Game*> order;
     for (std::size_t i = 1; i <= catalogue::games().size(); ++i)

@@ -27,7 +27,7 @@ public:
     void Dir1_Change();
     void File1_PathChange();
     void File1_Click();
-    void Set_Click(const Game& game); // the twelve Set buttons
+    void Set_Click(const Game& game); // a game's Set button
     void Command1_Click();            // Clear Selected Directories
     void Command5_Click();            // Clear All Directories
     void ForgetPasswords_Click();     // the locked servers' passwords the keyring keeps
