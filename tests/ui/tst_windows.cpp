@@ -334,9 +334,11 @@ private slots:
                 if (!remember) w.chkRemember->setChecked(false);
                 for (const QString& t : typed) { // "": Cancel; "...\x1b": typed, then Escape
                     w.txtPassword->setText(QString(t).remove('\x1b'));
-                    if (t.endsWith('\x1b'))
+                    if (t.endsWith('\x1b')) { // to the window the keys go to: the active one
+                        w.window()->activateWindow();
+                        (void)QTest::qWaitForWindowActive(w.window());
                         QTest::keyClick(w.txtPassword, Qt::Key_Escape);
-                    else
+                    } else
                         QTest::mouseClick(t.isEmpty() ? w.cmdCancel : w.cmdOK, Qt::LeftButton);
                 }
             });
