@@ -65,11 +65,11 @@ public:
         QString database;
         int keepDays = 90;
         int flushMs = 2000;
-        Clock clock;                       // unset: the system's
+        Clock clock{};                     // unset: the system's
         QString journalName = "tovo-site"; // what the journal's lines start with
         // Which host of a shared store this is (its machine and folder): the sessions it opens
         // are its own, and only those it closes when it starts again. Empty: the machine's name.
-        QString hostName;
+        QString hostName{};
         qint64 maxBytes = 0; // past it the oldest sessions go first; 0: no bound
     };
     explicit Store(Options o); // never waits on the database
