@@ -204,6 +204,20 @@ private slots:
         QVERIFY(found.contains("History unavailable"));
     }
 
+    // The host's status loop records a server that does not answer as silent from the start.
+    void aSilentServerIsRecorded() {
+        QTemporaryDir dir;
+        writeFile(dir.filePath("servers.con").toStdString(),
+                  "[Arena]\r\nGame=qktre\r\nAddress=127.0.0.1:9\r\n");
+        CommunityHost::Options o;
+        o.root = dir.path();
+        CommunityHost host(o);
+        QTRY_VERIFY(host.page("viewservers.htm").body.contains("title=\"no answer\""));
+        const auto p = pulseOf(*host.history(), "qktre127.0.0.1:9.htm");
+        QVERIFY(p && !p->day.empty());
+        QCOMPARE(p->day.back().players, -1);
+    }
+
     // A server showing new names every round keeps 500 of them an hour and 5,000 a day as
     // sessions, the rest only counted; its lists show a hundred names and "and N more".
     void newNamesAndListsAreBounded() {
