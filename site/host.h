@@ -19,19 +19,19 @@ class QTcpSocket;
 class CommunityHost final {
 public:
     struct Options {
-        QString root;              // the community's folder
-        bool log = false;          // each request's method and path on stdout
-        int delayMs = 0;           // every answer held back (for pictures of the detection window)
-        ServerList::Lookup lookup; // how servers.con's names are looked up; unset: the system's
+        QString root{};   // the community's folder
+        bool log = false; // each request's method and path on stdout
+        int delayMs = 0;  // every answer held back (for pictures of the detection window)
+        ServerList::Lookup lookup{}; // how servers.con's names are looked up; unset: the system's
         // The history's store: a file (default: .history.sqlite in the folder, a name never
         // served), postgresql://..., or "none".
-        QString database;
+        QString database{};
         int keepDays = 90;        // sessions and counts; hourly summaries are kept for ever
         qint64 maxStoreBytes = 0; // past it the oldest sessions go; 0: no bound
-        QStringList maps;         // game data folders with the maps' pictures in their paks
-        history::Clock clock;     // unset: the system's
+        QStringList maps{};       // game data folders with the maps' pictures in their paks
+        history::Clock clock{};   // unset: the system's
         int watchMs = 10000;      // every server asked this often, looked at or not
-        QByteArray historyNote;   // said under the pulse (the demo's history is simulated)
+        QByteArray historyNote{}; // said under the pulse (the demo's history is simulated)
     };
     explicit CommunityHost(const Options& o);
     ~CommunityHost();

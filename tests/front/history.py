@@ -3,7 +3,7 @@
 on a Unix socket (frozen, restarted, started after the host, shared by two hosts), and SQLite
 killed with -9 while the host writes. Stand-in Quake III servers on loopback have players.
 Usage: history.py TOVO-SITE"""
-import json, os, pwd, shutil, signal, socket, subprocess, sys, tempfile, threading, time, urllib.error, urllib.parse, urllib.request
+import json, os, pwd, shutil, signal, socket, sqlite3, subprocess, sys, tempfile, threading, time, urllib.error, urllib.parse, urllib.request
 
 SITE = sys.argv[1]
 PAGE = "qktre127.0.0.1:%d.htm"
@@ -25,8 +25,12 @@ def stand_in(names):
 
 
 def get(port, path):
-    with urllib.request.urlopen("http://127.0.0.1:%d%s%s" % (port, P, path), timeout=10) as r:
-        return r.read().decode()
+    """The page, or its status and Retry-After."""
+    try:
+        with urllib.request.urlopen("http://127.0.0.1:%d%s%s" % (port, P, path), timeout=10) as r:
+            return r.read().decode()
+    except urllib.error.HTTPError as e:
+        return "%d, Retry-After: %s" % (e.code, e.headers.get("Retry-After"))
 
 
 def start(root, database):
@@ -39,8 +43,7 @@ def start(root, database):
 
 
 def stop(host):
-    host.terminate()
-    host.wait(15)
+    host.terminate(), host.wait(15)
 
 
 def wait_for(port, name="alice", seconds=20, playing=False):
@@ -53,16 +56,6 @@ def wait_for(port, name="alice", seconds=20, playing=False):
             return seen[0]
         time.sleep(0.2)
     return None
-
-
-def timed(port, path):
-    t = time.monotonic()
-    try:
-        with urllib.request.urlopen("http://127.0.0.1:%d%s%s" % (port, P, path), timeout=10) as r:
-            r.read()
-    except urllib.error.HTTPError:
-        pass
-    return time.monotonic() - t
 
 
 def the_page_shows_the_pulse(port, game, where):
@@ -105,11 +98,8 @@ class Cluster:
         return self.run("psql", "-h", self.sock, "-U", "tovo", "-d", "pulse", "-tAc", query).split()
 
     def processes(self):
-        """The server and every process it started."""
-        with open(self.data + "/postmaster.pid") as f:
-            main = int(f.readline())
-        children = subprocess.run(["pgrep", "-P", str(main)], capture_output=True, text=True).stdout.split()
-        return [main] + [int(c) for c in children]
+        main = open(self.data + "/postmaster.pid").readline().strip()
+        return [int(p) for p in [main] + subprocess.run(["pgrep", "-P", main], capture_output=True, text=True).stdout.split()]
 
 
 def frozen(cluster, port, game):
@@ -117,23 +107,18 @@ def frozen(cluster, port, game):
     told to come back."""
     frozen = cluster.processes()
     try:
-        for pid in frozen:
-            os.kill(pid, signal.SIGSTOP)
-        times = {}
+        [os.kill(pid, signal.SIGSTOP) for pid in frozen]
+        slow = {}
         for path in (PAGE % game, "news.htm", "servers.json", "viewservers.htm", "history.json?page=" + urllib.parse.quote(PAGE % game)):
-            times[path] = timed(port, path)
+            t = time.monotonic()
+            get(port, path)
+            slow[path] = round(time.monotonic() - t, 3)
             time.sleep(1)
-        slow = {p: round(t, 2) for p, t in times.items() if t > (2 if p == PAGE % game else 0.5)}
-        check(not slow, "PostgreSQL frozen: every page within 500 ms, the server page within 2 s: %r" % times)
-        try:
-            urllib.request.urlopen("http://127.0.0.1:%d%splayers.htm?name=alice" % (port, P), timeout=10)
-            busy = None
-        except urllib.error.HTTPError as e:
-            busy = (e.code, e.headers.get("Retry-After"))
-        check(busy == (503, "5"), "PostgreSQL frozen: a players search answered 503 with Retry-After: %r" % (busy,))
+        check(all(t < (2 if p == PAGE % game else 0.5) for p, t in slow.items()), "PostgreSQL frozen: every page within 500 ms, the server page within 2 s: %r" % slow)
+        busy = get(port, "players.htm?name=alice")
+        check(busy == "503, Retry-After: 5", "PostgreSQL frozen: a players search answered " + busy)
     finally:
-        for pid in frozen:
-            os.kill(pid, signal.SIGCONT)
+        [os.kill(pid, signal.SIGCONT) for pid in frozen]
 
 
 def postgres(tmp, root, game, names):
@@ -168,28 +153,20 @@ def postgres(tmp, root, game, names):
             cluster.start()
             check(started < 2 and wait_for(port, "dave", 60, playing=True) is not None,
                   "PostgreSQL after the host: started in %.1f s, history written once it is up" % started)
-            two_hosts(cluster, tmp, port)
+            # A second host on the store, watching a server of its own: both write, each closes
+            # only its own sessions.
+            os.mkdir(tmp + "/other")
+            with open(tmp + "/other/servers.con", "w") as f:
+                f.write("[Other]\r\nGame=qktre\r\nAddress=127.0.0.1:%d\r\n" % stand_in(["Erin"]))
+            other, at = start(tmp + "/other", cluster.url)
+            written = wait_for(at, "erin") is not None
+            stop(other)
+            alice, erin = wait_for(port, "alice", 5), wait_for(port, "erin", 5)
+            check(written and alice["playing"] and not erin["playing"], "two hosts: both write; one stopping ends its sessions only: %r" % [alice, erin])
         finally:
             stop(host)
     finally:
         cluster.stop()
-
-
-def two_hosts(cluster, tmp, first):
-    """A second host on the same store, watching its own server: both write, each closes only
-    its own sessions."""
-    other = tmp + "/other"
-    os.mkdir(other)
-    game = stand_in(["Erin"])
-    with open(other + "/servers.con", "w") as f:
-        f.write("[Other]\r\nGame=qktre\r\nAddress=127.0.0.1:%d\r\n" % game)
-    host, port = start(other, cluster.url)
-    try:
-        check(wait_for(port, "erin") is not None, "two hosts: the second writes its own server's sessions")
-    finally:
-        stop(host)
-    alice, erin = wait_for(first, "alice", 5), wait_for(first, "erin", 5)
-    check(alice and alice["playing"] and erin and not erin["playing"], "two hosts: one stopping ends its sessions only: %r" % [alice, erin])
 
 
 def killed_mid_write(root, game):
@@ -200,15 +177,13 @@ def killed_mid_write(root, game):
     host.kill()
     host.wait()
     check(seen is not None, "SQLite: Alice written before the kill")
-    out = subprocess.run(["python3", "-c", "import sqlite3,sys; c=sqlite3.connect(sys.argv[1]); "
-                          "print(c.execute('PRAGMA integrity_check').fetchone()[0], c.execute('SELECT COUNT(*) FROM sessions').fetchone()[0])",
-                          store], capture_output=True, text=True).stdout.split()
-    check(out[:1] == ["ok"] and int(out[1]) == 2, "SQLite: after kill -9 the store is whole with both sessions: %r" % out)
+    c = sqlite3.connect(store)
+    out = [c.execute(q).fetchone()[0] for q in ("PRAGMA integrity_check", "SELECT COUNT(*) FROM sessions")]
+    c.close()
+    check(out == ["ok", 2], "SQLite: after kill -9 the store is whole with both sessions: %r" % out)
     host, port = start(root, store)
-    try:
-        check(wait_for(port) is not None, "SQLite: the host starts again on the killed store")
-    finally:
-        stop(host)
+    check(wait_for(port) is not None, "SQLite: the host starts again on the killed store")
+    stop(host)
 
 
 def main():
@@ -218,10 +193,9 @@ def main():
         os.chmod(tmp, 0o755)  # the database's own user passes through
         root = tmp + "/community"
         os.mkdir(root)
-        with open(root + "/servers.con", "w") as f:
-            f.write("[Arena]\r\nGame=qktre\r\nAddress=127.0.0.1:%d\r\n" % game)
-        with open(root + "/news.htm", "w") as f:
-            f.write("<title>News</title>")
+        for name, text in (("servers.con", "[Arena]\r\nGame=qktre\r\nAddress=127.0.0.1:%d\r\n" % game), ("news.htm", "<title>News</title>")):
+            with open(root + "/" + name, "w") as f:
+                f.write(text)
         killed_mid_write(root, game)
         pg = tmp + "/pg"
         os.mkdir(pg)
