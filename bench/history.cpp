@@ -161,7 +161,8 @@ void churn(const QString& database, const QString& page, qint64 to) {
     history::Store store({.database = database,
                           .flushMs = 3600 * 1000,
                           .clock = [clock] { return clock->load(); },
-                          .hostName = QStringLiteral("churn")});
+                          .hostName = QStringLiteral("churn"),
+                          .pulses = false});
     int n = 0;
     for (qint64 t = to - 86400; t < to; t += 10) {
         clock->store(t);

@@ -27,8 +27,9 @@ namespace {
 constexpr size_t mostQueued = 200000;
 // Hours summarized in one pass: a host back after a long stop catches up a week a pass.
 constexpr qint64 mostHoursAPass = 24 * 7;
-// A pulse no change has made again is made again this often: its day moves on.
-constexpr qint64 pulseAge = 60;
+// A pulse no change has made again is made again this often: its day moves on; one that
+// changed, as often as a page is kept by caches.
+constexpr qint64 pulseAge = 60, changedAge = 10;
 // A PostgreSQL statement that takes longer is cancelled: the store's thread moves on.
 constexpr int statementMs = 20000;
 // Sessions pruned at most in one pass while the store is over its size bound.
@@ -443,9 +444,14 @@ private:
     // The pulses of the servers that changed, of those asked for the first time, and of those a
     // minute old, handed over whole.
     bool makePulses(const QSet<QString>& changed, qint64 now, QString* why) {
+        if (!store_->options_.pulses) return true;
+        changed_.unite(changed);
         for (const QString& page : std::as_const(pages_)) {
             qint64& at = madeAt_[page];
-            if (!changed.contains(page) && at && now < at + pulseAge && now >= at) continue;
+            // A change shows within a page's own cache time (10 s); the rest once a minute.
+            const qint64 due = at + (changed_.contains(page) ? changedAge : pulseAge);
+            if (at && now >= at && now < due) continue;
+            changed_.remove(page);
             std::optional<Pulse> p = reading::pulse(db_, page, now, why);
             if (!p) return false;
             at = now;
@@ -466,6 +472,7 @@ private:
     QHash<QString, qint64> ids_;
     QSet<QString> pages_;           // the servers whose pulses are kept
     QHash<QString, qint64> madeAt_; // when each pulse was made
+    QSet<QString> changed_;         // servers written since their pulse was made
     qint64 checkedAt_ = 0;          // when the size was last measured
 };
 

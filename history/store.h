@@ -71,6 +71,7 @@ public:
         // are its own, and only those it closes when it starts again. Empty: the machine's name.
         QString hostName{};
         qint64 maxBytes = 0; // past it the oldest sessions go first; 0: no bound
+        bool pulses = true;  // kept ready for the pages; a store only written to keeps none
     };
     explicit Store(Options o); // never waits on the database
     // What is queued is written first, if the store answers within `stopSeconds`.

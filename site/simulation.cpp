@@ -16,7 +16,8 @@ void run(const QString& database, const Plan& plan) {
                           .keepDays = plan.keepDays,
                           .flushMs = 3600 * 1000,
                           .clock = [clock] { return clock->load(); },
-                          .hostName = QStringLiteral("simulation")});
+                          .hostName = QStringLiteral("simulation"),
+                          .pulses = false});
     std::mt19937 random(plan.seed);
     QStringList pool;
     for (int i = 0; i < plan.names; ++i)
