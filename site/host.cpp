@@ -10,7 +10,6 @@
 #include <QFileInfo>
 #include <QHttpServerRequest>
 #include <QMetaEnum>
-#include <QPointer>
 #include <QSocketNotifier>
 #include <QSysInfo>
 #include <QTcpServer>
