@@ -16,8 +16,10 @@ enum class Protocol {
     Quake2,   // "status" -> "print": Quake II, Soldier of Fortune
     GameSpy,  // "\status\" -> "\key\value" in numbered parts: Unreal Tournament, 007 Night Fire
     NetQuake, // the NetQuake server-info request, then one player request per player
-    None      // no query known: status unknown
+    None      // no query known: status unknown; stays last, a new family goes before it
 };
+// How many there are, None included: what goes over every family counts to this.
+inline constexpr int protocolCount = int(Protocol::None) + 1;
 
 // Where Find Games looks for a game once it is installed: the registry values its installers
 // leave, the folders its retail, GOG and Steam editions install to, its program, and the native

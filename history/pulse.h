@@ -32,15 +32,19 @@ struct Pulse {
     // The last 7 days, hour by hour, oldest first: the most players in each hour, -1 where the
     // server never answered or nothing is known.
     std::array<int, 168> week{};
-    // The busiest hours: the mean players by day of the week (Monday first) and hour, over every
-    // summary kept (-1: never seen).
+    // The busiest hours: the mean players by day of the week (Monday first) and hour, over the
+    // last 8 weeks' summaries (-1: never seen).
     std::array<double, 7 * 24> busiest{};
     // The seconds the server answered in the last 7 days, of the seconds the host was watching.
     qint64 upSeconds = 0, watchedSeconds = 0;
     int record = 0;            // the most players ever seen together
     qint64 recordAt = 0;       // when first
     std::vector<Played> today; // since midnight (the host's time), the longest first
+    int todayMore = 0;         // names played here today beyond those `today` lists
 };
+
+// A list shown whole up to this many, then "and N more".
+inline constexpr int mostListed = 100;
 
 // Where a name was last seen, and its time this week on each server.
 struct Seen {
@@ -52,7 +56,13 @@ struct Seen {
         QString server;
         qint64 seconds = 0;
     };
-    std::vector<Week> week; // the most first
+    std::vector<Week> week{}; // the most first
+};
+
+// The names a search found, and how many more it found than it lists.
+struct Found {
+    std::vector<Seen> names;
+    int more = 0;
 };
 
 } // namespace history

@@ -1,8 +1,7 @@
-// What pages read of the store: a server's pulse and where names were last seen, through the
-// store's reading connection, which never waits on a lock.
+#include "reading.h"
+
 #include "hours.h"
 #include "schema.h"
-#include "store.h"
 #include "status/status.h"
 
 #include <QDateTime>
@@ -12,7 +11,7 @@
 #include <algorithm>
 #include <map>
 
-namespace history {
+namespace history::reading {
 namespace {
 
 constexpr qint64 hour = 3600, day = 24 * hour, week = 7 * day;
@@ -29,22 +28,15 @@ qint64 overlap(qint64 since, qint64 until, qint64 from, qint64 to) {
 
 } // namespace
 
-std::optional<Pulse> Store::pulse(const QString& server) {
-    if (broken_ || !openReader()) return std::nullopt;
-    QSqlDatabase db = QSqlDatabase::database(readerName_, false);
+std::optional<Pulse> pulse(QSqlDatabase& db, const QString& server, qint64 now, QString* why) {
     Pulse p;
-    p.now = now();
+    p.now = now;
     p.week.fill(-1);
     p.busiest.fill(-1);
-    QString why;
-    auto failed = [&] {
-        fail(why);
-        return std::nullopt;
-    };
     QList<QVariantList> id;
     if (!schema::rows(db, QStringLiteral("SELECT id FROM servers WHERE page = ?"), {server}, &id,
-                      &why))
-        return failed();
+                      why))
+        return std::nullopt;
     if (id.isEmpty()) return p;
     const QVariant sid = id[0][0];
     const qint64 thisHour = hourOf(p.now), weekFrom = thisHour - 167 * hour, dayFrom = p.now - day;
@@ -55,20 +47,20 @@ std::optional<Pulse> Store::pulse(const QString& server) {
     if (!schema::rows(db,
                       QStringLiteral("SELECT at, players, slots FROM counts WHERE server = ? AND "
                                      "at < ? ORDER BY at DESC LIMIT 1"),
-                      {sid, tailFrom}, &before, &why) ||
+                      {sid, tailFrom}, &before, why) ||
         !schema::rows(db,
                       QStringLiteral("SELECT at, players, slots FROM counts WHERE server = ? AND "
                                      "at >= ? ORDER BY at"),
-                      {sid, tailFrom}, &counts, &why) ||
+                      {sid, tailFrom}, &counts, why) ||
         !schema::rows(db,
                       QStringLiteral("SELECT hour, peak, up, watched FROM hours WHERE server = ? "
                                      "AND hour >= ?"),
-                      {sid, weekFrom}, &hours, &why) ||
+                      {sid, weekFrom}, &hours, why) ||
         !schema::rows(db,
                       QStringLiteral("SELECT peak, hour FROM hours WHERE server = ? ORDER BY "
                                      "peak DESC, hour LIMIT 1"),
-                      {sid}, &best, &why))
-        return failed();
+                      {sid}, &best, why))
+        return std::nullopt;
     std::vector<Step> steps;
     Step standing{tailFrom, notWatching};
     for (const QVariantList& r : before) {
@@ -117,8 +109,8 @@ std::optional<Pulse> Store::pulse(const QString& server) {
                       QStringLiteral("SELECT w, AVG(mean) FROM (SELECT ((hour + ?) / 3600) % 168 "
                                      "AS w, mean FROM hours WHERE server = ? AND hour >= ? AND "
                                      "watched > 0) AS h GROUP BY w"),
-                      {offset, sid, thisHour - busiestWeeks * week}, &busy, &why))
-        return failed();
+                      {offset, sid, thisHour - busiestWeeks * week}, &busy, why))
+        return std::nullopt;
     for (const QVariantList& r : busy)
         p.busiest[size_t((r[0].toLongLong() + 3 * 24) % 168)] = r[1].toDouble();
     // Who played here today.
@@ -127,8 +119,8 @@ std::optional<Pulse> Store::pulse(const QString& server) {
     if (!schema::rows(db,
                       QStringLiteral("SELECT name, folded, since, until, open FROM sessions "
                                      "WHERE server = ? AND until >= ? ORDER BY until"),
-                      {sid, midnight}, &sessions, &why))
-        return failed();
+                      {sid, midnight}, &sessions, why))
+        return std::nullopt;
     std::map<QString, Played> byName;
     for (const QVariantList& r : sessions) {
         Played& who = byName[r[1].toString()];
@@ -141,65 +133,45 @@ std::optional<Pulse> Store::pulse(const QString& server) {
         p.today.push_back(who);
     std::stable_sort(p.today.begin(), p.today.end(),
                      [](const Played& a, const Played& b) { return a.seconds > b.seconds; });
+    if (p.today.size() > size_t(mostListed)) {
+        p.todayMore = int(p.today.size()) - mostListed;
+        p.today.resize(size_t(mostListed));
+    }
     return p;
 }
 
-std::optional<std::vector<Seen>> Store::seen(const QString& find, int most) {
-    QString pattern = schema::folded(find.left(status::MaxText));
-    pattern.replace(QLatin1Char('!'), QLatin1String("!!"))
-        .replace(QLatin1Char('%'), QLatin1String("!%"))
-        .replace(QLatin1Char('_'), QLatin1String("!_"));
-    return seenWhere(QStringLiteral("folded LIKE ? ESCAPE '!'"),
-                     {QLatin1Char('%') + pattern + QLatin1Char('%')}, most);
-}
-
-std::optional<std::vector<Seen>> Store::seen(const QStringList& names) {
-    QVariantList folded;
-    for (const QString& n : names.mid(0, 64))
-        folded << schema::folded(n.left(status::MaxText));
-    if (folded.isEmpty()) return std::vector<Seen>();
-    QStringList marks(folded.size(), QStringLiteral("?"));
-    return seenWhere(QStringLiteral("folded IN (%1)").arg(marks.join(QLatin1Char(','))), folded,
-                     int(folded.size()));
-}
-
-std::optional<std::vector<Seen>> Store::seenWhere(const QString& where, const QVariantList& binds,
-                                                  int most) {
-    if (broken_ || !openReader()) return std::nullopt;
-    QSqlDatabase db = QSqlDatabase::database(readerName_, false);
-    const qint64 t = now(), weekFrom = t - week;
-    QString why;
+std::optional<Found> seen(QSqlDatabase& db, const QString& where, const QVariantList& binds,
+                          int most, qint64 now, QString* why) {
+    const qint64 t = now, weekFrom = t - week;
     QList<QVariantList> names;
+    // Beside each name, how many names matched in all.
     if (!schema::rows(db,
-                      QStringLiteral("SELECT folded, MAX(until) FROM sessions WHERE %1 GROUP BY "
-                                     "folded ORDER BY MAX(until) DESC, folded LIMIT ?")
+                      QStringLiteral("SELECT folded, MAX(until), COUNT(*) OVER () FROM sessions "
+                                     "WHERE %1 GROUP BY folded ORDER BY MAX(until) DESC, folded "
+                                     "LIMIT ?")
                           .arg(where),
-                      binds + QVariantList{most}, &names, &why)) {
-        fail(why);
+                      binds + QVariantList{most}, &names, why))
         return std::nullopt;
-    }
-    std::vector<Seen> out;
+    Found out;
+    if (!names.isEmpty()) out.more = std::max(0, names[0][2].toInt() - int(names.size()));
     for (const QVariantList& n : names) {
         QList<QVariantList> last, played;
         if (!schema::rows(db,
                           QStringLiteral("SELECT s.name, v.page, s.until, s.open FROM sessions s "
                                          "JOIN servers v ON v.id = s.server WHERE s.folded = ? "
                                          "ORDER BY s.open DESC, s.until DESC LIMIT 1"),
-                          {n[0]}, &last, &why) ||
+                          {n[0]}, &last, why) ||
             !schema::rows(db,
                           QStringLiteral("SELECT v.page, s.since, s.until FROM sessions s JOIN "
                                          "servers v ON v.id = s.server WHERE s.folded = ? AND "
                                          "s.until >= ?"),
-                          {n[0], weekFrom}, &played, &why)) {
-            fail(why);
+                          {n[0], weekFrom}, &played, why))
             return std::nullopt;
-        }
         if (last.isEmpty()) continue;
-        Seen s{last[0][0].toString(),
-               last[0][1].toString(),
-               last[0][2].toLongLong(),
-               last[0][3].toInt() == 1,
-               {}};
+        Seen s{.name = last[0][0].toString(),
+               .server = last[0][1].toString(),
+               .lastSeen = last[0][2].toLongLong(),
+               .playing = last[0][3].toInt() == 1};
         std::map<QString, qint64> perServer;
         for (const QVariantList& r : played)
             perServer[r[0].toString()] +=
@@ -209,9 +181,9 @@ std::optional<std::vector<Seen>> Store::seenWhere(const QString& where, const QV
         std::stable_sort(
             s.week.begin(), s.week.end(),
             [](const Seen::Week& a, const Seen::Week& b) { return a.seconds > b.seconds; });
-        out.push_back(std::move(s));
+        out.names.push_back(std::move(s));
     }
     return out;
 }
 
-} // namespace history
+} // namespace history::reading

@@ -65,6 +65,26 @@ bool upgrade1(QSqlDatabase& db, QString* why) {
            setMeta(db, QStringLiteral("rolled"), earliest.toLongLong() / 3600 * 3600 - 3600, why);
 }
 
+// From 2 to 3: each session and server marked with the host that watches it, so that hosts
+// sharing a store each close only their own; the sessions a host of version 2 left open end
+// where it was last alive. Open sessions are found by an index of their own: every pass moves
+// their end on.
+bool upgrade2(QSqlDatabase& db, QString* why) {
+    const QVariant alive = meta(db, QStringLiteral("alive"));
+    return all(db,
+               {QStringLiteral("ALTER TABLE sessions ADD COLUMN host BIGINT NOT NULL DEFAULT 0"),
+                QStringLiteral("ALTER TABLE servers ADD COLUMN host BIGINT NOT NULL DEFAULT 0"),
+                QStringLiteral("CREATE INDEX sessions_open ON sessions (host) WHERE open = 1"),
+                QStringLiteral("UPDATE sessions SET open = 0 WHERE open = 1"),
+                QStringLiteral("DELETE FROM meta WHERE key = 'alive'")},
+               why) &&
+           (alive.isNull() ||
+            run(db,
+                QStringLiteral("INSERT INTO counts (server, at, players, slots) SELECT id, ?, -2, "
+                               "0 FROM servers"),
+                {alive.toLongLong()}, why));
+}
+
 } // namespace
 
 QString folded(const QString& name) {
@@ -140,6 +160,7 @@ bool prepare(QSqlDatabase& db, int version, QString* why) {
         ok = false;
     }
     if (ok && found < 2) ok = upgrade1(db, why);
+    if (ok && found < 3) ok = upgrade2(db, why);
     if (ok && found < version) ok = setMeta(db, QStringLiteral("version"), version, why);
     if (ok && db.commit()) return true;
     if (ok) *why = db.lastError().text();

@@ -9,12 +9,14 @@
 namespace history::schema {
 
 // Version 1 kept counts without the slot limit and sessions without their folded name, and no
-// hourly summaries; version 2 has all three.
-//   servers  (id, page)                  one row per server page name
+// hourly summaries; version 2 has all three; version 3 marks sessions and servers with the host
+// that watches them.
+//   servers  (id, page, host)            one row per server page name
 //   counts   (server, at, players, slots) players -1: no answer, -2: the host was not watching
-//   sessions (id, server, name, folded, since, until, open)
+//   sessions (id, server, name, folded, since, until, open, host)
 //   hours    (server, hour, peak, mean, up, watched)   kept for ever
-//   meta     (key, value)                "version", "rolled" (the last hour summarized), "alive"
+//   meta     (key, value)                "version", "rolled" (the last hour summarized),
+//                                        "alive <host>" (each host's last write)
 bool prepare(QSqlDatabase& db, int version, QString* why);
 // Version 1's tables as they were, for a test of the upgrade.
 bool makeVersion1(QSqlDatabase& db, QString* why);

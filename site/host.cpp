@@ -1,7 +1,7 @@
 #include "host.h"
 
 #include "playerpages.h"
-#include "pulse.h"
+#include "pulsesection.h"
 #include "serverpages.h"
 #include "games/community.h"
 
@@ -11,6 +11,7 @@
 #include <QHttpServerRequest>
 #include <QMetaEnum>
 #include <QSocketNotifier>
+#include <QSysInfo>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
@@ -28,13 +29,17 @@ const QString pagesPath = QString::fromLatin1(community::pages);
 // The answer's first line and headers; the body follows as it is.
 QByteArray head(const CommunityHost::Reply& r, qint64 length, bool close) {
     const int status = r.status;
-    static const QHash<int, QByteArray> reasons{
-        {200, "OK"}, {403, "Forbidden"}, {404, "Not Found"}, {405, "Method Not Allowed"}};
+    static const QHash<int, QByteArray> reasons{{200, "OK"},
+                                                {403, "Forbidden"},
+                                                {404, "Not Found"},
+                                                {405, "Method Not Allowed"},
+                                                {503, "Service Unavailable"}};
     QByteArray h = "HTTP/1.1 " + QByteArray::number(status) + ' ' + reasons.value(status) +
                    "\r\nContent-Type: " + r.type +
                    "\r\nContent-Length: " + QByteArray::number(length) +
                    "\r\nCache-Control: " + r.cache + "\r\n";
     if (status == 405) h += "Allow: GET, HEAD\r\n";
+    if (r.retryAfter > 0) h += "Retry-After: " + QByteArray::number(r.retryAfter) + "\r\n";
     if (close) h += "Connection: close\r\n";
     return h + "\r\n";
 }
@@ -42,13 +47,18 @@ QByteArray head(const CommunityHost::Reply& r, qint64 length, bool close) {
 CommunityHost::Reply refused(int status) {
     const QByteArray what = status == 403   ? "Forbidden"
                             : status == 405 ? "Method not allowed"
+                            : status == 503 ? "Busy: try again in a few seconds"
                                             : "Not found";
-    return {status,
-            "text/html; charset=utf-8",
-            "no-store",
-            "<!DOCTYPE html><html><head><title>" + what + "</title></head><body>" + what +
-                "</body></html>\n",
-            {}};
+    return {.status = status,
+            .type = "text/html; charset=utf-8",
+            .body = "<!DOCTYPE html><html><head><title>" + what + "</title></head><body>" + what +
+                    "</body></html>\n",
+            .retryAfter = status == 503 ? 5 : 0};
+}
+
+// A page made now, kept by caches as long as a status answer is kept.
+CommunityHost::Reply made(const QByteArray& type, QByteArray body) {
+    return {.status = 200, .type = type, .cache = "public, max-age=10", .body = std::move(body)};
 }
 
 // Names a community never means to publish: dot-files and dot-folders (.git, .env, an editor's
@@ -192,24 +202,40 @@ private:
 
     void next() {
         // Answers wait their turn while the reader is behind: what the host holds for one
-        // connection is the few answers asked for, not everything they would write.
-        while (!file_ && !waiting_.empty() && socket_->state() == QAbstractSocket::ConnectedState &&
+        // connection is the few answers asked for, not everything they would write. One that
+        // another thread makes holds those after it back until it comes.
+        while (!file_ && !later_ && !waiting_.empty() &&
+               socket_->state() == QAbstractSocket::ConnectedState &&
                socket_->bytesToWrite() < buffered) {
             const Asked a = waiting_.takeFirst();
-            Reply r = a.refusal ? refused(a.refusal) : host_->page(a.name, a.query);
-            const qint64 length = r.file ? r.file->size() : r.body.size();
-            close_ = a.close;
-            if (a.head) r.file.reset();
-            // One write for a page: the socket sends at once, and a head sent alone would hold
-            // its body back until the reader acknowledged it.
-            socket_->write(head(r, length, a.close) + (a.head || r.file ? QByteArray() : r.body));
-            if (r.file) {
-                file_ = std::move(r.file);
-                left_ = length;
-                return pump();
+            if (!a.refusal && host_->later(a.name, a.query, this, [this, a](Reply r) {
+                    later_ = false;
+                    send(a, std::move(r));
+                    if (!file_ && !a.close) next();
+                })) {
+                later_ = true;
+                return;
             }
-            if (a.close) return socket_->disconnectFromHost();
+            if (!send(a, a.refusal ? refused(a.refusal) : host_->page(a.name, a.query))) return;
         }
+    }
+
+    // False when the connection is done with or a file is on its way.
+    bool send(const Asked& a, Reply r) {
+        const qint64 length = r.file ? r.file->size() : r.body.size();
+        close_ = a.close;
+        if (a.head) r.file.reset();
+        // One write for a page: the socket sends at once, and a head sent alone would hold its
+        // body back until the reader acknowledged it.
+        socket_->write(head(r, length, a.close) + (a.head || r.file ? QByteArray() : r.body));
+        if (r.file) {
+            file_ = std::move(r.file);
+            left_ = length;
+            pump();
+            return false;
+        }
+        if (a.close) socket_->disconnectFromHost();
+        return !a.close;
     }
 
     void pump() {
@@ -234,6 +260,7 @@ private:
     std::unique_ptr<QFile> file_; // being sent
     qint64 left_ = 0;
     bool close_ = false;
+    bool later_ = false; // an answer is being made elsewhere
 };
 
 CommunityHost::CommunityHost(const Options& o)
@@ -243,18 +270,26 @@ CommunityHost::CommunityHost(const Options& o)
     Q_INIT_RESOURCE(pages); // the page templates and the program's own style sheet
     if (o.database != QLatin1String("none")) {
         history_ = std::make_unique<history::Store>(history::Store::Options{
-            o.database.isEmpty() ? root_.filePath(QStringLiteral(".history.sqlite")) : o.database,
-            o.keepDays, 2000, o.clock, QStringLiteral("tovo-site")});
+            .database = o.database.isEmpty() ? root_.filePath(QStringLiteral(".history.sqlite"))
+                                             : o.database,
+            .keepDays = o.keepDays,
+            .clock = o.clock,
+            .journalName = QStringLiteral("tovo-site"),
+            .hostName = QSysInfo::machineHostName() + QLatin1Char(':') + canonicalRoot_,
+            .maxBytes = o.maxStoreBytes});
         status_.onSettled([this](const QString& page, const Status& st) {
             const bool up = st.state == Status::State::Answering;
             if (!up && st.state != Status::State::Silent) return;
             QStringList names;
             for (const status::Player& p : st.info.list)
                 names << p.name;
-            history_->record(page, {up, st.info.players, st.info.maxPlayers, names});
+            history_->record(page, {.answering = up,
+                                    .players = st.info.players,
+                                    .slotLimit = st.info.maxPlayers,
+                                    .names = names});
         });
         QObject::connect(&watch_, &QTimer::timeout, &watch_,
-                         [this] { status_.refresh(list_.servers()); });
+                         [this] { status_.refresh(list_.servers(), true); });
         watch_.start(o.watchMs);
     }
     list_.onResolved([this] {
@@ -334,26 +369,65 @@ QByteArray CommunityHost::contentType(const QString& name) {
 }
 
 CommunityHost::Reply CommunityHost::page(const QString& name, const QUrlQuery& query) {
-    const char* generated = "public, max-age=10"; // as long as a status answer is kept
     if (std::optional<Reply> r = historyPage(name, query)) return std::move(*r);
     if (const QString map = MapPictures::mapOf(name); !map.isEmpty()) {
         // Made once from the game's own data; a picture of a map never changes.
-        const QByteArray shot = pictures_.thumbnail(map);
+        const QByteArray shot = pictures_.made(map).value_or(QByteArray());
         if (!shot.isEmpty())
-            return {200, "image/jpeg", "public, max-age=31536000, immutable", shot, {}};
+            return {.status = 200,
+                    .type = "image/jpeg",
+                    .cache = "public, max-age=31536000, immutable",
+                    .body = shot};
     }
-    if (name == QLatin1String("viewservers.htm"))
-        return {200, contentType(name), generated, listPage(), {}};
+    if (name == QLatin1String("viewservers.htm")) return made(contentType(name), listPage());
     if (name == QLatin1String("servers.json"))
-        return {
-            200,
-            contentType(name),
-            generated,
-            serverpages::json(list_.servers(), [this](const Server& s) { return status_.of(s); }),
-            {}};
-    if (const Server* s = list_.byPage(name))
-        return {200, contentType(name), generated, serverPage(*s), {}};
+        return made(contentType(name), serverpages::json(list_.servers(), [this](const Server& s) {
+                        return status_.of(s);
+                    }));
+    if (const Server* s = list_.byPage(name)) return made(contentType(name), serverPage(*s));
     return file(name);
+}
+
+bool CommunityHost::later(const QString& name, const QUrlQuery& query, QObject* context,
+                          Done done) {
+    const QString map = MapPictures::mapOf(name);
+    const bool picture = !map.isEmpty() && !pictures_.made(map);
+    if (!picture && (!history_ || (name != QLatin1String("players.htm") &&
+                                   name != QLatin1String("players.json"))))
+        return false;
+    // Whichever comes first, the answer or the time limit; the other finds it answered.
+    auto answered = std::make_shared<bool>(false);
+    auto once = [answered, done](Reply r) {
+        if (!std::exchange(*answered, true)) done(std::move(r));
+    };
+    QTimer::singleShot(laterMs, context, [once] { once(refused(503)); });
+    if (picture)
+        pictures_.make(map, context, [this, name, once](const QByteArray&) { once(page(name)); });
+    else
+        players(name, query, once);
+    return true;
+}
+
+// players.htm and players.json, from the store's answer.
+void CommunityHost::players(const QString& name, const QUrlQuery& query, const Done& done) {
+    auto nameOf = [this](const QString& page) { return serverName(page); };
+    const QString find = query.queryItemValue(QStringLiteral("name"), QUrl::FullyDecoded).left(256);
+    auto told = [this, name, find, nameOf, done](const std::optional<history::Found>& seen) {
+        const qint64 now = history_->now();
+        done(made(contentType(name), name == QLatin1String("players.htm")
+                                         ? playerpages::page(find, seen, now, nameOf)
+                                         : playerpages::json(seen, now, nameOf)));
+    };
+    // The context: the host's own timer, which lives as long as the host.
+    const QStringList names = query.allQueryItemValues(QStringLiteral("name"), QUrl::FullyDecoded);
+    if (name == QLatin1String("players.json") && !names.isEmpty())
+        history_->seen(names.mid(0, 64), &watch_, told);
+    else
+        history_->seen(
+            name == QLatin1String("players.htm")
+                ? find
+                : query.queryItemValue(QStringLiteral("find"), QUrl::FullyDecoded).left(256),
+            history::mostListed, &watch_, told);
 }
 
 // Only what lies inside the community's folder is served: no "..", no absolute paths, no link
@@ -371,12 +445,15 @@ CommunityHost::Reply CommunityHost::file(const QString& name) {
     if (info.isFile() && f->open(QIODevice::ReadOnly)) {
         if (sameFile(f->handle(), root_.filePath(QStringLiteral("servers.con"))))
             return refused(403);
-        return {200, contentType(name), cache, {}, std::move(f)};
+        return {.status = 200, .type = contentType(name), .cache = cache, .file = std::move(f)};
     }
     if (!info.exists() &&
         (name == QLatin1String("style.css") || name == QLatin1String("viewservers.js")))
         // The program's own look, for a community that brings none.
-        return {200, contentType(name), cache, serverpages::resource(name), {}};
+        return {.status = 200,
+                .type = contentType(name),
+                .cache = cache,
+                .body = serverpages::resource(name)};
     return refused(404);
 }
 
@@ -395,7 +472,8 @@ QByteArray CommunityHost::serverPage(const Server& s) {
         {"PICTURE",
          up ? serverpages::picture(st.info.map, pictures_.has(st.info.map), true) : QByteArray()}};
     if (history_)
-        more.insert("PULSE", pulse::section(history_->pulse(s.pageName())) + options_.historyNote);
+        more.insert("PULSE",
+                    pulsesection::section(history_->pulse(s.pageName())) + options_.historyNote);
     return serverpages::server(s, st, more);
 }
 
@@ -404,37 +482,24 @@ QString CommunityHost::serverName(const QString& page) {
     return s ? s->name : QString();
 }
 
-// history.json, players.json and players.htm; nullopt for any other name.
+// history.json, and players.json and players.htm without a store; nullopt for any other name.
 std::optional<CommunityHost::Reply> CommunityHost::historyPage(const QString& name,
                                                                const QUrlQuery& query) {
-    const char* generated = "public, max-age=10";
-    auto value = [&](const char* key) {
-        return query.queryItemValue(QLatin1String(key), QUrl::FullyDecoded).left(256);
-    };
-    auto nameOf = [this](const QString& page) { return serverName(page); };
-    const qint64 now = history_ ? history_->now() : 0;
     if (name == QLatin1String("history.json")) {
-        const Server* s = list_.byPage(value("page"));
+        const Server* s = list_.byPage(
+            query.queryItemValue(QStringLiteral("page"), QUrl::FullyDecoded).left(256));
         if (!s) return refused(404);
-        return Reply{
-            200,
-            contentType(name),
-            generated,
-            pulse::json(s->pageName(), history_ ? history_->pulse(s->pageName()) : std::nullopt),
-            {}};
+        return made(contentType(name),
+                    pulsesection::json(s->pageName(),
+                                       history_ ? history_->pulse(s->pageName()) : std::nullopt));
     }
-    if (name == QLatin1String("players.json")) {
-        QStringList names = query.allQueryItemValues(QStringLiteral("name"), QUrl::FullyDecoded);
-        const auto seen = !history_         ? std::nullopt
-                          : names.isEmpty() ? history_->seen(value("find"), 100)
-                                            : history_->seen(names.mid(0, 64));
-        return Reply{200, contentType(name), generated, playerpages::json(seen, now, nameOf), {}};
-    }
-    if (name == QLatin1String("players.htm")) {
-        const QString find = value("name");
-        const auto seen = history_ ? history_->seen(find, 100) : std::nullopt;
-        return Reply{
-            200, contentType(name), generated, playerpages::page(find, seen, now, nameOf), {}};
-    }
+    auto nameOf = [this](const QString& page) { return serverName(page); };
+    if (name == QLatin1String("players.json"))
+        return made(contentType(name), playerpages::json(std::nullopt, 0, nameOf));
+    if (name == QLatin1String("players.htm"))
+        return made(contentType(name),
+                    playerpages::page(
+                        query.queryItemValue(QStringLiteral("name"), QUrl::FullyDecoded).left(256),
+                        std::nullopt, 0, nameOf));
     return std::nullopt;
 }

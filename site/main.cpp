@@ -1,7 +1,7 @@
 // The community's web host: serves a community's pages, its server list and one page per
 // server with live status, on Qt HTTP Server.
 //   tovo-site [--root DIR] [--address A] [--port N] [--log] [--delay MS] [--database DB]
-//             [--keep-days N] [--maps DIR]... [--help] [--version]
+//             [--keep-days N] [--max-store-mb N] [--maps DIR]... [--help] [--version]
 // Without --root it serves the built-in demo community, with a simulated week of history. N = 0
 // picks a free port; the port is printed on stdout. --log prints each request's method and path,
 // control characters as %XX;
@@ -59,6 +59,10 @@ void raiseOpenFileLimit() {
     }
 }
 
+// The store's bound: a year of a hundred ordinary servers (sessions kept 90 days, hourly
+// summaries for ever) takes about a third of it.
+constexpr uint defaultStoreMb = 1024;
+
 // What the command line asks for.
 struct Wanted {
     QString root; // empty: the demo community
@@ -68,6 +72,7 @@ struct Wanted {
     bool log = false;
     QString database;
     uint keepDays = 90;
+    uint maxStoreMb = defaultStoreMb;
     QStringList maps;
 };
 
@@ -92,6 +97,10 @@ void describeOptions(QCommandLineParser& p) {
          {QStringLiteral("keep-days"),
           QStringLiteral("Days the players' sessions are kept (hourly summaries stay)."),
           QStringLiteral("days"), QStringLiteral("90")},
+         {QStringLiteral("max-store-mb"),
+          QStringLiteral("The most the history's store may take; past it the oldest sessions "
+                         "go first."),
+          QStringLiteral("MB"), QString::number(defaultStoreMb)},
          {QStringLiteral("maps"),
           QStringLiteral("A game data folder whose .pk3 files hold the maps' levelshots (can be "
                          "given more than once)."),
@@ -127,6 +136,11 @@ int readCommandLine(const QStringList& arguments, Wanted& w) {
         return usage(
             QStringLiteral("--keep-days: '%1' is no number of days (1 to 36500)").arg(keep));
     w.keepDays = *keepDays;
+    const QString most = p.value(QStringLiteral("max-store-mb"));
+    const std::optional<uint> maxStoreMb = whole(most, 1, 1u << 30);
+    if (!maxStoreMb)
+        return usage(QStringLiteral("--max-store-mb: '%1' is no size in MB").arg(most));
+    w.maxStoreMb = *maxStoreMb;
     w.database = p.value(QStringLiteral("database"));
     w.maps = p.values(QStringLiteral("maps"));
     w.root = p.value(QStringLiteral("root"));
@@ -182,6 +196,7 @@ int main(int argc, char** argv) {
     o.delayMs = int(w.delayMs);
     o.database = w.database;
     o.keepDays = int(w.keepDays);
+    o.maxStoreBytes = qint64(w.maxStoreMb) << 20;
     o.maps = w.maps;
     if (w.root.isEmpty() && w.database != QLatin1String("none")) {
         // The demo's servers are made up, and so is their past: a week, so the pulse shows.

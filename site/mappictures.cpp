@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QImage>
+#include <QImageReader>
 #include <QRegularExpression>
 #include <QUrl>
 #include <quazip.h>
@@ -17,7 +18,9 @@ const QString prefix = QStringLiteral("levelshots/");
 
 } // namespace
 
-MapPictures::MapPictures(const QStringList& folders) {
+MapPictures::MapPictures(const QStringList& folders, qint64 cacheBytes)
+    : kept_(qsizetype(cacheBytes)) {
+    makers_.setMaxThreadCount(1);
     static const QRegularExpression shot(QStringLiteral("^levelshots/([^/]+)\\.(jpg|tga)$"),
                                          QRegularExpression::CaseInsensitiveOption);
     for (const QString& folder : folders) {
@@ -42,22 +45,54 @@ MapPictures::MapPictures(const QStringList& folders) {
     }
 }
 
+MapPictures::~MapPictures() {
+    makers_.waitForDone();
+}
+
 bool MapPictures::has(const QString& map) const {
     return where_.contains(map.toLower());
 }
 
-QByteArray MapPictures::thumbnail(const QString& map) {
+std::optional<QByteArray> MapPictures::made(const QString& map) {
     const QString key = map.toLower();
-    if (const auto made = made_.constFind(key); made != made_.constEnd()) return *made;
-    QByteArray& out = made_[key];
-    const auto at = where_.constFind(key);
-    if (at == where_.constEnd()) return out;
-    QuaZipFile f(at->pak, at->entry);
-    if (!f.open(QIODevice::ReadOnly) || f.usize() > mostBytes) return out;
-    const QImage image = QImage::fromData(
-        f.readAll(),
-        at->entry.endsWith(QLatin1String(".tga"), Qt::CaseInsensitive) ? "TGA" : "JPG");
-    if (image.isNull()) return out;
+    if (!where_.contains(key)) return QByteArray(); // only the maps a pak holds are remembered
+    const QByteArray* jpeg = kept_.object(key);
+    return jpeg ? std::optional<QByteArray>(*jpeg) : std::nullopt;
+}
+
+void MapPictures::make(const QString& map, QObject* context, Done done) {
+    const QString key = map.toLower();
+    auto& waiting = waiting_[key];
+    waiting.emplace_back(context, std::move(done));
+    if (waiting.size() > 1) return; // already being made
+    makers_.start([this, key, at = where_.value(key)] {
+        QByteArray jpeg;
+        QuaZipFile f(at.pak, at.entry);
+        if (f.open(QIODevice::ReadOnly) && f.usize() <= mostBytes)
+            jpeg = thumbnail(f.readAll(),
+                             at.entry.endsWith(QLatin1String(".tga"), Qt::CaseInsensitive) ? "TGA"
+                                                                                           : "JPG");
+        QMetaObject::invokeMethod(&replies_, [this, key, jpeg] {
+            kept_.insert(key, new QByteArray(jpeg), std::max<qsizetype>(1, jpeg.size()));
+            for (auto& [context, told] : waiting_.take(key))
+                if (context) told(jpeg);
+        });
+    });
+}
+
+QByteArray MapPictures::thumbnail(const QByteArray& data, const char* format) {
+    QBuffer in;
+    in.setData(data);
+    // Qt reads a Targa only with the footer of its second version, which the games' own tools
+    // never wrote: an empty one is added.
+    static const QByteArray footer = QByteArray(8, '\0') + QByteArray("TRUEVISION-XFILE.", 18);
+    if (qstrcmp(format, "TGA") == 0 && !data.endsWith(footer)) in.setData(data + footer);
+    QImageReader reader(&in, format);
+    const QSize size = reader.size(); // from the header, before anything is decoded
+    if (!size.isValid() || size.width() > largest || size.height() > largest) return {};
+    const QImage image = reader.read();
+    if (image.isNull()) return {};
+    QByteArray out;
     QBuffer buffer(&out);
     buffer.open(QIODevice::WriteOnly);
     image.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)

@@ -35,14 +35,14 @@ QByteArray ago(qint64 seconds) {
     return unit(seconds / 86400, "day");
 }
 
-QByteArray page(const QString& find, const std::optional<std::vector<history::Seen>>& seen,
-                qint64 now, const NameOf& nameOf) {
+QByteArray page(const QString& find, const std::optional<history::Found>& seen, qint64 now,
+                const NameOf& nameOf) {
     QByteArray rows;
     if (!seen)
         rows = "<tr><td colspan=\"3\" class=\"none\">History unavailable</td></tr>\n";
-    else if (seen->empty())
+    else if (seen->names.empty())
         rows = "<tr><td colspan=\"3\" class=\"none\">Not seen yet.</td></tr>\n";
-    for (const history::Seen& s : seen ? *seen : std::vector<history::Seen>()) {
+    for (const history::Seen& s : seen ? seen->names : std::vector<history::Seen>()) {
         QByteArray week;
         for (const history::Seen::Week& w : s.week)
             week += serverLink(w.server, nameOf) + " " + graphs::duration(w.seconds) + "<br>";
@@ -52,6 +52,9 @@ QByteArray page(const QString& find, const std::optional<std::vector<history::Se
                                  html(graphs::when(s.lastSeen, "d MMM HH:mm")) + ") on ") +
                 serverLink(s.server, nameOf) + "</td><td>" + week + "</td></tr>\n";
     }
+    if (seen && seen->more > 0)
+        rows += "<tr><td colspan=\"3\" class=\"none\">and " + QByteArray::number(seen->more) +
+                " more</td></tr>\n";
     return "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>players.htm</title><link "
            "rel=\"stylesheet\" href=\"" +
            QByteArray(community::pages) +
@@ -66,10 +69,9 @@ QByteArray page(const QString& find, const std::optional<std::vector<history::Se
            "viewservers.htm\">Back to the server list</a></p>\n</body></html>\n";
 }
 
-QByteArray json(const std::optional<std::vector<history::Seen>>& seen, qint64 now,
-                const NameOf& nameOf) {
+QByteArray json(const std::optional<history::Found>& seen, qint64 now, const NameOf& nameOf) {
     QJsonArray players;
-    for (const history::Seen& s : seen ? *seen : std::vector<history::Seen>()) {
+    for (const history::Seen& s : seen ? seen->names : std::vector<history::Seen>()) {
         QJsonArray week;
         for (const history::Seen::Week& w : s.week)
             week.append(QJsonObject{
@@ -83,7 +85,9 @@ QByteArray json(const std::optional<std::vector<history::Seen>>& seen, qint64 no
             {"secondsAgo", std::max<qint64>(0, now - s.lastSeen)},
             {"week", week}});
     }
-    return QJsonDocument(QJsonObject{{"available", seen.has_value()}, {"players", players}})
+    return QJsonDocument(QJsonObject{{"available", seen.has_value()},
+                                     {"players", players},
+                                     {"more", seen ? seen->more : 0}})
                .toJson(QJsonDocument::Compact) +
            '\n';
 }

@@ -133,8 +133,14 @@ std::vector<Server> ServerList::parse(const std::string& contents,
             leftOut(file, QString::fromUtf8(section), problem);
             continue;
         }
-        out.push_back({QString::fromUtf8(section), QString::fromLatin1(code), address, host,
-                       gamePort, quint16(configured), addresses, !literal});
+        out.push_back({.name = QString::fromUtf8(section),
+                       .code = QString::fromLatin1(code),
+                       .address = address,
+                       .host = host,
+                       .port = gamePort,
+                       .queryPort = quint16(configured),
+                       .addresses = addresses,
+                       .resolving = !literal});
     }
     return out;
 }

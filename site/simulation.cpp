@@ -12,8 +12,12 @@ namespace simulation {
 
 void run(const QString& database, const Plan& plan) {
     auto clock = std::make_shared<std::atomic<qint64>>(plan.from);
-    history::Store store({database, plan.keepDays, 3600 * 1000, [clock] { return clock->load(); },
-                          QStringLiteral("tovo-site")});
+    history::Store store({.database = database,
+                          .keepDays = plan.keepDays,
+                          .flushMs = 3600 * 1000,
+                          .clock = [clock] { return clock->load(); },
+                          .hostName = QStringLiteral("simulation"),
+                          .pulses = false});
     std::mt19937 random(plan.seed);
     QStringList pool;
     for (int i = 0; i < plan.names; ++i)
@@ -44,7 +48,10 @@ void run(const QString& database, const Plan& plan) {
                     if (!who.contains(name)) who << name;
                 }
             }
-            store.record(plan.pages[s], {true, int(who.size()), plan.slotLimit, who});
+            store.record(plan.pages[s], {.answering = true,
+                                         .players = int(who.size()),
+                                         .slotLimit = plan.slotLimit,
+                                         .names = who});
         }
         if (t - flushed >= 3600) {
             store.flush();

@@ -22,12 +22,12 @@ Status StatusCache::of(const Server& s) {
     return e.status;
 }
 
-void StatusCache::refresh(const std::vector<Server>& all) {
+void StatusCache::refresh(const std::vector<Server>& all, bool beat) {
     for (const Server& s : all)
-        ask(s, entries_[key(s)]);
+        ask(s, entries_[key(s)], beat);
 }
 
-void StatusCache::ask(const Server& s, Entry& e) {
+void StatusCache::ask(const Server& s, Entry& e, bool beat) {
     const Game* game = catalogue::byCode(s.code.toStdString());
     e.protocol = game ? game->protocol : Protocol::None;
     if (e.protocol == status::Protocol::None || e.answer)
@@ -36,7 +36,11 @@ void StatusCache::ask(const Server& s, Entry& e) {
         if (e.status.state == Status::State::Unknown) e.status.state = Status::State::Asking;
         return;
     }
-    if (e.settledAt.isValid() && e.settledAt.elapsed() < maxAgeMs_) return;
+    // A round of the loop comes a round after the last, and the answer then was up to a timeout
+    // after its question: measured from the question, with that timeout to spare.
+    const qint64 age = beat ? e.askedAt.elapsed() + timeoutMs_ : e.settledAt.elapsed();
+    if (e.settledAt.isValid() && age < maxAgeMs_) return;
+    e.askedAt.start();
     e.port = status::queryPort(s.code.toStdString(), s.port, s.queryPort).value_or(0);
     const int gameSpyPort = s.port + game->gameSpyOffset; // a QueryPort of its own is the one asked
     e.gameSpyPort =

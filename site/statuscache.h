@@ -33,7 +33,9 @@ public:
 
     // And asks again when stale; a server whose name is still being looked up is "asking".
     Status of(const Server& s);
-    void refresh(const std::vector<Server>& all); // asks every server whose answer is stale
+    // Asks every server whose answer is stale; `beat`: the status loop's own round, which asks
+    // every server whose last question went out a round ago, however long its answer took.
+    void refresh(const std::vector<Server>& all, bool beat = false);
     quint16 localPort() const { return socket_.localPort(); }
     // Told each settled answer or silence, with the server's page name (the history's key).
     void onSettled(std::function<void(const QString& page, const Status& st)> f) {
@@ -57,11 +59,12 @@ private:
         }
         QElapsedTimer sentAt;
         QElapsedTimer settledAt; // since the last answer or silence
+        QElapsedTimer askedAt;   // since the last question first went out
         int question = 0;        // which question a timer belongs to
         QString page;            // the server's page name
     };
     static QString key(const Server& s) { return s.code + QLatin1Char('@') + s.address; }
-    void ask(const Server& s, Entry& e);
+    void ask(const Server& s, Entry& e, bool beat = false);
     void send(Entry& e, bool again);
     void readReplies();
     void answered(Entry& e, status::Question& a, const QHostAddress& from, quint16 port,

@@ -123,6 +123,9 @@ def checks(host, front, ca):
         time.sleep(0.2)
         n = host.log.count("GET " + P + page)
         check(codes.count(b"200") == 100 and n == 1, "100 loads of %s from one address: %d served, the host asked %d" % (page, codes.count(b"200"), n))
+    # Two members, two questions of one page, two answers: the cache keys on the whole request.
+    sarge, raven = (get(front.https, P + "players.htm?name=" + n, ca) for n in ("Sarge", "Raven"))
+    check(b'value="Sarge"' in sarge and b'value="Raven"' in raven, "players.htm?name=Sarge, then ?name=Raven: each its own answer")
     # TLS as Mozilla's intermediate profile: nothing below TLS 1.2, forward-secret AEAD ciphers
     # only, no session tickets, HSTS.
     scan = subprocess.run(["sslscan", "--no-colour", "127.0.0.1:%d" % front.https], capture_output=True, text=True).stdout

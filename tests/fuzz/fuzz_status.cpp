@@ -10,8 +10,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0) return 0;
-    // Every family, and no query at all: None is the last of them.
-    const auto protocol = status::Protocol(data[0] % (int(status::Protocol::None) + 1));
+    // Every family, and no query at all.
+    const auto protocol = status::Protocol(data[0] % protocolCount);
     // Several datagrams, split at 0xFE: GameSpy's parts, NetQuake's player replies.
     const QByteArray replies(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
     status::Question answer(protocol, data[0] & 0x80);

@@ -3,6 +3,8 @@
 #include "site/host.h"
 #include "tests/fakes/fakes.h"
 
+#include <QBuffer>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -11,6 +13,8 @@
 #include <QTest>
 #include <QTimer>
 #include <QUdpSocket>
+#include <quazip.h>
+#include <quazipfile.h>
 
 #include <fstream>
 
@@ -370,6 +374,61 @@ private slots:
     }
 
     // What the status cache adds to each family's reading.
+    // Map pictures: made off the host's thread, kept up to a bound in bytes (the least recently
+    // asked for go first), and only for the maps a pak holds; a picture larger than 4096 on a
+    // side is refused before it is decoded.
+    void mapPictures() {
+        auto jpeg = [](int w, int h, QRgb colour) {
+            QImage image(w, h, QImage::Format_RGB32);
+            image.fill(colour);
+            QByteArray out;
+            QBuffer b(&out);
+            b.open(QIODevice::WriteOnly);
+            image.save(&b, "JPG");
+            return out;
+        };
+        // An 8 by 2 picture as a Targa: 18 bytes of header, then blue, green, red a pixel.
+        const QByteArray tga =
+            bytes("\0\0\x02\0\0\0\0\0\0\0\0\0\x08\0\x02\0\x18\0") + QByteArray(8 * 2 * 3, '\x80');
+        QTemporaryDir dir;
+        {
+            QuaZip zip(dir.filePath("maps.pk3"));
+            QVERIFY(zip.open(QuaZip::mdCreate));
+            // clang-format off
+            const std::pair<QString, QByteArray> files[] = {{"levelshots/a.jpg", jpeg(64, 48, 0xff0000)}, {"levelshots/b.jpg", jpeg(64, 48, 0xff00)},
+                {"levelshots/c.jpg", jpeg(64, 48, 0xff)}, {"levelshots/t.tga", tga}, {"levelshots/huge.jpg", jpeg(4097, 8, 0)}};
+            // clang-format on
+            for (const auto& [name, data] : files) {
+                QuaZipFile f(&zip);
+                QVERIFY(f.open(QIODevice::WriteOnly, QuaZipNewInfo(name)));
+                f.write(data);
+            }
+        }
+        const qint64 one = MapPictures::thumbnail(jpeg(64, 48, 0xff0000), "JPG").size();
+        MapPictures pictures({dir.path()}, one * 5 / 2);
+        auto make = [&](const QString& map) {
+            std::optional<QByteArray> got;
+            QObject context;
+            pictures.make(map, &context, [&](const QByteArray& j) { got = j; });
+            (void)QTest::qWaitFor([&] { return got.has_value(); }, 5000);
+            return got.value_or("not told");
+        };
+        QVERIFY(!pictures.made("a"));
+        QCOMPARE(QImage::fromData(make("t")).size(), QSize(320, 240));
+        QCOMPARE(QImage::fromData(make("a")).size(), QSize(320, 240));
+        make("b");
+        QVERIFY(pictures.made("a")); // asked again: b is now the least recently asked
+        make("c");
+        QVERIFY(pictures.made("a") && !pictures.made("b") && pictures.made("c"));
+        QVERIFY(pictures.keptBytes() <= one * 5 / 2);
+        QCOMPARE(make("huge"), QByteArray());
+        // A map no pak holds: nothing to make, nothing kept.
+        const qint64 kept = pictures.keptBytes();
+        for (int i = 0; i < 100; ++i)
+            QCOMPARE(pictures.made(QString("nothere%1").arg(i)), QByteArray());
+        QCOMPARE(pictures.keptBytes(), kept);
+    }
+
     void liveStatusFromStandIns() {
         // Each stand-in answers its game's query in the documented form ($n: the questions it
         // has had); one port is dead. They are servers.con's rows, as a community writes them.

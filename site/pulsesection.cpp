@@ -1,4 +1,4 @@
-#include "pulse.h"
+#include "pulsesection.h"
 
 #include "history/graphs.h"
 
@@ -7,7 +7,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-namespace pulse {
+namespace pulsesection {
 namespace {
 
 QByteArray html(const QString& s) {
@@ -35,15 +35,15 @@ QByteArray facts(const history::Pulse& p) {
 
 QByteArray today(const history::Pulse& p) {
     QByteArray rows;
-    int shown = 0;
-    for (const history::Played& who : p.today) {
-        if (++shown > 64) break;
+    for (const history::Played& who : p.today)
         rows += "<tr><td>" + html(who.name) + "</td><td>" + graphs::duration(who.seconds) +
                 "</td><td>" +
                 (who.playing ? QByteArray("playing now")
                              : "until " + html(graphs::when(who.lastSeen, "HH:mm"))) +
                 "</td></tr>\n";
-    }
+    if (p.todayMore > 0)
+        rows += "<tr><td colspan=\"3\" class=\"none\">and " + QByteArray::number(p.todayMore) +
+                " more</td></tr>\n";
     if (rows.isEmpty())
         rows = "<tr><td colspan=\"3\" class=\"none\">Nobody has played here today.</td></tr>\n";
     return "<h3>Played here today</h3>\n<table class=\"players today\"><tr><th>Name</th><th>Time "
@@ -90,8 +90,9 @@ QByteArray json(const QString& page, const std::optional<history::Pulse>& p) {
         o.insert("record", p->record);
         o.insert("recordAt", p->record > 0 ? QJsonValue(iso(p->recordAt)) : QJsonValue());
         o.insert("today", played);
+        o.insert("todayMore", p->todayMore);
     }
     return QJsonDocument(o).toJson(QJsonDocument::Compact) + '\n';
 }
 
-} // namespace pulse
+} // namespace pulsesection
