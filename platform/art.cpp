@@ -1,7 +1,9 @@
 #include "art.h"
 
+#include "language.h"
 #include "look.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
@@ -72,7 +74,13 @@ QPixmap title(int scale) {
     return p;
 }
 
-// The stored pictures, in the order of Stored, by file name.
+QString said(const char* words) {
+    return QCoreApplication::translate("art", words);
+}
+const char* const loginWords = QT_TRANSLATE_NOOP("art", "Login >");
+
+// The stored pictures, in the order of Stored, by file name. Stored in English: in another
+// language they are drawn with its words when first shown.
 struct StoredPicture {
     const char* name;
     QPixmap (*draw)(int scale);
@@ -80,11 +88,14 @@ struct StoredPicture {
 const StoredPicture storedPictures[] = {
     {"title", title},
     {"alias", [](int s) { return aliasPanel(238, 91, s); }},
-    {"login", [](int s) { return button(QStringLiteral("Login >"), 103, 48, false, s); }},
-    {"login-pressed", [](int s) { return button(QStringLiteral("Login >"), 103, 48, true, s); }},
-    {"settings", [](int s) { return button(QStringLiteral("Settings"), 95, 33, false, s); }},
-    {"about", [](int s) { return button(QStringLiteral("About"), 95, 33, false, s); }},
-    {"exit", [](int s) { return button(QStringLiteral("Exit"), 98, 47, false, s); }},
+    {"login", [](int s) { return button(said(loginWords), 103, 48, false, s); }},
+    {"login-pressed", [](int s) { return button(said(loginWords), 103, 48, true, s); }},
+    {"settings",
+     [](int s) { return button(said(QT_TRANSLATE_NOOP("art", "Settings")), 95, 33, false, s); }},
+    {"about",
+     [](int s) { return button(said(QT_TRANSLATE_NOOP("art", "About")), 95, 33, false, s); }},
+    {"exit",
+     [](int s) { return button(said(QT_TRANSLATE_NOOP("art", "Exit")), 98, 47, false, s); }},
 };
 
 QImage drawLogo(int size) {
@@ -158,14 +169,17 @@ int screenScale() {
 void prepareLogin() {
     preparing = std::async(std::launch::async, [scale = screenScale()] {
         LoginPictures l{scale, drawBackground(true, scale), drawLogo(windowIcon), {}};
-        for (size_t i = 0; i < std::size(l.stored); ++i)
-            l.stored[i] = readStored(Stored(i), scale);
+        if (!language::translated())
+            for (size_t i = 0; i < std::size(l.stored); ++i)
+                l.stored[i] = readStored(Stored(i), scale);
         return l;
     });
 }
 
 QPixmap stored(Stored which) {
     const int scale = screenScale();
+    if (language::translated() && which != Stored::Title)
+        return storedPictures[int(which)].draw(scale);
     const LoginPictures* l = loginPictures(scale);
     return QPixmap::fromImage(l ? l->stored[int(which)] : readStored(which, scale));
 }
@@ -219,14 +233,18 @@ QPixmap aliasPanel(int w, int h, int scale) {
     g.setPen(light);
     g.setFont(font(10));
     g.drawText(QRect(14, 6, w - 20, 24), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Enter your alias:"));
+               said(QT_TRANSLATE_NOOP("art", "Enter your alias:")));
     g.setPen(QPen(mid, 1));
     g.setBrush(Qt::NoBrush);
     g.drawRect(QRectF(14.5, 36.5, w - 29, 22)); // the field the alias box lies in
     g.setPen(light);
     g.drawText(QRect(14, h - 28, w - 20, 24), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Save alias:"));
+               said(QT_TRANSLATE_NOOP("art", "Save alias:")));
     return p;
+}
+
+QString aliasPanelWords() {
+    return said("Enter your alias:") + QLatin1Char(' ') + said("Save alias:");
 }
 
 QPixmap toggle(bool selected, int w, int h) {

@@ -25,6 +25,7 @@ QStringList storedNames();
 QPixmap background(bool withLogo, int scale = 1); // 770 x 548: the window backgrounds
 QPixmap button(const QString& text, int w, int h, bool pressed = false, int scale = 1);
 QPixmap aliasPanel(int w, int h, int scale = 1); // "Enter your alias:", a field, "Save alias:"
+QString aliasPanelWords();                       // its words, in the member's language
 QPixmap toggle(bool selected, int w, int h);     // an empty ring or a filled dot
 QPixmap banner(int w, int h);                    // an empty frame
 QPixmap words(const QString& text, int w, int h, int points); // lettering on the grey

@@ -32,10 +32,9 @@ QString shown(const GamesFound::Row& r) {
 GamesFound::GamesFound(QWidget* parent, std::vector<Row> rows)
     : QDialog(parent), rows_(std::move(rows)) {
     setObjectName(QStringLiteral("GamesFound"));
-    setWindowTitle(QStringLiteral("Games Found"));
+    setWindowTitle(tr("Games Found"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(
-        new QLabel(QStringLiteral("Tick the games to set, then press Set Selected."), this));
+    layout->addWidget(new QLabel(tr("Tick the games to set, then press Set Selected."), this));
     auto* list = new QWidget;
     auto* listLayout = new QVBoxLayout(list);
     // Only the first find of a game not set yet is ticked: two ticked for one game would leave
@@ -49,8 +48,7 @@ GamesFound::GamesFound(QWidget* parent, std::vector<Row> rows)
         QWidget* row;
         if (r.find.anotherWine) { // another Wine's prefix: no box, and why
             auto* why = new QLabel(
-                text + dash + QStringLiteral("made by another Wine: set it through its launcher"),
-                list);
+                text + dash + tr("made by another Wine: set it through its launcher"), list);
             why->setTextFormat(Qt::PlainText);
             row = why;
         } else {
@@ -70,9 +68,9 @@ GamesFound::GamesFound(QWidget* parent, std::vector<Row> rows)
     scroll->setMinimumSize(std::min(all.width(), 1000) + 24, std::min(all.height(), 420) + 8);
     layout->addWidget(scroll);
     auto* buttons = new QDialogButtonBox(this);
-    SetSelected = buttons->addButton(QStringLiteral("Set Selected"), QDialogButtonBox::AcceptRole);
+    SetSelected = buttons->addButton(tr("Set Selected"), QDialogButtonBox::AcceptRole);
     SetSelected->setObjectName(QStringLiteral("SetSelected"));
-    Cancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    Cancel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     Cancel->setObjectName(QStringLiteral("Cancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
