@@ -10,6 +10,7 @@
 #include <QPainterPath>
 
 #include <future>
+#include <mutex>
 #include <optional>
 
 namespace art {
@@ -32,6 +33,20 @@ QFont font(int points, bool bold = true) {
     f.setPointSize(points);
     f.setBold(bold);
     return f;
+}
+
+std::mutex clippedLock; // the login window's pictures may be drawn on a thread of their own
+QList<Clipped> clippedSoFar;
+
+// Draws `text` in `box` and notes it when it needs more room than the box gives.
+void letter(QPainter& g, const QRect& box, int flags, const QString& text) {
+    const QRect needed = g.fontMetrics().boundingRect(box, flags, text);
+    const int over = std::max(needed.width() - box.width(), needed.height() - box.height());
+    if (over > 0) {
+        const std::lock_guard hold(clippedLock);
+        clippedSoFar.append({text, over});
+    }
+    g.drawText(box, flags, text);
 }
 
 void drawLantern(QPainter& p, QRectF r) {
@@ -219,7 +234,8 @@ QPixmap button(const QString& text, int w, int h, bool pressed, int scale) {
     g.drawRoundedRect(QRectF(1, 1, w - 2, h - 2), h / 4.0, h / 4.0);
     g.setPen(pressed ? amber : light);
     g.setFont(font(qBound(8, h / 3, 16)));
-    g.drawText(QRect(0, pressed ? 1 : 0, w, h), Qt::AlignCenter, text);
+    const int border = 4; // the rounded frame's width and curve, which the words keep clear of
+    letter(g, QRect(border, pressed ? 1 : 0, w - 2 * border, h), Qt::AlignCenter, text);
     return p;
 }
 
@@ -232,14 +248,14 @@ QPixmap aliasPanel(int w, int h, int scale) {
     g.drawRoundedRect(QRectF(0.5, 0.5, w - 1, h - 1), 8, 8);
     g.setPen(light);
     g.setFont(font(10));
-    g.drawText(QRect(14, 6, w - 20, 24), Qt::AlignLeft | Qt::AlignVCenter,
-               said(QT_TRANSLATE_NOOP("art", "Enter your alias:")));
+    letter(g, QRect(14, 6, w - 20, 24), Qt::AlignLeft | Qt::AlignVCenter,
+           said(QT_TRANSLATE_NOOP("art", "Enter your alias:")));
     g.setPen(QPen(mid, 1));
     g.setBrush(Qt::NoBrush);
     g.drawRect(QRectF(14.5, 36.5, w - 29, 22)); // the field the alias box lies in
     g.setPen(light);
-    g.drawText(QRect(14, h - 28, w - 20, 24), Qt::AlignLeft | Qt::AlignVCenter,
-               said(QT_TRANSLATE_NOOP("art", "Save alias:")));
+    letter(g, QRect(14, h - 28, w - 20, 24), Qt::AlignLeft | Qt::AlignVCenter,
+           said(QT_TRANSLATE_NOOP("art", "Save alias:")));
     return p;
 }
 
@@ -289,8 +305,13 @@ QPixmap words(const QString& text, int w, int h, int points) {
     g.setRenderHint(QPainter::TextAntialiasing);
     g.setPen(light);
     g.setFont(font(points));
-    g.drawText(QRect(0, 0, w, h), Qt::AlignCenter | Qt::TextWordWrap, text);
+    letter(g, QRect(0, 0, w, h), Qt::AlignCenter | Qt::TextWordWrap, text);
     return p;
+}
+
+QList<Clipped> clipped() {
+    const std::lock_guard hold(clippedLock);
+    return clippedSoFar;
 }
 
 } // namespace art

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QPixmap>
 #include <QString>
 #include <QStringList>
@@ -31,5 +32,13 @@ QPixmap banner(int w, int h);                    // an empty frame
 QPixmap words(const QString& text, int w, int h, int points); // lettering on the grey
 QPixmap roundedFrame(int w, int h);                           // the frame around the status line
 QPixmap logo(int size);                                       // the program's icon
+
+// Lettering drawn so far that did not fit its picture, and by how many pixels: a translation
+// that is too long for its button shows here (the languages' test reads it).
+struct Clipped {
+    QString words;
+    int pixels;
+};
+QList<Clipped> clipped();
 
 } // namespace art

@@ -35,6 +35,13 @@ Kontakt: owls@ilnightowls.example</translation>
     </message>
 </context>
 <context>
+    <name>DirList</name>
+    <message>
+        <source>Folders</source>
+        <translation>Ordner</translation>
+    </message>
+</context>
+<context>
     <name>DownloadWindow</name>
     <message>
         <source>Downloading</source>
@@ -77,6 +84,20 @@ Kontakt: owls@ilnightowls.example</translation>
     <message>
         <source>the connection was cut</source>
         <translation>die Verbindung wurde unterbrochen</translation>
+    </message>
+</context>
+<context>
+    <name>DriveList</name>
+    <message>
+        <source>Drive</source>
+        <translation>Laufwerk</translation>
+    </message>
+</context>
+<context>
+    <name>FileList</name>
+    <message>
+        <source>Files</source>
+        <translation>Dateien</translation>
     </message>
 </context>
 <context>
@@ -212,7 +233,7 @@ Es läuft, kann aber weder deinen Alias noch die Orte deiner Spiele speichern.</
     </message>
     <message>
         <source>Exit</source>
-        <translation>Beenden</translation>
+        <translation>Ende</translation>
     </message>
     <message>
         <source>Please enter your alias.</source>
@@ -454,7 +475,7 @@ Es läuft, kann aber weder deinen Alias noch die Orte deiner Spiele speichern.</
     </message>
     <message>
         <source>Exit</source>
-        <translation>Beenden</translation>
+        <translation>Ende</translation>
     </message>
     <message>
         <source>Enter your alias:</source>

@@ -35,6 +35,13 @@ Contacto: owls@ilnightowls.example</translation>
     </message>
 </context>
 <context>
+    <name>DirList</name>
+    <message>
+        <source>Folders</source>
+        <translation>Carpetas</translation>
+    </message>
+</context>
+<context>
     <name>DownloadWindow</name>
     <message>
         <source>Downloading</source>
@@ -77,6 +84,20 @@ Contacto: owls@ilnightowls.example</translation>
     <message>
         <source>the connection was cut</source>
         <translation>se cortó la conexión</translation>
+    </message>
+</context>
+<context>
+    <name>DriveList</name>
+    <message>
+        <source>Drive</source>
+        <translation>Unidad</translation>
+    </message>
+</context>
+<context>
+    <name>FileList</name>
+    <message>
+        <source>Files</source>
+        <translation>Archivos</translation>
     </message>
 </context>
 <context>

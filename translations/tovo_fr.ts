@@ -35,6 +35,13 @@ Contact&#xa0;: owls@ilnightowls.example</translation>
     </message>
 </context>
 <context>
+    <name>DirList</name>
+    <message>
+        <source>Folders</source>
+        <translation>Dossiers</translation>
+    </message>
+</context>
+<context>
     <name>DownloadWindow</name>
     <message>
         <source>Downloading</source>
@@ -77,6 +84,20 @@ Contact&#xa0;: owls@ilnightowls.example</translation>
     <message>
         <source>the connection was cut</source>
         <translation>la connexion a été coupée</translation>
+    </message>
+</context>
+<context>
+    <name>DriveList</name>
+    <message>
+        <source>Drive</source>
+        <translation>Lecteur</translation>
+    </message>
+</context>
+<context>
+    <name>FileList</name>
+    <message>
+        <source>Files</source>
+        <translation>Fichiers</translation>
     </message>
 </context>
 <context>

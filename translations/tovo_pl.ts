@@ -35,6 +35,13 @@ Kontakt: owls@ilnightowls.example</translation>
     </message>
 </context>
 <context>
+    <name>DirList</name>
+    <message>
+        <source>Folders</source>
+        <translation>Foldery</translation>
+    </message>
+</context>
+<context>
     <name>DownloadWindow</name>
     <message>
         <source>Downloading</source>
@@ -77,6 +84,20 @@ Kontakt: owls@ilnightowls.example</translation>
     <message>
         <source>the connection was cut</source>
         <translation>połączenie zostało przerwane</translation>
+    </message>
+</context>
+<context>
+    <name>DriveList</name>
+    <message>
+        <source>Drive</source>
+        <translation>Dysk</translation>
+    </message>
+</context>
+<context>
+    <name>FileList</name>
+    <message>
+        <source>Files</source>
+        <translation>Pliki</translation>
     </message>
 </context>
 <context>

@@ -35,6 +35,13 @@ Contato: owls@ilnightowls.example</translation>
     </message>
 </context>
 <context>
+    <name>DirList</name>
+    <message>
+        <source>Folders</source>
+        <translation>Pastas</translation>
+    </message>
+</context>
+<context>
     <name>DownloadWindow</name>
     <message>
         <source>Downloading</source>
@@ -77,6 +84,20 @@ Contato: owls@ilnightowls.example</translation>
     <message>
         <source>the connection was cut</source>
         <translation>a conexão caiu</translation>
+    </message>
+</context>
+<context>
+    <name>DriveList</name>
+    <message>
+        <source>Drive</source>
+        <translation>Unidade</translation>
+    </message>
+</context>
+<context>
+    <name>FileList</name>
+    <message>
+        <source>Files</source>
+        <translation>Arquivos</translation>
     </message>
 </context>
 <context>
