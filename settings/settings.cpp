@@ -37,14 +37,13 @@ std::vector<const Game*> byBoxName() {
 // the game's name, which stays as it is, and the "+" that marks a set game kept as it is written
 // (a caption without "Set" stays whole).
 QString Settings::caption(const char* catalogued) {
-    QString name = QString::fromLatin1(catalogued);
-    if (!name.startsWith(QLatin1String("Set "))) return name;
-    name.remove(0, 4);
-    QString plus;
-    while (name.endsWith(QLatin1Char('+')) || name.endsWith(QLatin1Char(' ')))
-        plus.prepend(name.back()), name.chop(1);
+    const QString whole = QString::fromLatin1(catalogued);
+    if (!whole.startsWith(QLatin1String("Set "))) return whole;
+    qsizetype end = whole.size(); // the game's name ends before the mark
+    while (end > 4 && (whole[end - 1] == QLatin1Char('+') || whole[end - 1] == QLatin1Char(' ')))
+        --end;
     //: A Set button: the game's folder is picked as the one that starts it; %1 is the game
-    return tr("Set %1").arg(name) + plus;
+    return tr("Set %1").arg(whole.mid(4, end - 4)) + whole.mid(end);
 }
 
 Settings::Settings(Forms& forms)
