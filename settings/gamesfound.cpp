@@ -27,6 +27,14 @@ QString shown(const GamesFound::Row& r) {
     return path.startsWith(home + QLatin1Char('/')) ? QLatin1Char('~') + path.mid(home.size())
                                                     : path;
 }
+// Where a find came from in the member's language: the words Find Games puts around a place,
+// translated; the launchers', Steam's and the places' names as they are.
+QString where(const installs::Find& f) {
+    const QString w = fromBytes(f.where), prefix = QStringLiteral("Wine prefix ");
+    if (w == QLatin1String("installed engine")) return GamesFound::tr("installed engine");
+    if (w.startsWith(prefix)) return GamesFound::tr("Wine prefix %1").arg(w.mid(prefix.size()));
+    return w;
+}
 } // namespace
 
 GamesFound::GamesFound(QWidget* parent, std::vector<Row> rows)
@@ -43,8 +51,8 @@ GamesFound::GamesFound(QWidget* parent, std::vector<Row> rows)
     int n = 0;
     for (const Row& r : rows_) {
         const QString dash = QStringLiteral(" \u2014 "),
-                      text = QString::fromLatin1(r.find.game->section) + dash +
-                             fromBytes(r.find.where) + dash + shown(r);
+                      text = QString::fromLatin1(r.find.game->section) + dash + where(r.find) +
+                             dash + shown(r);
         QWidget* row;
         if (r.find.anotherWine) { // another Wine's prefix: no box, and why
             auto* why = new QLabel(

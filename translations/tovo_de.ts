@@ -203,6 +203,14 @@ Es läuft, kann aber weder deinen Alias noch die Orte deiner Spiele speichern.</
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>installed engine</source>
+        <translation>installierte Engine</translation>
+    </message>
+    <message>
+        <source>Wine prefix %1</source>
+        <translation>Wine-Präfix %1</translation>
+    </message>
 </context>
 <context>
     <name>Login</name>

@@ -203,6 +203,14 @@ Funciona, pero no puede guardar tu alias ni dónde están tus juegos.</translati
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>installed engine</source>
+        <translation>motor instalado</translation>
+    </message>
+    <message>
+        <source>Wine prefix %1</source>
+        <translation>prefijo de Wine %1</translation>
+    </message>
 </context>
 <context>
     <name>Login</name>

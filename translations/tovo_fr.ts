@@ -203,6 +203,14 @@ Il fonctionne, mais ne peut enregistrer ni votre alias ni l&apos;emplacement de 
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>installed engine</source>
+        <translation>moteur installé</translation>
+    </message>
+    <message>
+        <source>Wine prefix %1</source>
+        <translation>préfixe Wine %1</translation>
+    </message>
 </context>
 <context>
     <name>Login</name>

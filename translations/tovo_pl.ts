@@ -203,6 +203,14 @@ Działa, ale nie zapisze twojego aliasu ani położenia twoich gier.</translatio
         <source>Cancel</source>
         <translation>Anuluj</translation>
     </message>
+    <message>
+        <source>installed engine</source>
+        <translation>zainstalowany silnik</translation>
+    </message>
+    <message>
+        <source>Wine prefix %1</source>
+        <translation>prefiks Wine %1</translation>
+    </message>
 </context>
 <context>
     <name>Login</name>

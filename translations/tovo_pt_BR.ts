@@ -203,6 +203,14 @@ Ele funciona, mas não consegue salvar seu alias nem onde estão seus jogos.</tr
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>installed engine</source>
+        <translation>engine instalada</translation>
+    </message>
+    <message>
+        <source>Wine prefix %1</source>
+        <translation>prefixo do Wine %1</translation>
+    </message>
 </context>
 <context>
     <name>Login</name>
