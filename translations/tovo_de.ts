@@ -5,7 +5,7 @@
     <name>About</name>
     <message>
         <source>About</source>
-        <translation>Info</translation>
+        <translation>Über TOVO</translation>
     </message>
     <message>
         <source>TOVO credits and info.</source>
@@ -108,7 +108,7 @@ Kontakt: owls@ilnightowls.example</translation>
 It runs, but it cannot save your alias or where your games are.</source>
         <translation>TOVO kann den Ordner für deine Dateien nicht anlegen: %1 (%2).
 
-Es läuft, kann aber weder deinen Alias noch die Orte deiner Spiele speichern.</translation>
+TOVO läuft, kann aber weder deinen Alias noch die Ordner deiner Spiele speichern.</translation>
     </message>
     <message>
         <source>Cannot save</source>
@@ -309,7 +309,7 @@ Es läuft, kann aber weder deinen Alias noch die Orte deiner Spiele speichern.</
     <message>
         <source>None</source>
         <comment>no member sign</comment>
-        <translation>Keins</translation>
+        <translation>Keines</translation>
     </message>
     <message>
         <source>Online time:</source>
@@ -376,7 +376,7 @@ Es läuft, kann aber weder deinen Alias noch die Orte deiner Spiele speichern.</
     <message>
         <source>Set %1</source>
         <extracomment>A Set button: the game&apos;s folder is picked as the one that starts it; %1 is the game</extracomment>
-        <translation>%1 wählen</translation>
+        <translation>%1 festlegen</translation>
     </message>
     <message>
         <source>Settings and Options</source>
@@ -710,7 +710,7 @@ Es läuft, kann aber weder deinen Alias noch die Orte deiner Spiele speichern.</
     </message>
     <message>
         <source>The password cannot contain %1: the game would read it as a command of its own, not as the password. Please ask the server&apos;s admin for a password without it.</source>
-        <translation>Das Passwort darf %1 nicht enthalten: Das Spiel würde es als eigenen Befehl lesen, nicht als Passwort. Bitte frag den Admin des Servers nach einem Passwort ohne dieses Zeichen.</translation>
+        <translation>Das Passwort darf %1 nicht enthalten: Das Spiel würde dieses Zeichen als eigenen Befehl lesen, nicht als Teil des Passworts. Bitte frag den Admin des Servers nach einem anderen Passwort.</translation>
     </message>
 </context>
 <context>
@@ -749,7 +749,7 @@ Es läuft, kann aber weder deinen Alias noch die Orte deiner Spiele speichern.</
     </message>
     <message>
         <source>About</source>
-        <translation>Info</translation>
+        <translation>Über TOVO</translation>
     </message>
     <message>
         <source>Exit</source>

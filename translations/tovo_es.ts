@@ -5,7 +5,7 @@
     <name>About</name>
     <message>
         <source>About</source>
-        <translation>Info</translation>
+        <translation>Acerca de TOVO</translation>
     </message>
     <message>
         <source>TOVO credits and info.</source>
@@ -376,7 +376,7 @@ Funciona, pero no puede guardar tu alias ni dónde están tus juegos.</translati
     <message>
         <source>Set %1</source>
         <extracomment>A Set button: the game&apos;s folder is picked as the one that starts it; %1 is the game</extracomment>
-        <translation>Fijar %1</translation>
+        <translation>Asignar %1</translation>
     </message>
     <message>
         <source>Settings and Options</source>
@@ -448,11 +448,11 @@ Funciona, pero no puede guardar tu alias ni dónde están tus juegos.</translati
     <name>SlotWait</name>
     <message>
         <source>Waiting for a free slot</source>
-        <translation>Esperando un hueco libre</translation>
+        <translation>Esperando una plaza libre</translation>
     </message>
     <message>
         <source>Waiting for a free slot on %1...</source>
-        <translation>Esperando un hueco libre en %1...</translation>
+        <translation>Esperando una plaza libre en %1...</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -460,11 +460,11 @@ Funciona, pero no puede guardar tu alias ni dónde están tus juegos.</translati
     </message>
     <message>
         <source>No slot came free on %1 in 30 minutes.</source>
-        <translation>No ha quedado ningún hueco libre en %1 en 30 minutos.</translation>
+        <translation>No ha quedado ninguna plaza libre en %1 en 30 minutos.</translation>
     </message>
     <message>
         <source>A slot is free on %1 (%2/%3): the game starts.</source>
-        <translation>Hay un hueco libre en %1 (%2/%3): el juego se inicia.</translation>
+        <translation>Hay una plaza libre en %1 (%2/%3): el juego se inicia.</translation>
     </message>
 </context>
 <context>
@@ -710,7 +710,7 @@ Funciona, pero no puede guardar tu alias ni dónde están tus juegos.</translati
     </message>
     <message>
         <source>The password cannot contain %1: the game would read it as a command of its own, not as the password. Please ask the server&apos;s admin for a password without it.</source>
-        <translation>La contraseña no puede contener %1: el juego lo leería como un comando propio, no como la contraseña. Pide al admin del servidor una contraseña sin ese carácter.</translation>
+        <translation>La contraseña no puede contener %1: el juego leería ese carácter como un comando propio, no como parte de la contraseña. Pide otra contraseña al admin del servidor.</translation>
     </message>
 </context>
 <context>
@@ -749,7 +749,7 @@ Funciona, pero no puede guardar tu alias ni dónde están tus juegos.</translati
     </message>
     <message>
         <source>About</source>
-        <translation>Info</translation>
+        <translation>Acerca de TOVO</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -780,7 +780,7 @@ Funciona, pero no puede guardar tu alias ni dónde están tus juegos.</translati
     </message>
     <message>
         <source>The server is full (%1/%2). Wait for a free slot?</source>
-        <translation>El servidor está lleno (%1/%2). ¿Esperar a que quede un hueco libre?</translation>
+        <translation>El servidor está lleno (%1/%2). ¿Esperar a que quede una plaza libre?</translation>
     </message>
     <message>
         <source>Server Full</source>

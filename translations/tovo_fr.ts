@@ -5,7 +5,7 @@
     <name>About</name>
     <message>
         <source>About</source>
-        <translation>À propos</translation>
+        <translation>À propos de TOVO</translation>
     </message>
     <message>
         <source>TOVO credits and info.</source>
@@ -356,7 +356,7 @@ Il fonctionne, mais ne peut enregistrer ni votre alias ni l&apos;emplacement de 
     </message>
     <message>
         <source>This computer has no keyring to keep the password in, so it is asked each time.</source>
-        <translation>Cet ordinateur n&apos;a pas de trousseau pour garder le mot de passe&#xa0;: il est demandé à chaque fois.</translation>
+        <translation>Cet ordinateur n&apos;a pas de trousseau pour garder le mot de passe&#xa0;: il sera demandé à chaque fois.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -710,7 +710,7 @@ Il fonctionne, mais ne peut enregistrer ni votre alias ni l&apos;emplacement de 
     </message>
     <message>
         <source>The password cannot contain %1: the game would read it as a command of its own, not as the password. Please ask the server&apos;s admin for a password without it.</source>
-        <translation>Le mot de passe ne peut pas contenir %1&#xa0;: le jeu le lirait comme une commande, et non comme le mot de passe. Demandez à l&apos;admin du serveur un mot de passe sans ce caractère.</translation>
+        <translation>Le mot de passe ne peut pas contenir %1&#xa0;: le jeu lirait ce caractère comme une commande, et non comme une partie du mot de passe. Demandez un autre mot de passe à l&apos;admin du serveur.</translation>
     </message>
 </context>
 <context>
@@ -749,7 +749,7 @@ Il fonctionne, mais ne peut enregistrer ni votre alias ni l&apos;emplacement de 
     </message>
     <message>
         <source>About</source>
-        <translation>À propos</translation>
+        <translation>À propos de TOVO</translation>
     </message>
     <message>
         <source>Exit</source>

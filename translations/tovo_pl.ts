@@ -5,7 +5,7 @@
     <name>About</name>
     <message>
         <source>About</source>
-        <translation>O TOVO</translation>
+        <translation>O programie</translation>
     </message>
     <message>
         <source>TOVO credits and info.</source>
@@ -108,7 +108,7 @@ Kontakt: owls@ilnightowls.example</translation>
 It runs, but it cannot save your alias or where your games are.</source>
         <translation>TOVO nie może utworzyć folderu na twoje pliki, %1 (%2).
 
-Działa, ale nie zapisze twojego aliasu ani położenia twoich gier.</translation>
+Program działa, ale nie zapisze twojego aliasu ani położenia twoich gier.</translation>
     </message>
     <message>
         <source>Cannot save</source>
@@ -288,7 +288,7 @@ Działa, ale nie zapisze twojego aliasu ani położenia twoich gier.</translatio
     </message>
     <message>
         <source>Patches / Update</source>
-        <translation>Patche / Aktualizacje</translation>
+        <translation>Łatki / Aktualizacje</translation>
     </message>
     <message>
         <source>Discuss</source>
@@ -317,7 +317,7 @@ Działa, ale nie zapisze twojego aliasu ani położenia twoich gier.</translatio
     </message>
     <message>
         <source>Patch/Update</source>
-        <translation>Patche</translation>
+        <translation>Łatki</translation>
     </message>
     <message>
         <source>Back</source>
@@ -340,7 +340,7 @@ Działa, ale nie zapisze twojego aliasu ani położenia twoich gier.</translatio
     <name>ServerPassword</name>
     <message>
         <source>Server Password</source>
-        <translation>Hasło serwera</translation>
+        <translation>Hasło do serwera</translation>
     </message>
     <message>
         <source>This server asks for a password:</source>
@@ -429,7 +429,7 @@ Działa, ale nie zapisze twojego aliasu ani położenia twoich gier.</translatio
     </message>
     <message>
         <source>Do you want to forget the passwords of all servers kept on this computer?</source>
-        <translation>Czy zapomnieć hasła wszystkich serwerów zapisane na tym komputerze?</translation>
+        <translation>Czy zapomnieć wszystkie hasła do serwerów zapisane na tym komputerze?</translation>
     </message>
     <message>
         <source>Do you want to clear all directories?</source>
@@ -550,7 +550,7 @@ Działa, ale nie zapisze twojego aliasu ani położenia twoich gier.</translatio
     </message>
     <message>
         <source>The server&apos;s password holds a character that {program} would read as a command of its own, so the game was not started. Please connect again and type the password.</source>
-        <translation>Hasło serwera zawiera znak, który {program} odczytałby jako własne polecenie, więc gra nie została uruchomiona. Połącz się ponownie i wpisz hasło.</translation>
+        <translation>Hasło do serwera zawiera znak, który {program} odczytałby jako własne polecenie, więc gra nie została uruchomiona. Połącz się ponownie i wpisz hasło.</translation>
     </message>
     <message>
         <source>Game not started.</source>
@@ -705,7 +705,7 @@ Działa, ale nie zapisze twojego aliasu ani położenia twoich gier.</translatio
     </message>
     <message>
         <source>The password is longer than %1 characters, more than the game takes. Please ask the server&apos;s admin for a shorter one.</source>
-        <translation>Hasło jest dłuższe niż %1 znaków, a tyle gra nie przyjmie. Poproś admina serwera o krótsze.</translation>
+        <translation>Hasło jest dłuższe, niż przyjmuje gra (limit znaków: %1). Poproś admina serwera o krótsze.</translation>
     </message>
     <message>
         <source>a remark mark (%1)</source>
@@ -713,7 +713,7 @@ Działa, ale nie zapisze twojego aliasu ani położenia twoich gier.</translatio
     </message>
     <message>
         <source>The password cannot contain %1: the game would read it as a command of its own, not as the password. Please ask the server&apos;s admin for a password without it.</source>
-        <translation>Hasło nie może zawierać %1: gra odczytałaby go jako własne polecenie, a nie jako hasło. Poproś admina serwera o hasło bez tego znaku.</translation>
+        <translation>Hasło nie może zawierać %1: gra odczytałaby ten znak jako własne polecenie, a nie jako część hasła. Poproś admina serwera o inne hasło.</translation>
     </message>
 </context>
 <context>
@@ -740,7 +740,7 @@ Działa, ale nie zapisze twojego aliasu ani położenia twoich gier.</translatio
     </message>
     <message>
         <source>Game Patches</source>
-        <translation>Patche do gier</translation>
+        <translation>Łatki do gier</translation>
     </message>
     <message>
         <source>Settings and Options</source>
@@ -752,7 +752,7 @@ Działa, ale nie zapisze twojego aliasu ani położenia twoich gier.</translatio
     </message>
     <message>
         <source>About</source>
-        <translation>O TOVO</translation>
+        <translation>O programie</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -763,7 +763,7 @@ Działa, ale nie zapisze twojego aliasu ani położenia twoich gier.</translatio
     <name>viewservers</name>
     <message>
         <source>Connect to Server</source>
-        <translation>Połącz</translation>
+        <translation>Połącz z serwerem</translation>
     </message>
     <message>
         <source>You must select a server to join.</source>

@@ -5,7 +5,7 @@
     <name>About</name>
     <message>
         <source>About</source>
-        <translation>Sobre</translation>
+        <translation>Sobre o TOVO</translation>
     </message>
     <message>
         <source>TOVO credits and info.</source>
@@ -233,7 +233,7 @@ Ele funciona, mas não consegue salvar seu alias nem onde estão seus jogos.</tr
     </message>
     <message>
         <source>Settings</source>
-        <translation>Ajustes</translation>
+        <translation>Opções</translation>
     </message>
     <message>
         <source>About</source>
@@ -388,7 +388,7 @@ Ele funciona, mas não consegue salvar seu alias nem onde estão seus jogos.</tr
     </message>
     <message>
         <source>The Set buttons below with a &quot;+&quot; means that the directory has been set.</source>
-        <translation>Um &quot;+&quot; num botão abaixo indica que a pasta já foi definida.</translation>
+        <translation>Um &quot;+&quot; em um botão abaixo indica que a pasta já foi definida.</translation>
     </message>
     <message>
         <source>Check a box below and then hit &quot;Clear Selected Directories&quot; button to remove selected dir.</source>
@@ -475,7 +475,7 @@ Ele funciona, mas não consegue salvar seu alias nem onde estão seus jogos.</tr
     </message>
     <message>
         <source>Settings</source>
-        <translation>Ajustes</translation>
+        <translation>Opções</translation>
     </message>
     <message>
         <source>About</source>
@@ -710,7 +710,7 @@ Ele funciona, mas não consegue salvar seu alias nem onde estão seus jogos.</tr
     </message>
     <message>
         <source>The password cannot contain %1: the game would read it as a command of its own, not as the password. Please ask the server&apos;s admin for a password without it.</source>
-        <translation>A senha não pode conter %1: o jogo leria isso como um comando próprio, e não como a senha. Peça ao admin do servidor uma senha sem esse caractere.</translation>
+        <translation>A senha não pode conter %1: o jogo leria esse caractere como um comando próprio, e não como parte da senha. Peça outra senha ao admin do servidor.</translation>
     </message>
 </context>
 <context>
@@ -749,7 +749,7 @@ Ele funciona, mas não consegue salvar seu alias nem onde estão seus jogos.</tr
     </message>
     <message>
         <source>About</source>
-        <translation>Sobre</translation>
+        <translation>Sobre o TOVO</translation>
     </message>
     <message>
         <source>Exit</source>

@@ -86,13 +86,14 @@ private slots:
 
         language::use(QLocale("pl_PL"));
         QStringList seen;
-        for (int hours : {1, 2, 5})
+        for (int hours : {1, 2, 5, 24})
             seen << lastseen::shown("Raven",
                                     QHash<QString, lastseen::Seen>{
                                         {"raven", {false, "Saber Hall", hours * 3600 + 59}}});
         QCOMPARE(seen, QStringList({"Raven: ostatnio widziano 1 godzinę temu na Saber Hall",
                                     "Raven: ostatnio widziano 2 godziny temu na Saber Hall",
-                                    "Raven: ostatnio widziano 5 godzin temu na Saber Hall"}));
+                                    "Raven: ostatnio widziano 5 godzin temu na Saber Hall",
+                                    "Raven: ostatnio widziano 1 dzień temu na Saber Hall"}));
 
         language::use(QLocale("fr_FR"));
         Form& settings = h.forms->get("Settings");
