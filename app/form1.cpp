@@ -14,11 +14,12 @@
 #include <QProgressBar>
 
 Form1::Form1(Forms& forms)
-    : Form(forms, QStringLiteral("Form1"), Kind::TopLevel, QStringLiteral("Detecting Network"),
-           2685, 1740) {
+    : Form(forms, QStringLiteral("Form1"), Kind::TopLevel, tr("Detecting Network"), 2685, 1740) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFixedSize(size());
-    setBackgroundPicture(art::words(QStringLiteral("Connecting to Network"), 179, 66, 10));
+    const QString connecting = tr("Connecting to Network");
+    setBackgroundPicture(art::words(connecting, 179, 66, 10));
+    setAccessibleDescription(connecting); // the words drawn on the window
 
     // Everything but the bar lies beyond the window's edges, where it is never seen.
     Text1 = new QLineEdit(QStringLiteral("yes"), this);
@@ -37,7 +38,7 @@ Form1::Form1(Forms& forms)
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setValue(0);
     ProgressBar1->setTextVisible(false);
-    ProgressBar1->setAccessibleName(QStringLiteral("Detecting network"));
+    ProgressBar1->setAccessibleName(tr("Detecting network"));
     placeTwips(ProgressBar1, 240, 1080, 2175, 135);
     brwWebBrowser = services().makeBrowser(this);
     brwWebBrowser->setObjectName(QStringLiteral("brwWebBrowser"));
@@ -71,10 +72,8 @@ void Form1::brwWebBrowser_DocumentComplete() {
 void Form1::brwWebBrowser_NavigateError() {
     Text1->setText(QStringLiteral("no"));
     services().msg(
-        QStringLiteral(
-            "Unabled to connect to network, either our servers are busy our your not online."),
-        msgbox::Buttons::Ok, msgbox::Icon::Critical,
-        QStringLiteral("IL Owls - Network Unavailable"));
+        tr("Unabled to connect to network, either our servers are busy our your not online."),
+        msgbox::Buttons::Ok, msgbox::Icon::Critical, tr("IL Owls - Network Unavailable"));
     forms().hide(QStringLiteral("Form1"));
     forms().hide(QStringLiteral("Login"));
     Timer1->setEnabled(false);

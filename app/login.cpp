@@ -14,7 +14,6 @@
 #include <QMenu>
 
 namespace {
-const QString TypeHere = QStringLiteral("Type here");
 const char* Section = "il nightowls";
 
 QLineEdit* hiddenText(QWidget* parent, const QString& name, const QString& text) {
@@ -26,12 +25,14 @@ QLineEdit* hiddenText(QWidget* parent, const QString& name, const QString& text)
 } // namespace
 
 Login::Login(Forms& forms)
-    : Form(forms, QStringLiteral("Login"), Kind::MdiChild, QStringLiteral("Login"), 11535, 7485) {
+    : Form(forms, QStringLiteral("Login"), Kind::MdiChild, tr("Login"), 11535, 7485),
+      //: The alias box's text until the member types an alias
+      TypeHere(tr("Type here")) {
     // The alias box first, so that the keyboard goes from it through the pictures in the order
     // they are made, which is their order on screen.
     Text1 = new QLineEdit(TypeHere, this);
     Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setAccessibleName(QStringLiteral("Alias"));
+    Text1->setAccessibleName(tr("Alias"));
     Text1->setFrame(false);
     Text1->setStyleSheet(QStringLiteral("QLineEdit { background: %1; color: %2; border: none; }")
                              .arg(look::css(look::background), look::css(look::value)));
@@ -53,21 +54,22 @@ Login::Login(Forms& forms)
                      {240, 6720, 9435, 585});
     Image1 = picture(QStringLiteral("Image1"), art::stored(art::Stored::AliasPanel),
                      {4080, 3600, 3570, 1365});
+    Image1->setAccessibleName(
+        art::aliasPanelWords()); // its words; no button, so not in the tab order
     Image3 = picture(QStringLiteral("Image3"), art::toggle(true, 32, 29), toggleAt);
     Image4 = picture(QStringLiteral("Image4"), art::toggle(false, 32, 29), toggleAt);
     // The toggle starts with its own copy of the unselected look, not Image4's picture itself.
-    Image2 = picture(QStringLiteral("Image2"), Image4->picture().copy(), toggleAt,
-                     QStringLiteral("Save alias"));
+    Image2 =
+        picture(QStringLiteral("Image2"), Image4->picture().copy(), toggleAt, tr("Save alias"));
     Image6 = picture(QStringLiteral("Image6"), art::stored(art::Stored::LoginPressed), loginAt);
     Image7 = picture(QStringLiteral("Image7"), art::stored(art::Stored::Login), loginAt);
-    Image5 = picture(QStringLiteral("Image5"), Image7->picture().copy(), loginAt,
-                     QStringLiteral("Login"));
+    Image5 = picture(QStringLiteral("Image5"), Image7->picture().copy(), loginAt, tr("Login"));
     Image10 = picture(QStringLiteral("Image10"), art::stored(art::Stored::Settings),
-                      {9840, 5400, 1425, 495}, QStringLiteral("Settings"));
+                      {9840, 5400, 1425, 495}, tr("Settings"));
     Image11 = picture(QStringLiteral("Image11"), art::stored(art::Stored::About),
-                      {9840, 6000, 1425, 495}, QStringLiteral("About"));
+                      {9840, 6000, 1425, 495}, tr("About"));
     Image9 = picture(QStringLiteral("Image9"), art::stored(art::Stored::Exit),
-                     {9840, 6720, 1470, 705}, QStringLiteral("Exit"));
+                     {9840, 6720, 1470, 705}, tr("Exit"));
     for (Picture* hidden : {Image3, Image4, Image6, Image7})
         hidden->hide();
     Text1->raise(); // over the panel picture it lies in
@@ -92,7 +94,7 @@ std::filesystem::path Login::aliasFile() const {
 
 void Login::Form_Initialize() {
     const auto file = aliasFile();
-    Text1->setText(fromBytes(profile::read(Section, "Alias", "Type here", 30, file)));
+    Text1->setText(fromBytes(profile::read(Section, "Alias", toBytes(TypeHere), 30, file)));
     Text5->setText(fromBytes(profile::read(Section, "First", "yes", 30, file)));
     Text1->selectAll(); // typing replaces the text shown
     if (Text5->text() != QLatin1String("yes")) return;
@@ -119,15 +121,15 @@ bool Login::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Login::askForAlias() {
-    services().msg(QStringLiteral("Please enter your alias."), msgbox::Buttons::Ok,
-                   msgbox::Icon::None, QStringLiteral("Enter alias              "));
+    //: The title keeps its blanks: they widen the box's title bar
+    services().msg(tr("Please enter your alias."), msgbox::Buttons::Ok, msgbox::Icon::None,
+                   tr("Enter alias              "));
     Text1->setText(QString());
 }
 
 void Login::refuseDetection() {
-    services().msg(QStringLiteral("Network connection failed, please exit program and try again."),
-                   msgbox::Buttons::Ok, msgbox::Icon::Critical,
-                   QStringLiteral("Network Detection Failed"));
+    services().msg(tr("Network connection failed, please exit program and try again."),
+                   msgbox::Buttons::Ok, msgbox::Icon::Critical, tr("Network Detection Failed"));
 }
 
 void Login::Text1_KeyPress(int keyAscii) {
@@ -184,10 +186,10 @@ void Login::Image9_Click() {
     forms().showModal(QStringLiteral("closeprog"));
 }
 void Login::Image10_Click() {
-    forms().show(QStringLiteral("Settings"));
+    forms().show(tr("Settings"));
 }
 void Login::Image11_Click() {
-    forms().show(QStringLiteral("About"));
+    forms().show(tr("About"));
 }
 
 void Login::Form_MouseDown(int button) {

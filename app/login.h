@@ -37,6 +37,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    const QString TypeHere; // the alias box's text until the member types an alias
     void askForAlias();
     void refuseDetection();
     std::filesystem::path aliasFile() const;

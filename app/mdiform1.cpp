@@ -10,7 +10,8 @@
 
 MDIForm1::MDIForm1(Forms& forms)
     : Form(forms, QStringLiteral("MDIForm1"), Kind::MdiParent,
-           QStringLiteral("TOVO - Iron Lantern / Night Owls Online Game Service"), 11460, 7575),
+           //: TOVO, Iron Lantern and Night Owls are names
+           tr("TOVO - Iron Lantern / Night Owls Online Game Service"), 11460, 7575),
       area_(new QMdiArea(this)) {
     area_->setObjectName(QStringLiteral("MDIClient"));
     area_->setBackground(QColor(look::background));

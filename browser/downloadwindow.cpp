@@ -48,7 +48,7 @@ DownloadWindow* DownloadWindow::start(Forms& forms, std::unique_ptr<Download> do
 DownloadWindow::DownloadWindow(Forms& forms, std::unique_ptr<Download> download)
     : forms_(forms), download_(std::move(download)), folder_(downloads::folder()) {
     setObjectName(QStringLiteral("Downloading"));
-    setWindowTitle(QStringLiteral("Downloading"));
+    setWindowTitle(tr("Downloading"));
     name_ = downloads::chooseName(QDir(folder_), download_->suggestedName(),
                                   [](const QString& n) { return reserved.contains(n); });
     part_ = downloads::partName(name_);
@@ -58,9 +58,10 @@ DownloadWindow::DownloadWindow(Forms& forms, std::unique_ptr<Download> download)
     bar = new QProgressBar(this);
     bar->setTextVisible(false); // the sizes say it below
     status = new QLabel(this);
-    cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    openFolder = new QPushButton(QStringLiteral("Open Folder"), this);
-    run = new QPushButton(QStringLiteral("Run"), this);
+    cancel = new QPushButton(tr("Cancel"), this);
+    openFolder = new QPushButton(tr("Open Folder"), this);
+    //: Starts the downloaded program
+    run = new QPushButton(tr("Run"), this);
     openFolder->hide();
     run->hide();
     auto* grid = new QGridLayout(this);
@@ -87,7 +88,8 @@ void DownloadWindow::progress(qint64 received, qint64 total) {
     bar->setRange(0, total > 0 ? 1000 : 0);
     if (total > 0) bar->setValue(int(received * 1000 / total));
     const qint64 ms = std::max<qint64>(clock_.elapsed(), 1);
-    status->setText(QStringLiteral("%1 of %2 at %3/s")
+    //: Bytes received, of the whole, at the speed: "1.5 MB of 10 MB at 300 KB/s"
+    status->setText(tr("%1 of %2 at %3/s")
                         .arg(bytes(received), total >= 0 ? bytes(total) : QStringLiteral("?"),
                              bytes(received * 1000 / ms)));
 }
@@ -103,8 +105,8 @@ void DownloadWindow::ended(Download::End end, const QString& why) {
         name_ = got;
         bar->setRange(0, 1);
         bar->setValue(1);
-        status->setText(QStringLiteral("Done: %1 in %2")
-                            .arg(bytes(QFileInfo(dir.filePath(got)).size()), folder_));
+        status->setText(
+            tr("Done: %1 in %2").arg(bytes(QFileInfo(dir.filePath(got)).size()), folder_));
         openFolder->show();
         QFile f(dir.filePath(got));
         run->setVisible(f.open(QIODevice::ReadOnly) && f.read(2) == "MZ");
@@ -112,11 +114,10 @@ void DownloadWindow::ended(Download::End end, const QString& why) {
     }
     // Nothing that looks whole is left behind.
     QFile::remove(dir.filePath(part_));
-    status->setText(
-        end == Download::End::Cancelled ? QStringLiteral("Cancelled: nothing was saved.")
-        : end == Download::End::Whole
-            ? QStringLiteral("Not saved: the file could not be named in %1.").arg(folder_)
-            : QStringLiteral("Failed: %1. Nothing was saved.").arg(why));
+    status->setText(end == Download::End::Cancelled ? tr("Cancelled: nothing was saved.")
+                    : end == Download::End::Whole
+                        ? tr("Not saved: the file could not be named in %1.").arg(folder_)
+                        : tr("Failed: %1. Nothing was saved.").arg(why));
 }
 
 // As Connect to Server starts a game, through the same door: through the system's wine for a

@@ -181,7 +181,8 @@ public:
                 [this](QWebEngineDownloadRequest* r) {
                     // Asked anew, to resume it; or taken by another pane.
                     if (Saving* s = Saving::saving().value(r->id()); s && !s->follows(r))
-                        return s->cut(QStringLiteral("the connection was cut"));
+                        return s->cut(QCoreApplication::translate("DownloadWindow",
+                                                                  "the connection was cut"));
                     if (Saving::saving().contains(r->id())) return;
                     std::unique_ptr<Download> d = std::make_unique<Saving>(r);
                     events_.download(d);

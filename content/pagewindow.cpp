@@ -21,56 +21,56 @@ namespace pages {
 const std::vector<PageRow>& rows() {
     using S = PageRow::Step;
     static const std::vector<PageRow> table{
-        {"news",
-         "News",
-         "news.htm",
-         11385,
-         7560,
-         "Label4",
-         "Label7",
-         {S::NetworkCheckOn, S::Alias, S::ClockOn, S::Navigate, S::ShowPane},
-         true,
-         true},
-        {"events",
-         "Events",
-         "events.htm",
-         11385,
-         7440,
-         "Label4",
-         "Label7",
-         {S::Alias, S::Navigate, S::ClockOn},
-         false,
-         false},
-        {"update",
-         "Patches / Update",
-         "patches.htm",
-         11475,
-         7425,
-         "Label9",
-         "Label7",
-         {S::Alias, S::Navigate, S::ClockOn},
-         false,
-         false},
-        {"discuss",
-         "Discuss",
-         "discuss.htm",
-         11385,
-         7365,
-         "Label4",
-         "Label10",
-         {S::Alias, S::Navigate, S::ClockOn},
-         false,
-         false},
-        {"viewservers",
-         "View Servers",
-         "viewservers.htm",
-         11460,
-         7545,
-         "Label4",
-         "Label3",
-         {S::ClockOn, S::Alias, S::Navigate},
-         false,
-         false},
+        {.name = "news",
+         .caption = QT_TRANSLATE_NOOP("PageWindow", "News"),
+         .page = "news.htm",
+         .widthTwips = 11385,
+         .heightTwips = 7560,
+         .aliasLabel = "Label4",
+         .clockLabel = "Label7",
+         .load = {S::NetworkCheckOn, S::Alias, S::ClockOn, S::Navigate, S::ShowPane},
+         .paneHiddenBeforeLoad = true,
+         .networkCheck = true},
+        {.name = "events",
+         .caption = QT_TRANSLATE_NOOP("PageWindow", "Events"),
+         .page = "events.htm",
+         .widthTwips = 11385,
+         .heightTwips = 7440,
+         .aliasLabel = "Label4",
+         .clockLabel = "Label7",
+         .load = {S::Alias, S::Navigate, S::ClockOn},
+         .paneHiddenBeforeLoad = false,
+         .networkCheck = false},
+        {.name = "update",
+         .caption = QT_TRANSLATE_NOOP("PageWindow", "Patches / Update"),
+         .page = "patches.htm",
+         .widthTwips = 11475,
+         .heightTwips = 7425,
+         .aliasLabel = "Label9",
+         .clockLabel = "Label7",
+         .load = {S::Alias, S::Navigate, S::ClockOn},
+         .paneHiddenBeforeLoad = false,
+         .networkCheck = false},
+        {.name = "discuss",
+         .caption = QT_TRANSLATE_NOOP("PageWindow", "Discuss"),
+         .page = "discuss.htm",
+         .widthTwips = 11385,
+         .heightTwips = 7365,
+         .aliasLabel = "Label4",
+         .clockLabel = "Label10",
+         .load = {S::Alias, S::Navigate, S::ClockOn},
+         .paneHiddenBeforeLoad = false,
+         .networkCheck = false},
+        {.name = "viewservers",
+         .caption = QT_TRANSLATE_NOOP("PageWindow", "View Servers"),
+         .page = "viewservers.htm",
+         .widthTwips = 11460,
+         .heightTwips = 7545,
+         .aliasLabel = "Label4",
+         .clockLabel = "Label3",
+         .load = {S::ClockOn, S::Alias, S::Navigate},
+         .paneHiddenBeforeLoad = false,
+         .networkCheck = false},
     };
     return table;
 }
@@ -84,8 +84,8 @@ const PageRow& row(const QString& name) {
 } // namespace pages
 
 PageWindow::PageWindow(Forms& forms, const PageRow& row)
-    : Form(forms, QString::fromLatin1(row.name), Kind::MdiChild, QString::fromLatin1(row.caption),
-           row.widthTwips, row.heightTwips),
+    : Form(forms, QString::fromLatin1(row.name), Kind::MdiChild, tr(row.caption), row.widthTwips,
+           row.heightTwips),
       row_(row) {
     setBackgroundPicture(art::background(false));
     // The address box lies exactly under the pane, so it is never seen.
@@ -140,11 +140,11 @@ void PageWindow::makeStatusLine() {
         bool caption;
     };
     const Def defs[] = {
-        {QStringLiteral("Label1"), QStringLiteral("Connected as:"), 360, 1695, 255, true},
+        {QStringLiteral("Label1"), tr("Connected as:"), 360, 1695, 255, true},
         {QString::fromLatin1(row_.aliasLabel), {}, 2040, 2775, 375, false},
-        {QStringLiteral("Label5"), QStringLiteral("Member sign:"), 4920, 1455, 375, true},
-        {QStringLiteral("Label6"), QStringLiteral("None"), 6480, 1095, 375, false},
-        {QStringLiteral("Label2"), QStringLiteral("Online time:"), 8400, 1335, 375, true},
+        {QStringLiteral("Label5"), tr("Member sign:"), 4920, 1455, 375, true},
+        {QStringLiteral("Label6"), tr("None", "no member sign"), 6480, 1095, 375, false},
+        {QStringLiteral("Label2"), tr("Online time:"), 8400, 1335, 375, true},
         {QString::fromLatin1(row_.clockLabel), {}, 9720, 1215, 375, false},
     };
     for (const Def& s : defs) {
@@ -169,14 +169,14 @@ void PageWindow::makePageButtons() {
     static const Def defs[] = {
         {"Command7", "<", 2880, 375, nullptr},
         {"Command8", ">", 3240, 375, nullptr},
-        {"Command2", "News", 3960, 1210, "news"},
-        {"Command9", "Discuss", 5160, 1210, "discuss"},
-        {"Command3", "View Servers", 6360, 1210, "viewservers"},
-        {"Command4", "Events", 7560, 1210, "events"},
-        {"Command5", "Patch/Update", 8760, 1210, "update"},
+        {"Command2", QT_TR_NOOP("News"), 3960, 1210, "news"},
+        {"Command9", QT_TR_NOOP("Discuss"), 5160, 1210, "discuss"},
+        {"Command3", QT_TR_NOOP("View Servers"), 6360, 1210, "viewservers"},
+        {"Command4", QT_TR_NOOP("Events"), 7560, 1210, "events"},
+        {"Command5", QT_TR_NOOP("Patch/Update"), 8760, 1210, "update"},
     };
     for (const Def& s : defs) {
-        auto* b = new QPushButton(QString::fromLatin1(s.caption), this);
+        auto* b = new QPushButton(s.target ? tr(s.caption) : QString::fromLatin1(s.caption), this);
         b->setObjectName(QString::fromLatin1(s.name));
         placeTwips(b, s.left, 240, s.width, 375);
         if (s.target) {
@@ -186,8 +186,8 @@ void PageWindow::makePageButtons() {
     }
     auto* back = findChild<QPushButton*>(QStringLiteral("Command7"));
     auto* forward = findChild<QPushButton*>(QStringLiteral("Command8"));
-    back->setAccessibleName(QStringLiteral("Back"));
-    forward->setAccessibleName(QStringLiteral("Forward"));
+    back->setAccessibleName(tr("Back"));
+    forward->setAccessibleName(tr("Forward"));
     // Back and forward in this window's own pane; where there is no earlier or later page the
     // pane stays where it is.
     connect(back, &QPushButton::clicked, brwWebBrowser, &BrowserPane::GoBack);
@@ -240,10 +240,8 @@ void PageWindow::Timer2_Timer() {
 
 void PageWindow::brwWebBrowser_NavigateError() {
     services().msg(
-        QStringLiteral(
-            "Unabled to connect to network, either our servers are busy our your not online."),
-        msgbox::Buttons::Ok, msgbox::Icon::Critical,
-        QStringLiteral("IL Owls - Network Unavailable"));
+        tr("Unabled to connect to network, either our servers are busy our your not online."),
+        msgbox::Buttons::Ok, msgbox::Icon::Critical, tr("IL Owls - Network Unavailable"));
 }
 
 void PageWindow::pageButton_Click(const QString& target) {

@@ -1,6 +1,7 @@
 #include "popmnu.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 
 namespace {
@@ -16,38 +17,52 @@ struct Item {
 // exist yet; the other items leave the page windows as they are.
 const std::vector<Item>& mainItems() {
     static const std::vector<Item> items{
-        {"mnuhome", "Home / News", "news", {"viewservers", "discuss", "events", "update"}},
-        {"mnudiscuss", "Discuss", "discuss", {"events", "news", "viewservers", "update"}},
-        {"mnuservers", "View Servers", "viewservers", {"news", "discuss", "update", "events"}},
-        {"mnuaddserver", "Add Servers", nullptr, {}},
-        {"mnuevents", "Events", "events", {"discuss", "news", "viewservers", "update"}},
-        {"mnupatches", "Game Patches", "update", {"events", "viewservers", "discuss", "news"}},
+        {"mnuhome",
+         QT_TRANSLATE_NOOP("popmnu", "Home / News"),
+         "news",
+         {"viewservers", "discuss", "events", "update"}},
+        {"mnudiscuss",
+         QT_TRANSLATE_NOOP("popmnu", "Discuss"),
+         "discuss",
+         {"events", "news", "viewservers", "update"}},
+        {"mnuservers",
+         QT_TRANSLATE_NOOP("popmnu", "View Servers"),
+         "viewservers",
+         {"news", "discuss", "update", "events"}},
+        {"mnuaddserver", QT_TRANSLATE_NOOP("popmnu", "Add Servers"), nullptr, {}},
+        {"mnuevents",
+         QT_TRANSLATE_NOOP("popmnu", "Events"),
+         "events",
+         {"discuss", "news", "viewservers", "update"}},
+        {"mnupatches",
+         QT_TRANSLATE_NOOP("popmnu", "Game Patches"),
+         "update",
+         {"events", "viewservers", "discuss", "news"}},
         {"mnudash", "-", nullptr, {}},
-        {"mnusetup", "Settings and Options", "Settings", {}},
-        {"mnufriends", "Friends", "Friends", {}},
-        {"mnuabout", "About", "About", {}},
-        {"mnuexit", "Exit", "closeprog", {}},
+        {"mnusetup", QT_TRANSLATE_NOOP("popmnu", "Settings and Options"), "Settings", {}},
+        {"mnufriends", QT_TRANSLATE_NOOP("popmnu", "Friends"), "Friends", {}},
+        {"mnuabout", QT_TRANSLATE_NOOP("popmnu", "About"), "About", {}},
+        {"mnuexit", QT_TRANSLATE_NOOP("popmnu", "Exit"), "closeprog", {}},
     };
     return items;
 }
 
 const std::vector<Item>& shortItems() {
     static const std::vector<Item> items{
-        {"mnuset", "Settings and Options", "Settings", {}},
-        {"mnuabout", "About", "About", {}},
-        {"mnuexit", "Exit", "closeprog", {}},
+        {"mnuset", QT_TRANSLATE_NOOP("popmnu", "Settings and Options"), "Settings", {}},
+        {"mnuabout", QT_TRANSLATE_NOOP("popmnu", "About"), "About", {}},
+        {"mnuexit", QT_TRANSLATE_NOOP("popmnu", "Exit"), "closeprog", {}},
     };
     return items;
 }
 
 void fill(Forms& forms, QMenu* menu, const std::vector<Item>& items) {
     for (const Item& item : items) {
-        const QString caption = QString::fromLatin1(item.caption);
-        if (caption == QLatin1String("-")) {
+        if (item.caption == std::string_view("-")) {
             menu->addSeparator()->setObjectName(QString::fromLatin1(item.name));
             continue;
         }
-        QAction* a = menu->addAction(caption);
+        QAction* a = menu->addAction(QCoreApplication::translate("popmnu", item.caption));
         a->setObjectName(QString::fromLatin1(item.name));
         if (!item.show) {
             a->setEnabled(false); // "Add Servers" has no action: shown greyed

@@ -9,11 +9,9 @@
 #include <QPushButton>
 
 Friends::Friends(Forms& forms)
-    : Form(forms, QStringLiteral("Friends"), Kind::MdiChild, QStringLiteral("Friends"), 5400,
-           5520) {
+    : Form(forms, QStringLiteral("Friends"), Kind::MdiChild, tr("Friends"), 5400, 5520) {
     setFrameClosable(true);
-    auto* caption =
-        new Label(this, QStringLiteral("Label1"), QStringLiteral("Your friends' player names:"));
+    auto* caption = new Label(this, QStringLiteral("Label1"), tr("Your friends' player names:"));
     caption->setFont(look::sansSerif(8.25, true));
     look::setTextColour(caption, look::value);
     placeTwips(caption, 240, 180, 4800, 285);
@@ -22,18 +20,18 @@ Friends::Friends(Forms& forms)
     placeTwips(lstFriends, 240, 480, 3480, 3600);
     txtFriend = new QLineEdit(this);
     txtFriend->setObjectName(QStringLiteral("txtFriend"));
-    txtFriend->setPlaceholderText(QStringLiteral("Player name"));
-    txtFriend->setAccessibleName(QStringLiteral("Player name"));
+    txtFriend->setPlaceholderText(tr("Player name"));
+    txtFriend->setAccessibleName(tr("Player name"));
     txtFriend->setMaxLength(64);
     placeTwips(txtFriend, 240, 4260, 3480, 315);
-    auto button = [this](QPushButton*& b, const char* name, const char* text, int top) {
-        b = new QPushButton(QString::fromLatin1(text), this);
+    auto button = [this](QPushButton*& b, const char* name, const QString& text, int top) {
+        b = new QPushButton(text, this);
         b->setObjectName(QString::fromLatin1(name));
         placeTwips(b, 3900, top, 1260, 375);
     };
-    button(cmdAdd, "cmdAdd", "Add", 4230);
-    button(cmdRemove, "cmdRemove", "Remove", 480);
-    button(cmdClose, "cmdClose", "Close", 4860);
+    button(cmdAdd, "cmdAdd", tr("Add"), 4230);
+    button(cmdRemove, "cmdRemove", tr("Remove"), 480);
+    button(cmdClose, "cmdClose", tr("Close"), 4860);
     connect(cmdAdd, &QPushButton::clicked, this, &Friends::cmdAdd_Click);
     connect(txtFriend, &QLineEdit::returnPressed, this, &Friends::cmdAdd_Click);
     connect(cmdRemove, &QPushButton::clicked, this, &Friends::cmdRemove_Click);
@@ -85,10 +83,9 @@ QStringList Friends::names() const {
 void Friends::save(const QStringList& names) {
     show(names);
     if (!friendlist::write(file(), names))
-        services().msg(QStringLiteral("TOVO cannot save your friends in %1.")
-                           .arg(QString::fromStdString(file().string())),
-                       msgbox::Buttons::Ok, msgbox::Icon::Critical,
-                       QStringLiteral("Friends not saved."));
+        services().msg(
+            tr("TOVO cannot save your friends in %1.").arg(QString::fromStdString(file().string())),
+            msgbox::Buttons::Ok, msgbox::Icon::Critical, tr("Friends not saved."));
 }
 
 void Friends::cmdAdd_Click() {

@@ -4,6 +4,7 @@
 #include "games/community.h"
 #include "games/serveraddress.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 
 namespace joinlink {
@@ -15,17 +16,23 @@ Join read(const QString& link) {
     };
     const QString start = QLatin1String(community::joinLinks);
     if (!link.startsWith(start, Qt::CaseInsensitive))
-        return {{}, {}, QStringLiteral("This is no TOVO join link: %1").arg(said(link))};
+        return {{},
+                {},
+                QCoreApplication::translate("joinlink", "This is no TOVO join link: %1")
+                    .arg(said(link))};
     const QString rest = QUrl::fromPercentEncoding(link.mid(start.size()).toUtf8());
     const QString code = rest.section(QLatin1Char('/'), 0, 0);
     QString address = rest.section(QLatin1Char('/'), 1);
     if (address.endsWith(QLatin1Char('/'))) address.chop(1); // as some programs hand a link over
     if (!catalogue::byCode(code.toStdString()))
         return {code, address,
-                QStringLiteral("The join link names no game TOVO knows: \"%1\".").arg(said(code))};
+                QCoreApplication::translate("joinlink",
+                                            "The join link names no game TOVO knows: \"%1\".")
+                    .arg(said(code))};
     if (!validServerAddress(address.toStdString()))
         return {code, address,
-                QStringLiteral("The join link's server address cannot be used: \"%1\".")
+                QCoreApplication::translate(
+                    "joinlink", "The join link's server address cannot be used: \"%1\".")
                     .arg(said(address))};
     return {code, address, {}};
 }

@@ -1,5 +1,6 @@
 #include "lastseen.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -27,15 +28,13 @@ std::optional<QHash<QString, Seen>> parse(const QByteArray& json) {
 namespace {
 
 QString ago(qint64 seconds) {
-    auto unit = [](qint64 n, const char* one) {
-        return QStringLiteral("%1 %2%3 ago")
-            .arg(n)
-            .arg(QLatin1String(one), n == 1 ? QString() : QStringLiteral("s"));
-    };
-    if (seconds < 60) return QStringLiteral("just now");
-    if (seconds < 3600) return unit(seconds / 60, "minute");
-    if (seconds < 86400) return unit(seconds / 3600, "hour");
-    return unit(seconds / 86400, "day");
+    // Counted apart: lupdate loses its way in a division among translate()'s arguments.
+    const int minutes = int(seconds / 60), hours = int(seconds / 3600), days = int(seconds / 86400);
+    if (minutes < 1) return QCoreApplication::translate("lastseen", "just now");
+    if (hours < 1)
+        return QCoreApplication::translate("lastseen", "%n minute(s) ago", nullptr, minutes);
+    if (days < 1) return QCoreApplication::translate("lastseen", "%n hour(s) ago", nullptr, hours);
+    return QCoreApplication::translate("lastseen", "%n day(s) ago", nullptr, days);
 }
 
 } // namespace
@@ -43,10 +42,14 @@ QString ago(qint64 seconds) {
 QString shown(const QString& name, const std::optional<QHash<QString, Seen>>& seen) {
     if (!seen) return name;
     const auto at = seen->constFind(name.toCaseFolded());
-    if (at == seen->constEnd()) return name + QStringLiteral(": not seen yet");
-    if (at->playing) return name + QStringLiteral(": playing now on ") + at->server;
-    return name + QStringLiteral(": last seen ") + ago(at->secondsAgo) + QStringLiteral(" on ") +
-           at->server;
+    if (at == seen->constEnd())
+        return QCoreApplication::translate("lastseen", "%1: not seen yet").arg(name);
+    if (at->playing)
+        return QCoreApplication::translate("lastseen", "%1: playing now on %2")
+            .arg(name, at->server);
+    //: %2 is how long ago: "just now", "2 hours ago"; %3 the server's name
+    return QCoreApplication::translate("lastseen", "%1: last seen %2 on %3")
+        .arg(name, ago(at->secondsAgo), at->server);
 }
 
 } // namespace lastseen

@@ -64,8 +64,7 @@ void Notifier::askCapabilities() {
 void Notifier::send(const News& news) {
     QStringList actions;
     if (!news.link.isEmpty() && capabilities_->contains(QLatin1String("actions")))
-        actions = {QStringLiteral("default"), QStringLiteral("Join"), QStringLiteral("join"),
-                   QStringLiteral("Join")};
+        actions = {QStringLiteral("default"), tr("Join"), QStringLiteral("join"), tr("Join")};
     const QString body =
         capabilities_->contains(QLatin1String("body-markup")) ? asMarkup(news.text) : news.text;
     auto notify = QDBusMessage::createMethodCall(service, path, service, QStringLiteral("Notify"));

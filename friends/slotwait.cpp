@@ -13,11 +13,11 @@ SlotWait::SlotWait(Services& services, const QString& page, const QString& serve
       start_(std::move(start)), mostMs_(mostMs) {
     setObjectName(QStringLiteral("SlotWait"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Waiting for a free slot"));
-    lblWait = new QLabel(QStringLiteral("Waiting for a free slot on %1...").arg(serverName), this);
+    setWindowTitle(tr("Waiting for a free slot"));
+    lblWait = new QLabel(tr("Waiting for a free slot on %1...").arg(serverName), this);
     lblWait->setObjectName(QStringLiteral("lblWait"));
     lblWait->setTextFormat(Qt::PlainText);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel = new QPushButton(tr("Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lblWait);
@@ -35,8 +35,7 @@ void SlotWait::cmdCancel_Click() {
 
 void SlotWait::look() {
     if (since_.elapsed() >= mostMs_) {
-        services_.notify(QStringLiteral("No slot came free on %1 in 30 minutes.").arg(serverName_),
-                         {});
+        services_.notify(tr("No slot came free on %1 in 30 minutes.").arg(serverName_), {});
         return void(close());
     }
     asker_.ask(services_, this, [this](std::optional<std::vector<listing::Server>> servers) {
@@ -48,7 +47,7 @@ void SlotWait::seen(const std::vector<listing::Server>& servers) {
     const listing::Server* s = listing::byPage(servers, page_);
     if (!s || !s->answering || s->full()) return; // still full, or not known now: the wait goes on
     timer_->stop();
-    services_.notify(QStringLiteral("A slot is free on %1 (%2/%3): the game starts.")
+    services_.notify(tr("A slot is free on %1 (%2/%3): the game starts.")
                          .arg(serverName_)
                          .arg(s->players)
                          .arg(s->maxPlayers),

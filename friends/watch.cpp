@@ -33,7 +33,8 @@ void FriendWatch::seen(const std::vector<listing::Server>& servers) {
                 if (now.contains(key)) continue;
                 now.insert(key);
                 if (!playing_.contains(key))
-                    services_.notify(QStringLiteral("%1 is playing %2 on %3 (%4/%5)")
+                    //: A friend, the game, the server, its players and its limit
+                    services_.notify(tr("%1 is playing %2 on %3 (%4/%5)")
                                          .arg(friendlist::shown(player),
                                               QString::fromLatin1(game->shortName), s.name)
                                          .arg(s.players)

@@ -37,7 +37,8 @@ enum class Outcome {
     WineMissing,
     SteamMissing,
     PasswordRefused, // a character the game's console would read as a command
-    NotStarted
+    NotStarted,
+    Count // after the last: the size of every table with a row an outcome
 };
 
 // Connect to Server names the game's batch file, which says the program, its arguments and its

@@ -1,5 +1,7 @@
 #include "password.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace password {
@@ -9,27 +11,27 @@ namespace {
 QString named(QChar c) {
     switch (c.unicode()) {
     case ';':
-        return QStringLiteral("a semicolon (;)");
+        return QCoreApplication::translate("password", "a semicolon (;)");
     case '+':
-        return QStringLiteral("a plus sign (+)");
+        return QCoreApplication::translate("password", "a plus sign (+)");
     case '"':
-        return QStringLiteral("a quotation mark (\")");
+        return QCoreApplication::translate("password", "a quotation mark (\")");
     case '\\':
-        return QStringLiteral("a backslash (\\)");
+        return QCoreApplication::translate("password", "a backslash (\\)");
     case ' ':
-        return QStringLiteral("a blank");
+        return QCoreApplication::translate("password", "a blank");
     case '\t':
-        return QStringLiteral("a tab");
+        return QCoreApplication::translate("password", "a tab");
     case '\r':
     case '\n':
     case 0x2028:
     case 0x2029:
-        return QStringLiteral("a line break");
+        return QCoreApplication::translate("password", "a line break");
     }
     if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format ||
         c.category() == QChar::Separator_Space || c.category() == QChar::Separator_Line ||
         c.category() == QChar::Separator_Paragraph)
-        return QStringLiteral("a control character (U+%1)")
+        return QCoreApplication::translate("password", "a control character (U+%1)")
             .arg(QString::number(c.unicode(), 16).toUpper().rightJustified(4, QLatin1Char('0')));
     return {};
 }
@@ -38,20 +40,23 @@ QString named(QChar c) {
 
 QString problem(const QString& password) {
     if (password.size() > MostCharacters)
-        return QStringLiteral("The password is longer than %1 characters, more than the game "
-                              "takes. Please ask the server's admin for a shorter one.")
+        return QCoreApplication::translate(
+                   "password", "The password is longer than %1 characters, more than the game "
+                               "takes. Please ask the server's admin for a shorter one.")
             .arg(MostCharacters);
     QString what;
     for (qsizetype i = 0; i < password.size() && what.isEmpty(); ++i) {
         what = named(password[i]);
         if (what.isEmpty() && password[i] == QLatin1Char('/') && i + 1 < password.size() &&
             (password[i + 1] == QLatin1Char('/') || password[i + 1] == QLatin1Char('*')))
-            what = QStringLiteral("a remark mark (%1)").arg(password.mid(i, 2));
+            what = QCoreApplication::translate("password", "a remark mark (%1)")
+                       .arg(password.mid(i, 2));
     }
     if (what.isEmpty()) return {};
-    return QStringLiteral("The password cannot contain %1: the game would read it as a command "
-                          "of its own, not as the password. Please ask the server's admin for a "
-                          "password without it.")
+    return QCoreApplication::translate(
+               "password", "The password cannot contain %1: the game would read it as a command "
+                           "of its own, not as the password. Please ask the server's admin for a "
+                           "password without it.")
         .arg(what);
 }
 

@@ -1,13 +1,16 @@
 #include "art.h"
 
+#include "language.h"
 #include "look.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 
 #include <future>
+#include <mutex>
 #include <optional>
 
 namespace art {
@@ -30,6 +33,20 @@ QFont font(int points, bool bold = true) {
     f.setPointSize(points);
     f.setBold(bold);
     return f;
+}
+
+std::mutex clippedLock; // the login window's pictures may be drawn on a thread of their own
+QList<Clipped> clippedSoFar;
+
+// Draws `text` in `box` and notes it when it needs more room than the box gives.
+void letter(QPainter& g, const QRect& box, int flags, const QString& text) {
+    const QRect needed = g.fontMetrics().boundingRect(box, flags, text);
+    const int over = std::max(needed.width() - box.width(), needed.height() - box.height());
+    if (over > 0) {
+        const std::lock_guard hold(clippedLock);
+        clippedSoFar.append({text, over});
+    }
+    g.drawText(box, flags, text);
 }
 
 void drawLantern(QPainter& p, QRectF r) {
@@ -72,7 +89,13 @@ QPixmap title(int scale) {
     return p;
 }
 
-// The stored pictures, in the order of Stored, by file name.
+QString said(const char* words) {
+    return QCoreApplication::translate("art", words);
+}
+const char* const loginWords = QT_TRANSLATE_NOOP("art", "Login >");
+
+// The stored pictures, in the order of Stored, by file name. Stored in English: in another
+// language they are drawn with its words when first shown.
 struct StoredPicture {
     const char* name;
     QPixmap (*draw)(int scale);
@@ -80,11 +103,14 @@ struct StoredPicture {
 const StoredPicture storedPictures[] = {
     {"title", title},
     {"alias", [](int s) { return aliasPanel(238, 91, s); }},
-    {"login", [](int s) { return button(QStringLiteral("Login >"), 103, 48, false, s); }},
-    {"login-pressed", [](int s) { return button(QStringLiteral("Login >"), 103, 48, true, s); }},
-    {"settings", [](int s) { return button(QStringLiteral("Settings"), 95, 33, false, s); }},
-    {"about", [](int s) { return button(QStringLiteral("About"), 95, 33, false, s); }},
-    {"exit", [](int s) { return button(QStringLiteral("Exit"), 98, 47, false, s); }},
+    {"login", [](int s) { return button(said(loginWords), 103, 48, false, s); }},
+    {"login-pressed", [](int s) { return button(said(loginWords), 103, 48, true, s); }},
+    {"settings",
+     [](int s) { return button(said(QT_TRANSLATE_NOOP("art", "Settings")), 95, 33, false, s); }},
+    {"about",
+     [](int s) { return button(said(QT_TRANSLATE_NOOP("art", "About")), 95, 33, false, s); }},
+    {"exit",
+     [](int s) { return button(said(QT_TRANSLATE_NOOP("art", "Exit")), 98, 47, false, s); }},
 };
 
 QImage drawLogo(int size) {
@@ -158,14 +184,17 @@ int screenScale() {
 void prepareLogin() {
     preparing = std::async(std::launch::async, [scale = screenScale()] {
         LoginPictures l{scale, drawBackground(true, scale), drawLogo(windowIcon), {}};
-        for (size_t i = 0; i < std::size(l.stored); ++i)
-            l.stored[i] = readStored(Stored(i), scale);
+        if (!language::translated())
+            for (size_t i = 0; i < std::size(l.stored); ++i)
+                l.stored[i] = readStored(Stored(i), scale);
         return l;
     });
 }
 
 QPixmap stored(Stored which) {
     const int scale = screenScale();
+    if (language::translated() && which != Stored::Title)
+        return storedPictures[int(which)].draw(scale);
     const LoginPictures* l = loginPictures(scale);
     return QPixmap::fromImage(l ? l->stored[int(which)] : readStored(which, scale));
 }
@@ -205,7 +234,8 @@ QPixmap button(const QString& text, int w, int h, bool pressed, int scale) {
     g.drawRoundedRect(QRectF(1, 1, w - 2, h - 2), h / 4.0, h / 4.0);
     g.setPen(pressed ? amber : light);
     g.setFont(font(qBound(8, h / 3, 16)));
-    g.drawText(QRect(0, pressed ? 1 : 0, w, h), Qt::AlignCenter, text);
+    const int border = 4; // the rounded frame's width and curve, which the words keep clear of
+    letter(g, QRect(border, pressed ? 1 : 0, w - 2 * border, h), Qt::AlignCenter, text);
     return p;
 }
 
@@ -218,15 +248,19 @@ QPixmap aliasPanel(int w, int h, int scale) {
     g.drawRoundedRect(QRectF(0.5, 0.5, w - 1, h - 1), 8, 8);
     g.setPen(light);
     g.setFont(font(10));
-    g.drawText(QRect(14, 6, w - 20, 24), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Enter your alias:"));
+    letter(g, QRect(14, 6, w - 20, 24), Qt::AlignLeft | Qt::AlignVCenter,
+           said(QT_TRANSLATE_NOOP("art", "Enter your alias:")));
     g.setPen(QPen(mid, 1));
     g.setBrush(Qt::NoBrush);
     g.drawRect(QRectF(14.5, 36.5, w - 29, 22)); // the field the alias box lies in
     g.setPen(light);
-    g.drawText(QRect(14, h - 28, w - 20, 24), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Save alias:"));
+    letter(g, QRect(14, h - 28, w - 20, 24), Qt::AlignLeft | Qt::AlignVCenter,
+           said(QT_TRANSLATE_NOOP("art", "Save alias:")));
     return p;
+}
+
+QString aliasPanelWords() {
+    return said("Enter your alias:") + QLatin1Char(' ') + said("Save alias:");
 }
 
 QPixmap toggle(bool selected, int w, int h) {
@@ -271,8 +305,13 @@ QPixmap words(const QString& text, int w, int h, int points) {
     g.setRenderHint(QPainter::TextAntialiasing);
     g.setPen(light);
     g.setFont(font(points));
-    g.drawText(QRect(0, 0, w, h), Qt::AlignCenter | Qt::TextWordWrap, text);
+    letter(g, QRect(0, 0, w, h), Qt::AlignCenter | Qt::TextWordWrap, text);
     return p;
+}
+
+QList<Clipped> clipped() {
+    const std::lock_guard hold(clippedLock);
+    return clippedSoFar;
 }
 
 } // namespace art

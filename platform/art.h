@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QPixmap>
 #include <QString>
 #include <QStringList>
@@ -25,10 +26,19 @@ QStringList storedNames();
 QPixmap background(bool withLogo, int scale = 1); // 770 x 548: the window backgrounds
 QPixmap button(const QString& text, int w, int h, bool pressed = false, int scale = 1);
 QPixmap aliasPanel(int w, int h, int scale = 1); // "Enter your alias:", a field, "Save alias:"
+QString aliasPanelWords();                       // its words, in the member's language
 QPixmap toggle(bool selected, int w, int h);     // an empty ring or a filled dot
 QPixmap banner(int w, int h);                    // an empty frame
 QPixmap words(const QString& text, int w, int h, int points); // lettering on the grey
 QPixmap roundedFrame(int w, int h);                           // the frame around the status line
 QPixmap logo(int size);                                       // the program's icon
+
+// Lettering drawn so far that did not fit its picture, and by how many pixels: a translation
+// that is too long for its button shows here (the languages' test reads it).
+struct Clipped {
+    QString words;
+    int pixels;
+};
+QList<Clipped> clipped();
 
 } // namespace art

@@ -49,7 +49,7 @@ QString join(const QString& dir, const QString& name) {
 DriveList::DriveList(QWidget* parent, const DriveTable& drives)
     : QComboBox(parent), drives_(drives) {
     setObjectName(QStringLiteral("Drive1"));
-    setAccessibleName(QStringLiteral("Drive"));
+    setAccessibleName(tr("Drive"));
     for (const ::Drive& d : drives_.drives())
         addItem(fromBytes(DriveTable::text(d)));
     connect(this, &QComboBox::currentIndexChanged, this, &DriveList::Change);
@@ -66,7 +66,7 @@ void DriveList::setDrive(char letter) {
 
 DirList::DirList(QWidget* parent, const DriveTable& drives) : QListWidget(parent), drives_(drives) {
     setObjectName(QStringLiteral("Dir1"));
-    setAccessibleName(QStringLiteral("Folders"));
+    setAccessibleName(tr("Folders"));
     connect(this, &QListWidget::itemActivated, this, &DirList::open);
 }
 
@@ -121,7 +121,7 @@ void DirList::open(QListWidgetItem* item) {
 FileList::FileList(QWidget* parent, const DriveTable& drives)
     : QListWidget(parent), drives_(drives) {
     setObjectName(QStringLiteral("File1"));
-    setAccessibleName(QStringLiteral("Files"));
+    setAccessibleName(tr("Files"));
     setSortingEnabled(false);
     connect(this, &QListWidget::itemClicked, this, &FileList::Click);
 }

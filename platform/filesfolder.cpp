@@ -2,6 +2,7 @@
 
 #include "services.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <system_error>
@@ -45,8 +46,11 @@ std::filesystem::path FilesFolder::browserCache() const {
 
 void FilesFolder::tell(const Services& services) const {
     if (problem.isEmpty()) return;
-    services.msg(QStringLiteral("TOVO cannot make the folder for your files, %1 (%2).\n\n"
-                                "It runs, but it cannot save your alias or where your games are.")
+    services.msg(QCoreApplication::translate(
+                     "FilesFolder",
+                     "TOVO cannot make the folder for your files, %1 (%2).\n\n"
+                     "It runs, but it cannot save your alias or where your games are.")
                      .arg(QString::fromStdString(dir.string()), problem),
-                 msgbox::Buttons::Ok, msgbox::Icon::Critical, QStringLiteral("Cannot save"));
+                 msgbox::Buttons::Ok, msgbox::Icon::Critical,
+                 QCoreApplication::translate("FilesFolder", "Cannot save"));
 }

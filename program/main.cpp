@@ -3,6 +3,7 @@
 #include "platform/art.h"
 #include "platform/filesfolder.h"
 #include "platform/forms.h"
+#include "platform/language.h"
 #include "platform/services.h"
 #include "friends/listing.h"
 #include "friends/notifier.h"
@@ -30,12 +31,15 @@ namespace {
 // ends here.
 std::optional<QString> readCommandLine(int& argc, char** argv) {
     const QCoreApplication bare(argc, argv);
+    language::use(); // --help in the member's language
     QCommandLineParser line;
-    line.setApplicationDescription(QStringLiteral("Iron Lantern / Night Owls Online Game Service"));
+    line.setApplicationDescription(
+        QCoreApplication::translate("main", "Iron Lantern / Night Owls Online Game Service"));
     const QCommandLineOption help = line.addHelpOption(), version = line.addVersionOption();
-    line.addPositionalArgument(QStringLiteral("link"),
-                               QStringLiteral("A join link: tovo://join/<game code>/<address>."),
-                               QStringLiteral("[link]"));
+    line.addPositionalArgument(
+        QStringLiteral("link"),
+        QCoreApplication::translate("main", "A join link: tovo://join/<game code>/<address>."),
+        QStringLiteral("[link]"));
     line.parse(bare.arguments());
     if (line.isSet(help)) line.showHelp(0);
     if (line.isSet(version)) line.showVersion();
@@ -111,6 +115,9 @@ int main(int argc, char** argv) {
     if (!link) return 0;
     beforeApplication();
     QApplication app(argc, argv);
+    language::use();
+    // A Wayland session ties the windows to tovo.desktop: its name and icon in the dock.
+    QGuiApplication::setDesktopFileName(QStringLiteral("tovo"));
     // The fonts are read meanwhile on a thread of their own (the font database is safe to use
     // from any thread), while the windows are set up and the accessibility bus is asked whether
     // anyone listens: the alias box needs them before the window shows.

@@ -13,15 +13,15 @@
 #include <QVBoxLayout>
 
 ServerPassword::ServerPassword(Forms& forms)
-    : Form(forms, QStringLiteral("ServerPassword"), Kind::TopLevel,
-           QStringLiteral("Server Password"), 5400, 2520) {
+    : Form(forms, QStringLiteral("ServerPassword"), Kind::TopLevel, tr("Server Password"), 5400,
+           2520) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(size());
     setFrameClosable(true); // closing the frame is Cancel
     auto* layout = new QVBoxLayout(this);
-    auto* caption = new Label(this, QStringLiteral("Label1"),
-                              QStringLiteral("This server asks for a password:"));
+    auto* caption =
+        new Label(this, QStringLiteral("Label1"), tr("This server asks for a password:"));
     lblServer = new QLabel(this);
     lblServer->setObjectName(QStringLiteral("lblServer"));
     lblServer->setTextFormat(
@@ -30,21 +30,21 @@ ServerPassword::ServerPassword(Forms& forms)
     txtPassword = new QLineEdit(this);
     txtPassword->setObjectName(QStringLiteral("txtPassword"));
     txtPassword->setEchoMode(QLineEdit::Password);
-    txtPassword->setAccessibleName(QStringLiteral("Password"));
-    chkRemember = new QCheckBox(QStringLiteral("Remember on this computer"), this);
+    txtPassword->setAccessibleName(tr("Password"));
+    chkRemember = new QCheckBox(tr("Remember on this computer"), this);
     chkRemember->setObjectName(QStringLiteral("chkRemember"));
-    lblNoKeyring = new QLabel(QStringLiteral("This computer has no keyring to keep the password "
-                                             "in, so it is asked each time."),
+    lblNoKeyring = new QLabel(tr("This computer has no keyring to keep the password "
+                                 "in, so it is asked each time."),
                               this);
     lblNoKeyring->setObjectName(QStringLiteral("lblNoKeyring"));
     lblNoKeyring->setWordWrap(true);
     for (QWidget* w :
          std::initializer_list<QWidget*>{caption, lblServer, lblNoKeyring, chkRemember})
         look::setTextColour(w, look::value);
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel = new QPushButton(tr("Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -88,7 +88,7 @@ void ServerPassword::cmdOK_Click() {
     if (typed.isEmpty()) return;
     if (const QString why = password::problem(typed); !why.isEmpty()) {
         services().msg(why, msgbox::Buttons::Ok, msgbox::Icon::Critical,
-                       QStringLiteral("Password not accepted."));
+                       tr("Password not accepted."));
         txtPassword->selectAll();
         return;
     }

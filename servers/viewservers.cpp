@@ -15,13 +15,14 @@
 #include "friends/slotwait.h"
 #include "browser/browserpane.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QUrl>
 
 viewservers::viewservers(Forms& forms)
     : PageWindow(forms, pages::row(QStringLiteral("viewservers"))) {
-    Command6 = new QPushButton(QStringLiteral("Connect to Server"), this);
+    Command6 = new QPushButton(tr("Connect to Server"), this);
     Command6->setObjectName(QStringLiteral("Command6"));
     placeTwips(Command6, 840, 240, 1695, 375);
     QLineEdit** boxes[] = {&Text1, &Text2, &Text3, &Text4, &Text5, &Text6, &Text7};
@@ -58,16 +59,16 @@ void viewservers::brwWebBrowser_DocumentComplete() {
 void viewservers::Command6_Click() {
     Services& s = services();
     if (Text3->text() == QLatin1String("views")) {
-        s.msg(QStringLiteral("You must select a server to join."), msgbox::Buttons::Ok,
-              msgbox::Icon::None, QStringLiteral("Select Server."));
+        s.msg(tr("You must select a server to join."), msgbox::Buttons::Ok, msgbox::Icon::None,
+              tr("Select Server."));
         return;
     }
     const Game* g = catalogue::byCode(toBytes(Text3->text()));
     if (!g) return;
     Text4->setText(fromBytes(dirfile::readPath(s.programDir, *g)));
     if (Text4->text() == QLatin1String("0")) {
-        s.msg(QStringLiteral("Please configure game directories, before connecting to game."),
-              msgbox::Buttons::Ok, msgbox::Icon::None, QStringLiteral("Directories not set."));
+        s.msg(tr("Please configure game directories, before connecting to game."),
+              msgbox::Buttons::Ok, msgbox::Icon::None, tr("Directories not set."));
         forms().show(QStringLiteral("Settings"));
         // The games the member already has are looked for there at once.
         if (s.findGamesQuietly) s.findGamesQuietly();
@@ -102,11 +103,11 @@ void viewservers::startWhenFree(std::function<void(const QString& password)> sta
             found ? std::optional<listing::Server>(*found) : std::nullopt;
         auto go = [this, start, page, sv](const QString& password) {
             if (!sv || !sv->full() ||
-                services().msg(QStringLiteral("The server is full (%1/%2). Wait for a free slot?")
+                services().msg(tr("The server is full (%1/%2). Wait for a free slot?")
                                    .arg(sv->players)
                                    .arg(sv->maxPlayers),
                                msgbox::Buttons::YesNo, msgbox::Icon::None,
-                               QStringLiteral("Server Full")) != msgbox::Answer::Yes)
+                               tr("Server Full")) != msgbox::Answer::Yes)
                 return start(password);
             wait_ =
                 new SlotWait(services(), page, sv->name, [start, password] { start(password); });
@@ -130,9 +131,9 @@ void viewservers::join(const QString& code, const QString& address) {
     // A server the community does not list is said plainly, rather than as a page that fails.
     listing::read(services(), this, [this, page, show](auto servers) {
         if (!servers || listing::byPage(*servers, page)) return show();
-        services().msg(QStringLiteral("The community's server list has no server %1.")
-                           .arg(page.chopped(4).mid(5)),
-                       msgbox::Buttons::Ok, msgbox::Icon::Critical, QStringLiteral("Cannot join"));
+        services().msg(
+            tr("The community's server list has no server %1.").arg(page.chopped(4).mid(5)),
+            msgbox::Buttons::Ok, msgbox::Icon::Critical, tr("Cannot join"));
     });
 }
 
@@ -148,7 +149,7 @@ void joinServer(Forms& forms, const QString& link) {
     const joinlink::Join j = joinlink::read(link);
     if (!j.problem.isEmpty()) {
         forms.services().msg(j.problem, msgbox::Buttons::Ok, msgbox::Icon::Critical,
-                             QStringLiteral("Cannot join"));
+                             QCoreApplication::translate("viewservers", "Cannot join"));
         return;
     }
     auto go = [&forms, j] {

@@ -27,15 +27,22 @@ QString shown(const GamesFound::Row& r) {
     return path.startsWith(home + QLatin1Char('/')) ? QLatin1Char('~') + path.mid(home.size())
                                                     : path;
 }
+// Where a find came from in the member's language: the words Find Games puts around a place,
+// translated; the launchers', Steam's and the places' names as they are.
+QString where(const installs::Find& f) {
+    const QString w = fromBytes(f.where), prefix = QStringLiteral("Wine prefix ");
+    if (w == QLatin1String("installed engine")) return GamesFound::tr("installed engine");
+    if (w.startsWith(prefix)) return GamesFound::tr("Wine prefix %1").arg(w.mid(prefix.size()));
+    return w;
+}
 } // namespace
 
 GamesFound::GamesFound(QWidget* parent, std::vector<Row> rows)
     : QDialog(parent), rows_(std::move(rows)) {
     setObjectName(QStringLiteral("GamesFound"));
-    setWindowTitle(QStringLiteral("Games Found"));
+    setWindowTitle(tr("Games Found"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(
-        new QLabel(QStringLiteral("Tick the games to set, then press Set Selected."), this));
+    layout->addWidget(new QLabel(tr("Tick the games to set, then press Set Selected."), this));
     auto* list = new QWidget;
     auto* listLayout = new QVBoxLayout(list);
     // Only the first find of a game not set yet is ticked: two ticked for one game would leave
@@ -44,13 +51,12 @@ GamesFound::GamesFound(QWidget* parent, std::vector<Row> rows)
     int n = 0;
     for (const Row& r : rows_) {
         const QString dash = QStringLiteral(" \u2014 "),
-                      text = QString::fromLatin1(r.find.game->section) + dash +
-                             fromBytes(r.find.where) + dash + shown(r);
+                      text = QString::fromLatin1(r.find.game->section) + dash + where(r.find) +
+                             dash + shown(r);
         QWidget* row;
         if (r.find.anotherWine) { // another Wine's prefix: no box, and why
             auto* why = new QLabel(
-                text + dash + QStringLiteral("made by another Wine: set it through its launcher"),
-                list);
+                text + dash + tr("made by another Wine: set it through its launcher"), list);
             why->setTextFormat(Qt::PlainText);
             row = why;
         } else {
@@ -70,9 +76,9 @@ GamesFound::GamesFound(QWidget* parent, std::vector<Row> rows)
     scroll->setMinimumSize(std::min(all.width(), 1000) + 24, std::min(all.height(), 420) + 8);
     layout->addWidget(scroll);
     auto* buttons = new QDialogButtonBox(this);
-    SetSelected = buttons->addButton(QStringLiteral("Set Selected"), QDialogButtonBox::AcceptRole);
+    SetSelected = buttons->addButton(tr("Set Selected"), QDialogButtonBox::AcceptRole);
     SetSelected->setObjectName(QStringLiteral("SetSelected"));
-    Cancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    Cancel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     Cancel->setObjectName(QStringLiteral("Cancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -34,9 +34,22 @@ std::vector<const Game*> byBoxName() {
 }
 } // namespace
 
+// A Set button's caption from the catalogue in the member's language: "Set" translated around
+// the game's name, which stays as it is, and the "+" that marks a set game kept as it is written
+// (a caption without "Set" stays whole).
+QString Settings::caption(const char* catalogued) {
+    const QString whole = QString::fromLatin1(catalogued);
+    if (!whole.startsWith(QLatin1String("Set "))) return whole;
+    qsizetype end = whole.size(); // the game's name ends before the mark
+    while (end > 4 && (whole[end - 1] == QLatin1Char('+') || whole[end - 1] == QLatin1Char(' ')))
+        --end;
+    //: A Set button: the game's folder is picked as the one that starts it; %1 is the game
+    return tr("Set %1").arg(whole.mid(4, end - 4)) + whole.mid(end);
+}
+
 Settings::Settings(Forms& forms)
-    : Form(forms, QStringLiteral("Settings"), Kind::MdiChild,
-           QStringLiteral("Settings and Options"), 11340, windowHeight) {
+    : Form(forms, QStringLiteral("Settings"), Kind::MdiChild, tr("Settings and Options"), 11340,
+           windowHeight) {
     setFrameClosable(true);
     setBackgroundPicture(art::background(false));
     makeLabels();
@@ -67,20 +80,17 @@ void Settings::makeLabels() {
         placeTwips(l, left, 360, name == QLatin1String("Label1") ? 3135 : 2415, 735);
         return l;
     };
-    Label1 = label(
-        QStringLiteral("Label1"),
-        QStringLiteral("Find game executable below and highlight.  Then hit the corresponding "
-                       "set button to make directory active."),
-        1680);
-    Label2 = label(
-        QStringLiteral("Label2"),
-        QStringLiteral("The Set buttons below with a \"+\" means that the directory has been set."),
-        6000);
-    Label3 =
-        label(QStringLiteral("Label3"),
-              QStringLiteral("Check a box below and then hit \"Clear Selected Directories\" button "
-                             "to remove selected dir."),
-              8760);
+    Label1 = label(QStringLiteral("Label1"),
+                   tr("Find game executable below and highlight.  Then hit the corresponding "
+                      "set button to make directory active."),
+                   1680);
+    Label2 = label(QStringLiteral("Label2"),
+                   tr("The Set buttons below with a \"+\" means that the directory has been set."),
+                   6000);
+    Label3 = label(QStringLiteral("Label3"),
+                   tr("Check a box below and then hit \"Clear Selected Directories\" button "
+                      "to remove selected dir."),
+                   8760);
 }
 
 // The drive, folder and file lists the member picks a game's program in.
@@ -107,13 +117,14 @@ void Settings::makeLists() {
 void Settings::makeGameRows() {
     for (const Game& g : catalogue::games()) {
         const int top = rowTop(g.row);
-        auto* set = new QPushButton(QString::fromLatin1(g.unsetCaption), this);
+        auto* set = new QPushButton(caption(g.unsetCaption), this);
         set->setObjectName(QString::fromLatin1(g.setButton));
         placeTwips(set, 6000, top, 2535, 375);
         connect(set, &QPushButton::clicked, this, [this, &g] { Set_Click(g); });
         auto* box = new QCheckBox(this);
         box->setObjectName(QString::fromLatin1(g.clearBox));
-        box->setAccessibleName(QStringLiteral("Clear ") + QString::fromLatin1(g.section));
+        //: A box that marks a game's folder to be cleared; %1 is the game
+        box->setAccessibleName(tr("Clear %1").arg(QString::fromLatin1(g.section)));
         box->setStyleSheet(
             QStringLiteral(
                 "QCheckBox { background: %1; }"
@@ -126,22 +137,23 @@ void Settings::makeGameRows() {
 }
 
 void Settings::makeButtons() {
-    Command1 = new QPushButton(QStringLiteral("Clear Selected Directories"), this);
+    Command1 = new QPushButton(tr("Clear Selected Directories"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     placeTwips(Command1, 6000, clearTop, 2535, 375);
-    Command5 = new QPushButton(QStringLiteral("Clear All Directories"), this);
+    Command5 = new QPushButton(tr("Clear All Directories"), this);
     Command5->setObjectName(QStringLiteral("Command5"));
     placeTwips(Command5, 6000, clearTop + 360, 2535, 375);
     // Under the lists, beside "Clear All Directories": the free place on the window.
-    FindGames = new QPushButton(QStringLiteral("Find Games"), this);
+    FindGames = new QPushButton(tr("Find Games"), this);
     FindGames->setObjectName(QStringLiteral("FindGames"));
     placeTwips(FindGames, 1680, clearTop + 360, 2895, 375);
     // Left of Close, where the window has room: the keyring's passwords are no directory.
-    ForgetPasswords = new QPushButton(QStringLiteral("Forget Passwords"), this);
+    ForgetPasswords = new QPushButton(tr("Forget Passwords"), this);
     ForgetPasswords->setObjectName(QStringLiteral("ForgetPasswords"));
     placeTwips(ForgetPasswords, 1680, closeTop + 150, 2895, 375);
-    Image1 = new Picture(this, QStringLiteral("Image1"), QStringLiteral("Close"));
-    Image1->setPicture(art::button(QStringLiteral("Close"), 136, 45));
+    const QString close = tr("Close");
+    Image1 = new Picture(this, QStringLiteral("Image1"), close);
+    Image1->setPicture(art::button(close, 136, 45));
     placeTwips(Image1, 4680, closeTop, 2040, 675);
 }
 
@@ -184,11 +196,11 @@ void Settings::File1_Click() {
 
 void Settings::Set_Click(const Game& g) {
     if (Text1->text().isEmpty()) {
-        services().msg(QStringLiteral("You did not select a game yet."), msgbox::Buttons::Ok,
-                       msgbox::Icon::None, QStringLiteral("No game selected"));
+        services().msg(tr("You did not select a game yet."), msgbox::Buttons::Ok,
+                       msgbox::Icon::None, tr("No game selected"));
         return;
     }
-    setButton(g)->setText(QString::fromLatin1(g.setCaption));
+    setButton(g)->setText(caption(g.setCaption));
     dirfile::store(services().programDir, g, toBytes(Drive1->Drive()),
                    dirfile::dirValue(toBytes(Text1->text())), toBytes(File1->FileName()));
     Text1->setText(QString());
@@ -202,30 +214,29 @@ void Settings::uncheckAll() {
 void Settings::Command1_Click() {
     for (const Game* g : byBoxName()) {
         if (!clearBox(*g)->isChecked()) continue;
-        setButton(*g)->setText(QString::fromLatin1(g->clearedCaption));
+        setButton(*g)->setText(caption(g->clearedCaption));
         dirfile::reset(services().programDir, *g);
     }
     uncheckAll();
 }
 
 void Settings::ForgetPasswords_Click() {
-    if (services().msg(QStringLiteral("Do you want to forget the passwords of all servers kept on "
-                                      "this computer?"),
+    if (services().msg(tr("Do you want to forget the passwords of all servers kept on "
+                          "this computer?"),
                        msgbox::Buttons::YesNo, msgbox::Icon::None,
-                       QStringLiteral("Forget Passwords")) != msgbox::Answer::Yes)
+                       tr("Forget Passwords")) != msgbox::Answer::Yes)
         return;
     if (services().keyring) services().keyring->forgetAll();
 }
 
 void Settings::Command5_Click() {
-    if (services().msg(QStringLiteral("Do you want to clear all directories?"),
-                       msgbox::Buttons::YesNo, msgbox::Icon::None,
-                       QStringLiteral("Clear Directories")) != msgbox::Answer::Yes)
+    if (services().msg(tr("Do you want to clear all directories?"), msgbox::Buttons::YesNo,
+                       msgbox::Icon::None, tr("Clear Directories")) != msgbox::Answer::Yes)
         return;
     for (const Game& g : catalogue::games())
         dirfile::reset(services().programDir, g);
     for (const Game& g : catalogue::games())
-        setButton(g)->setText(QString::fromLatin1(g.allClearedCaption));
+        setButton(g)->setText(caption(g.allClearedCaption));
     uncheckAll();
 }
 
@@ -272,8 +283,8 @@ void Settings::offer(std::vector<installs::Find> finds, bool quiet) {
     }
     if (rows.empty()) {
         if (!quiet)
-            services().msg(QStringLiteral("No installed games were found."), msgbox::Buttons::Ok,
-                           msgbox::Icon::None, QStringLiteral("Find Games"));
+            services().msg(tr("No installed games were found."), msgbox::Buttons::Ok,
+                           msgbox::Icon::None, tr("Find Games"));
         return;
     }
     auto* found = new GamesFound(this, std::move(rows));
@@ -286,7 +297,7 @@ void Settings::offer(std::vector<installs::Find> finds, bool quiet) {
 void Settings::SetSelected(const GamesFound& found) {
     for (const GamesFound::Row* r : found.ticked()) {
         const Game& g = *r->find.game;
-        setButton(g)->setText(QString::fromLatin1(g.setCaption));
+        setButton(g)->setText(caption(g.setCaption));
         dirfile::store(services().programDir, g, r->setting.drive, r->setting.dir, r->setting.file,
                        r->setting.runner);
     }

@@ -63,6 +63,7 @@ private:
     void makeGameRows();
     void makeButtons();
     void uncheckAll();
+    static QString caption(const char* catalogued);
 
     QFutureWatcher<std::vector<installs::Find>>* search_ = nullptr;
     bool quiet_ = true;

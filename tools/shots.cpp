@@ -3,6 +3,7 @@
 #include "platform/art.h"
 #include "platform/controls.h"
 #include "platform/filelists.h"
+#include "platform/language.h"
 #include "platform/services.h"
 #include "friends/listing.h"
 #include "friends/notifier.h"
@@ -114,11 +115,13 @@ struct Pictures {
     QString out;
     Forms& forms;
     QWidget* main;
+    QString language; // "-de" after each name for a language's pictures, else empty
 
     void shot(QWidget* w, const char* name) const {
         settle(400);
-        w->grab().save(out + "/" + name + ".png");
-        std::printf("%s/%s.png\n", qPrintable(out), name);
+        const QString file = out + "/" + name + language + ".png";
+        w->grab().save(file);
+        std::printf("%s\n", qPrintable(file));
     }
 };
 
@@ -229,9 +232,12 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     afterApplication();
     if (argc < 3) {
-        std::fprintf(stderr, "usage: tovo-shots OUTDIR SITE-PROGRAM\n");
+        std::fprintf(stderr, "usage: tovo-shots OUTDIR SITE-PROGRAM [LANGUAGE]\n"
+                             "  with a language (de, pl ...): its login and settings windows\n");
         return 2;
     }
+    const QString language = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
+    language::use(language.isEmpty() ? QLocale::system() : QLocale(language));
     const QString out = QString::fromLocal8Bit(argv[1]);
     QProcess site;
     const QString host = startHost(site, QString::fromLocal8Bit(argv[2]));
@@ -252,13 +258,16 @@ int main(int argc, char** argv) {
     addWindows(forms);
     art::logo(128).save(out + "/icon.png");
     forms.show("Login");
-    const Pictures pictures{out, forms, forms.get("MDIForm1").window()};
+    const Pictures pictures{out, forms, forms.get("MDIForm1").window(),
+                            language.isEmpty() ? QString() : "-" + language};
     shootLogin(pictures);
     shootSettings(pictures);
-    shootServers(pictures);
-    shootFriends(pictures, root);
-    shootAboutAndExit(pictures);
-    shootDownload(pictures);
+    if (language.isEmpty()) {
+        shootServers(pictures);
+        shootFriends(pictures, root);
+        shootAboutAndExit(pictures);
+        shootDownload(pictures);
+    }
     site.kill();
     site.waitForFinished();
     std::fflush(stdout);

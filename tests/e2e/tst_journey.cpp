@@ -2,9 +2,11 @@
 // HTTPS: login, the server list, a server's page by its link; logins the host fails; the
 // Patches page's links as a browser gives them (downloads saved safely, new windows).
 #include "platform/controls.h"
+#include "platform/language.h"
 #include "browser/browserpane.h"
 #include "browser/downloadwindow.h"
 #include "browser/rendering.h"
+#include "app/closeprog.h"
 #include "app/login.h"
 #include "servers/viewservers.h"
 #include "tests/fakes/fakes.h"
@@ -276,6 +278,38 @@ private slots:
                  (QStringList{"Network connection failed, please exit program and try again.",
                               "Network Detection Failed", "Ok, critical"}));
         if (site) QCOMPARE(site->requests.value(0), "GET /ilnightowls/servers/detect.htm");
+    }
+
+    // A member whose desktop speaks German: tst_journey_de runs this under LANG=de_DE.UTF-8, and
+    // the language is read as the program reads it at start.
+    void inGerman() {
+        if (QLocale::system().language() != QLocale::German) QSKIP("for LANG=de_DE.UTF-8");
+        QCOMPARE(language::use(), "de");
+        Site site;
+        Real r(site.host);
+        Login& l = r.forms->as<Login>("Login");
+        auto& exit = r.forms->as<closeprog>("closeprog");
+        QStringList said;
+        for (Picture* p : {l.Image2, l.Image5, l.Image10, l.Image11, l.Image9})
+            said << p->accessibleName();
+        // The pictures say it too: drawn in German, not the English ones the program keeps.
+        const auto format = QImage::Format_ARGB32_Premultiplied;
+        QVERIFY(l.Image9->picture().toImage().convertToFormat(format) !=
+                QImage(":/art/exit.png").convertToFormat(format));
+        QTest::mouseClick(l.Image5, Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(r.forms->as<PageWindow>("news").brwWebBrowser->LocationName(),
+                                  "Iron Lantern / Night Owls - News", 30000);
+        said << r.child<QLabel>("news", "Label1")->text()
+             << r.child<QPushButton>("news", "Command3")->text();
+        whenShown(exit, [&] {
+            said << exit.windowTitle() << exit.Image3->accessibleName()
+                 << exit.Image4->accessibleName() << exit.Image5->accessibleName();
+            QTest::mouseClick(exit.Image5, Qt::LeftButton); // NEIN
+        });
+        r.forms->showModal("closeprog"); // as the login window's Exit and the menu's do
+        QCOMPARE(said, QStringList({"Alias speichern", "Login", "Optionen", "Info", "Ende",
+                                    "Verbunden als:", "Serverliste", "Beenden",
+                                    "Willst du TOVO wirklich beenden?", "JA", "NEIN"}));
     }
 
     void patchesPageLinks() {

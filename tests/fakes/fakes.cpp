@@ -1,5 +1,6 @@
 #include "fakes.h"
 
+#include "platform/language.h"
 #include "servers/viewservers.h"
 #include "program/program.h"
 
@@ -59,6 +60,8 @@ Harness::Harness(const QString& programDir) {
     services.makeBrowser = [this](QWidget* parent) { return new FakePane(parent, web); };
     services.now = [this] { return clock; };
     services.locale = QLocale(QLocale::English, QLocale::UnitedStates);
+    // The program's English, its plural forms included; a language a test chose stays.
+    if (!language::translated()) language::use(services.locale);
     services.drives = DriveTable({{'z', "/"}});
     services.startBatch = [this](const batch::Start& s) {
         started.push_back(s);
