@@ -122,8 +122,8 @@ bool Login::eventFilter(QObject* watched, QEvent* event) {
 
 void Login::askForAlias() {
     //: The title keeps its blanks: they widen the box's title bar
-    services().msg(tr("Please enter your alias."), msgbox::Buttons::Ok, msgbox::Icon::None,
-                   tr("Enter alias              "));
+    const QString title = tr("Enter alias              ");
+    services().msg(tr("Please enter your alias."), msgbox::Buttons::Ok, msgbox::Icon::None, title);
     Text1->setText(QString());
 }
 
@@ -186,10 +186,10 @@ void Login::Image9_Click() {
     forms().showModal(QStringLiteral("closeprog"));
 }
 void Login::Image10_Click() {
-    forms().show(tr("Settings"));
+    forms().show(QStringLiteral("Settings"));
 }
 void Login::Image11_Click() {
-    forms().show(tr("About"));
+    forms().show(QStringLiteral("About"));
 }
 
 void Login::Form_MouseDown(int button) {

@@ -19,7 +19,7 @@ Kontakt: owls@ilnightowls.example</translation>
     </message>
     <message>
         <source>Design Assitant: Lamplighter</source>
-        <translation>Design-Assistenz: Lamplighter</translation>
+        <translation>Design-Assistent: Lamplighter</translation>
     </message>
     <message>
         <source>Network Admins: Ironside and Barn Owl</source>
@@ -189,7 +189,7 @@ TOVO läuft, kann aber weder deinen Alias noch die Ordner deiner Spiele speicher
     </message>
     <message>
         <source>Tick the games to set, then press Set Selected.</source>
-        <translation>Hake die Spiele an, die gesetzt werden sollen, und klicke dann auf „Auswahl setzen“.</translation>
+        <translation>Hake die Spiele an, die festgelegt werden sollen, und klicke dann auf „Auswahl festlegen“.</translation>
     </message>
     <message>
         <source>made by another Wine: set it through its launcher</source>
@@ -197,7 +197,7 @@ TOVO läuft, kann aber weder deinen Alias noch die Ordner deiner Spiele speicher
     </message>
     <message>
         <source>Set Selected</source>
-        <translation>Auswahl setzen</translation>
+        <translation>Auswahl festlegen</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -245,11 +245,11 @@ TOVO läuft, kann aber weder deinen Alias noch die Ordner deiner Spiele speicher
     </message>
     <message>
         <source>Please enter your alias.</source>
-        <extracomment>The title keeps its blanks: they widen the box&apos;s title bar</extracomment>
         <translation>Bitte gib deinen Alias ein.</translation>
     </message>
     <message>
         <source>Enter alias              </source>
+        <extracomment>The title keeps its blanks: they widen the box&apos;s title bar</extracomment>
         <translation>Alias eingeben              </translation>
     </message>
     <message>
@@ -384,11 +384,11 @@ TOVO läuft, kann aber weder deinen Alias noch die Ordner deiner Spiele speicher
     </message>
     <message>
         <source>Find game executable below and highlight.  Then hit the corresponding set button to make directory active.</source>
-        <translation>Wähle unten die Programmdatei des Spiels aus. Klicke dann auf den Button des Spiels, um seinen Ordner zu setzen.</translation>
+        <translation>Wähle unten die Programmdatei des Spiels aus. Klicke dann auf den Button des Spiels, um seinen Ordner festzulegen.</translation>
     </message>
     <message>
         <source>The Set buttons below with a &quot;+&quot; means that the directory has been set.</source>
-        <translation>Ein „+“ auf einem Button unten bedeutet, dass der Ordner gesetzt ist.</translation>
+        <translation>Ein „+“ auf einem Button unten bedeutet, dass der Ordner festgelegt ist.</translation>
     </message>
     <message>
         <source>Check a box below and then hit &quot;Clear Selected Directories&quot; button to remove selected dir.</source>

@@ -245,11 +245,11 @@ Funciona, pero no puede guardar tu alias ni dónde están tus juegos.</translati
     </message>
     <message>
         <source>Please enter your alias.</source>
-        <extracomment>The title keeps its blanks: they widen the box&apos;s title bar</extracomment>
         <translation>Por favor, introduce tu alias.</translation>
     </message>
     <message>
         <source>Enter alias              </source>
+        <extracomment>The title keeps its blanks: they widen the box&apos;s title bar</extracomment>
         <translation>Introducir alias              </translation>
     </message>
     <message>
@@ -792,7 +792,7 @@ Funciona, pero no puede guardar tu alias ni dónde están tus juegos.</translati
     </message>
     <message>
         <source>Cannot join</source>
-        <translation>No se puede unir</translation>
+        <translation>No es posible unirse</translation>
     </message>
 </context>
 </TS>

@@ -245,11 +245,11 @@ Il fonctionne, mais ne peut enregistrer ni votre alias ni l&apos;emplacement de 
     </message>
     <message>
         <source>Please enter your alias.</source>
-        <extracomment>The title keeps its blanks: they widen the box&apos;s title bar</extracomment>
         <translation>Veuillez entrer votre alias.</translation>
     </message>
     <message>
         <source>Enter alias              </source>
+        <extracomment>The title keeps its blanks: they widen the box&apos;s title bar</extracomment>
         <translation>Entrer l&apos;alias              </translation>
     </message>
     <message>

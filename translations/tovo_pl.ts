@@ -19,7 +19,7 @@ Kontakt: owls@ilnightowls.example</translation>
     </message>
     <message>
         <source>Design Assitant: Lamplighter</source>
-        <translation>Asystent projektu: Lamplighter</translation>
+        <translation>Asystent projektanta: Lamplighter</translation>
     </message>
     <message>
         <source>Network Admins: Ironside and Barn Owl</source>
@@ -245,11 +245,11 @@ Program działa, ale nie zapisze twojego aliasu ani położenia twoich gier.</tr
     </message>
     <message>
         <source>Please enter your alias.</source>
-        <extracomment>The title keeps its blanks: they widen the box&apos;s title bar</extracomment>
         <translation>Wpisz swój alias.</translation>
     </message>
     <message>
         <source>Enter alias              </source>
+        <extracomment>The title keeps its blanks: they widen the box&apos;s title bar</extracomment>
         <translation>Wpisz alias              </translation>
     </message>
     <message>

@@ -245,11 +245,11 @@ Ele funciona, mas não consegue salvar seu alias nem onde estão seus jogos.</tr
     </message>
     <message>
         <source>Please enter your alias.</source>
-        <extracomment>The title keeps its blanks: they widen the box&apos;s title bar</extracomment>
         <translation>Por favor, digite seu alias.</translation>
     </message>
     <message>
         <source>Enter alias              </source>
+        <extracomment>The title keeps its blanks: they widen the box&apos;s title bar</extracomment>
         <translation>Digite o alias              </translation>
     </message>
     <message>
