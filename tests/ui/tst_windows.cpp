@@ -67,6 +67,7 @@ private slots:
         auto& s = h.forms->as<Settings>("Settings");
         auto* q3 = s.findChild<QPushButton*>("Command9");
         auto* q2 = s.findChild<QPushButton*>("Command8");
+        QCOMPARE(s.Command1->y(), 384); // 5760 twips: "Clear Selected Directories" below twelve
         // A new window has no pending folder, although its file list shows files.
         QTest::mouseClick(q3, Qt::LeftButton);
         QCOMPARE(h.boxes->seen.size(), size_t(1));

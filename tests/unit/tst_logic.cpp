@@ -10,6 +10,7 @@
 #include "launch/batchrunner.h"
 #include "launch/password.h"
 #include "launch/warmwine.h"
+#include "friends/friendlist.h"
 #include "friends/notifier.h"
 #include "friends/oneclient.h"
 #include "browser/downloads.h"
@@ -190,7 +191,7 @@ private slots:
         QTemporaryDir own;
         const fs::path f = fs::path(own.path().toStdString()) / "dir.ini";
         fs::create_directory(f);
-        QVERIFY(!profile::write("A", "k", "1", f));
+        QVERIFY(!profile::write("A", "k", "1", f) && !friendlist::write(f, {"Raven"}));
         QVERIFY(fs::is_directory(f));
         QCOMPARE(std::distance(fs::directory_iterator(f.parent_path()), {}), 1);
         QCOMPARE(profile::read("A", "k", "name", 30, f), std::string("name"));
