@@ -253,7 +253,7 @@ int main(int argc, char** argv) {
     std::printf("simulated %d days of %d servers and %d names in %.1f s\n", days, servers,
                 plan.names, double(t.elapsed()) / 1000);
     const double yearMb = double(folderBytes(root.path())) / 1e6;
-    std::printf("store: %.1f MB after the year\n", yearMb);
+    std::printf("store: %.1f MB after the %d days\n", yearMb, days);
     churn(database, pages[0], plan.to);
     std::printf("a day of 64 new names a round on one server added %.2f MB (goal: at most 2 MB)\n",
                 double(folderBytes(root.path())) / 1e6 - yearMb);

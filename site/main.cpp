@@ -59,8 +59,8 @@ void raiseOpenFileLimit() {
     }
 }
 
-// The store's bound: a year of a hundred ordinary servers (sessions kept 90 days, hourly
-// summaries for ever) takes about a third of it.
+// The store's bound: room for more than a year of a hundred ordinary servers (sessions kept 90
+// days, hourly summaries for ever), of which a month takes about 8 MB.
 constexpr uint defaultStoreMb = 1024;
 
 // What the command line asks for.
