@@ -60,9 +60,14 @@ QByteArray frame(const Pulse& p, int scaleTop, double width) {
 }
 
 // The most players in each of the last 24 hours, from the day's counts; -1: no answer all hour.
+// The day ends when the page shows it: its last count stands until then.
+qint64 dayEnd(const Pulse& p) {
+    return std::max(p.now, p.shownAt);
+}
+
 std::vector<int> dayPeaks(const Pulse& p) {
     std::vector<int> out;
-    const qint64 from = p.now - 24 * hour;
+    const qint64 from = dayEnd(p) - 24 * hour;
     Step standing{from, history::notWatching};
     std::vector<Step> later;
     for (const Step& s : p.day)
@@ -100,7 +105,7 @@ QByteArray duration(qint64 seconds) {
 }
 
 QByteArray day(const Pulse& p) {
-    const qint64 from = p.now - 24 * hour;
+    const qint64 end = dayEnd(p), from = end - 24 * hour;
     int most = 0;
     for (const Step& s : p.day)
         most = std::max(most, s.players);
@@ -117,7 +122,7 @@ QByteArray day(const Pulse& p) {
     QByteArray out =
         open("day", 200, "Players over the last 24 hours", desc) + frame(p, scaleTop, 720);
     // Hour marks, each labelled every third hour by the host's clock.
-    for (qint64 h = from - from % hour + hour; h <= p.now; h += hour) {
+    for (qint64 h = from - from % hour + hour; h <= end; h += hour) {
         const QByteArray x = n(left + double(h - from) / 120);
         out += "<path class=\"tick\" d=\"M" + x + " " + n(base) + "v4\"/>";
         if (QDateTime::fromSecsSinceEpoch(h).time().hour() % 3 == 0)
@@ -129,8 +134,7 @@ QByteArray day(const Pulse& p) {
     for (size_t i = 0; i < p.day.size(); ++i) {
         const Step& s = p.day[i];
         const double a = left + double(std::max(s.at, from) - from) / 120;
-        const double b =
-            left + double((i + 1 < p.day.size() ? p.day[i + 1].at : p.now) - from) / 120;
+        const double b = left + double((i + 1 < p.day.size() ? p.day[i + 1].at : end) - from) / 120;
         const bool joined = i > 0 && p.day[i - 1].players >= 0; // a step up or down, drawn
         if (s.players >= 0)
             line += (joined ? "V" + n(y(s.players, scaleTop))

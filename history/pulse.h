@@ -24,7 +24,9 @@ struct Played {
 };
 
 struct Pulse {
-    qint64 now = 0;
+    qint64 now = 0; // when it was made
+    // When a page shows it: the day's last count still stands then, so the day is drawn to here.
+    qint64 shownAt = 0;
     int slotLimit = 0; // the last slot limit the server gave
     // The counts over the last 24 hours: the one in force 24 hours ago first (if known), then each
     // change.

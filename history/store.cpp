@@ -536,7 +536,10 @@ std::optional<Pulse> Store::pulse(const QString& server) {
     if (broken_) return std::nullopt;
     std::lock_guard lock(pulsesMutex_);
     const std::shared_ptr<const Pulse> p = pulses_.value(server);
-    return p ? std::optional<Pulse>(*p) : std::nullopt;
+    if (!p) return std::nullopt;
+    Pulse shown = *p;
+    shown.shownAt = now();
+    return shown;
 }
 
 void Store::record(const QString& server, const Reading& r) {
