@@ -114,6 +114,7 @@ private slots:
         QVERIFY(section.contains("<td>&lt;b&gt;Eve&lt;/b&gt;</td><td>30 min</td><td>until 11:00"));
         QVERIFY(section.contains("<th>Up this week</th><td>62.5% of the 2 h 0 min watched"));
         QVERIFY(section.contains("<th>Record</th><td>3 players, 4 March 2024 at 10:00"));
+        QVERIFY(!section.contains(" more</td>"));
         const auto bob = seen(*store, {"BOB", "nobody"});
         QVERIFY(bob && bob->names.size() == 1);
         QCOMPARE(bob->names.front().name, "Bob");
@@ -158,8 +159,9 @@ private slots:
             QVERIFY2(history::schema::makeVersion1(db, &why), qPrintable(why));
             for (const char* sql :
                  {"INSERT INTO servers (page) VALUES ('srv')",
-                  "INSERT INTO counts VALUES (1, 1709514000, 4)", // 01:00
-                  "INSERT INTO counts VALUES (1, 1709517600, 0)", // 02:00
+                  "INSERT INTO counts VALUES (1, 1709514000, 4)",    // 01:00
+                  "INSERT INTO counts VALUES (1, 1709517600, 0)",    // 02:00
+                  "INSERT INTO meta VALUES ('alive', '1709517000')", // its host gone at 01:50
                   "INSERT INTO sessions (server, name, since, until, open) VALUES (1, 'Zoë', "
                   "1709514000, 1709517600, 0)"})
                 QVERIFY(history::schema::run(db, sql, {}, &why));
@@ -174,7 +176,8 @@ private slots:
         QVERIFY(zoe && zoe->names.size() == 1);
         QCOMPARE(zoe->names.front().name, "Zoë");
         QCOMPARE(pulseOf(*store, "srv")->record, 4);
-        QCOMPARE(store->pulse("srv")->week[165], 4); // 01:00, of the hours to 03:00
+        QCOMPARE(store->pulse("srv")->week[165], 4);         // 01:00, of the hours to 03:00
+        QCOMPARE(store->pulse("srv")->watchedSeconds, 6600); // not watched 01:50 to 02:00
     }
 
     // A store that is no database: the pages go on, the pulse says so.
