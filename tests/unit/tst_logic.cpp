@@ -83,10 +83,8 @@ class LogicTest final : public QObject {
     // The first bytes of a program: an ELF loader of a class (1: 32-bit, 2: 64-bit) and machine
     // (3: i386, 62: x86-64); a Windows program with its PE header at 0x80.
     static std::string elf(char cls, char machine) {
-        return std::string("\x7f"
-                           "ELF",
-                           4) +
-               cls + '\x01' + std::string(12, '\0') + machine + std::string(45, '\0');
+        return std::string(1, '\x7f') + "ELF" + cls + '\x01' + std::string(12, '\0') + machine +
+               std::string(45, '\0');
     }
     static std::string pe(unsigned machine) {
         std::string b = "MZ" + std::string(0x7e, '\0');
