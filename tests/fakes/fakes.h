@@ -106,8 +106,7 @@ struct Harness {
     batch::Outcome outcome = batch::Outcome::Started; // what starting them gives
     std::vector<QString> popups;                      // menus popped up, by holder
     QStringList told;                                 // desktop notifications: "text | join link"
-    QList<QUrl> opened; // addresses given to the member's own programs
-    int ended = 0;      // end-of-program requests
+    int ended = 0;                                    // end-of-program requests
     Services services;
     std::unique_ptr<Forms> forms; // the first to go, before what the windows use
 
