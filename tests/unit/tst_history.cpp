@@ -205,6 +205,9 @@ private slots:
         QTRY_VERIFY(!found.isEmpty());
         QVERIFY(found.contains("value=\"&quot;&gt;&lt;script&gt;x&lt;/script&gt;\">"));
         QVERIFY(found.contains("History unavailable"));
+        QVERIFY(host.later("players.json", QUrlQuery{{"find", "a"}}, &context,
+                           [&](CommunityHost::Reply r) { found = r.body; }));
+        QTRY_COMPARE(found, "{\"available\":false,\"more\":0,\"players\":[]}\n");
     }
 
     // The host's status loop records a server that does not answer as silent from the start.
